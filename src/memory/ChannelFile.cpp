@@ -1,0 +1,176 @@
+#include "memory/ChannelFile.h"
+
+#include "memory/Errors.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace lumora {
+
+namespace {
+
+// The code page the radio's users keep their files in; where this Qt has
+// no GBK converter, UTF-8 keeps ASCII files identical.
+const char *fileEncoding()
+{
+    static const char *name = QStringDecoder("GBK").isValid() ? "GBK" : "UTF-8";
+    return name;
+}
+
+bool isBlankOrControl(QChar c) { return c.unicode() >= 1 && c.unicode() <= ' '; }
+
+bool needsQuotes(const QString &cell)
+{
+    for (QChar c : cell)
+        if (c.unicode() <= ' ' || c == QLatin1Char('"') || c == QLatin1Char(','))
+            return true;
+    return false;
+}
+
+[[noreturn]] void refuse(const QString &fileName, const QString &why)
+{
+    throw EFOpenError(QStringLiteral("\"%1\" is not a channel file: %2").arg(fileName, why));
+}
+
+} // namespace
+
+QString JoinChannelLine(const QStringList &cells)
+{
+    QStringList out;
+    for (QString cell : cells) {
+        if (needsQuotes(cell))
+            cell = QLatin1Char('"') + cell.replace(QLatin1Char('"'), QLatin1String("\"\""))
+                   + QLatin1Char('"');
+        out << cell;
+    }
+    return out.join(QLatin1Char(','));
+}
+
+QStringList SplitChannelLine(const QString &line)
+{
+    QStringList fields;
+    auto add = [&](const QString &f) { fields << (f.isEmpty() ? QStringLiteral(" ") : f); };
+    // A zero character ends the line, as it ended the original's text.
+    const int end = line.contains(QChar(0)) ? static_cast<int>(line.indexOf(QChar(0)))
+                                            : static_cast<int>(line.size());
+    int p = 0;
+    auto skipBlanks = [&] {
+        while (p < end && isBlankOrControl(line[p]))
+            ++p;
+    };
+    skipBlanks();
+    while (p < end) {
+        QString field;
+        if (line[p] == QLatin1Char('"')) {
+            ++p;
+            while (p < end) {
+                if (line[p] == QLatin1Char('"')) {
+                    if (p + 1 < end && line[p + 1] == QLatin1Char('"')) {
+                        field += QLatin1Char('"');
+                        p += 2;
+                        continue;
+                    }
+                    ++p;
+                    break;
+                }
+                field += line[p++];
+            }
+        } else {
+            const int start = p;
+            while (p < end && line[p].unicode() > ' ' && line[p] != QLatin1Char(','))
+                ++p;
+            field = line.mid(start, p - start);
+        }
+        add(field);
+        skipBlanks();
+        if (p < end && line[p] == QLatin1Char(',')) {
+            if (p + 1 >= end)
+                add(QString());
+            do
+                ++p;
+            while (p < end && isBlankOrControl(line[p]));
+        }
+    }
+    return fields;
+}
+
+QStringList SplitFileLines(const QString &text)
+{
+    QStringList lines;
+    int start = 0;
+    const int n = text.size();
+    for (int i = 0; i < n; ++i) {
+        const QChar c = text[i];
+        if (c != QLatin1Char('\r') && c != QLatin1Char('\n'))
+            continue;
+        lines << text.mid(start, i - start);
+        if (c == QLatin1Char('\r') && i + 1 < n && text[i + 1] == QLatin1Char('\n'))
+            ++i;
+        start = i + 1;
+    }
+    if (start < n)
+        lines << text.mid(start);
+    return lines;
+}
+
+void SaveChannelFile(const ICellTable &table, const OptionTexts &options, const QString &fileName)
+{
+    QString text;
+    for (int row = 0; row < table.rowCount(); ++row) {
+        QStringList cells;
+        for (int col = 0; col < table.colCount(); ++col)
+            cells << table.cellText(col, row);
+        text += JoinChannelLine(cells) + QLatin1String("\r\n");
+    }
+    for (int i = 0; i < kStoredOptionCount; ++i)
+        text += options[i] + QLatin1String("\r\n");
+
+    QStringEncoder encode(fileEncoding());
+    const QByteArray bytes = encode(text);
+    QSaveFile file(fileName);
+    auto fail = [&] {
+        throw EFCreateError(
+            QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, file.errorString()));
+    };
+    if (!file.open(QIODevice::WriteOnly))
+        fail();
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        fail();
+    }
+    if (!file.commit())
+        fail();
+}
+
+void LoadChannelFile(ICellTable &table, OptionTexts &options, const QString &fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        throw EFOpenError(
+            QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, file.errorString()));
+    const QByteArray bytes = file.read(kChannelFileMaxBytes + 1);
+    if (bytes.size() > kChannelFileMaxBytes)
+        refuse(fileName, QStringLiteral("it is larger than 64 KiB"));
+
+    QStringDecoder decode(fileEncoding());
+    const QStringList lines = SplitFileLines(decode(bytes));
+    if (lines.size() != kChannelFileLines)
+        refuse(fileName, QStringLiteral("it has %1 lines, and a channel file has %2")
+                             .arg(lines.size())
+                             .arg(kChannelFileLines));
+
+    // Everything is parsed; now the table and the options change together.
+    const int rows = kChannelFileLines - kStoredOptionCount;
+    table.setRowCount(rows);
+    for (int row = 0; row < rows; ++row) {
+        const QStringList fields = SplitChannelLine(lines[row]);
+        for (int col = 0; col < table.colCount(); ++col)
+            table.setCellText(col, row, col < fields.size() ? fields[col] : QString());
+    }
+    for (int i = 0; i < kStoredOptionCount; ++i)
+        options[i] = lines[rows + i];
+}
+
+} // namespace lumora
