@@ -1,18 +1,8 @@
 #include "memory/ChannelColumns.h"
 
+#include "memory/Conversions.h"
+
 namespace lumora {
-
-namespace {
-
-QStringList numbers(int from, int to)
-{
-    QStringList l;
-    for (int i = from; i <= to; ++i)
-        l << QString::number(i);
-    return l;
-}
-
-} // namespace
 
 const QStringList &ChannelCaptions()
 {
@@ -115,7 +105,7 @@ const QStringList &PttIdTexts()
 
 const QStringList &ScramblerTexts()
 {
-    static const QStringList l = QStringList{QStringLiteral("NONE")} + numbers(1, 10);
+    static const QStringList l = QStringList{QStringLiteral("NONE")} + NumberTexts(1, 10);
     return l;
 }
 
@@ -128,7 +118,7 @@ const QStringList &PttIdTypeTexts()
 
 const QStringList &PttIdNoTexts()
 {
-    static const QStringList l = numbers(1, 16);
+    static const QStringList l = NumberTexts(1, 16);
     return l;
 }
 

@@ -170,4 +170,12 @@ QString FormatOneDecimal(double value) { return FormatFixed(value, 1); }
 
 QString FormatFiveDecimals(double value) { return FormatFixed(value, 5); }
 
+QStringList NumberTexts(int from, int to)
+{
+    QStringList l;
+    for (int i = from; i <= to; ++i)
+        l << QString::number(i);
+    return l;
+}
+
 } // namespace lumora

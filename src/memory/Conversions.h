@@ -4,6 +4,7 @@
 // its exact texts.
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 
 namespace lumora {
@@ -28,5 +29,8 @@ int64_t RoundToInt64(double value, const QString &textForError);
 QString FormatFixed(double value, int decimals);
 QString FormatOneDecimal(double value);   // 67 -> "67.0", .5 -> "0.5"
 QString FormatFiveDecimals(double value); // 146.52 -> "146.52000"
+
+// "from" to "to" as decimal texts, for the lists of numbered choices.
+QStringList NumberTexts(int from, int to);
 
 } // namespace lumora

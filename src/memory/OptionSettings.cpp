@@ -9,14 +9,6 @@ namespace lumora {
 
 namespace {
 
-QStringList numbers(int from, int to)
-{
-    QStringList l;
-    for (int i = from; i <= to; ++i)
-        l << QString::number(i);
-    return l;
-}
-
 const QString kNone = QStringLiteral("NONE");
 const QString kOpen = QStringLiteral("OPEN");
 const QString kClose = QStringLiteral("CLOSE");
@@ -55,9 +47,9 @@ uint8_t timeOut(const QString &text)
 const OptionInfo &Option(OptionId id)
 {
     static const std::array<OptionInfo, kOptionCount> options{{
-        {QStringLiteral("VOX Lev"), QStringList{kNone} + numbers(1, 10), kNone, false},
-        {QStringLiteral("VOX Time"), numbers(1, 3), QStringLiteral("1"), false},
-        {QStringLiteral("SQ Lev"), numbers(0, 9), QStringLiteral("0"), true},
+        {QStringLiteral("VOX Lev"), QStringList{kNone} + NumberTexts(1, 10), kNone, false},
+        {QStringLiteral("VOX Time"), NumberTexts(1, 3), QStringLiteral("1"), false},
+        {QStringLiteral("SQ Lev"), NumberTexts(0, 9), QStringLiteral("0"), true},
         {QStringLiteral("TOT"),
          {QStringLiteral("60"), QStringLiteral("120"), QStringLiteral("180"), kClose},
          QStringLiteral("60"),
