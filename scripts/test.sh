@@ -1,21 +1,30 @@
 #!/usr/bin/env bash
 # Builds LUMORA and runs every test, then builds and runs them all again
-# with AddressSanitizer and UndefinedBehaviorSanitizer.
+# with AddressSanitizer and UndefinedBehaviorSanitizer, and the serial
+# tests with ThreadSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/deps.sh
 jobs=$(nproc)
 
+# run_suite DIR [cmake options...] [-L label]: build in DIR, run the tests.
 run_suite() {
     local dir=$1; shift
-    cmake -S . -B "$dir" -G Ninja "$@"
+    local options=() labels=()
+    while [ $# -gt 0 ]; do
+        if [ "$1" = "-L" ]; then labels=(-L "$2"); shift 2; else options+=("$1"); shift; fi
+    done
+    cmake -S . -B "$dir" -G Ninja "${options[@]}"
     cmake --build "$dir" -j "$jobs"
-    (cd "$dir" && ctest --output-on-failure --timeout 300 -j "$jobs")
+    (cd "$dir" && ctest --output-on-failure --timeout 300 -j "$jobs" "${labels[@]}")
 }
 
 export QT_QPA_PLATFORM=offscreen
 run_suite build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DLUMORA_SANITIZE=ON
+# The serial threads are plain C++: ThreadSanitizer checks all they share.
+TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
+    run_suite build-tsan -DCMAKE_BUILD_TYPE=Debug -DLUMORA_SANITIZE_THREAD=ON -L serial
 echo "All tests passed."

@@ -1,0 +1,160 @@
+#include "RadioImage.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+#include <stdexcept>
+
+namespace lumora::radio {
+
+namespace {
+
+constexpr BlockType kTypes[] = {BlockType::Channel,  BlockType::Dtmf,     BlockType::FleetSync,
+                                BlockType::TwoTone,  BlockType::FiveTone, BlockType::Settings};
+
+int blockCount(BlockType t) { return LastBlockIndex(t) - FirstBlockIndex(t) + 1; }
+
+void put32(Block &b, int at, uint32_t v)
+{
+    for (int i = 0; i < 4; ++i)
+        b[at - 4 + i] = static_cast<uint8_t>(v >> (8 * i));
+}
+
+void put16(Block &b, int at, uint16_t v)
+{
+    b[at - 4] = static_cast<uint8_t>(v);
+    b[at - 3] = static_cast<uint8_t>(v >> 8);
+}
+
+// One channel record laid out as the radio keeps it (offsets of the frame).
+Block channel(uint32_t rxHz, uint32_t txHz, uint16_t decode, uint16_t encode, bool high,
+              bool wide)
+{
+    Block b{};
+    put32(b, 4, rxHz);
+    put32(b, 8, txHz);
+    put16(b, 12, decode);
+    put16(b, 14, encode);
+    b[16 - 4] = high ? 0xFF : 0x00;
+    b[17 - 4] = wide ? 0xFF : 0x00;
+    b[18 - 4] = 0xFF;       // scan add
+    put16(b, 19, 25000);    // step
+    b[21 - 4] = 0xFF;       // DTMF keys: none
+    b[22 - 4] = 0xFF;
+    b[27 - 4] = 1;          // PTT ID number
+    b[31 - 4] = 0xFF;
+    return b;
+}
+
+} // namespace
+
+const char *AreaName(BlockType type)
+{
+    switch (type) {
+    case BlockType::Channel: return "channel";
+    case BlockType::Dtmf: return "dtmf";
+    case BlockType::FleetSync: return "fleetsync";
+    case BlockType::TwoTone: return "2tone";
+    case BlockType::FiveTone: return "5tone";
+    case BlockType::Settings: return "settings";
+    }
+    return "";
+}
+
+RadioImage::RadioImage()
+{
+    for (BlockType t : kTypes)
+        area(t).assign(blockCount(t), Block{});
+}
+
+RadioImage RadioImage::BuiltIn()
+{
+    RadioImage image;
+    const uint16_t none = 0xFFFF;
+    *image.block(BlockType::Channel, 1) = channel(146520000, 146520000, none, none, true, true);
+    *image.block(BlockType::Channel, 2) = channel(145500000, 145500000, none, 885, false, true);
+    *image.block(BlockType::Channel, 3) = channel(145625000, 145025000, 885, 885, true, true);
+    *image.block(BlockType::Channel, 4) = channel(446006250, 446006250, 0x2017, 0x2017, false, false);
+    *image.block(BlockType::Channel, 5) = channel(439012500, 431412500, 0xA0C8, 670, true, false);
+    Block &options = *image.block(BlockType::Settings, 0);
+    // Save power, beep, VOX time 1, TOT 60 s, English voice, scan: the
+    // radio's factory options.
+    options[4 - 4] = 1;
+    options[5 - 4] = 1;
+    options[13 - 4] = 1;
+    options[15 - 4] = 60;
+    options[16 - 4] = 2;
+    options[19 - 4] = 1;
+    return image;
+}
+
+std::vector<Block> &RadioImage::area(BlockType type) { return areas_[static_cast<int>(type)]; }
+
+const std::vector<Block> &RadioImage::area(BlockType type) const
+{
+    return areas_[static_cast<int>(type)];
+}
+
+Block *RadioImage::block(BlockType type, int index)
+{
+    if (static_cast<int>(type) > 5 || index < FirstBlockIndex(type) || index > LastBlockIndex(type))
+        return nullptr;
+    return &area(type)[index - FirstBlockIndex(type)];
+}
+
+const Block *RadioImage::block(BlockType type, int index) const
+{
+    return const_cast<RadioImage *>(this)->block(type, index);
+}
+
+RadioImage RadioImage::Load(const QString &fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        throw std::runtime_error(QStringLiteral("cannot read %1: %2")
+                                     .arg(fileName, file.errorString()).toStdString());
+    QJsonParseError error{};
+    const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &error);
+    if (!doc.isObject())
+        throw std::runtime_error(QStringLiteral("%1 is not a memory file: %2")
+                                     .arg(fileName, error.errorString()).toStdString());
+    RadioImage image;
+    const QJsonObject root = doc.object();
+    for (BlockType t : kTypes) {
+        const QJsonArray blocks = root.value(QLatin1String(AreaName(t))).toArray();
+        for (int i = 0; i < blocks.size() && i < blockCount(t); ++i) {
+            const QByteArray bytes = QByteArray::fromHex(blocks[i].toString().toLatin1());
+            if (bytes.size() != kPayloadLength)
+                throw std::runtime_error(QStringLiteral("%1: %2 block %3 is not 28 bytes")
+                                             .arg(fileName, QLatin1String(AreaName(t)))
+                                             .arg(i)
+                                             .toStdString());
+            Block &b = image.area(t)[i];
+            std::copy(bytes.begin(), bytes.end(), b.begin());
+        }
+    }
+    return image;
+}
+
+void RadioImage::save(const QString &fileName) const
+{
+    QJsonObject root;
+    root.insert(QStringLiteral("format"), QStringLiteral("lumora-radio-memory 1"));
+    for (BlockType t : kTypes) {
+        QJsonArray blocks;
+        for (const Block &b : area(t))
+            blocks.append(QString::fromLatin1(
+                QByteArray(reinterpret_cast<const char *>(b.data()), kPayloadLength).toHex()));
+        root.insert(QLatin1String(AreaName(t)), blocks);
+    }
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        throw std::runtime_error(file.errorString().toStdString());
+    file.write(QJsonDocument(root).toJson());
+    if (!file.commit())
+        throw std::runtime_error(file.errorString().toStdString());
+}
+
+} // namespace lumora::radio

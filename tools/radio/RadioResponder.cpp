@@ -1,0 +1,158 @@
+#include "RadioResponder.h"
+
+#include "protocol/Crc16.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace lumora::radio {
+
+namespace {
+
+const uint8_t kGreeting[] = {'P', 'R', 'O', 'G', 'R', 'A', 'M'};
+
+bool validType(uint8_t t) { return t <= static_cast<uint8_t>(BlockType::Settings); }
+
+// The main memory's transfers end with the settings block, after the
+// channels; every other area with its last block.
+bool endsTransfer(BlockType type, int index)
+{
+    return type != BlockType::Channel && index == LastBlockIndex(type);
+}
+
+} // namespace
+
+RadioResponder::RadioResponder(RadioImage &image, Faults faults)
+    : image_(image), faults_(faults), rng_(faults.seed ? faults.seed : 1)
+{
+}
+
+double RadioResponder::chance()
+{
+    // xorshift32: the same seed gives the same faults on every machine.
+    rng_ ^= rng_ << 13;
+    rng_ ^= rng_ >> 17;
+    rng_ ^= rng_ << 5;
+    return rng_ / 4294967296.0;
+}
+
+std::vector<Outcome> RadioResponder::receive(const uint8_t *data, size_t count,
+                                             Clock::time_point now)
+{
+    std::vector<Outcome> outcomes;
+    const bool sameBurst = !pending_.empty() || (now - last_) <= kBurstGap;
+    if (skipBurst_ && sameBurst && pending_.empty()) {
+        last_ = now; // still the tail of a message already answered
+        return outcomes;
+    }
+    skipBurst_ = false;
+    if (!pending_.empty() && now - last_ > kStale)
+        pending_.clear();
+    pending_.insert(pending_.end(), data, data + count);
+    last_ = now;
+
+    while (!pending_.empty()) {
+        Outcome out;
+        size_t used = 0;
+        const Parse p = parseOne(out, used);
+        if (p == Parse::Incomplete)
+            break;
+        if (p == Parse::Unknown) {
+            pending_.erase(pending_.begin());
+            continue;
+        }
+        pending_.clear(); // the rest of this burst belongs to the message
+        skipBurst_ = true;
+        outcomes.push_back(std::move(out));
+    }
+    return outcomes;
+}
+
+RadioResponder::Parse RadioResponder::parseOne(Outcome &out, size_t &used)
+{
+    const std::vector<uint8_t> &p = pending_;
+    const size_t n = p.size();
+    switch (p[0]) {
+    case 'P': {
+        const size_t k = std::min(n, sizeof kGreeting);
+        if (std::memcmp(p.data(), kGreeting, k) != 0)
+            return Parse::Unknown;
+        if (n < sizeof kGreeting)
+            return Parse::Incomplete;
+        used = n;
+        out.message.assign(p.begin(), p.end());
+        if (chance() < faults_.drop) {
+            out.dropped = true;
+            return Parse::Done;
+        }
+        out.answer = {kAck};
+        break;
+    }
+    case kReadMark: {
+        if (n < kRequestLength)
+            return Parse::Incomplete;
+        const int index = p[2];
+        if (p[3] != kHeaderEnd || !validType(p[1])
+            || !image_.block(static_cast<BlockType>(p[1]), index))
+            return Parse::Unknown;
+        used = n;
+        out.message.assign(p.begin(), p.end());
+        if (chance() < faults_.drop) {
+            out.dropped = true;
+            return Parse::Done;
+        }
+        answerData(static_cast<BlockType>(p[1]), index, out);
+        break;
+    }
+    case kWriteMark: {
+        if (n < kRequestLength)
+            return Parse::Incomplete;
+        const auto type = static_cast<BlockType>(p[1]);
+        if (p[3] != kHeaderEnd || !validType(p[1]) || !image_.block(type, p[2]))
+            return Parse::Unknown;
+        const bool fleetSync = type == BlockType::FleetSync;
+        const size_t length = fleetSync ? kFleetSyncHeaderLength + kPayloadLength : kFrameLength;
+        if (n < length)
+            return Parse::Incomplete;
+        used = n;
+        out.message.assign(p.begin(), p.end());
+        if (chance() < faults_.drop) {
+            out.dropped = true;
+            return Parse::Done;
+        }
+        if (!fleetSync && !FrameCrcMatches(p.data()))
+            return Parse::Done; // a damaged frame gets no answer
+        storeFrame(type, p[2], p.data() + kPayloadOffset, out);
+        break;
+    }
+    default:
+        return Parse::Unknown; // the host's 0x06, line noise
+    }
+    if (!out.answer.empty() && chance() < faults_.corrupt) {
+        const uint32_t bit = static_cast<uint32_t>(chance() * out.answer.size() * 8);
+        out.answer[bit / 8] ^= static_cast<uint8_t>(1u << (bit % 8));
+    }
+    return Parse::Done;
+}
+
+void RadioResponder::answerData(BlockType type, int index, Outcome &out)
+{
+    FrameBuffer frame{};
+    BuildDataFrameHeader(frame, type, static_cast<uint8_t>(index));
+    const Block &b = *image_.block(type, index);
+    std::copy(b.begin(), b.end(), frame.begin() + kPayloadOffset);
+    FinishDataFrame(frame);
+    out.answer.assign(frame.begin(), frame.begin() + kFrameLength);
+    out.transferDone = endsTransfer(type, index);
+}
+
+void RadioResponder::storeFrame(BlockType type, int index, const uint8_t *payload, Outcome &out)
+{
+    Block &b = *image_.block(type, index);
+    std::copy(payload, payload + kPayloadLength, b.begin());
+    out.stored = true;
+    out.answer = {kAck};
+    out.transferDone = endsTransfer(type, index);
+}
+
+} // namespace lumora::radio

@@ -1,0 +1,68 @@
+#pragma once
+// The radio's side of the programming protocol, without a port: bytes
+// from the host go in, answers come out.
+//
+//   "PROGRAM"                      -> 0x06
+//   "R", type, index, 0x20         -> "W", type, index, 0x20, 28 bytes, CRC
+//   "W", type, index, 0x20, 28, CRC -> 0x06 and the block stored (bad CRC:
+//                                      no answer)
+//   "W", 2, index, 0x20, 28 bytes  -> FleetSync: stored and 0x06, no CRC
+//
+// A message is recognised at the start of what has come; whatever else
+// arrived in the same burst (the left-over tail of a 34-byte
+// retransmission, the host's own 0x06) is dropped with it.
+
+#include "RadioImage.h"
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace lumora::radio {
+
+struct Faults {
+    double drop = 0;    // probability of ignoring a message
+    double corrupt = 0; // probability of flipping one bit of an answer
+    uint32_t seed = 1;
+};
+
+struct Outcome {
+    std::vector<uint8_t> message; // the message as recognised
+    std::vector<uint8_t> answer;  // empty: no answer
+    bool dropped = false;
+    bool stored = false;          // a block was written to the image
+    bool transferDone = false;    // the last block of an area was read or written
+};
+
+class RadioResponder {
+public:
+    using Clock = std::chrono::steady_clock;
+
+    RadioResponder(RadioImage &image, Faults faults);
+
+    // Bytes read from the line at `now`; returns one outcome per message.
+    std::vector<Outcome> receive(const uint8_t *data, size_t count, Clock::time_point now);
+
+    // Time for an incomplete message to be given up.
+    static constexpr std::chrono::milliseconds kStale{200};
+    // Bytes closer together than this belong to one burst.
+    static constexpr std::chrono::milliseconds kBurstGap{5};
+
+private:
+    enum class Parse { Incomplete, Unknown, Done };
+    Parse parseOne(Outcome &out, size_t &used);
+    double chance();
+    void answerData(BlockType type, int index, Outcome &out);
+    void storeFrame(BlockType type, int index, const uint8_t *payload, Outcome &out);
+
+    RadioImage &image_;
+    Faults faults_;
+    uint32_t rng_;
+    std::vector<uint8_t> pending_;
+    Clock::time_point last_{};
+    bool skipBurst_ = false;
+};
+
+} // namespace lumora::radio

@@ -1,0 +1,203 @@
+// lumora-radio: a stand-in for the radio on a pseudo-terminal, for tests,
+// benchmarks and trying the tool without a radio.
+
+#include "RadioImage.h"
+#include "RadioResponder.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <QTextStream>
+
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <thread>
+#include <unistd.h>
+
+using namespace lumora;
+using namespace lumora::radio;
+
+namespace {
+
+volatile std::sig_atomic_t stopRequested = 0;
+void onSignal(int) { stopRequested = 1; }
+
+using Clock = std::chrono::steady_clock;
+
+// 10 bits per byte at 9600 baud.
+std::chrono::microseconds wireTime(size_t bytes) { return std::chrono::microseconds(bytes * 10000000 / 9600); }
+
+class Trace {
+public:
+    explicit Trace(const QString &fileName) : start_(Clock::now())
+    {
+        if (fileName.isEmpty())
+            return;
+        file_.setFileName(fileName);
+        if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+            throw std::runtime_error("cannot write the trace file " + fileName.toStdString());
+    }
+    // One line per message: milliseconds since start, direction, hex bytes.
+    void log(char direction, const uint8_t *data, size_t count)
+    {
+        if (!file_.isOpen())
+            return;
+        const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start_).count();
+        const QByteArray hex = QByteArray(reinterpret_cast<const char *>(data), static_cast<int>(count)).toHex(' ');
+        file_.write(QByteArray::number(ms, 'f', 3) + ' ' + direction + ' ' + hex + '\n');
+        file_.flush();
+    }
+
+private:
+    QFile file_;
+    Clock::time_point start_;
+};
+
+bool writeAll(int fd, const std::vector<uint8_t> &bytes)
+{
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && (errno == EINTR || errno == EAGAIN)) {
+            pollfd p{fd, POLLOUT, 0};
+            ::poll(&p, 1, 100);
+            continue;
+        }
+        if (n <= 0)
+            return false;
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+int fail(const QString &text)
+{
+    QTextStream(stderr) << "lumora-radio: " << text << '\n';
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("lumora-radio"));
+    QCommandLineParser cli;
+    cli.setApplicationDescription(QStringLiteral(
+        "A virtual radio on a pseudo-terminal. Prints the device path on its first line,\n"
+        "then answers the programming protocol until killed."));
+    cli.addHelpOption();
+    const QCommandLineOption link(QStringLiteral("link"), "Also make a symbolic link PATH to the device.", "PATH");
+    const QCommandLineOption memory(QStringLiteral("memory"), "Memory image (JSON); loaded at start, saved after every block written.", "FILE");
+    const QCommandLineOption exitAfter(QStringLiteral("exit-after"), "Exit after N completed transfers.", "N");
+    const QCommandLineOption pace(QStringLiteral("pace"), "Take the time a 9600 baud 8N1 line takes.");
+    const QCommandLineOption seed(QStringLiteral("seed"), "Seed of the fault injection.", "N", "1");
+    const QCommandLineOption drop(QStringLiteral("drop"), "Ignore a message with probability P.", "P", "0");
+    const QCommandLineOption corrupt(QStringLiteral("corrupt"), "Flip one bit of an answer with probability P.", "P", "0");
+    const QCommandLineOption delay(QStringLiteral("delay"), "Answer MS milliseconds late.", "MS", "0");
+    const QCommandLineOption hangupAfter(QStringLiteral("hangup-after"), "Close the line after N messages, like a pulled cable.", "N");
+    const QCommandLineOption trace(QStringLiteral("trace"), "Log every byte both ways, one message a line, in hex.", "FILE");
+    cli.addOptions({link, memory, exitAfter, pace, seed, drop, corrupt, delay, hangupAfter, trace});
+    cli.process(app);
+
+    Faults faults;
+    faults.drop = cli.value(drop).toDouble();
+    faults.corrupt = cli.value(corrupt).toDouble();
+    faults.seed = cli.value(seed).toUInt();
+    const int delayMs = cli.value(delay).toInt();
+    const int exitAfterTransfers = cli.isSet(exitAfter) ? cli.value(exitAfter).toInt() : -1;
+    const int hangupAfterMessages = cli.isSet(hangupAfter) ? cli.value(hangupAfter).toInt() : -1;
+    const QString memoryFile = cli.value(memory);
+
+    RadioImage image = RadioImage::BuiltIn();
+    try {
+        if (!memoryFile.isEmpty()) {
+            if (QFile::exists(memoryFile))
+                image = RadioImage::Load(memoryFile);
+            else
+                image.save(memoryFile);
+        }
+    } catch (const std::exception &e) {
+        return fail(QString::fromStdString(e.what()));
+    }
+
+    const int master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0)
+        return fail(QStringLiteral("cannot open a pseudo-terminal: %1").arg(std::strerror(errno)));
+    termios t{};
+    if (::tcgetattr(master, &t) == 0) {
+        ::cfmakeraw(&t);
+        ::tcsetattr(master, TCSANOW, &t);
+    }
+    const QString device = QString::fromLocal8Bit(::ptsname(master));
+    const QString linkPath = cli.value(link);
+    if (!linkPath.isEmpty()) {
+        QFile::remove(linkPath);
+        if (!QFile::link(device, linkPath))
+            return fail(QStringLiteral("cannot make the link %1").arg(linkPath));
+    }
+    std::printf("%s\n", device.toLocal8Bit().constData());
+    std::fflush(stdout);
+
+    std::signal(SIGTERM, onSignal);
+    std::signal(SIGINT, onSignal);
+    Trace log(cli.value(trace));
+    RadioResponder radio(image, faults);
+    int messages = 0;
+    int transfers = 0;
+    bool done = false;
+    uint8_t buffer[4096];
+    while (!stopRequested && !done) {
+        pollfd p{master, POLLIN, 0};
+        if (::poll(&p, 1, 500) < 0)
+            continue; // a signal: the loop test sees it
+        if (p.revents & POLLHUP && !(p.revents & POLLIN)) {
+            // Nobody has the device open (the tool closes it between transfers).
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            continue;
+        }
+        if (!(p.revents & POLLIN))
+            continue;
+        const ssize_t n = ::read(master, buffer, sizeof buffer);
+        if (n <= 0) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            continue;
+        }
+        log.log('<', buffer, static_cast<size_t>(n));
+        for (Outcome &out : radio.receive(buffer, static_cast<size_t>(n), Clock::now())) {
+            ++messages;
+            if (cli.isSet(pace))
+                std::this_thread::sleep_for(wireTime(out.message.size()));
+            if (out.stored && !memoryFile.isEmpty()) {
+                try {
+                    image.save(memoryFile);
+                } catch (const std::exception &e) {
+                    return fail(QStringLiteral("cannot save %1: %2").arg(memoryFile, e.what()));
+                }
+            }
+            if (!out.answer.empty()) {
+                if (delayMs > 0)
+                    std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
+                if (cli.isSet(pace))
+                    std::this_thread::sleep_for(wireTime(out.answer.size()));
+                log.log('>', out.answer.data(), out.answer.size());
+                writeAll(master, out.answer);
+                if (out.transferDone && exitAfterTransfers > 0 && ++transfers >= exitAfterTransfers)
+                    done = true;
+            }
+            if (hangupAfterMessages >= 0 && messages >= hangupAfterMessages)
+                done = true;
+        }
+    }
+    if (done) // let the host read the last answer before the line goes
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    ::close(master);
+    if (!linkPath.isEmpty())
+        QFile::remove(linkPath);
+    return 0;
+}
