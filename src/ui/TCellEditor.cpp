@@ -1,0 +1,42 @@
+#include "ui/TCellEditor.h"
+
+#include "memory/Errors.h"
+#include "ui/TXStringGrid.h"
+
+namespace lumora {
+
+TCellEditor::TCellEditor(QObject *owner) : QObject(owner) {}
+
+TCellEditor::~TCellEditor()
+{
+    if (grid_)
+        grid_->editorDestroyed(this);
+}
+
+void TCellEditor::Attach(TXStringGrid *grid)
+{
+    if (grid_ && grid_ != grid)
+        throw ELumoraError(QStringLiteral("%1 is allready assigned to %2")
+                               .arg(objectName(), grid_->objectName()));
+    if (!grid_) {
+        grid_ = grid;
+        PrepareControl();
+    }
+    ++uses_;
+}
+
+void TCellEditor::Detach()
+{
+    if (uses_ > 0 && --uses_ == 0) {
+        ReleaseControlWindow();
+        grid_ = nullptr;
+    }
+}
+
+void TCellEditor::SetCellText(const QString &text)
+{
+    if (grid_)
+        grid_->commitEditText(text);
+}
+
+} // namespace lumora

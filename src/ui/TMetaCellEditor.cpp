@@ -1,0 +1,95 @@
+#include "ui/TMetaCellEditor.h"
+
+#include "memory/Errors.h"
+#include "ui/TXStringGrid.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+
+namespace lumora {
+
+TMetaCellEditor::~TMetaCellEditor() { delete control_; }
+
+void TMetaCellEditor::PrepareControl()
+{
+    if (control_)
+        return;
+    QWidget *c = CreateControl(Grid()->viewport());
+    if (!c)
+        throw ELumoraError(QStringLiteral("Cell Editor not of type TCellEditor"));
+    control_ = c;
+    control_->hide();
+    watch(control_);
+}
+
+void TMetaCellEditor::ReleaseControlWindow()
+{
+    delete control_;
+    control_ = nullptr;
+}
+
+void TMetaCellEditor::PlaceAt(const QRect &cell)
+{
+    if (!control_)
+        return;
+    control_->setGeometry(cell);
+    control_->show();
+    control_->raise();
+}
+
+void TMetaCellEditor::Hide()
+{
+    if (control_)
+        control_->hide();
+}
+
+void TMetaCellEditor::watch(QWidget *w) { w->installEventFilter(this); }
+
+void TMetaCellEditor::takeColumnLook()
+{
+    TXStringGrid *g = Grid();
+    const TXStringColumnItem &column = g->Columns()[g->EditCol()];
+    if (!column.EditorInheritsCellProps)
+        return;
+    QPalette p = control_->palette();
+    p.setColor(QPalette::Base, column.Color());
+    control_->setPalette(p);
+    control_->setFont(column.Font());
+}
+
+bool TMetaCellEditor::eventFilter(QObject *watched, QEvent *event)
+{
+    TXStringGrid *g = Grid();
+    if (!g || g->ActiveEditor() != this)
+        return false;
+    if (event->type() == QEvent::FocusOut) {
+        const auto reason = static_cast<QFocusEvent *>(event)->reason();
+        // The drop-down list taking the focus is part of the edit.
+        if (reason == Qt::PopupFocusReason)
+            return false;
+        QWidget *now = QApplication::focusWidget();
+        if (now && control_ && (now == control_ || control_->isAncestorOf(now)))
+            return false; // moving inside the control
+        g->commitEdit();
+        return false;
+    }
+    if (event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const int k = key->key();
+        const bool enter = k == Qt::Key_Return || k == Qt::Key_Enter;
+        if (enter || leavesOn(k)) {
+            const Qt::KeyboardModifiers mods = key->modifiers();
+            g->setFocus(Qt::OtherFocusReason); // commits through the focus loss
+            if (g->ActiveEditor() == this)
+                g->commitEdit(); // the window was not active: no focus event
+            if (!enter)
+                g->navigate(k, mods);
+            return true;
+        }
+    }
+    (void)watched;
+    return false;
+}
+
+} // namespace lumora

@@ -1,0 +1,141 @@
+#pragma once
+// The text grid of every window: a table of text cells whose row 0 (the
+// captions) and column 0 are fixed, with per-column look and editors.
+// The cells are the data: codecs read and write them through ICellTable.
+// Writing a cell from code fires nothing; only an editor's commit fires
+// OnSetEditText.
+
+#include "memory/CellTable.h"
+#include "ui/TXStringColumns.h"
+
+#include <QAbstractScrollArea>
+#include <QColor>
+#include <QStringList>
+#include <QVector>
+#include <functional>
+
+namespace lumora {
+
+class TCellEditor;
+
+class TXStringGrid : public QAbstractScrollArea, public ICellTable {
+    Q_OBJECT
+public:
+    enum GridOption {
+        goFixedVertLine = 0x01,
+        goFixedHorzLine = 0x02,
+        goVertLine = 0x04,
+        goHorzLine = 0x08,
+        goRangeSelect = 0x10,
+        goEditing = 0x20,
+        goTabs = 0x40,
+    };
+    // The options of every grid of the tool.
+    static constexpr int kStandardOptions =
+        goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goRangeSelect | goEditing;
+
+    using TSetEditEvent = std::function<void(TXStringGrid *Sender, int ACol, int ARow, const QString &Value)>;
+
+    explicit TXStringGrid(QWidget *parent = nullptr, int cols = 5, int rows = 5);
+    ~TXStringGrid() override;
+
+    int ColCount() const { return cols_; }
+    void setColCount(int cols);
+    int RowCount() const { return static_cast<int>(cells_.size()); }
+
+    QString Cells(int col, int row) const;
+    void setCells(int col, int row, const QString &text);
+    QStringList Rows(int row) const; // one row as a list of its cells
+
+    int ColWidths(int col) const;
+    void setColWidths(int col, int width);
+    int RowHeights(int row) const;
+    void setRowHeights(int row, int height);
+    int DefaultColWidth = 64;
+    int DefaultRowHeight = 24;
+
+    TXStringColumns &Columns() { return columns_; }
+    const TXStringColumns &Columns() const { return columns_; }
+
+    int Col() const { return col_; }
+    int Row() const { return row_; }
+    void setCurrentCell(int col, int row);
+    QRect Selection() const; // columns left..right, rows top..bottom
+
+    QColor Color = Qt::white;
+    QColor FixedColor = QColor(240, 240, 240);
+    QColor FixedLineColor = Qt::black;
+    QColor GridLineColor = QColor(192, 192, 192);
+    QColor SelectedColor;
+    QColor SelectedTextColor;
+    bool MultiLine = false;
+    bool ImmediateEditMode = false;
+    int Options = kStandardOptions;
+    TSetEditEvent OnSetEditText;
+
+    // ICellTable
+    int colCount() const override { return ColCount(); }
+    int rowCount() const override { return RowCount(); }
+    void setRowCount(int rows) override;
+    QString cellText(int col, int row) const override { return Cells(col, row); }
+    void setCellText(int col, int row, const QString &text) override { setCells(col, row, text); }
+
+    // Editing.
+    TCellEditor *ActiveEditor() const { return activeEditor_; }
+    int EditCol() const { return editCol_; }
+    int EditRow() const { return editRow_; }
+    // Starts editing the current cell as F2 would; false where it cannot.
+    bool EditCurrentCell();
+    // Commits the edit in progress, if any.
+    void commitEdit();
+
+    // For the editors.
+    bool takePendingChar(QString &text);
+    void commitEditText(const QString &text);
+    void navigate(int key, Qt::KeyboardModifiers modifiers);
+    void editorDestroyed(TCellEditor *editor);
+    QRect cellRect(int col, int row) const; // in viewport coordinates; empty if not shown
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return QSize(60, 40); }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    bool startEdit(bool pending, const QString &pendingText);
+    bool cellAt(const QPoint &pos, int &col, int &row) const;
+    int visibleWidth(int col) const;
+    void moveCurrent(int col, int row, bool extend);
+    void ensureVisible(int col, int row);
+    void updateScrollBars();
+    void placeEditor();
+    int nextVisibleCol(int from, int step) const;
+    void drawCell(QPainter &p, int col, int row, const QRect &r);
+
+    int cols_ = 0;
+    QVector<QStringList> cells_;
+    QVector<int> colWidths_;
+    QVector<int> rowHeights_;
+    TXStringColumns columns_;
+    int col_ = 1, row_ = 1;            // current cell
+    int anchorCol_ = 1, anchorRow_ = 1; // other corner of the selection
+    int leftCol_ = 1, topRow_ = 1;     // first scrolled cell shown
+
+    TCellEditor *activeEditor_ = nullptr;
+    int editCol_ = -1, editRow_ = -1;
+    bool hasPending_ = false;
+    QString pending_;
+    bool committing_ = false;
+    bool editEndedByFocus_ = false; // a click elsewhere ended the edit just now
+};
+
+} // namespace lumora
