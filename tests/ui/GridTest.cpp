@@ -58,6 +58,9 @@ public:
         };
         resize(500, 300);
     }
+    // An edit still open commits when the focus goes with the window:
+    // nothing of this window may hear of it by then.
+    ~Window() override { grid->OnSetEditText = nullptr; }
 };
 
 QWidget *focused() { return QApplication::focusWidget(); }

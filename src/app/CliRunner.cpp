@@ -1,0 +1,116 @@
+#include "app/CliRunner.h"
+
+#include "serial/PortList.h"
+#include "ui/TForm1.h"
+#include "ui/TForm3.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTextStream>
+#include <QTimer>
+
+namespace lumora {
+
+namespace {
+
+QTextStream &out()
+{
+    static QTextStream s(stdout);
+    return s;
+}
+
+QTextStream &err()
+{
+    static QTextStream s(stderr);
+    return s;
+}
+
+} // namespace
+
+void CliRunner::ShowMessage(const QString &text)
+{
+    out() << text << Qt::endl;
+    messages_ << text;
+    finished_ = true;
+}
+
+void CliRunner::ShowError(const QString &text, const QString &detail)
+{
+    err() << text << Qt::endl;
+    if (!detail.isEmpty())
+        err() << detail << Qt::endl;
+    failed_ = true;
+}
+
+int CliRunner::run(const Request &request)
+{
+    if (request.verb == QLatin1String("ports")) {
+        for (const QString &port : ListSerialPorts())
+            out() << port << Qt::endl;
+        return 0;
+    }
+    if (request.area != QLatin1String("main")) {
+        err() << "lumora-cli: the " << request.area << " area cannot be transferred yet" << Qt::endl;
+        return 2;
+    }
+    SetUserDialogs(this);
+    int status = 1;
+    {
+        TForm1 form(QSize(1920, 1080));
+        TForm3 progress(form);
+        form.setProgressDialog(&progress);
+        form.SelectPort(request.port);
+        try {
+            status = transfer(form, request);
+        } catch (const std::exception &e) {
+            ShowException(e);
+            status = 1;
+        }
+        progress.Button2Click(); // whatever happened, the port is closed
+    }
+    SetUserDialogs(nullptr);
+    return status;
+}
+
+int CliRunner::transfer(TForm1 &form, const Request &request)
+{
+    const bool reading = request.verb == QLatin1String("read");
+    if (!reading)
+        form.OpenChannelFile(request.file);
+    QElapsedTimer clock;
+    clock.start();
+    if (reading)
+        form.rbtnClick();
+    else
+        form.wbtnClick();
+    if (failed_)
+        return 1;
+    // The protocol never gives up by itself; this tool does.
+    QEventLoop loop;
+    QTimer timeout;
+    timeout.setSingleShot(true);
+    QObject::connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
+    timeout.start(request.timeoutSeconds * 1000);
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (finished_ || failed_)
+            loop.quit();
+    });
+    poll.start(5);
+    loop.exec();
+    if (failed_)
+        return 1;
+    if (!finished_) {
+        err() << "lumora-cli: the transfer did not finish within " << request.timeoutSeconds
+              << " seconds: no complete answer from the radio on " << request.port << Qt::endl;
+        return 1;
+    }
+    if (request.reportTime)
+        err() << "transfer time: " << clock.nsecsElapsed() / 1e6 << " ms" << Qt::endl;
+    if (reading)
+        form.SaveChannelFileAs(request.file);
+    return failed_ ? 1 : 0;
+}
+
+} // namespace lumora

@@ -1,0 +1,99 @@
+// lumora-cli: reads and writes the radio from a shell, through the same
+// windows and transfer code as the tool's buttons, without showing them.
+
+#include "app/CliRunner.h"
+#include "ui/TApplication.h"
+
+#include <QCommandLineParser>
+#include <QTextStream>
+
+using namespace lumora;
+
+namespace {
+
+const char *const kHelp = R"(Usage:
+  lumora-cli ports
+  lumora-cli read  [AREA] --port DEV --output FILE.wh [--timeout SECONDS]
+  lumora-cli write [AREA] --port DEV FILE.wh [--timeout SECONDS]
+
+Reads or writes the radio on the serial port DEV, exactly as the tool's
+Read and Write buttons do, without opening a window.
+
+  ports               list the serial ports, one a line
+  read                read the radio's main memory (16 channels and the
+                      optional settings) and save it as a channel file
+  write               open a channel file and write it to the radio
+  AREA                main (the default); the signalling areas dtmf, 2tone,
+                      5tone and fsk are to come
+  --port DEV          the serial device, for example /dev/ttyUSB0
+  --output FILE.wh    where a read is saved
+  --timeout SECONDS   give up a transfer not finished by then (default 60);
+                      the radio protocol itself never times out
+  --help              this text
+
+Success messages ("   Read Succeed!", "Write Succeed!") go to standard
+output, errors with their details to standard error. The exit status is 0
+only on success.
+)";
+
+int usage(const QString &problem)
+{
+    QTextStream err(stderr);
+    if (!problem.isEmpty())
+        err << "lumora-cli: " << problem << "\n\n";
+    err << kHelp;
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    TApplication app(argc, argv);
+    QCommandLineParser cli;
+    cli.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+    const QCommandLineOption help(QStringList{"help", "h"});
+    const QCommandLineOption port(QStringLiteral("port"), QString(), QStringLiteral("DEV"));
+    const QCommandLineOption output(QStringLiteral("output"), QString(), QStringLiteral("FILE"));
+    const QCommandLineOption timeout(QStringLiteral("timeout"), QString(), QStringLiteral("SECONDS"), QStringLiteral("60"));
+    const QCommandLineOption reportTime(QStringLiteral("report-time")); // for the benchmark
+    cli.addOptions({help, port, output, timeout, reportTime});
+    if (!cli.parse(QCoreApplication::arguments()))
+        return usage(cli.errorText());
+    if (cli.isSet(help)) {
+        QTextStream(stdout) << kHelp;
+        return 0;
+    }
+    QStringList words = cli.positionalArguments();
+    if (words.isEmpty())
+        return usage(QString());
+    CliRunner::Request request;
+    request.verb = words.takeFirst();
+    static const QStringList areas = {"main", "dtmf", "2tone", "5tone", "fsk"};
+    if (!words.isEmpty() && areas.contains(words.first()))
+        request.area = words.takeFirst();
+    request.port = cli.value(port);
+    request.reportTime = cli.isSet(reportTime);
+    bool ok = false;
+    request.timeoutSeconds = cli.value(timeout).toInt(&ok);
+    if (!ok || request.timeoutSeconds <= 0)
+        return usage(QStringLiteral("--timeout wants a whole number of seconds"));
+    if (request.verb == "ports") {
+        if (!words.isEmpty())
+            return usage(QStringLiteral("ports takes no arguments"));
+    } else if (request.verb == "read") {
+        request.file = cli.value(output);
+        if (request.port.isEmpty() || request.file.isEmpty() || !words.isEmpty())
+            return usage(QStringLiteral("read needs --port DEV and --output FILE.wh"));
+    } else if (request.verb == "write") {
+        if (request.port.isEmpty() || words.size() != 1)
+            return usage(QStringLiteral("write needs --port DEV and one channel file"));
+        request.file = words.first();
+    } else {
+        return usage(QStringLiteral("unknown command '%1'").arg(request.verb));
+    }
+    CliRunner runner;
+    return runner.run(request);
+}

@@ -1,0 +1,33 @@
+// lumora: the programming tool.
+
+#include "ui/TApplication.h"
+#include "ui/TForm1.h"
+#include "ui/TForm3.h"
+
+#include <QStringList>
+#include <memory>
+
+using namespace lumora;
+
+int main(int argc, char **argv)
+{
+    TApplication app(argc, argv);
+    // The windows in their order: the main window, then DTMF, 2TONE, 5TONE
+    // and FleetSync (to come), then the progress dialog.
+    auto form1 = std::make_unique<TForm1>();
+    std::array<QWidget *, 4> signalling{}; // DTMF, 2TONE, 5TONE, FleetSync
+    form1->setSignallingWindows(signalling, SignallingRoutes{});
+    auto form3 = std::make_unique<TForm3>(*form1);
+    form1->setProgressDialog(form3.get());
+
+    // "lumora PORT" selects a port the system does not list (the virtual
+    // radio's pseudo-terminal, for one).
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() > 1)
+        form1->SelectPort(args.at(1));
+    form1->show();
+    const int status = app.exec();
+    form3.reset();
+    form1.reset(); // closes the port and joins its threads
+    return status;
+}

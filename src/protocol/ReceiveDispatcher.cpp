@@ -1,0 +1,44 @@
+#include "protocol/ReceiveDispatcher.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace lumora {
+
+namespace {
+
+// The signalling tests: its acknowledgement during its write, its data
+// answer of its own block type during its read.
+void route(ISignallingTransfer *window, BlockType type, const FrameBuffer &rx)
+{
+    if (!window)
+        return;
+    if (rx[0] == kAck && window->WriteUnderWay())
+        window->BlockAcknowledged();
+    if (rx[0] == kWriteMark && window->ReadUnderWay() && rx[1] == static_cast<uint8_t>(type))
+        window->BlockReceived();
+}
+
+} // namespace
+
+void DispatchReceivedChunk(const uint8_t *buffer, uint16_t length, FrameBuffer &rx,
+                           IMainTransfer &main, const SignallingRoutes &routes)
+{
+    std::memcpy(rx.data(), buffer, std::min<size_t>(length, rx.size()));
+    route(routes.FiveTone, BlockType::FiveTone, rx);
+    route(routes.TwoTone, BlockType::TwoTone, rx);
+    route(routes.FleetSync, BlockType::FleetSync, rx);
+    route(routes.Dtmf, BlockType::Dtmf, rx);
+    if (rx[0] == kAck && main.MainReadUnderWay())
+        main.MainReadGreetingAnswered();
+    if (rx[0] == kWriteMark && main.MainReadUnderWay())
+        main.MainReadDataAnswer(); // any block type
+    // Every data answer whose byte 5 is 0x30 is acknowledged, whoever asked.
+    if (rx[0] == kWriteMark && rx[5] == 0x30)
+        main.SendAcknowledgement();
+    if (rx[0] == kAck && main.MainWriteUnderWay())
+        main.MainWriteAcknowledged();
+    rx[0] = 0;
+}
+
+} // namespace lumora

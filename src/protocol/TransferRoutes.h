@@ -1,0 +1,42 @@
+#pragma once
+// What the receive dispatcher needs of the windows. A window is reading
+// while its Read button is disabled and writing while its Write button is
+// disabled; the dispatcher asks, and routes by nothing else.
+
+#include <cstdint>
+
+namespace lumora {
+
+// A signalling window (DTMF, 2TONE, 5TONE, FleetSync).
+class ISignallingTransfer {
+public:
+    virtual ~ISignallingTransfer() = default;
+    virtual bool ReadUnderWay() const = 0;
+    virtual bool WriteUnderWay() const = 0;
+    virtual void BlockReceived() = 0;     // one data answer of its read
+    virtual void BlockAcknowledged() = 0; // one acknowledgement of its write
+};
+
+// The main window's transfers of the main memory.
+class IMainTransfer {
+public:
+    virtual ~IMainTransfer() = default;
+    virtual bool MainReadUnderWay() const = 0;
+    virtual bool MainWriteUnderWay() const = 0;
+    virtual void MainReadGreetingAnswered() = 0;
+    virtual void MainReadDataAnswer() = 0;
+    virtual void MainWriteAcknowledged() = 0;
+    // 0x06 at index 0 of the transmit buffer, sent as one byte.
+    virtual void SendAcknowledgement() = 0;
+};
+
+// The signalling windows in the order the dispatcher tests them. A window
+// not built yet is null: its tests never hold.
+struct SignallingRoutes {
+    ISignallingTransfer *FiveTone = nullptr; // block type 4
+    ISignallingTransfer *TwoTone = nullptr;  // 3
+    ISignallingTransfer *FleetSync = nullptr; // 2
+    ISignallingTransfer *Dtmf = nullptr;     // 1
+};
+
+} // namespace lumora

@@ -1,0 +1,491 @@
+#include "ui/TForm1.h"
+
+#include "memory/ChannelCellRules.h"
+#include "memory/ChannelColumns.h"
+#include "memory/ChannelFile.h"
+#include "serial/PortList.h"
+#include "serial/TComm.h"
+#include "ui/TComboCellEditor.h"
+#include "ui/TEditCellEditor.h"
+#include "ui/TForm3.h"
+#include "ui/TXStringGrid.h"
+#include "ui/UserDialogs.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDateTime>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTimer>
+#include <QToolBar>
+#include <cmath>
+
+namespace lumora {
+
+namespace {
+
+const QColor kHeaderColor(235, 233, 237);
+const QString kFileFilter = QStringLiteral("*.wh (*.wh)");
+const QChar kFullWidthColon(0xFF1A);
+
+// The optional settings' boxes from top to bottom, with their labels.
+struct OptionRow {
+    int box; // ComboBoxN
+    const char *label;
+};
+const OptionRow kVisibleOptions[] = {{4, "TOT"},  {3, "SQ Lev"}, {9, "Save Power"}, {8, "Scan"},
+                                     {6, "PF1:"}, {7, "PF2:"},   {5, "Voice"}};
+
+// ComboBoxN holds option N-1.
+OptionId optionOf(int box) { return static_cast<OptionId>(box - 1); }
+
+} // namespace
+
+TForm1::TForm1(QSize screen, QWidget *parent) : QMainWindow(parent)
+{
+    setWindowTitle(QStringLiteral("LUMORA  V1.0"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    Comm1 = new TComm(this);
+    Comm1->CommName = QStringLiteral("COM2");
+    Comm1->setOutx_XonXoffFlow(false);
+    Comm1->setInx_XonXoffFlow(false);
+    Comm1->setReadIntervalTimeout(20);
+    Comm1->OnReceiveData = [this](TComm *, const uint8_t *b, uint16_t n) { Comm1ReceiveData(b, n); };
+
+    Tim1 = new QTimer(this);
+    Tim1->setInterval(kRetransmitIntervalMs);
+    connect(Tim1, &QTimer::timeout, this, &TForm1::Tim1Timer);
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(15000);
+    Timer2 = new QTimer(this);
+    Timer2->setInterval(20);
+    connect(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
+
+    buildLayout();
+
+    // FormCreate
+    if (!screen.isValid() && QGuiApplication::primaryScreen())
+        screen = QGuiApplication::primaryScreen()->size();
+    AdaptToSmallScreen(screen);
+    const QStringList ports = ListSerialPorts();
+    comcbb->addItems(ports);
+    if (!ports.isEmpty())
+        comcbb->setCurrentIndex(0);
+    for (QAction *entry : SignaEntries)
+        entry->setEnabled(false);
+    Timer2->start();
+    Timer2Timer();
+    qApp->installEventFilter(this); // the window sees every key first
+}
+
+TForm1::~TForm1()
+{
+    qApp->removeEventFilter(this);
+    xg->OnSetEditText = nullptr; // an open edit commits as the window goes
+    Comm1->OnReceiveData = nullptr;
+    Comm1->ClosePort();          // no serial thread outlives the window
+}
+
+void TForm1::buildLayout()
+{
+    client_ = new QWidget(this);
+    client_->setFixedSize(851, 490);
+    setCentralWidget(client_);
+
+    FileMenu = menuBar()->addMenu(QStringLiteral("File"));
+    Open1 = FileMenu->addAction(QStringLiteral("Open"), this, [this] { OpenClick(false); });
+    Save1 = FileMenu->addAction(QStringLiteral("Save"), this, [this] { SaveClick(false); });
+    Exit1 = FileMenu->addAction(QStringLiteral("Exit"), this, &QWidget::close);
+    SignaMenu = menuBar()->addMenu(QStringLiteral("Signa"));
+    const char *signa[] = {"DTMF", "2TONE", "5TONE", "FSK"};
+    for (int i = 0; i < 4; ++i)
+        SignaEntries[i] = SignaMenu->addAction(QString::fromLatin1(signa[i]), this, [this, i] { SignaClick(i); });
+
+    ToolBar1 = new QToolBar(client_);
+    ToolBar1->setGeometry(0, 0, 851, 30);
+    ToolBar1->setIconSize(QSize(20, 20));
+    QStyle *s = style();
+    auto tool = [&](QStyle::StandardPixmap icon, const char *hint, auto slot) {
+        QAction *a = ToolBar1->addAction(s->standardIcon(icon), QString::fromLatin1(hint));
+        a->setToolTip(QString::fromLatin1(hint));
+        connect(a, &QAction::triggered, this, slot);
+        return a;
+    };
+    ToolButton1 = tool(QStyle::SP_DialogOpenButton, "Open", [this] { OpenClick(true); });
+    ToolButton2 = tool(QStyle::SP_DialogSaveButton, "Save", [this] { SaveClick(true); });
+    ToolBar1->addSeparator();
+    ToolButton3 = tool(QStyle::SP_ArrowUp, "Write(F12)", [this] {
+        MoveFocusOn();
+        wbtnClick();
+    });
+    ToolButton4 = tool(QStyle::SP_ArrowDown, "Read(F11)", [this] {
+        MoveFocusOn();
+        rbtnClick();
+    });
+    ToolBar1->addSeparator();
+    ToolButton6 = tool(QStyle::SP_DialogCloseButton, "Exit", [this] { close(); });
+
+    buildGrid();
+    buildOptions();
+
+    auto *status = new QStatusBar(client_);
+    status->setSizeGripEnabled(false);
+    status->setGeometry(0, 466, 851, 24);
+    for (QLabel *&panel : StatusPanels) {
+        panel = new QLabel(status);
+        panel->setFixedWidth(150);
+        status->addWidget(panel);
+    }
+    client_->adjustSize();
+    setFixedSize(sizeHint());
+}
+
+void TForm1::buildGrid()
+{
+    xg = new TXStringGrid(client_, kChannelColumns, kChannelRows);
+    xg->setObjectName(QStringLiteral("xg"));
+    xg->setGeometry(0, 30, 644, 428);
+    xg->ImmediateEditMode = true;
+    xg->FixedColor = kHeaderColor;
+    xg->FixedLineColor = Qt::black;
+    xg->setRowHeights(0, 24);
+    xg->setRowHeights(1, 22);
+    for (int r = 2; r < kChannelRows; ++r)
+        xg->setRowHeights(r, 24);
+
+    EditCellEditor1 = new TEditCellEditor(this);
+    EditCellEditor1->setObjectName(QStringLiteral("EditCellEditor1"));
+    struct ComboSpec {
+        const QStringList &items;
+        const char *defaultText;
+        bool list;
+    };
+    const ComboSpec specs[11] = {
+        {ToneVocabulary(), "", false}, // unused slot 0
+        {ToneVocabulary(), "NONE", false},
+        {TxPowerTexts(), "HIGH", true},
+        {WideNarrowTexts(), "WIDE", true},
+        {NoneYesTexts(), "YES", true},
+        {StepFreqTexts(), "25000", true},
+        {DtmfKeyTexts(), "NONE", true},
+        {ScramblerTexts(), "NONE", true},
+        {PttIdTexts(), "NONE", true},
+        {PttIdTypeTexts(), "DTMF", true},
+        {PttIdNoTexts(), "1", true},
+    };
+    for (int i = 1; i <= 10; ++i) {
+        auto *e = new TComboCellEditor(this);
+        e->setObjectName(QStringLiteral("ComboCellEditor%1").arg(i));
+        e->Items = specs[i].items;
+        e->DefaultText = QString::fromLatin1(specs[i].defaultText);
+        e->Style = specs[i].list ? TComboCellEditor::csDropDownList : TComboCellEditor::csDropDown;
+        ComboCellEditors[i] = e;
+    }
+    // column: width, editor (0 none, -1 the free-text one, else ComboCellEditorN)
+    const int layout[kChannelColumns][2] = {{70, 0},  {80, -1}, {80, -1}, {80, 1}, {80, 1}, {80, 2},
+                                            {80, 3},  {80, 4},  {-1, 5},  {-1, 6}, {-1, 6}, {-1, 8},
+                                            {-1, 7},  {-1, 9},  {-1, 10}, {-1, 4}};
+    for (int c = 0; c < kChannelColumns; ++c) {
+        TXStringColumnItem &column = xg->Columns()[c];
+        column.setCaption(ChannelCaptions()[c]);
+        column.setWidth(layout[c][0]);
+        column.setAlignment(Qt::AlignCenter);
+        column.setHeaderAlignment(Qt::AlignCenter);
+        column.setHeaderColor(kHeaderColor);
+        const int editor = layout[c][1];
+        if (editor == -1)
+            column.setEditor(EditCellEditor1);
+        else if (editor > 0)
+            column.setEditor(ComboCellEditors[editor]);
+    }
+    for (int r = 1; r < kChannelRows; ++r)
+        xg->setCells(ColChannelNo, r, QString::number(r));
+    xg->OnSetEditText = [this](TXStringGrid *, int, int, const QString &) {
+        xgSetEditText(xg->Col(), xg->Row());
+    };
+}
+
+void TForm1::buildOptions()
+{
+    GroupBox1 = new QGroupBox(QStringLiteral("Optional Function"), client_);
+    GroupBox1->setGeometry(652, 32, 193, 300);
+    GroupBox2 = new QGroupBox(QStringLiteral("W/R"), client_);
+    GroupBox2->setGeometry(652, 340, 193, 118);
+
+    // The boxes sit on the window over their groups, as the window moves
+    // some of them on a small screen.
+    auto row = [&](int i, const QString &label, QComboBox *box) {
+        auto *l = new QLabel(label, client_);
+        l->setGeometry(662, 54 + i * 38, 72, 22);
+        box->setParent(client_);
+        box->setGeometry(736, 54 + i * 38, 100, 22);
+    };
+    comcbb = new QComboBox(client_);
+    comcbb->setObjectName(QStringLiteral("comcbb"));
+    comcbb->setEditable(true);
+    comcbb->setInsertPolicy(QComboBox::NoInsert);
+    comcbb->setEditText(QStringLiteral("COM1"));
+    row(0, QStringLiteral("COM"), comcbb);
+
+    const OptionTexts defaults = DefaultOptionTexts();
+    for (int n = 1; n <= 10; ++n) {
+        auto *box = new QComboBox(client_);
+        box->setObjectName(QStringLiteral("ComboBox%1").arg(n));
+        box->setEditable(true);
+        box->setInsertPolicy(QComboBox::NoInsert);
+        box->setCompleter(nullptr);
+        box->addItems(Option(optionOf(n)).items);
+        box->setEditText(defaults[optionOf(n)]);
+        box->setVisible(Option(optionOf(n)).visible);
+        ComboBoxes[n] = box;
+    }
+    int i = 1;
+    for (const OptionRow &o : kVisibleOptions)
+        row(i++, QString::fromLatin1(o.label), ComboBoxes[o.box]);
+    for (QComboBox *box : {comcbb, ComboBoxes[3], ComboBoxes[4], ComboBoxes[5], ComboBoxes[6],
+                           ComboBoxes[7], ComboBoxes[8], ComboBoxes[9]}) {
+        box->installEventFilter(this);
+        box->lineEdit()->installEventFilter(this);
+    }
+    // The hidden options and their labels are never shown.
+    const std::pair<int, const char *> hidden[] = {{1, "VOX Lev"}, {2, "VOX Time"}, {10, "Beep"}};
+    for (const auto &h : hidden) {
+        auto *l = new QLabel(QString::fromLatin1(h.second), client_);
+        l->hide();
+        ComboBoxes[h.first]->hide();
+    }
+
+    rbtn = new QPushButton(QStringLiteral("Read(F11)"), client_);
+    rbtn->setGeometry(672, 364, 153, 36);
+    connect(rbtn, &QPushButton::clicked, this, &TForm1::rbtnClick);
+    wbtn = new QPushButton(QStringLiteral("Write(F12)"), client_);
+    wbtn->setGeometry(672, 408, 153, 36);
+    connect(wbtn, &QPushButton::clicked, this, &TForm1::wbtnClick);
+}
+
+void TForm1::setSignallingWindows(const std::array<QWidget *, 4> &windows,
+                                  const SignallingRoutes &routes)
+{
+    signalling_ = windows;
+    routes_ = routes;
+}
+
+void TForm1::ScaleFormToScreen(QSize screen)
+{
+    const int w = screen.width() * 99 / 100;
+    const int h = screen.height() * 90 / 100;
+    const double fy = h / 630.0;
+    const double fx = w / 930.0;
+    const double f = std::fabs(fy - 1) < std::fabs(fx - 1) ? fy : fx;
+    if (screen == QSize(1440, 900))
+        return;
+    auto even = [](double v) { return static_cast<int>(std::nearbyint(v)); };
+    QFont font = this->font();
+    font.setPointSizeF(font.pointSizeF() * f);
+    setFont(font);
+    for (QWidget *child : client_->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        const QRect g = child->geometry();
+        child->setGeometry(even(g.x() * fx), even(g.y() * fy), even(g.width() * fx),
+                           even(g.height() * fy));
+    }
+}
+
+void TForm1::AdaptToSmallScreen(QSize screen)
+{
+    if (screen.width() > 800 && screen.height() > 600)
+        return;
+    ScaleFormToScreen(screen);
+    client_->setFixedSize(800, 545);
+    xg->setGeometry(0, xg->y(), 830, 370);
+    const int widths[][2] = {{0, 50},  {3, 69},  {4, 69},  {5, 50},  {6, 31},  {7, 50}, {8, 50},
+                             {9, 50},  {10, 50}, {11, 34}, {12, 26}, {13, 50}, {14, 50}};
+    for (const auto &cw : widths)
+        xg->setColWidths(cw[0], cw[1]);
+    for (QWidget *w : {static_cast<QWidget *>(comcbb), static_cast<QWidget *>(wbtn),
+                       static_cast<QWidget *>(rbtn)})
+        w->move(w->x(), 455);
+    OptionTexts o = DefaultOptionTexts();
+    o[OptVoice] = QStringLiteral("CHINESE");
+    setOptions(o);
+    ComboBoxes[10]->setEditText(QStringLiteral("OPEN"));
+    comcbb->setEditText(QStringLiteral("COM1"));
+    setFixedSize(sizeHint());
+}
+
+void TForm1::EnableWindow(bool enabled)
+{
+    client_->setEnabled(enabled);
+    menuBar()->setEnabled(enabled);
+}
+
+void TForm1::FormActivate()
+{
+    for (int r = 1; r <= kChannelCount; ++r)
+        xg->setCells(ColChannelNo, r, QString::number(r));
+}
+
+bool TForm1::event(QEvent *e)
+{
+    if (e->type() == QEvent::WindowActivate)
+        FormActivate();
+    return QMainWindow::event(e);
+}
+
+void TForm1::Timer2Timer()
+{
+    const QLocale locale = QLocale::system();
+    const QDateTime now = QDateTime::currentDateTime();
+    StatusPanels[0]->setText(QStringLiteral("Present Com") + kFullWidthColon + comcbb->currentText());
+    StatusPanels[1]->setText(QStringLiteral("Date") + kFullWidthColon
+                             + locale.toString(now.date(), QLocale::ShortFormat));
+    StatusPanels[2]->setText(QStringLiteral("Time") + kFullWidthColon
+                             + locale.toString(now.time(), QLocale::LongFormat));
+}
+
+void TForm1::xgSetEditText(int col, int row) { ApplyChannelCellRules(*xg, col, row); }
+
+OptionTexts TForm1::Options() const
+{
+    OptionTexts o;
+    for (int n = 1; n <= 10; ++n)
+        o[optionOf(n)] = ComboBoxes[n]->currentText();
+    return o;
+}
+
+void TForm1::setOptions(const OptionTexts &options)
+{
+    for (int n = 1; n <= 10; ++n)
+        ComboBoxes[n]->setEditText(options[optionOf(n)]);
+}
+
+void TForm1::OpenChannelFile(const QString &fileName)
+{
+    OptionTexts o = Options();
+    LoadChannelFile(*xg, o, fileName);
+    setOptions(o);
+}
+
+void TForm1::SaveChannelFileAs(const QString &fileName) { SaveChannelFile(*xg, Options(), fileName); }
+
+void TForm1::OpenClick(bool moveFocusFirst)
+{
+    if (moveFocusFirst)
+        MoveFocusOn();
+    const QString name = UserDialogs().AskOpenFileName(this, kFileFilter, QStringLiteral("wh"));
+    if (!name.isEmpty())
+        OpenChannelFile(name);
+}
+
+void TForm1::SaveClick(bool moveFocusFirst)
+{
+    if (moveFocusFirst)
+        MoveFocusOn();
+    const QString name = UserDialogs().AskSaveFileName(this, kFileFilter, QStringLiteral("wh"));
+    if (!name.isEmpty())
+        SaveChannelFileAs(name);
+}
+
+void TForm1::SelectPort(const QString &name)
+{
+    int i = comcbb->findText(name);
+    if (i < 0) {
+        comcbb->addItem(name);
+        i = comcbb->count() - 1;
+    }
+    comcbb->setCurrentIndex(i);
+    comcbb->setEditText(name);
+}
+
+void TForm1::MoveFocusOn()
+{
+    if (QWidget *focus = QApplication::focusWidget(); focus && focus->window() == this)
+        focusNextChild();
+    xg->commitEdit(); // also when the window has no focus to move
+}
+
+void TForm1::SignaClick(int window)
+{
+    if (comcbb->isEnabledTo(client_)) {
+        Comm1->CommName = comcbb->currentText();
+        Comm1->OpenPort();
+        comcbb->setEnabled(false);
+    }
+    if (QWidget *w = signalling_[window]) {
+        w->show();
+        w->raise();
+    }
+}
+
+bool TForm1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress)
+        return filterKey(watched, static_cast<QKeyEvent *>(event));
+    if (event->type() == QEvent::FocusOut) {
+        // Leaving an emptied option box puts its default back.
+        for (int n : {3, 4, 5, 6, 7, 8, 9}) {
+            QComboBox *box = ComboBoxes[n];
+            if ((watched == box || watched == box->lineEdit()) && box->currentText().isEmpty())
+                box->setEditText(Option(optionOf(n)).defaultText);
+        }
+        if ((watched == comcbb || watched == comcbb->lineEdit()) && comcbb->currentText().isEmpty())
+            comcbb->setEditText(QStringLiteral("COM1"));
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool TForm1::filterKey(QObject *watched, QKeyEvent *key)
+{
+    auto *widget = qobject_cast<QWidget *>(watched);
+    if (!widget || widget->window() != this)
+        return false;
+    if (key->key() == Qt::Key_F11 || key->key() == Qt::Key_F12) {
+        if (key->key() == Qt::Key_F11)
+            rbtnClick();
+        else
+            wbtnClick();
+        return true;
+    }
+    const QString text = key->text();
+    const int k = key->key();
+    if (text.isEmpty() || k == Qt::Key_Tab || k == Qt::Key_Backtab || k == Qt::Key_Delete
+        || k == Qt::Key_Escape || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+        return false;
+    const QChar c = text[0];
+    const bool enter = k == Qt::Key_Return || k == Qt::Key_Enter;
+    // The window-wide filter: only the characters of frequencies and tones.
+    const QString upper = c.toUpper();
+    const bool letter = QStringLiteral("EINO").contains(upper) && c.isLetter();
+    const bool passes = enter || k == Qt::Key_Backspace || c == QLatin1Char('.') || (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || letter;
+    if (!passes)
+        return true;
+    if (letter && c != upper[0]) {
+        QKeyEvent raised(key->type(), k, key->modifiers(), upper);
+        QCoreApplication::sendEvent(watched, &raised);
+        return true;
+    }
+    // The option boxes' own rules.
+    for (QComboBox *box : {comcbb, ComboBoxes[3], ComboBoxes[4], ComboBoxes[5], ComboBoxes[6],
+                           ComboBoxes[7], ComboBoxes[8], ComboBoxes[9]}) {
+        if (watched != box && watched != box->lineEdit())
+            continue;
+        if (enter) {
+            focusNextChild();
+            return true;
+        }
+        const bool tot = box == ComboBoxes[4];
+        const bool digit = c >= QLatin1Char('0') && c <= QLatin1Char('9');
+        return !(tot && (digit || k == Qt::Key_Backspace));
+    }
+    return false;
+}
+
+} // namespace lumora

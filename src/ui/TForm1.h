@@ -1,0 +1,127 @@
+#pragma once
+// The main window: the channel grid, the optional settings, the port, and
+// the main memory's read and write. The state lives in the controls: a
+// main read is under way while rbtn is disabled, a write while wbtn is.
+
+#include "memory/OptionSettings.h"
+#include "protocol/ByteSink.h"
+#include "protocol/Frames.h"
+#include "protocol/TransferRoutes.h"
+
+#include <QMainWindow>
+#include <QSize>
+#include <array>
+
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QTimer;
+class QToolBar;
+
+namespace lumora {
+
+class TComm;
+class TComboCellEditor;
+class TEditCellEditor;
+class TForm3;
+class TXStringGrid;
+
+class TForm1 : public QMainWindow, public IMainTransfer, private IByteSink {
+    Q_OBJECT
+public:
+    // screen: the screen the window adapts to (default: the primary one).
+    explicit TForm1(QSize screen = QSize(), QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    // Components, by their names.
+    TComm *Comm1;
+    FrameBuffer TxBuffer{};
+    FrameBuffer RxBuffer{};
+    QTimer *Tim1;   // 300 ms: sends the pending message again
+    QTimer *Timer1; // 15 s guard, never started by this window
+    QTimer *Timer2; // 20 ms: the status bar
+    int ReadIndex = 0;
+    int WriteAckCount = 0;
+
+    QToolBar *ToolBar1;
+    QAction *ToolButton1, *ToolButton2, *ToolButton3, *ToolButton4, *ToolButton6;
+    QMenu *FileMenu, *SignaMenu;
+    QAction *Open1, *Save1, *Exit1;
+    std::array<QAction *, 4> SignaEntries{}; // DTMF, 2TONE, 5TONE, FSK
+    TXStringGrid *xg;
+    TEditCellEditor *EditCellEditor1;
+    std::array<TComboCellEditor *, 11> ComboCellEditors{}; // [1] to [10]
+    QGroupBox *GroupBox1, *GroupBox2;
+    QComboBox *comcbb;
+    std::array<QComboBox *, 11> ComboBoxes{}; // [1] to [10]: ComboBox1 to ComboBox10
+    QPushButton *rbtn, *wbtn;
+    std::array<QLabel *, 3> StatusPanels{};
+    TForm3 *Form3 = nullptr;
+
+    // The windows created after this one.
+    void setProgressDialog(TForm3 *form3) { Form3 = form3; }
+    // The signalling windows, in the order DTMF, 2TONE, 5TONE, FleetSync.
+    void setSignallingWindows(const std::array<QWidget *, 4> &windows, const SignallingRoutes &routes);
+
+    // Events.
+    void rbtnClick();
+    void wbtnClick();
+    void Comm1ReceiveData(const uint8_t *buffer, uint16_t length);
+    void xgSetEditText(int col, int row);
+    void FormActivate();
+    void Timer2Timer();
+    void Tim1Timer();
+    void OpenClick(bool moveFocusFirst);
+    void SaveClick(bool moveFocusFirst);
+    void SignaClick(int window);
+
+    // Sending.
+    void SendData(const FrameBuffer &buffer, int count);
+    void FillFrameCrc();
+
+    // The table and the options as texts; files.
+    OptionTexts Options() const;
+    void setOptions(const OptionTexts &options);
+    void OpenChannelFile(const QString &fileName);
+    void SaveChannelFileAs(const QString &fileName);
+    // Adds a port name to the list if missing and selects it.
+    void SelectPort(const QString &name);
+    // Moves the focus on, so that an edit in progress is committed.
+    void MoveFocusOn();
+    bool AnyTransferUnderWay() const;
+
+    // IMainTransfer
+    bool MainReadUnderWay() const override;
+    bool MainWriteUnderWay() const override;
+    void MainReadGreetingAnswered() override;
+    void MainReadDataAnswer() override;
+    void MainWriteAcknowledged() override;
+    void SendAcknowledgement() override;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    bool event(QEvent *event) override;
+
+private:
+    friend class TForm3;
+    bool WriteBytes(const uint8_t *data, int count) override; // the port as byte sink
+    void buildLayout();
+    void buildGrid();
+    void buildOptions();
+    void AdaptToSmallScreen(QSize screen);
+    void ScaleFormToScreen(QSize screen);
+    bool filterKey(QObject *watched, QKeyEvent *key);
+    void refuseIfOtherTransfer() const;
+    void endOfMainTransfer();
+    // The window's own controls take input or not; its other windows stay usable.
+    void EnableWindow(bool enabled);
+
+    QWidget *client_;
+    std::array<QWidget *, 4> signalling_{};
+    SignallingRoutes routes_;
+};
+
+} // namespace lumora

@@ -1,0 +1,222 @@
+// The main window's transfers of the main memory, and the receive handler
+// through which every answer of every window passes.
+
+#include "ui/TForm1.h"
+
+#include "memory/ChannelBlock.h"
+#include "memory/Errors.h"
+#include "protocol/Crc16.h"
+#include "protocol/FrameSender.h"
+#include "protocol/MainMemoryFrames.h"
+#include "protocol/ReceiveDispatcher.h"
+#include "serial/TComm.h"
+#include "ui/TForm3.h"
+#include "ui/TXStringGrid.h"
+#include "ui/UserDialogs.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QThread>
+#include <QTimer>
+
+namespace lumora {
+
+namespace {
+
+constexpr int kMainReadSteps = 16;
+constexpr int kMainWriteSteps = 17;
+
+} // namespace
+
+bool TForm1::WriteBytes(const uint8_t *data, int count)
+{
+    return count > 0 && count <= 0xFFFF && Comm1->WriteBytes(data, static_cast<uint16_t>(count));
+}
+
+void TForm1::SendData(const FrameBuffer &buffer, int count) { lumora::SendData(*this, buffer, count); }
+
+void TForm1::FillFrameCrc() { lumora::FillFrameCrc(TxBuffer.data()); }
+
+void TForm1::Tim1Timer() { lumora::Tim1Timer(*this, TxBuffer); }
+
+bool TForm1::MainReadUnderWay() const { return !rbtn->isEnabledTo(client_); }
+
+bool TForm1::MainWriteUnderWay() const { return !wbtn->isEnabledTo(client_); }
+
+bool TForm1::AnyTransferUnderWay() const
+{
+    if (MainReadUnderWay() || MainWriteUnderWay())
+        return true;
+    for (const ISignallingTransfer *w : {routes_.FiveTone, routes_.TwoTone, routes_.FleetSync, routes_.Dtmf})
+        if (w && (w->ReadUnderWay() || w->WriteUnderWay()))
+            return true;
+    return false;
+}
+
+void TForm1::refuseIfOtherTransfer() const
+{
+    // The transfers share the transmit buffer, ReadIndex and Tim1: a second
+    // one would corrupt the first. (Retry restarts the main transfer that
+    // is under way, so the main window's own flags do not count.)
+    for (const ISignallingTransfer *w : {routes_.FiveTone, routes_.TwoTone, routes_.FleetSync, routes_.Dtmf})
+        if (w && (w->ReadUnderWay() || w->WriteUnderWay()))
+            throw ELumoraError(QStringLiteral(
+                "Another transfer is under way in a signalling window. Wait until it has "
+                "finished, or close that window, then try again"));
+}
+
+void TForm1::Comm1ReceiveData(const uint8_t *buffer, uint16_t length)
+{
+    DispatchReceivedChunk(buffer, length, RxBuffer, *this, routes_);
+}
+
+void TForm1::SendAcknowledgement() { SendData(TxBuffer, BuildAcknowledgement(TxBuffer)); }
+
+// --- main read ---------------------------------------------------------
+
+void TForm1::rbtnClick()
+{
+    refuseIfOtherTransfer();
+    if (!MainReadUnderWay() && MainWriteUnderWay())
+        throw ELumoraError(QStringLiteral("A write to the radio is under way. Wait until it has finished, or cancel it"));
+    Form3->move(x() + 150, y() + 200);
+    Form3->ProgressBar1->setRange(0, kMainReadSteps);
+    Form3->ProgressBar1->setValue(0);
+    Form3->show();
+    Comm1->CommName = comcbb->currentText();
+    Comm1->ClosePort();
+    Comm1->OpenPort(); // a failure ends the click here, the dialog stays up
+    comcbb->setEnabled(false);
+    for (QAction *entry : SignaEntries)
+        entry->setEnabled(true);
+    ReadIndex = 0;
+    rbtn->setEnabled(false);
+    SendData(TxBuffer, BuildGreeting(TxBuffer));
+    Tim1->start();
+    EnableWindow(false);
+}
+
+void TForm1::MainReadGreetingAnswered()
+{
+    // Also a second acknowledgement: channel 1 is asked for again.
+    SendData(TxBuffer, BuildReadRequest(TxBuffer, BlockType::Channel, 1));
+}
+
+void TForm1::MainReadDataAnswer()
+{
+    Tim1->stop();
+    bool ended = false;
+    if (RxBuffer[1] == static_cast<uint8_t>(BlockType::Settings)) {
+        OptionTexts o = Options();
+        DecodeSettingsBlock(RxBuffer.data(), o);
+        setOptions(o);
+        rbtn->setEnabled(true);
+        RxBuffer[2] = 20;
+        Form3->hide();
+        Tim1->stop();
+        endOfMainTransfer();
+        ended = true;
+        ShowMessage(QStringLiteral("   Read Succeed!"));
+        EnableWindow(true);
+    } else {
+        DecodeChannelBlock(RxBuffer.data(), *xg);
+    }
+    ReadIndex = RxBuffer[2] + 1;
+    if (ReadIndex < 17) {
+        BuildReadRequest(TxBuffer, BlockType::Channel, static_cast<uint8_t>(ReadIndex));
+        WriteBytes(TxBuffer.data(), kRequestLength); // one write of four bytes
+        Form3->Step();
+    }
+    if (ReadIndex == 17) {
+        QThread::msleep(2);
+        ReadIndex = 0;
+        SendData(TxBuffer, BuildReadRequest(TxBuffer, BlockType::Settings, 0));
+        // The dialog stays up with Cancel until the settings have come.
+    }
+    if (!ended)
+        Tim1->start();
+}
+
+// --- main write --------------------------------------------------------
+
+void TForm1::wbtnClick()
+{
+    MoveFocusOn(); // ends a cell edit in progress
+    refuseIfOtherTransfer();
+    if (!MainWriteUnderWay() && MainReadUnderWay())
+        throw ELumoraError(QStringLiteral("A read from the radio is under way. Wait until it has finished, or cancel it"));
+    // Nothing goes out of a table that cannot be written whole.
+    CheckMainWrite(TxBuffer, *xg, Options());
+    Tim1->start();
+    Form3->move(x() + 150, y() + 200);
+    Form3->ProgressBar1->setRange(0, kMainWriteSteps);
+    Form3->ProgressBar1->setValue(0);
+    Form3->show();
+    Comm1->CommName = comcbb->currentText();
+    Comm1->ClosePort();
+    Comm1->OpenPort();
+    comcbb->setEnabled(false);
+    for (QAction *entry : SignaEntries)
+        entry->setEnabled(true);
+    wbtn->setEnabled(false);
+    WriteAckCount = 0;
+    SendData(TxBuffer, BuildGreeting(TxBuffer));
+    EnableWindow(false);
+}
+
+void TForm1::MainWriteAcknowledged()
+{
+    Tim1->stop();
+    ++WriteAckCount;
+    Form3->Step();
+    if (WriteAckCount >= 1 && WriteAckCount <= 16) {
+        SendData(TxBuffer, BuildChannelFrame(TxBuffer, *xg, WriteAckCount));
+        Tim1->start();
+    } else if (WriteAckCount == 17) {
+        SendData(TxBuffer, BuildSettingsFrame(TxBuffer, Options()));
+        Tim1->start();
+    } else if (WriteAckCount == 18) {
+        WriteAckCount = 0;
+        wbtn->setEnabled(true);
+        Form3->hide();
+        Form3->Button2Click();
+        ShowMessage(QStringLiteral("Write Succeed!"));
+        EnableWindow(true);
+    }
+}
+
+void TForm1::endOfMainTransfer()
+{
+    wbtn->setEnabled(true);
+    rbtn->setEnabled(true);
+    comcbb->setEnabled(true);
+    Comm1->ClosePort();
+}
+
+// --- the progress dialog's buttons ------------------------------------
+
+void TForm3::Button1Click()
+{
+    form1_.EnableWindow(true);
+    form1_.Tim1->stop();
+    const bool reading = form1_.wbtn->isEnabledTo(form1_.client_);
+    form1_.Comm1->ClosePort();
+    hide();
+    QThread::msleep(300);
+    if (reading)
+        form1_.rbtnClick();
+    else
+        form1_.wbtnClick();
+}
+
+void TForm3::Button2Click()
+{
+    form1_.Tim1->stop();
+    form1_.endOfMainTransfer();
+    hide();
+    form1_.EnableWindow(true);
+}
+
+} // namespace lumora

@@ -1,0 +1,96 @@
+#include "ui/UserDialogs.h"
+
+#include "memory/Errors.h"
+#include "serial/ECommsError.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace lumora {
+
+namespace {
+
+QString title() { return QGuiApplication::applicationDisplayName(); }
+
+class RealDialogs : public IUserDialogs {
+public:
+    void ShowMessage(const QString &text) override
+    {
+        QMessageBox box(QMessageBox::NoIcon, title(), text, QMessageBox::Ok, QApplication::activeWindow());
+        box.exec();
+    }
+    void ShowError(const QString &text, const QString &detail) override
+    {
+        QMessageBox box(QMessageBox::Critical, title(), text, QMessageBox::Ok, QApplication::activeWindow());
+        if (!detail.isEmpty())
+            box.setInformativeText(detail);
+        box.exec();
+    }
+    QString AskOpenFileName(QWidget *parent, const QString &filter, const QString &suffix) override
+    {
+        return ask(parent, filter, suffix, QFileDialog::AcceptOpen);
+    }
+    QString AskSaveFileName(QWidget *parent, const QString &filter, const QString &suffix) override
+    {
+        return ask(parent, filter, suffix, QFileDialog::AcceptSave);
+    }
+
+private:
+    static QString ask(QWidget *parent, const QString &filter, const QString &suffix,
+                       QFileDialog::AcceptMode mode)
+    {
+        QFileDialog dialog(parent, QString(), QString(), filter);
+        dialog.setAcceptMode(mode);
+        dialog.setDefaultSuffix(suffix);
+        dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                           : QFileDialog::AnyFile);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return QString();
+        return dialog.selectedFiles().first();
+    }
+};
+
+IUserDialogs *installed = nullptr;
+
+QString hintFor(const std::string &reason)
+{
+    if (reason == "Permission denied")
+        return QStringLiteral("\nYour user may not use this serial port: it must be in the group "
+                              "that owns the device, usually \"dialout\" (then log in again).");
+    if (reason == "Device or resource busy")
+        return QStringLiteral("\nAnother program has the port open.");
+    return QString();
+}
+
+} // namespace
+
+void SetUserDialogs(IUserDialogs *dialogs) { installed = dialogs; }
+
+IUserDialogs &UserDialogs()
+{
+    static RealDialogs real;
+    return installed ? *installed : real;
+}
+
+void ShowMessage(const QString &text) { UserDialogs().ShowMessage(text); }
+
+QString ErrorBoxText(const QString &text)
+{
+    if (!text.isEmpty() && text.back().unicode() > '.')
+        return text + QLatin1Char('.');
+    return text;
+}
+
+void ShowException(const std::exception &error)
+{
+    QString text = QString::fromStdString(error.what());
+    QString detail;
+    if (const auto *e = dynamic_cast<const ELumoraError *>(&error))
+        text = e->text();
+    if (const auto *e = dynamic_cast<const ECommsError *>(&error); e && !e->reason().empty())
+        detail = QString::fromStdString(e->reason()) + hintFor(e->reason());
+    UserDialogs().ShowError(ErrorBoxText(text), detail);
+}
+
+} // namespace lumora

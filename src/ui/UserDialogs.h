@@ -1,0 +1,34 @@
+#pragma once
+// The one seam through which the tool talks to the user in boxes and file
+// dialogs. The windows call the free functions; tests and the command-line
+// tool install their own IUserDialogs to capture instead of blocking.
+
+#include <QString>
+#include <exception>
+
+class QWidget;
+
+namespace lumora {
+
+class IUserDialogs {
+public:
+    virtual ~IUserDialogs() = default;
+    virtual void ShowMessage(const QString &text) = 0;
+    // An error box: the text (already with its period) and a detail text.
+    virtual void ShowError(const QString &text, const QString &detail) = 0;
+    // Empty when cancelled.
+    virtual QString AskOpenFileName(QWidget *parent, const QString &filter, const QString &suffix) = 0;
+    virtual QString AskSaveFileName(QWidget *parent, const QString &filter, const QString &suffix) = 0;
+};
+
+// Installs a seam (null: the real boxes and dialogs again).
+void SetUserDialogs(IUserDialogs *dialogs);
+IUserDialogs &UserDialogs();
+
+void ShowMessage(const QString &text);
+// The error of an exception: its text, with a period appended when it ends
+// in a character above "."; the serial port's system reason as detail.
+void ShowException(const std::exception &error);
+QString ErrorBoxText(const QString &text);
+
+} // namespace lumora
