@@ -11,6 +11,7 @@
 #include <QMainWindow>
 #include <QSize>
 #include <array>
+#include <functional>
 
 class QAction;
 class QComboBox;
@@ -45,6 +46,8 @@ public:
     QTimer *Timer2; // 20 ms: the status bar
     int ReadIndex = 0;
     int WriteAckCount = 0;
+    // Sees every write to the port as it is made (tests, traces).
+    std::function<void(const uint8_t *data, int count)> WriteTap;
 
     QToolBar *ToolBar1;
     QAction *ToolButton1, *ToolButton2, *ToolButton3, *ToolButton4, *ToolButton6;

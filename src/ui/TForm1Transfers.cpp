@@ -32,6 +32,8 @@ constexpr int kMainWriteSteps = 17;
 
 bool TForm1::WriteBytes(const uint8_t *data, int count)
 {
+    if (WriteTap)
+        WriteTap(data, count);
     return count > 0 && count <= 0xFFFF && Comm1->WriteBytes(data, static_cast<uint16_t>(count));
 }
 

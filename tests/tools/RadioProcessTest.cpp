@@ -1,5 +1,7 @@
 // The lumora-radio program itself, over its pseudo-terminal.
 
+#include "support/VirtualRadio.h"
+
 #include "protocol/Crc16.h"
 #include "protocol/Frames.h"
 
@@ -23,15 +25,14 @@ namespace {
 
 using Bytes = QByteArray;
 
+// The radio with a raw line to it.
 class RadioProcess {
 public:
-    explicit RadioProcess(const QStringList &args)
+    explicit RadioProcess(const QStringList &args) : radio_(args)
     {
-        process_.start(QStringLiteral(LUMORA_RADIO_PATH), args);
-        if (!process_.waitForStarted(5000) || !process_.waitForReadyRead(5000))
+        if (!radio_.ok())
             return;
-        device_ = QString::fromLocal8Bit(process_.readLine()).trimmed();
-        fd_ = ::open(device_.toLocal8Bit().constData(), O_RDWR | O_NOCTTY);
+        fd_ = ::open(radio_.device().toLocal8Bit().constData(), O_RDWR | O_NOCTTY);
         termios t{};
         if (fd_ >= 0 && ::tcgetattr(fd_, &t) == 0) {
             ::cfmakeraw(&t);
@@ -42,11 +43,9 @@ public:
     {
         if (fd_ >= 0)
             ::close(fd_);
-        process_.kill();
-        process_.waitForFinished(5000);
     }
     bool ok() const { return fd_ >= 0; }
-    QProcess &process() { return process_; }
+    QProcess &process() { return radio_.process(); }
 
     // Sends a message and collects what comes back within `waitMs`.
     Bytes exchange(const Bytes &message, int waitMs = 300)
@@ -75,8 +74,7 @@ public:
     }
 
 private:
-    QProcess process_;
-    QString device_;
+    test::VirtualRadio radio_;
     int fd_ = -1;
 };
 

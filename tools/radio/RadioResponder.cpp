@@ -36,6 +36,13 @@ double RadioResponder::chance()
     return rng_ / 4294967296.0;
 }
 
+bool RadioResponder::dropThis()
+{
+    if (messages_++ < faults_.dropFirst)
+        return true;
+    return chance() < faults_.drop;
+}
+
 std::vector<Outcome> RadioResponder::receive(const uint8_t *data, size_t count,
                                              Clock::time_point now)
 {
@@ -81,7 +88,7 @@ RadioResponder::Parse RadioResponder::parseOne(Outcome &out, size_t &used)
             return Parse::Incomplete;
         used = n;
         out.message.assign(p.begin(), p.end());
-        if (chance() < faults_.drop) {
+        if (dropThis()) {
             out.dropped = true;
             return Parse::Done;
         }
@@ -97,7 +104,7 @@ RadioResponder::Parse RadioResponder::parseOne(Outcome &out, size_t &used)
             return Parse::Unknown;
         used = n;
         out.message.assign(p.begin(), p.end());
-        if (chance() < faults_.drop) {
+        if (dropThis()) {
             out.dropped = true;
             return Parse::Done;
         }
@@ -116,7 +123,7 @@ RadioResponder::Parse RadioResponder::parseOne(Outcome &out, size_t &used)
             return Parse::Incomplete;
         used = n;
         out.message.assign(p.begin(), p.end());
-        if (chance() < faults_.drop) {
+        if (dropThis()) {
             out.dropped = true;
             return Parse::Done;
         }

@@ -25,6 +25,7 @@ namespace lumora::radio {
 struct Faults {
     double drop = 0;    // probability of ignoring a message
     double corrupt = 0; // probability of flipping one bit of an answer
+    int dropFirst = 0;  // messages ignored before any other fault applies
     uint32_t seed = 1;
 };
 
@@ -54,12 +55,14 @@ private:
     enum class Parse { Incomplete, Unknown, Done };
     Parse parseOne(Outcome &out, size_t &used);
     double chance();
+    bool dropThis(); // decides, once per message, whether it is ignored
     void answerData(BlockType type, int index, Outcome &out);
     void storeFrame(BlockType type, int index, const uint8_t *payload, Outcome &out);
 
     RadioImage &image_;
     Faults faults_;
     uint32_t rng_;
+    int messages_ = 0;
     std::vector<uint8_t> pending_;
     Clock::time_point last_{};
     bool skipBurst_ = false;

@@ -99,16 +99,18 @@ int main(int argc, char **argv)
     const QCommandLineOption seed(QStringLiteral("seed"), "Seed of the fault injection.", "N", "1");
     const QCommandLineOption drop(QStringLiteral("drop"), "Ignore a message with probability P.", "P", "0");
     const QCommandLineOption corrupt(QStringLiteral("corrupt"), "Flip one bit of an answer with probability P.", "P", "0");
+    const QCommandLineOption dropFirst(QStringLiteral("drop-first"), "Ignore the first N messages.", "N", "0");
     const QCommandLineOption delay(QStringLiteral("delay"), "Answer MS milliseconds late.", "MS", "0");
     const QCommandLineOption hangupAfter(QStringLiteral("hangup-after"), "Close the line after N messages, like a pulled cable.", "N");
     const QCommandLineOption trace(QStringLiteral("trace"), "Log every byte both ways, one message a line, in hex.", "FILE");
-    cli.addOptions({link, memory, exitAfter, pace, seed, drop, corrupt, delay, hangupAfter, trace});
+    cli.addOptions({link, memory, exitAfter, pace, seed, drop, dropFirst, corrupt, delay, hangupAfter, trace});
     cli.process(app);
 
     Faults faults;
     faults.drop = cli.value(drop).toDouble();
     faults.corrupt = cli.value(corrupt).toDouble();
     faults.seed = cli.value(seed).toUInt();
+    faults.dropFirst = cli.value(dropFirst).toInt();
     const int delayMs = cli.value(delay).toInt();
     const int exitAfterTransfers = cli.isSet(exitAfter) ? cli.value(exitAfter).toInt() : -1;
     const int hangupAfterMessages = cli.isSet(hangupAfter) ? cli.value(hangupAfter).toInt() : -1;

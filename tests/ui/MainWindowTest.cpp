@@ -1,0 +1,280 @@
+// The main window as a user meets it: layout, cell rules, keys, boxes.
+
+#include "UiTestSupport.h"
+
+#include "memory/ChannelColumns.h"
+#include "memory/Errors.h"
+#include "protocol/TransferRoutes.h"
+#include "serial/PortList.h"
+#include "serial/TComm.h"
+#include "ui/TComboCellEditor.h"
+#include "ui/TEditCellEditor.h"
+#include "ui/TForm1.h"
+#include "ui/TForm3.h"
+#include "ui/TXStringGrid.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+using namespace lumora;
+using namespace lumora::test;
+
+namespace {
+
+QWidget *focused() { return QApplication::focusWidget(); }
+
+// Key by key to whatever has the focus, as a keyboard does.
+void typeText(const QString &text)
+{
+    for (QChar c : text)
+        QTest::keyClick(focused(), c.toLatin1());
+}
+
+void press(int key) { QTest::keyClick(focused(), static_cast<Qt::Key>(key)); }
+
+QStringList rowOf(TXStringGrid *g, int row)
+{
+    QStringList l;
+    for (int c = 1; c < kChannelColumns; ++c)
+        l << g->Cells(c, row);
+    return l;
+}
+
+class BusyWindow : public ISignallingTransfer {
+public:
+    bool ReadUnderWay() const override { return true; }
+    bool WriteUnderWay() const override { return false; }
+    void BlockReceived() override {}
+    void BlockAcknowledged() override {}
+};
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+    CapturedDialogs *dialogs = nullptr;
+    TForm1 *form = nullptr;
+    TForm3 *progress = nullptr;
+
+    void typeIntoCell(int col, int row, const QString &text)
+    {
+        form->xg->setFocus();
+        form->xg->setCurrentCell(col, row);
+        typeText(text);
+        press(Qt::Key_Return);
+    }
+
+private slots:
+    void init()
+    {
+        dialogs = new CapturedDialogs;
+        form = new TForm1(QSize(1920, 1080));
+        progress = new TForm3(*form);
+        form->setProgressDialog(progress);
+        form->show();
+        QApplication::setActiveWindow(form);
+        QVERIFY(QTest::qWaitForWindowActive(form));
+    }
+    void cleanup()
+    {
+        delete progress;
+        delete form;
+        delete dialogs;
+    }
+
+    void theWindowIsLaidOutAsTheToolIs()
+    {
+        QCOMPARE(form->windowTitle(), QString("LUMORA  V1.0"));
+        QCOMPARE(form->centralWidget()->size(), QSize(851, 490));
+        QCOMPARE(form->minimumSize(), form->maximumSize());
+        QCOMPARE(form->xg->size(), QSize(644, 428));
+        QCOMPARE(form->xg->ColCount(), 16);
+        QCOMPARE(form->xg->RowCount(), 17);
+        const int widths[16] = {70, 80, 80, 80, 80, 80, 80, 80, -1, -1, -1, -1, -1, -1, -1, -1};
+        for (int c = 0; c < 16; ++c) {
+            QCOMPARE(form->xg->Columns()[c].Caption(), ChannelCaptions()[c]);
+            QCOMPARE(form->xg->ColWidths(c), widths[c]);
+            QCOMPARE(form->xg->Columns()[c].HeaderColor(), QColor(235, 233, 237));
+        }
+        QVERIFY(!form->xg->Columns()[0].Editor());
+        QCOMPARE(form->xg->Columns()[1].Editor(), form->EditCellEditor1);
+        QCOMPARE(form->xg->Columns()[15].Editor(), form->ComboCellEditors[4]);
+        QCOMPARE(form->ComboCellEditors[1]->Items.size(), 218);
+        QCOMPARE(form->ComboCellEditors[1]->Style, TComboCellEditor::csDropDown);
+        QCOMPARE(form->ComboCellEditors[4]->DefaultText, QString("YES"));
+        QCOMPARE(form->xg->RowHeights(0), 24);
+        QCOMPARE(form->xg->RowHeights(1), 22);
+        QCOMPARE(form->xg->RowHeights(2), 24);
+        QCOMPARE(form->GroupBox1->title(), QString("Optional Function"));
+        QCOMPARE(form->GroupBox2->title(), QString("W/R"));
+        QCOMPARE(form->rbtn->text(), QString("Read(F11)"));
+        QCOMPARE(form->wbtn->text(), QString("Write(F12)"));
+        for (int n : {1, 2, 10})
+            QVERIFY(!form->ComboBoxes[n]->isVisible());
+        QCOMPARE(form->ComboBoxes[4]->currentText(), QString("60"));
+        QCOMPARE(form->ComboBoxes[5]->currentText(), QString("ENGLISH"));
+        QCOMPARE(form->ComboBoxes[9]->currentText(), QString("OPEN"));
+        for (QAction *entry : form->SignaEntries)
+            QVERIFY(!entry->isEnabled());
+        QCOMPARE(form->xg->Cells(0, 16), QString("16"));
+        QCOMPARE(progress->size(), QSize(441, 96));
+        QCOMPARE(progress->Button1->text(), QString("Retry"));
+        QCOMPARE(progress->Button2->text(), QString("Cancel"));
+    }
+
+    void theStatusBarShowsPortDateAndTime()
+    {
+        form->SelectPort("/dev/ttyUSB0");
+        form->Timer2Timer();
+        QCOMPARE(form->StatusPanels[0]->text(), QString("Present Com") + QChar(0xFF1A) + "/dev/ttyUSB0");
+        QVERIFY(form->StatusPanels[1]->text().startsWith(QString("Date") + QChar(0xFF1A)));
+        QVERIFY(form->StatusPanels[2]->text().startsWith(QString("Time") + QChar(0xFF1A)));
+        QCOMPARE(form->StatusPanels[0]->width(), 150);
+    }
+
+    void typingAFrequencyMakesAChannel()
+    {
+        typeIntoCell(ColRxFreq, 2, "146.52");
+        QCOMPARE(rowOf(form->xg, 2), QStringList({"146.52000", "146.52000", "NONE", "NONE", "HIGH",
+                                                  "WIDE", "YES", "25000", "NONE", "NONE", "NONE",
+                                                  "NONE", "DTMF", "1", "NONE"}));
+        typeIntoCell(ColRxFreq, 3, "1000");
+        QCOMPARE(rowOf(form->xg, 3), QStringList(15, QString()));
+        typeIntoCell(ColToneEnc, 3, "67");
+        QCOMPARE(rowOf(form->xg, 3), QStringList(15, QString()));
+    }
+
+    void tonesAreTypedInCapitalsAndMadeCanonical()
+    {
+        typeIntoCell(ColRxFreq, 1, "446");
+        typeIntoCell(ColToneDec, 1, "23n");
+        QCOMPARE(form->xg->Cells(ColToneDec, 1), QString("023N"));
+        typeIntoCell(ColToneEnc, 1, "67");
+        QCOMPARE(form->xg->Cells(ColToneEnc, 1), QString("67.0"));
+        typeIntoCell(ColToneEnc, 1, "1.2.3");
+        QCOMPARE(form->xg->Cells(ColToneEnc, 1), QString("023N"));
+    }
+
+    void onlyTheCharactersOfFrequenciesAndTonesCanBeTyped()
+    {
+        form->xg->setFocus();
+        form->xg->setCurrentCell(ColRxFreq, 4);
+        typeText("1");
+        QCOMPARE(form->xg->ActiveEditor(), form->EditCellEditor1);
+        typeText("abc dfghjklmpqrstuvwxyz,-+ 4");
+        QCOMPARE(form->EditCellEditor1->Edit()->text(), QString("14"));
+        typeText("eino");
+        QCOMPARE(form->EditCellEditor1->Edit()->text(), QString("14EINO"));
+        press(Qt::Key_Return);
+        QCOMPARE(form->xg->Cells(ColRxFreq, 4), QString()); // no frequency: the row stays empty
+    }
+
+    void theOptionBoxesKeepTheirTexts()
+    {
+        QComboBox *tot = form->ComboBoxes[4];
+        tot->setFocus();
+        QTRY_VERIFY(tot->lineEdit()->hasFocus());
+        tot->lineEdit()->selectAll();
+        typeText("18O0"); // the O passes the window's filter, not the box's
+        QCOMPARE(tot->currentText(), QString("180"));
+        tot->lineEdit()->selectAll();
+        press(Qt::Key_Delete);
+        QCOMPARE(tot->currentText(), QString());
+        form->ComboBoxes[3]->setFocus(); // leaving the emptied box
+        QTRY_COMPARE(tot->currentText(), QString("60"));
+        QComboBox *sq = form->ComboBoxes[3];
+        QTRY_VERIFY(sq->lineEdit()->hasFocus());
+        typeText("5");
+        QCOMPARE(sq->currentText(), QString("0"));
+        press(Qt::Key_Return); // Enter moves the focus on
+        QVERIFY(!sq->lineEdit()->hasFocus());
+        form->comcbb->setFocus();
+        typeText("1");
+        QVERIFY(form->comcbb->currentText() != QString("COM11"));
+    }
+
+    void aSmallScreenGetsTheSmallLayout()
+    {
+        TForm1 small(QSize(800, 600));
+        QCOMPARE(small.centralWidget()->size(), QSize(800, 545));
+        QCOMPARE(small.xg->size(), QSize(830, 370));
+        QCOMPARE(small.xg->x(), 0);
+        for (int c = 0; c <= 14; ++c)
+            QVERIFY2(small.xg->ColWidths(c) > 0, qPrintable(QString::number(c)));
+        QCOMPARE(small.xg->ColWidths(15), -1);
+        QCOMPARE(small.xg->ColWidths(3), 69);
+        QCOMPARE(small.ComboBoxes[5]->currentText(), QString("CHINESE"));
+        QCOMPARE(small.rbtn->y(), 455);
+        // The port list is filled after the adaptation and its first port chosen.
+        QCOMPARE(small.comcbb->currentText(),
+                 small.comcbb->count() ? small.comcbb->itemText(0) : QString("COM1"));
+        TForm1 wide(QSize(1024, 768));
+        QCOMPARE(wide.centralWidget()->size(), QSize(851, 490));
+    }
+
+    void channelFilesOpenAndSaveThroughTheDialogs()
+    {
+        QTemporaryDir dir;
+        typeIntoCell(ColRxFreq, 5, "145.5");
+        form->ComboBoxes[4]->setEditText("120");
+        dialogs->nextFileName = dir.filePath("set.wh");
+        form->SaveClick(true);
+        TForm1 other(QSize(1920, 1080));
+        other.OpenClick(false);
+        QCOMPARE(other.xg->Cells(ColRxFreq, 5), QString("145.50000"));
+        QCOMPARE(other.ComboBoxes[4]->currentText(), QString("120"));
+        dialogs->nextFileName.clear(); // cancelled: nothing happens
+        other.OpenClick(false);
+        QVERIFY(dialogs->errors.isEmpty());
+    }
+
+    void aTableThatCannotBeWrittenSendsNothing()
+    {
+        std::vector<int> writes;
+        form->WriteTap = [&](const uint8_t *, int n) { writes.push_back(n); };
+        typeIntoCell(ColRxFreq, 1, "146.52");
+        form->xg->setCells(ColStepFreq, 16, "x");
+        form->xg->setCells(ColRxFreq, 16, "145.0");
+        QVERIFY_THROWS_EXCEPTION(EConvertError, form->wbtnClick());
+        QVERIFY(writes.empty());
+        QVERIFY(form->wbtn->isEnabled());
+        QVERIFY(!progress->isVisible());
+        QVERIFY(!form->Comm1->IsOpen());
+    }
+
+    void aTransferWaitsForTheOthersToFinish()
+    {
+        BusyWindow busy;
+        SignallingRoutes routes;
+        routes.Dtmf = &busy;
+        form->setSignallingWindows({}, routes);
+        QVERIFY(form->AnyTransferUnderWay());
+        try {
+            form->rbtnClick();
+            QFAIL("started");
+        } catch (const ELumoraError &e) {
+            QVERIFY(e.text().contains("under way"));
+        }
+        QVERIFY_THROWS_EXCEPTION(ELumoraError, form->wbtnClick());
+        QVERIFY(form->rbtn->isEnabled());
+    }
+
+    void aPortThatCannotOpenIsReportedAndLeavesTheWindowUsable()
+    {
+        form->SelectPort("/dev/lumora-missing");
+        QTest::keyClick(form->xg, Qt::Key_F11);
+        QCOMPARE(dialogs->errors, QStringList({"Error opening serial port. | No such file or directory"}));
+        QVERIFY(progress->isVisible());
+        QVERIFY(form->rbtn->isEnabled());
+        QVERIFY(form->centralWidget()->isEnabled());
+        progress->Button2Click();
+        QVERIFY(!progress->isVisible());
+    }
+};
+
+LUMORA_WINDOW_TEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"

@@ -1,0 +1,37 @@
+#pragma once
+// What the window tests share: boxes captured instead of shown, and a
+// main that runs the tests under the tool's own application object.
+
+#include "ui/TApplication.h"
+#include "ui/UserDialogs.h"
+
+#include <QStringList>
+#include <QtTest>
+
+namespace lumora::test {
+
+class CapturedDialogs : public IUserDialogs {
+public:
+    QStringList messages;
+    QStringList errors;
+    QString nextFileName;
+    CapturedDialogs() { SetUserDialogs(this); }
+    ~CapturedDialogs() override { SetUserDialogs(nullptr); }
+    void ShowMessage(const QString &text) override { messages << text; }
+    void ShowError(const QString &text, const QString &detail) override
+    {
+        errors << (detail.isEmpty() ? text : text + " | " + detail);
+    }
+    QString AskOpenFileName(QWidget *, const QString &, const QString &) override { return nextFileName; }
+    QString AskSaveFileName(QWidget *, const QString &, const QString &) override { return nextFileName; }
+};
+
+} // namespace lumora::test
+
+#define LUMORA_WINDOW_TEST_MAIN(TestClass)                                                        \
+    int main(int argc, char **argv)                                                              \
+    {                                                                                            \
+        lumora::TApplication app(argc, argv);                                                    \
+        TestClass test;                                                                          \
+        return QTest::qExec(&test, argc, argv);                                                  \
+    }
