@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what LUMORA needs to build and test, from Debian's packages.
-# Packages already present are not fetched again.
+# Packages already present are not fetched again. With --desktop also a
+# font with the full-width characters the window shows.
 set -euo pipefail
 
 packages=(
@@ -8,6 +9,7 @@ packages=(
     qt6-base-dev qt6-serialport-dev libgl-dev
     libgtest-dev
 )
+[ "${1:-}" = "--desktop" ] && packages+=(fonts-droid-fallback)
 
 missing=()
 for p in "${packages[@]}"; do

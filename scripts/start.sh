@@ -1,10 +1,22 @@
 #!/usr/bin/env bash
-# Builds LUMORA. The tool itself and the virtual radio it starts against
-# are still to come; for now this builds the libraries and tests.
+# Builds LUMORA, starts the virtual radio on a pseudo-terminal, and opens
+# the tool with that port chosen. The radio stops when the tool closes.
+# Its memory is kept in build/radio-memory.json between runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/deps.sh
+scripts/deps.sh --desktop
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$(nproc)"
-echo "Built in ./build."
+
+radio_out=$(mktemp)
+build/tools/radio/lumora-radio --memory build/radio-memory.json >"$radio_out" &
+radio=$!
+trap 'kill $radio 2>/dev/null; rm -f "$radio_out"' EXIT
+for _ in $(seq 50); do
+    [ -s "$radio_out" ] && break
+    sleep 0.1
+done
+port=$(head -n 1 "$radio_out")
+echo "Virtual radio on $port"
+build/src/app/lumora "$port"

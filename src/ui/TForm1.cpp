@@ -225,9 +225,9 @@ void TForm1::buildOptions()
     // some of them on a small screen.
     auto row = [&](int i, const QString &label, QComboBox *box) {
         auto *l = new QLabel(label, client_);
-        l->setGeometry(662, 54 + i * 38, 72, 22);
+        l->setGeometry(662, 54 + i * 34, 72, 22);
         box->setParent(client_);
-        box->setGeometry(736, 54 + i * 38, 100, 22);
+        box->setGeometry(736, 54 + i * 34, 100, 22);
     };
     comcbb = new QComboBox(client_);
     comcbb->setObjectName(QStringLiteral("comcbb"));

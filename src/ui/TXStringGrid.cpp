@@ -252,12 +252,15 @@ void TXStringGrid::updateScrollBars()
 {
     if (cols_ == 0 || RowCount() == 0)
         return;
+    // Decided on the viewport without scroll bars, so that a bar shown
+    // once does not keep itself by the room it takes.
+    const QSize room = maximumViewportSize();
     // The last first-column from which everything to the right still fits.
     int maxLeft = cols_ - 1;
     int width = visibleWidth(0) + kLine;
     for (int c = cols_ - 1; c >= 1; --c) {
         width += visibleWidth(c) + (visibleWidth(c) ? kLine : 0);
-        if (width > viewport()->width())
+        if (width > room.width())
             break;
         maxLeft = c;
     }
@@ -265,7 +268,7 @@ void TXStringGrid::updateScrollBars()
     int height = rowHeights_[0] + kLine;
     for (int r = RowCount() - 1; r >= 1; --r) {
         height += rowHeights_[r] + kLine;
-        if (height > viewport()->height())
+        if (height > room.height())
             break;
         maxTop = r;
     }

@@ -124,6 +124,12 @@ private slots:
         QCOMPARE(progress->size(), QSize(441, 96));
         QCOMPARE(progress->Button1->text(), QString("Retry"));
         QCOMPARE(progress->Button2->text(), QString("Cancel"));
+        if (!qEnvironmentVariableIsEmpty("LUMORA_GRAB")) { // for looking at
+            typeIntoCell(ColRxFreq, 1, "146.52");
+            typeIntoCell(ColRxFreq, 2, "446.00625");
+            typeIntoCell(ColToneEnc, 2, "67");
+            form->grab().save(qEnvironmentVariable("LUMORA_GRAB"));
+        }
     }
 
     void theStatusBarShowsPortDateAndTime()
