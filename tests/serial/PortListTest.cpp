@@ -12,6 +12,11 @@ TEST(PortList, SortedAsTextIgnoringCase)
                            "com2"}));
 }
 
+TEST(PortList, TenComesBeforeTwo)
+{
+    EXPECT_EQ(SortPortNames({"COM2", "COM10", "COM1"}), QStringList({"COM1", "COM10", "COM2"}));
+}
+
 TEST(PortList, ListsDevicePathsInOrder)
 {
     const QStringList ports = ListSerialPorts();

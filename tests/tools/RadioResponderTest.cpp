@@ -160,7 +160,10 @@ TEST(RadioResponder, FaultsAreReproducibleFromTheSeed)
             answers.push_back(line.answer(request(BlockType::Channel, 1 + i % 16)));
         return answers;
     };
-    const Faults faults{0.3, 0.2, 77};
+    Faults faults;
+    faults.drop = 0.3;
+    faults.corrupt = 0.2;
+    faults.seed = 77;
     const auto a = run(faults);
     EXPECT_EQ(run(faults), a);
     Faults other = faults;

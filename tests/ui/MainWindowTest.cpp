@@ -132,6 +132,17 @@ private slots:
         }
     }
 
+    void errorBoxesEndInAPeriodUnlessTheirTextEndsLow()
+    {
+        QCOMPARE(ErrorBoxText("Error opening serial port"), QString("Error opening serial port."));
+        QCOMPARE(ErrorBoxText("File handle is not a comm handle "),
+                 QString("File handle is not a comm handle "));
+        QCOMPARE(ErrorBoxText("Cannot open file \"x\". No such file or directory."),
+                 QString("Cannot open file \"x\". No such file or directory."));
+        QCOMPARE(ErrorBoxText("'' is not a valid integer value"), QString("'' is not a valid integer value."));
+        QCOMPARE(ErrorBoxText("List index out of bounds (26)"), QString("List index out of bounds (26)"));
+    }
+
     void theStatusBarShowsPortDateAndTime()
     {
         form->SelectPort("/dev/ttyUSB0");
