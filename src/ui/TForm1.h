@@ -118,6 +118,8 @@ private:
     void ScaleFormToScreen(QSize screen);
     bool filterKey(QObject *watched, QKeyEvent *key);
     void refuseIfOtherTransfer() const;
+    bool signallingTransferUnderWay() const;
+    void beginMainTransfer(int steps);
     void endOfMainTransfer();
     // The window's own controls take input or not; its other windows stay usable.
     void EnableWindow(bool enabled);

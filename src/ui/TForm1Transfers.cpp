@@ -49,8 +49,11 @@ bool TForm1::MainWriteUnderWay() const { return !wbtn->isEnabledTo(client_); }
 
 bool TForm1::AnyTransferUnderWay() const
 {
-    if (MainReadUnderWay() || MainWriteUnderWay())
-        return true;
+    return MainReadUnderWay() || MainWriteUnderWay() || signallingTransferUnderWay();
+}
+
+bool TForm1::signallingTransferUnderWay() const
+{
     for (const ISignallingTransfer *w : {routes_.FiveTone, routes_.TwoTone, routes_.FleetSync, routes_.Dtmf})
         if (w && (w->ReadUnderWay() || w->WriteUnderWay()))
             return true;
@@ -62,9 +65,8 @@ void TForm1::refuseIfOtherTransfer() const
     // The transfers share the transmit buffer, ReadIndex and Tim1: a second
     // one would corrupt the first. (Retry restarts the main transfer that
     // is under way, so the main window's own flags do not count.)
-    for (const ISignallingTransfer *w : {routes_.FiveTone, routes_.TwoTone, routes_.FleetSync, routes_.Dtmf})
-        if (w && (w->ReadUnderWay() || w->WriteUnderWay()))
-            throw ELumoraError(QStringLiteral(
+    if (signallingTransferUnderWay())
+        throw ELumoraError(QStringLiteral(
                 "Another transfer is under way in a signalling window. Wait until it has "
                 "finished, or close that window, then try again"));
 }
@@ -76,6 +78,23 @@ void TForm1::Comm1ReceiveData(const uint8_t *buffer, uint16_t length)
 
 void TForm1::SendAcknowledgement() { SendData(TxBuffer, BuildAcknowledgement(TxBuffer)); }
 
+// The first steps of both main transfers: the dialog up, the port
+// reopened (a failure ends the click there, with the dialog still up),
+// the port selector off and the signalling windows reachable.
+void TForm1::beginMainTransfer(int steps)
+{
+    Form3->move(x() + 150, y() + 200);
+    Form3->ProgressBar1->setRange(0, steps);
+    Form3->ProgressBar1->setValue(0);
+    Form3->show();
+    Comm1->CommName = comcbb->currentText();
+    Comm1->ClosePort();
+    Comm1->OpenPort();
+    comcbb->setEnabled(false);
+    for (QAction *entry : SignaEntries)
+        entry->setEnabled(true);
+}
+
 // --- main read ---------------------------------------------------------
 
 void TForm1::rbtnClick()
@@ -83,16 +102,7 @@ void TForm1::rbtnClick()
     refuseIfOtherTransfer();
     if (!MainReadUnderWay() && MainWriteUnderWay())
         throw ELumoraError(QStringLiteral("A write to the radio is under way. Wait until it has finished, or cancel it"));
-    Form3->move(x() + 150, y() + 200);
-    Form3->ProgressBar1->setRange(0, kMainReadSteps);
-    Form3->ProgressBar1->setValue(0);
-    Form3->show();
-    Comm1->CommName = comcbb->currentText();
-    Comm1->ClosePort();
-    Comm1->OpenPort(); // a failure ends the click here, the dialog stays up
-    comcbb->setEnabled(false);
-    for (QAction *entry : SignaEntries)
-        entry->setEnabled(true);
+    beginMainTransfer(kMainReadSteps);
     ReadIndex = 0;
     rbtn->setEnabled(false);
     SendData(TxBuffer, BuildGreeting(TxBuffer));
@@ -152,16 +162,7 @@ void TForm1::wbtnClick()
     // Nothing goes out of a table that cannot be written whole.
     CheckMainWrite(TxBuffer, *xg, Options());
     Tim1->start();
-    Form3->move(x() + 150, y() + 200);
-    Form3->ProgressBar1->setRange(0, kMainWriteSteps);
-    Form3->ProgressBar1->setValue(0);
-    Form3->show();
-    Comm1->CommName = comcbb->currentText();
-    Comm1->ClosePort();
-    Comm1->OpenPort();
-    comcbb->setEnabled(false);
-    for (QAction *entry : SignaEntries)
-        entry->setEnabled(true);
+    beginMainTransfer(kMainWriteSteps);
     wbtn->setEnabled(false);
     WriteAckCount = 0;
     SendData(TxBuffer, BuildGreeting(TxBuffer));

@@ -64,6 +64,19 @@ QString openError(TComm &comm, std::string *reason = nullptr)
 
 int openDescriptors() { return static_cast<int>(QDir("/proc/self/fd").entryList(QDir::NoDotAndDotDot | QDir::System | QDir::Files | QDir::Dirs).size()); }
 
+// A component open on a fresh pty, configured as the tool's port.
+struct OpenLink {
+    PtyPair pty;
+    TComm comm;
+    Received got;
+    OpenLink()
+    {
+        got.attach(comm);
+        configureLikeComm1(comm, pty.slavePath());
+        comm.OpenPort();
+    }
+};
+
 } // namespace
 
 class TCommTest : public QObject {
@@ -168,12 +181,8 @@ void TCommTest::lineSettingsReachTheDevice()
 
 void TCommTest::aBurstArrivesAsOneChunkWithAZeroAfterIt()
 {
-    PtyPair pty;
-    TComm comm;
-    Received got;
-    got.attach(comm);
-    configureLikeComm1(comm, pty.slavePath());
-    comm.OpenPort();
+    OpenLink link;
+    auto &[pty, comm, got] = link;
     QByteArray burst;
     for (int i = 0; i < 38; ++i)
         burst += char(0x41 + i % 26);
@@ -187,12 +196,8 @@ void TCommTest::aBurstArrivesAsOneChunkWithAZeroAfterIt()
 
 void TCommTest::aQuietGapSplitsTheStream()
 {
-    PtyPair pty;
-    TComm comm;
-    Received got;
-    got.attach(comm);
-    configureLikeComm1(comm, pty.slavePath());
-    comm.OpenPort();
+    OpenLink link;
+    auto &[pty, comm, got] = link;
     QVERIFY(pty.send(QByteArray(19, 'a')));
     std::this_thread::sleep_for(std::chrono::milliseconds(150)); // far above 20 ms
     QVERIFY(pty.send(QByteArray(19, 'b')));
@@ -267,12 +272,8 @@ void TCommTest::randomMessagesBothWaysArriveIntact()
 
 void TCommTest::hangupWhileIdle()
 {
-    PtyPair pty;
-    TComm comm;
-    Received got;
-    got.attach(comm);
-    configureLikeComm1(comm, pty.slavePath());
-    comm.OpenPort();
+    OpenLink link;
+    auto &[pty, comm, got] = link;
     QTest::qWait(50);
     pty.closeMaster();
     QTRY_COMPARE_WITH_TIMEOUT(got.hangups, 1, 5000);
@@ -290,12 +291,8 @@ void TCommTest::hangupWhileIdle()
 
 void TCommTest::hangupMidRead()
 {
-    PtyPair pty;
-    TComm comm;
-    Received got;
-    got.attach(comm);
-    configureLikeComm1(comm, pty.slavePath());
-    comm.OpenPort();
+    OpenLink link;
+    auto &[pty, comm, got] = link;
     QVERIFY(pty.send(QByteArray("W\x00\x01", 3)));
     pty.closeMaster(); // mid-message
     QTRY_COMPARE_WITH_TIMEOUT(got.hangups, 1, 5000);
@@ -304,12 +301,8 @@ void TCommTest::hangupMidRead()
 
 void TCommTest::hangupMidWrite()
 {
-    PtyPair pty;
-    TComm comm;
-    Received got;
-    got.attach(comm);
-    configureLikeComm1(comm, pty.slavePath());
-    comm.OpenPort();
+    OpenLink link;
+    auto &[pty, comm, got] = link;
     // Far more than the pty holds, with nobody reading: the writer waits.
     std::vector<uint8_t> big(60000, 0x55);
     for (int i = 0; i < 4; ++i)

@@ -36,6 +36,13 @@ double RadioResponder::chance()
     return rng_ / 4294967296.0;
 }
 
+bool RadioResponder::takeMessage(Outcome &out)
+{
+    out.message = pending_;
+    out.dropped = dropThis();
+    return out.dropped;
+}
+
 bool RadioResponder::dropThis()
 {
     if (messages_++ < faults_.dropFirst)
@@ -60,8 +67,7 @@ std::vector<Outcome> RadioResponder::receive(const uint8_t *data, size_t count,
 
     while (!pending_.empty()) {
         Outcome out;
-        size_t used = 0;
-        const Parse p = parseOne(out, used);
+        const Parse p = parseOne(out);
         if (p == Parse::Incomplete)
             break;
         if (p == Parse::Unknown) {
@@ -75,7 +81,7 @@ std::vector<Outcome> RadioResponder::receive(const uint8_t *data, size_t count,
     return outcomes;
 }
 
-RadioResponder::Parse RadioResponder::parseOne(Outcome &out, size_t &used)
+RadioResponder::Parse RadioResponder::parseOne(Outcome &out)
 {
     const std::vector<uint8_t> &p = pending_;
     const size_t n = p.size();
@@ -86,12 +92,8 @@ RadioResponder::Parse RadioResponder::parseOne(Outcome &out, size_t &used)
             return Parse::Unknown;
         if (n < sizeof kGreeting)
             return Parse::Incomplete;
-        used = n;
-        out.message.assign(p.begin(), p.end());
-        if (dropThis()) {
-            out.dropped = true;
-            return Parse::Done;
-        }
+        if (takeMessage(out))
+            return Parse::Done; // ignored
         out.answer = {kAck};
         break;
     }
@@ -102,12 +104,8 @@ RadioResponder::Parse RadioResponder::parseOne(Outcome &out, size_t &used)
         if (p[3] != kHeaderEnd || !validType(p[1])
             || !image_.block(static_cast<BlockType>(p[1]), index))
             return Parse::Unknown;
-        used = n;
-        out.message.assign(p.begin(), p.end());
-        if (dropThis()) {
-            out.dropped = true;
-            return Parse::Done;
-        }
+        if (takeMessage(out))
+            return Parse::Done; // ignored
         answerData(static_cast<BlockType>(p[1]), index, out);
         break;
     }
@@ -121,12 +119,8 @@ RadioResponder::Parse RadioResponder::parseOne(Outcome &out, size_t &used)
         const size_t length = fleetSync ? kFleetSyncHeaderLength + kPayloadLength : kFrameLength;
         if (n < length)
             return Parse::Incomplete;
-        used = n;
-        out.message.assign(p.begin(), p.end());
-        if (dropThis()) {
-            out.dropped = true;
-            return Parse::Done;
-        }
+        if (takeMessage(out))
+            return Parse::Done; // ignored
         if (!fleetSync && !FrameCrcMatches(p.data()))
             return Parse::Done; // a damaged frame gets no answer
         storeFrame(type, p[2], p.data() + kPayloadOffset, out);

@@ -53,9 +53,10 @@ public:
 
 private:
     enum class Parse { Incomplete, Unknown, Done };
-    Parse parseOne(Outcome &out, size_t &used);
+    Parse parseOne(Outcome &out);
     double chance();
     bool dropThis(); // decides, once per message, whether it is ignored
+    bool takeMessage(Outcome &out); // records the message; true if it is ignored
     void answerData(BlockType type, int index, Outcome &out);
     void storeFrame(BlockType type, int index, const uint8_t *payload, Outcome &out);
 
