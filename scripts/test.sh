@@ -25,6 +25,6 @@ run_suite build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DLUMORA_SANITIZE=ON
 # The serial threads are plain C++: ThreadSanitizer checks all they share.
-TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
+TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1:suppressions=$PWD/tests/tsan-qt.supp \
     run_suite build-tsan -DCMAKE_BUILD_TYPE=Debug -DLUMORA_SANITIZE_THREAD=ON -L serial
 echo "All tests passed."
