@@ -6,6 +6,7 @@
 #include "protocol/Frames.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -180,4 +181,16 @@ TEST(RadioProcess, TheSameSeedDropsTheSameMessages)
     EXPECT_EQ(run(), a);
     EXPECT_TRUE(a.contains(true));
     EXPECT_TRUE(a.contains(false));
+}
+
+TEST(RadioProcess, LinksItsDeviceWhileItRuns)
+{
+    QTemporaryDir dir;
+    const QString link = dir.filePath("radio");
+    test::VirtualRadio radio({"--link", link});
+    ASSERT_TRUE(radio.ok());
+    EXPECT_EQ(QFileInfo(link).symLinkTarget(), radio.device());
+    radio.process().terminate();
+    EXPECT_TRUE(radio.process().waitForFinished(5000));
+    EXPECT_FALSE(QFileInfo::exists(link)) << "the link goes with the radio";
 }
