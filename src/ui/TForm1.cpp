@@ -26,6 +26,7 @@
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
+#include <algorithm>
 #include <cmath>
 
 namespace lumora {
@@ -251,8 +252,7 @@ void TForm1::buildOptions()
     int i = 1;
     for (const OptionRow &o : kVisibleOptions)
         row(i++, QString::fromLatin1(o.label), ComboBoxes[o.box]);
-    for (QComboBox *box : {comcbb, ComboBoxes[3], ComboBoxes[4], ComboBoxes[5], ComboBoxes[6],
-                           ComboBoxes[7], ComboBoxes[8], ComboBoxes[9]}) {
+    for (QComboBox *box : visibleOptionBoxes()) {
         box->installEventFilter(this);
         box->lineEdit()->installEventFilter(this);
     }
@@ -425,19 +425,31 @@ void TForm1::SignaClick(int window)
     }
 }
 
+std::array<QComboBox *, 8> TForm1::visibleOptionBoxes() const
+{
+    return {comcbb,        ComboBoxes[3], ComboBoxes[4], ComboBoxes[5],
+            ComboBoxes[6], ComboBoxes[7], ComboBoxes[8], ComboBoxes[9]};
+}
+
+QComboBox *TForm1::optionBoxOf(QObject *watched) const
+{
+    for (QComboBox *box : visibleOptionBoxes())
+        if (watched == box || watched == box->lineEdit())
+            return box;
+    return nullptr;
+}
+
 bool TForm1::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress)
         return filterKey(watched, static_cast<QKeyEvent *>(event));
     if (event->type() == QEvent::FocusOut) {
         // Leaving an emptied option box puts its default back.
-        for (int n : {3, 4, 5, 6, 7, 8, 9}) {
-            QComboBox *box = ComboBoxes[n];
-            if ((watched == box || watched == box->lineEdit()) && box->currentText().isEmpty())
-                box->setEditText(Option(optionOf(n)).defaultText);
+        QComboBox *box = optionBoxOf(watched);
+        if (box && box->currentText().isEmpty()) {
+            const auto n = static_cast<int>(std::find(ComboBoxes.begin(), ComboBoxes.end(), box) - ComboBoxes.begin());
+            box->setEditText(box == comcbb ? QStringLiteral("COM1") : Option(optionOf(n)).defaultText);
         }
-        if ((watched == comcbb || watched == comcbb->lineEdit()) && comcbb->currentText().isEmpty())
-            comcbb->setEditText(QStringLiteral("COM1"));
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -473,10 +485,7 @@ bool TForm1::filterKey(QObject *watched, QKeyEvent *key)
         return true;
     }
     // The option boxes' own rules.
-    for (QComboBox *box : {comcbb, ComboBoxes[3], ComboBoxes[4], ComboBoxes[5], ComboBoxes[6],
-                           ComboBoxes[7], ComboBoxes[8], ComboBoxes[9]}) {
-        if (watched != box && watched != box->lineEdit())
-            continue;
+    if (QComboBox *box = optionBoxOf(watched)) {
         if (enter) {
             focusNextChild();
             return true;

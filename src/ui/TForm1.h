@@ -117,6 +117,9 @@ private:
     void AdaptToSmallScreen(QSize screen);
     void ScaleFormToScreen(QSize screen);
     bool filterKey(QObject *watched, QKeyEvent *key);
+    // The boxes with input rules (the port and the seven visible options).
+    std::array<QComboBox *, 8> visibleOptionBoxes() const;
+    QComboBox *optionBoxOf(QObject *watched) const; // the box, or the box of its text field
     void refuseIfOtherTransfer() const;
     bool signallingTransferUnderWay() const;
     void beginMainTransfer(int steps);

@@ -96,6 +96,7 @@ QJsonObject testImage()
 class MainTransferTest : public QObject {
     Q_OBJECT
     QTemporaryDir *dir = nullptr;
+    std::unique_ptr<MainWindowUnderTest> window;
     CapturedDialogs *dialogs = nullptr;
     TForm1 *form = nullptr;
     TForm3 *progress = nullptr;
@@ -171,16 +172,14 @@ private slots:
         clock.start();
         dir = new QTemporaryDir;
         writeJson(memory(), testImage());
-        dialogs = new CapturedDialogs;
-        form = new TForm1(QSize(1920, 1080));
-        progress = new TForm3(*form);
-        form->setProgressDialog(progress);
+        window = std::make_unique<MainWindowUnderTest>();
+        dialogs = &window->dialogs;
+        form = &window->form;
+        progress = &window->progress;
     }
     void cleanup()
     {
-        delete progress;
-        delete form;
-        delete dialogs;
+        window.reset();
         delete dir;
     }
 

@@ -56,6 +56,7 @@ public:
 
 class MainWindowTest : public QObject {
     Q_OBJECT
+    std::unique_ptr<MainWindowUnderTest> window;
     CapturedDialogs *dialogs = nullptr;
     TForm1 *form = nullptr;
     TForm3 *progress = nullptr;
@@ -71,19 +72,17 @@ class MainWindowTest : public QObject {
 private slots:
     void init()
     {
-        dialogs = new CapturedDialogs;
-        form = new TForm1(QSize(1920, 1080));
-        progress = new TForm3(*form);
-        form->setProgressDialog(progress);
+        window = std::make_unique<MainWindowUnderTest>();
+        dialogs = &window->dialogs;
+        form = &window->form;
+        progress = &window->progress;
         form->show();
         QApplication::setActiveWindow(form);
         QVERIFY(QTest::qWaitForWindowActive(form));
     }
     void cleanup()
     {
-        delete progress;
-        delete form;
-        delete dialogs;
+        window.reset();
     }
 
     void theWindowIsLaidOutAsTheToolIs()

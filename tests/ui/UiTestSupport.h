@@ -3,6 +3,8 @@
 // main that runs the tests under the tool's own application object.
 
 #include "ui/TApplication.h"
+#include "ui/TForm1.h"
+#include "ui/TForm3.h"
 #include "ui/UserDialogs.h"
 
 #include <QStringList>
@@ -24,6 +26,15 @@ public:
     }
     QString AskOpenFileName(QWidget *, const QString &, const QString &) override { return nextFileName; }
     QString AskSaveFileName(QWidget *, const QString &, const QString &) override { return nextFileName; }
+};
+
+// The main window with its progress dialog, on a large screen, its boxes
+// captured.
+struct MainWindowUnderTest {
+    CapturedDialogs dialogs;
+    TForm1 form{QSize(1920, 1080)};
+    TForm3 progress{form};
+    MainWindowUnderTest() { form.setProgressDialog(&progress); }
 };
 
 } // namespace lumora::test
