@@ -460,6 +460,8 @@ bool TForm1::filterKey(QObject *watched, QKeyEvent *key)
     if (!widget || widget->window() != this)
         return false;
     if (key->key() == Qt::Key_F11 || key->key() == Qt::Key_F12) {
+        if (!client_->isEnabled())
+            return true; // a transfer is under way: the window takes no input
         if (key->key() == Qt::Key_F11)
             rbtnClick();
         else

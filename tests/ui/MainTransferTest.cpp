@@ -299,6 +299,13 @@ private slots:
             form->wbtnClick();
             QTest::qWait(400);
             QVERIFY(form->Comm1->IsOpen());
+            // The window takes no keys while it writes: F11 starts nothing.
+            const size_t before = writes.size();
+            QTest::keyClick(form, Qt::Key_F11);
+            QTest::keyClick(form, Qt::Key_F12);
+            QVERIFY(writes.size() <= before + 1); // at most a retransmission
+            QVERIFY(dialogs->errors.isEmpty());
+            QVERIFY(!form->MainReadUnderWay());
             progress->Button2->click();
             QVERIFY(!form->Comm1->IsOpen());
             QVERIFY(form->wbtn->isEnabled());
