@@ -20,7 +20,12 @@ void TCellEditor::Attach(TXStringGrid *grid)
                                .arg(objectName(), grid_->objectName()));
     if (!grid_) {
         grid_ = grid;
-        PrepareControl();
+        try {
+            PrepareControl();
+        } catch (...) {
+            grid_ = nullptr; // not attached after all
+            throw;
+        }
     }
     ++uses_;
 }

@@ -373,8 +373,11 @@ private slots:
             bool leavesOn(int) const override { return false; }
         } broken;
         QVERIFY_THROWS_EXCEPTION(ELumoraError, w->grid->Columns()[4].setEditor(&broken));
+        QVERIFY(!broken.Grid());
+        QVERIFY(!w->grid->Columns()[4].Editor());
         try {
             broken.Attach(w->grid);
+            QFAIL("attached");
         } catch (const ELumoraError &e) {
             QCOMPARE(e.text(), QString("Cell Editor not of type TCellEditor"));
         }
