@@ -55,6 +55,9 @@ TForm1::TForm1(QSize screen, QWidget *parent) : QMainWindow(parent)
     setWindowTitle(QStringLiteral("LUMORA  V1.0"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    QFont small = font(); // the window's 8 pt font, in the system's own face
+    small.setPointSize(8);
+    setFont(small);
     Comm1 = new TComm(this);
     Comm1->CommName = QStringLiteral("COM2");
     Comm1->setOutx_XonXoffFlow(false);
