@@ -53,8 +53,9 @@ QStringList SplitChannelLine(const QString &line)
     QStringList fields;
     auto add = [&](const QString &f) { fields << (f.isEmpty() ? QStringLiteral(" ") : f); };
     // A zero character ends the line, as it ended the original's text.
-    const int end = line.contains(QChar(0)) ? static_cast<int>(line.indexOf(QChar(0)))
-                                            : static_cast<int>(line.size());
+    int end = static_cast<int>(line.indexOf(QChar(0)));
+    if (end < 0)
+        end = static_cast<int>(line.size());
     int p = 0;
     auto skipBlanks = [&] {
         while (p < end && isBlankOrControl(line[p]))
