@@ -27,6 +27,7 @@ public:
     // IUserDialogs: boxes become lines on stdout and stderr.
     void ShowMessage(const QString &text) override;
     void ShowError(const QString &text, const QString &detail) override;
+    bool AskYesNo(const QString &) override { return false; } // nothing is asked unseen
     QString AskOpenFileName(QWidget *, const QString &, const QString &) override { return {}; }
     QString AskSaveFileName(QWidget *, const QString &, const QString &) override { return {}; }
 

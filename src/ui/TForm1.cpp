@@ -213,9 +213,8 @@ void TForm1::buildGrid()
     }
     for (int r = 1; r < kChannelRows; ++r)
         xg->setCells(ColChannelNo, r, QString::number(r));
-    xg->OnSetEditText = [this](TXStringGrid *, int, int, const QString &) {
-        xgSetEditText(xg->Col(), xg->Row());
-    };
+    // The committed cell as the event names it, never the current one.
+    xg->OnSetEditText = [this](TXStringGrid *, int col, int row, const QString &) { xgSetEditText(col, row); };
 }
 
 void TForm1::buildOptions()
@@ -280,6 +279,9 @@ void TForm1::setSignallingWindows(const std::array<QWidget *, 4> &windows,
 {
     signalling_ = windows;
     routes_ = routes;
+    for (QWidget *w : signalling_)
+        if (w)
+            w->setAttribute(Qt::WA_QuitOnClose, false);
 }
 
 void TForm1::ScaleFormToScreen(QSize screen)

@@ -67,6 +67,7 @@ public:
     // The windows created after this one.
     void setProgressDialog(TForm3 *form3) { Form3 = form3; }
     // The signalling windows, in the order DTMF, 2TONE, 5TONE, FleetSync.
+    // Only this window's close ends the application; they are hidden with it.
     void setSignallingWindows(const std::array<QWidget *, 4> &windows, const SignallingRoutes &routes);
 
     // Events.
@@ -107,6 +108,9 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     bool event(QEvent *event) override;
+    // Closing the window ends the application: every transfer stops first
+    // (a write only once the user agrees, as it leaves the radio half-written).
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     friend class TForm3;
@@ -124,6 +128,8 @@ private:
     bool signallingTransferUnderWay() const;
     void beginMainTransfer(int steps);
     void endOfMainTransfer();
+    bool writeUnderWay() const; // main or signalling
+    void stopAllTransfers();
     // The window's own controls take input or not; its other windows stay usable.
     void EnableWindow(bool enabled);
 

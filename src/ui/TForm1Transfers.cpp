@@ -15,6 +15,7 @@
 #include "ui/UserDialogs.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QProgressBar>
 #include <QPushButton>
@@ -58,6 +59,43 @@ bool TForm1::signallingTransferUnderWay() const
         if (w && (w->ReadUnderWay() || w->WriteUnderWay()))
             return true;
     return false;
+}
+
+bool TForm1::writeUnderWay() const
+{
+    if (MainWriteUnderWay())
+        return true;
+    for (const ISignallingTransfer *w : {routes_.FiveTone, routes_.TwoTone, routes_.FleetSync, routes_.Dtmf})
+        if (w && w->WriteUnderWay())
+            return true;
+    return false;
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    if (writeUnderWay()
+        && !UserDialogs().AskYesNo(QStringLiteral(
+                "A write to the radio is under way. If it stops now, the radio is left "
+                "half-written until you write it again.\n\nStop the write and close LUMORA?"))) {
+        event->ignore();
+        return;
+    }
+    stopAllTransfers();
+    QMainWindow::closeEvent(event);
+}
+
+void TForm1::stopAllTransfers()
+{
+    Tim1->stop();
+    if (Form3 && (MainReadUnderWay() || MainWriteUnderWay()))
+        Form3->Button2Click(); // as Cancel: buttons back, port closed
+    if (Form3)
+        Form3->hide();
+    for (QWidget *w : signalling_)
+        if (w)
+            w->hide();
+    Comm1->ClosePort(); // also a port a signalling window opened; joins the serial threads
+    comcbb->setEnabled(true);
 }
 
 void TForm1::refuseIfOtherTransfer() const

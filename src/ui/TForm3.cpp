@@ -11,6 +11,8 @@ TForm3::TForm3(TForm1 &form1) : QDialog(nullptr), form1_(form1)
 {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     setFixedSize(441, 96);
+    // Only the main window's close ends the application.
+    setAttribute(Qt::WA_QuitOnClose, false);
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setGeometry(10, 19, 423, 30);
     ProgressBar1->setTextVisible(false);

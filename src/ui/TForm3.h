@@ -24,6 +24,10 @@ public:
     void Button2Click(); // Cancel: stop, close the port, give the window back
     void Step();         // one step further; never beyond the maximum
 
+protected:
+    // Escape and the window manager's close button: exactly Cancel.
+    void reject() override { Button2Click(); }
+
 private:
     TForm1 &form1_;
 };

@@ -78,13 +78,15 @@ bool TMetaCellEditor::eventFilter(QObject *watched, QEvent *event)
         const auto *key = static_cast<QKeyEvent *>(event);
         const int k = key->key();
         const bool enter = k == Qt::Key_Return || k == Qt::Key_Enter;
-        if (enter || leavesOn(k)) {
-            const Qt::KeyboardModifiers mods = key->modifiers();
-            g->setFocus(Qt::OtherFocusReason); // commits through the focus loss
-            if (g->ActiveEditor() == this)
-                g->commitEdit(); // the window was not active: no focus event
-            if (!enter)
-                g->navigate(k, mods);
+        // Keys the control does not use reach the grid, which commits
+        // before it moves; these ones the control would use, so the
+        // editor decides here that they leave.
+        if (enter) {
+            g->commitEdit();
+            return true;
+        }
+        if (leavesOn(k)) {
+            g->navigate(k, key->modifiers()); // commits first
             return true;
         }
     }

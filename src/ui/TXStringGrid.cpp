@@ -173,6 +173,9 @@ void TXStringGrid::moveCurrent(int col, int row, bool extend)
 {
     if (cols_ < 2 || RowCount() < 2)
         return;
+    // An edit lands in its own cell, with that cell still current, before
+    // anything moves: whichever key, click or call moves the grid on.
+    commitEdit();
     col_ = qBound(1, col, cols_ - 1);
     row_ = qBound(1, row, RowCount() - 1);
     if (!extend || !(Options & goRangeSelect)) {
@@ -385,6 +388,7 @@ bool TXStringGrid::startEdit(bool pending, const QString &pendingText)
     ensureVisible(editCol_, editRow_);
     editor->PlaceAt(cellRect(editCol_, editRow_));
     editor->Control()->setFocus(Qt::OtherFocusReason);
+    qApp->installEventFilter(this); // a click anywhere else in the window commits
     viewport()->update();
     return true;
 }
@@ -404,10 +408,15 @@ void TXStringGrid::commitEdit()
     if (!activeEditor_ || committing_)
         return;
     committing_ = true;
+    qApp->removeEventFilter(this);
     TCellEditor *editor = activeEditor_;
+    // Hiding the control that holds the window's focus would move the
+    // focus on to some other control: it comes back to the grid instead,
+    // also while the window is not the active one.
     QWidget *control = editor->Control();
-    if (control && (control->hasFocus() || control->isAncestorOf(QApplication::focusWidget())))
-        setFocus(Qt::OtherFocusReason); // hiding a focused control would move the focus on
+    QWidget *windowFocus = window()->focusWidget();
+    if (control && windowFocus && (windowFocus == control || control->isAncestorOf(windowFocus)))
+        setFocus(Qt::OtherFocusReason);
     // The control is hidden and the grid idle again even if the handler
     // of the commit throws; the cell already holds the text.
     struct Finish {
@@ -476,6 +485,27 @@ void TXStringGrid::keyPressEvent(QKeyEvent *event)
     default:
         QAbstractScrollArea::keyPressEvent(event);
     }
+}
+
+bool TXStringGrid::eventFilter(QObject *watched, QEvent *event)
+{
+    // Installed while an edit is open. A press on anything of this window
+    // that is neither the editor nor the grid (which handles its own
+    // clicks) ends the edit, also where the press takes no focus.
+    if (event->type() == QEvent::MouseButtonPress && activeEditor_ && watched->isWidgetType()) {
+        auto *w = static_cast<QWidget *>(watched);
+        QWidget *control = activeEditor_->Control();
+        const bool inside = w == this || isAncestorOf(w) || (control && (w == control || control->isAncestorOf(w)));
+        if (!inside && w->window() == window())
+            commitEdit();
+    }
+    return QAbstractScrollArea::eventFilter(watched, event);
+}
+
+void TXStringGrid::hideEvent(QHideEvent *event)
+{
+    commitEdit(); // the window closing, or the grid hidden
+    QAbstractScrollArea::hideEvent(event);
 }
 
 bool TXStringGrid::focusNextPrevChild(bool next)

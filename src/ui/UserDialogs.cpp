@@ -27,6 +27,13 @@ public:
             box.setInformativeText(detail);
         box.exec();
     }
+    bool AskYesNo(const QString &text) override
+    {
+        QMessageBox box(QMessageBox::Warning, title(), text, QMessageBox::Yes | QMessageBox::No,
+                        QApplication::activeWindow());
+        box.setDefaultButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes;
+    }
     QString AskOpenFileName(QWidget *parent, const QString &filter, const QString &suffix) override
     {
         return ask(parent, filter, suffix, QFileDialog::AcceptOpen);

@@ -16,6 +16,8 @@ public:
     virtual void ShowMessage(const QString &text) = 0;
     // An error box: the text (already with its period) and a detail text.
     virtual void ShowError(const QString &text, const QString &detail) = 0;
+    // A question with Yes and No; true for Yes. No is the default answer.
+    virtual bool AskYesNo(const QString &text) = 0;
     // Empty when cancelled.
     virtual QString AskOpenFileName(QWidget *parent, const QString &filter, const QString &suffix) = 0;
     virtual QString AskSaveFileName(QWidget *parent, const QString &filter, const QString &suffix) = 0;

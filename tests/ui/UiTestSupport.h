@@ -17,12 +17,19 @@ public:
     QStringList messages;
     QStringList errors;
     QString nextFileName;
+    QStringList questions;
+    bool nextAnswer = false;
     CapturedDialogs() { SetUserDialogs(this); }
     ~CapturedDialogs() override { SetUserDialogs(nullptr); }
     void ShowMessage(const QString &text) override { messages << text; }
     void ShowError(const QString &text, const QString &detail) override
     {
         errors << (detail.isEmpty() ? text : text + " | " + detail);
+    }
+    bool AskYesNo(const QString &text) override
+    {
+        questions << text;
+        return nextAnswer;
     }
     QString AskOpenFileName(QWidget *, const QString &, const QString &) override { return nextFileName; }
     QString AskSaveFileName(QWidget *, const QString &, const QString &) override { return nextFileName; }
