@@ -1,0 +1,169 @@
+// The main window's grid as a keyboard user meets it: whatever ends an
+// edit, the cell rules run on the edited row and on no other.
+
+#include "UiTestSupport.h"
+
+#include "memory/ChannelColumns.h"
+#include "memory/ToneText.h"
+#include "ui/TXStringGrid.h"
+
+#include <QGroupBox>
+
+using namespace lumora;
+using namespace lumora::test;
+
+namespace {
+
+QWidget *focused() { return QApplication::focusWidget(); }
+
+void typeText(const QString &text)
+{
+    for (QChar c : text)
+        QTest::keyClick(focused(), c.toLatin1());
+}
+
+QStringList rowOf(TXStringGrid *g, int row)
+{
+    QStringList l;
+    for (int c = 1; c < kChannelColumns; ++c)
+        l << g->Cells(c, row);
+    return l;
+}
+
+const QStringList kNewChannel = {"146.52000", "146.52000", "NONE", "NONE", "HIGH", "WIDE", "YES", "25000",
+                                 "NONE",      "NONE",      "NONE", "NONE", "DTMF", "1",    "NONE"};
+
+} // namespace
+
+class MainGridEditTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<MainWindowUnderTest> window;
+    TForm1 *form = nullptr;
+
+    void typeIntoCell(int col, int row, const QString &text)
+    {
+        form->xg->setFocus();
+        form->xg->setCurrentCell(col, row);
+        typeText(text);
+    }
+    // Rows other than the edited one stay empty.
+    void checkOtherRowsEmpty(int edited)
+    {
+        for (int r = 1; r <= 16; ++r)
+            if (r != edited)
+                QCOMPARE(rowOf(form->xg, r), QStringList(15, QString()));
+    }
+
+private slots:
+    void init()
+    {
+        window = std::make_unique<MainWindowUnderTest>();
+        form = &window->form;
+        form->show();
+        QApplication::setActiveWindow(form);
+        QVERIFY(QTest::qWaitForWindowActive(form));
+    }
+    void cleanup() { window.reset(); }
+
+    void leavingKeys_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("mods");
+        const std::tuple<const char *, int, int> keys[] = {
+            {"Left", Qt::Key_Left, 0},          {"Right", Qt::Key_Right, 0},
+            {"Up", Qt::Key_Up, 0},              {"Down", Qt::Key_Down, 0},
+            {"PageUp", Qt::Key_PageUp, 0},      {"PageDown", Qt::Key_PageDown, 0},
+            {"Home", Qt::Key_Home, 0},          {"End", Qt::Key_End, 0},
+            {"Ctrl+Home", Qt::Key_Home, Qt::ControlModifier},
+            {"Ctrl+End", Qt::Key_End, Qt::ControlModifier},
+            {"Tab", Qt::Key_Tab, 0},            {"Shift+Tab", Qt::Key_Backtab, Qt::ShiftModifier},
+            {"Enter", Qt::Key_Return, 0},
+        };
+        for (const auto &[name, key, mods] : keys)
+            QTest::newRow(name) << key << mods;
+    }
+
+    // 146.52 typed into RX Freq of an empty channel, then the key, then
+    // Enter: the channel is made with its defaults, whatever the key did.
+    void aNewChannelGetsItsDefaultsWhateverKeyEndsTheEdit_data() { leavingKeys_data(); }
+    void aNewChannelGetsItsDefaultsWhateverKeyEndsTheEdit()
+    {
+        QFETCH(int, key);
+        QFETCH(int, mods);
+        typeIntoCell(ColRxFreq, 8, "146.52");
+        QTest::keyClick(focused(), static_cast<Qt::Key>(key), static_cast<Qt::KeyboardModifiers>(mods));
+        QTest::keyClick(focused(), Qt::Key_Return);
+        QCOMPARE(rowOf(form->xg, 8), kNewChannel);
+        checkOtherRowsEmpty(8);
+    }
+
+    // 67 typed into a tone cell, then the key, then Enter: a canonical tone.
+    void aToneIsMadeCanonicalWhateverKeyEndsTheEdit_data() { leavingKeys_data(); }
+    void aToneIsMadeCanonicalWhateverKeyEndsTheEdit()
+    {
+        QFETCH(int, key);
+        QFETCH(int, mods);
+        typeIntoCell(ColRxFreq, 8, "146.52");
+        QTest::keyClick(focused(), Qt::Key_Return);
+        typeIntoCell(ColToneEnc, 8, "67");
+        QTest::keyClick(focused(), static_cast<Qt::Key>(key), static_cast<Qt::KeyboardModifiers>(mods));
+        QTest::keyClick(focused(), Qt::Key_Return);
+        const QString tone = form->xg->Cells(ColToneEnc, 8);
+        // Up, Down and the page keys move in the drop-down's list instead.
+        const bool movesInTheList = key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp
+                                    || key == Qt::Key_PageDown;
+        if (movesInTheList)
+            QCOMPARE(NormalizeToneText(tone), tone);
+        else
+            QCOMPARE(tone, QString("67.0"));
+        checkOtherRowsEmpty(8);
+    }
+
+    // A drop-down list cell of a channel keeps one of its items.
+    void aListCellKeepsItsItemWhateverKeyEndsTheEdit_data() { leavingKeys_data(); }
+    void aListCellKeepsItsItemWhateverKeyEndsTheEdit()
+    {
+        QFETCH(int, key);
+        QFETCH(int, mods);
+        typeIntoCell(ColRxFreq, 8, "146.52");
+        QTest::keyClick(focused(), Qt::Key_Return);
+        typeIntoCell(ColTxPower, 8, "");
+        QTest::keyClick(focused(), Qt::Key_F2);
+        QTest::keyClick(focused(), static_cast<Qt::Key>(key), static_cast<Qt::KeyboardModifiers>(mods));
+        QTest::keyClick(focused(), Qt::Key_Return);
+        QVERIFY(TxPowerTexts().contains(form->xg->Cells(ColTxPower, 8)));
+        QCOMPARE(form->xg->Cells(ColRxFreq, 8), QString("146.52000"));
+        checkOtherRowsEmpty(8);
+    }
+
+    void anInvalidFrequencyEmptiesItsOwnRowBeforeTheGridMoves()
+    {
+        typeIntoCell(ColRxFreq, 1, "146.52");
+        QTest::keyClick(focused(), Qt::Key_Return);
+        typeIntoCell(ColRxFreq, 1, "1000");
+        QTest::keyClick(focused(), Qt::Key_PageDown);
+        QTest::keyClick(focused(), Qt::Key_Return);
+        QCOMPARE(rowOf(form->xg, 1), QStringList(15, QString())); // nothing of 1000 MHz is left to write
+        checkOtherRowsEmpty(1);
+    }
+
+    void aClickElsewhereOrClosingTheWindowRunsTheRulesOnTheEditedRow()
+    {
+        typeIntoCell(ColRxFreq, 3, "146.52");
+        QTest::mouseClick(form->xg->viewport(), Qt::LeftButton, {}, form->xg->cellRect(ColRxFreq, 9).center());
+        QCOMPARE(rowOf(form->xg, 3), kNewChannel);
+        checkOtherRowsEmpty(3);
+
+        typeIntoCell(ColToneDec, 3, "23n");
+        QTest::mouseClick(form->GroupBox1, Qt::LeftButton); // takes no focus
+        QCOMPARE(form->xg->Cells(ColToneDec, 3), QString("023N"));
+        QVERIFY(!form->xg->ActiveEditor());
+
+        typeIntoCell(ColToneEnc, 3, "88");
+        form->close();
+        QCOMPARE(form->xg->Cells(ColToneEnc, 3), QString("88.0"));
+    }
+};
+
+LUMORA_WINDOW_TEST_MAIN(MainGridEditTest)
+#include "MainGridEditTest.moc"
