@@ -96,14 +96,16 @@ void DecodeChannelBlock(const uint8_t *frame, ICellTable &table)
         return; // row 0 holds the captions
     auto set = [&](int col, const QString &text) { table.setCellText(col, row, text); };
 
+    // Nothing stored (0), erased memory (all bits set), or a frequency
+    // below 5 Hz that shows as 0.00000: no channel.
     const int32_t rx = get32(frame + 4);
-    if (rx <= 0) {
-        // Nothing stored (0), or erased memory (all bits set): no channel.
+    const QString rxText = rx > 0 ? frequencyText(rx) : QString();
+    if (rxText.isEmpty() || rxText == QLatin1String("0.00000")) {
         for (int col = ColRxFreq; col <= ColCompandor; ++col)
             set(col, QString());
         return;
     }
-    set(ColRxFreq, frequencyText(rx));
+    set(ColRxFreq, rxText);
     const int32_t tx = get32(frame + 8);
     set(ColTxFreq, tx == 0 ? QString() : frequencyText(tx));
     if (auto t = DecodeToneWord(get16(frame + 12)))

@@ -9,6 +9,7 @@
 #include "ui/TEditCellEditor.h"
 #include "ui/TForm3.h"
 #include "ui/TXStringGrid.h"
+#include "ui/TextArrivalFilter.h"
 #include "ui/UserDialogs.h"
 
 #include <QAction>
@@ -21,6 +22,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
@@ -88,6 +90,8 @@ TForm1::TForm1(QSize screen, QWidget *parent) : QMainWindow(parent)
         entry->setEnabled(false);
     Timer2->start();
     Timer2Timer();
+    // Pasted, dropped and composed text passes the rule typed text passes.
+    new TextArrivalFilter(this, [this](QWidget *target, const QString &text) { return allowedText(target, text); });
     qApp->installEventFilter(this); // the window sees every key first
 }
 
@@ -459,6 +463,32 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
+QChar TForm1::WindowCharacter(QChar c)
+{
+    // Only the characters of frequencies, tones, DCS codes and "NONE".
+    if (c == QLatin1Char('.') || (c >= QLatin1Char('0') && c <= QLatin1Char('9')))
+        return c;
+    const QChar upper = c.toUpper();
+    if (c.unicode() < 128 && QStringLiteral("EINO").contains(upper))
+        return upper;
+    return QChar();
+}
+
+QString TForm1::allowedText(QWidget *target, const QString &text) const
+{
+    QString allowed;
+    for (QChar c : text)
+        if (const QChar k = WindowCharacter(c); !k.isNull())
+            allowed += k;
+    // The option boxes take no characters, but TOT its digits.
+    if (QComboBox *box = optionBoxOf(target)) {
+        if (box != ComboBoxes[4])
+            return QString();
+        allowed.remove(QRegularExpression(QStringLiteral("[^0-9]")));
+    }
+    return allowed;
+}
+
 bool TForm1::filterKey(QObject *watched, QKeyEvent *key)
 {
     auto *widget = qobject_cast<QWidget *>(watched);
@@ -473,23 +503,31 @@ bool TForm1::filterKey(QObject *watched, QKeyEvent *key)
             wbtnClick();
         return true;
     }
+    // The filter keeps characters out of text; buttons and the like take
+    // their keys (Space presses a button).
+    if (!qobject_cast<QLineEdit *>(widget) && !qobject_cast<QComboBox *>(widget)
+        && !qobject_cast<TXStringGrid *>(widget))
+        return false;
     const QString text = key->text();
     const int k = key->key();
-    if (text.isEmpty() || k == Qt::Key_Tab || k == Qt::Key_Backtab || k == Qt::Key_Delete
-        || k == Qt::Key_Escape || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
-        return false;
-    const QChar c = text[0];
     const bool enter = k == Qt::Key_Return || k == Qt::Key_Enter;
-    // The window-wide filter: only the characters of frequencies and tones.
-    const QString upper = c.toUpper();
-    const bool letter = QStringLiteral("EINO").contains(upper) && c.isLetter();
-    const bool passes = enter || k == Qt::Key_Backspace || c == QLatin1Char('.') || (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || letter;
-    if (!passes)
-        return true;
-    if (letter && c != upper[0]) {
-        QKeyEvent raised(key->type(), k, key->modifiers(), upper);
-        QCoreApplication::sendEvent(watched, &raised);
-        return true;
+    // Ctrl, alone or with Shift, makes a command of any key: no edit box
+    // inserts its text. With any other modifier (Alt, AltGr) a character
+    // is typed, and passes the rule.
+    const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
+    const bool command = mods == Qt::ControlModifier || mods == (Qt::ControlModifier | Qt::ShiftModifier);
+    if (text.isEmpty() || command || (!text[0].isPrint() && !enter && k != Qt::Key_Backspace))
+        return false;
+    if (text[0].isPrint()) {
+        const QChar c = text[0];
+        const QChar k2 = WindowCharacter(c);
+        if (k2.isNull())
+            return true;
+        if (k2 != c) {
+            QKeyEvent raised(key->type(), k, key->modifiers(), QString(k2));
+            QCoreApplication::sendEvent(watched, &raised);
+            return true;
+        }
     }
     // The option boxes' own rules.
     if (QComboBox *box = optionBoxOf(watched)) {
@@ -497,9 +535,7 @@ bool TForm1::filterKey(QObject *watched, QKeyEvent *key)
             focusNextChild();
             return true;
         }
-        const bool tot = box == ComboBoxes[4];
-        const bool digit = c >= QLatin1Char('0') && c <= QLatin1Char('9');
-        return !(tot && (digit || k == Qt::Key_Backspace));
+        return allowedText(box, text).isEmpty() && !(box == ComboBoxes[4] && k == Qt::Key_Backspace);
     }
     return false;
 }

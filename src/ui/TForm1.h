@@ -121,6 +121,11 @@ private:
     void AdaptToSmallScreen(QSize screen);
     void ScaleFormToScreen(QSize screen);
     bool filterKey(QObject *watched, QKeyEvent *key);
+    // The window's character rule: what a typed character becomes (E, I,
+    // N and O upper-cased), or a null character where it is discarded.
+    static QChar WindowCharacter(QChar c);
+    // What of a typed or pasted text may enter the widget.
+    QString allowedText(QWidget *target, const QString &text) const;
     // The boxes with input rules (the port and the seven visible options).
     std::array<QComboBox *, 8> visibleOptionBoxes() const;
     QComboBox *optionBoxOf(QObject *watched) const; // the box, or the box of its text field

@@ -147,9 +147,10 @@ TEST(DecodeChannelBlock, FillsTheRowNamedByTheAnswer)
     EXPECT_EQ(rowOf(t, 9), simplexChannel());
 }
 
-TEST(DecodeChannelBlock, ZeroOrNegativeReceiveFrequencyEmptiesTheRow)
+TEST(DecodeChannelBlock, AReceiveFrequencyThatShowsAsZeroEmptiesTheRow)
 {
-    for (uint32_t rx : {0u, 0xFFFFFFFFu, 0x80000000u}) {
+    // 1 to 4 Hz are written as 0.00000: no channel either; 5 Hz is 0.00001.
+    for (uint32_t rx : {0u, 1u, 4u, 0xFFFFFFFFu, 0x80000000u}) {
         TextTable t = freshChannelTable();
         setRow(t, 4, simplexChannel());
         Frame f = filled(0xFF); // erased memory
@@ -159,6 +160,12 @@ TEST(DecodeChannelBlock, ZeroOrNegativeReceiveFrequencyEmptiesTheRow)
         EXPECT_EQ(rowOf(t, 4), QStringList(15, QString())) << rx;
         EXPECT_EQ(t.cellText(0, 4), "4");
     }
+    TextTable t = freshChannelTable();
+    Frame f = filled(0xFF);
+    f[2] = 4;
+    put32(f, 4, 5);
+    DecodeChannelBlock(f.data(), t);
+    EXPECT_EQ(t.cellText(ColRxFreq, 4), "0.00001");
 }
 
 TEST(DecodeChannelBlock, ValuesWithoutATextKeepTheField)
