@@ -2,6 +2,7 @@
 // windows and transfer code as the tool's buttons, without showing them.
 
 #include "app/CliRunner.h"
+#include "memory/ChannelFile.h"
 #include "ui/TApplication.h"
 
 #include <QCommandLineParser>
@@ -95,5 +96,9 @@ int main(int argc, char **argv)
         return usage(QStringLiteral("unknown command '%1'").arg(request.verb));
     }
     CliRunner runner;
+    if (request.verb != QLatin1String("ports") && !ChannelFileEncodingAvailable()) {
+        QTextStream(stderr) << "lumora-cli: " << ErrorBoxText(MissingChannelFileEncodingText()) << "\n";
+        return 1;
+    }
     return runner.run(request);
 }

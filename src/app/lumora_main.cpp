@@ -1,8 +1,11 @@
 // lumora: the programming tool.
 
+#include "memory/ChannelFile.h"
+#include "memory/Errors.h"
 #include "ui/TApplication.h"
 #include "ui/TForm1.h"
 #include "ui/TForm3.h"
+#include "ui/UserDialogs.h"
 
 #include <QStringList>
 #include <memory>
@@ -12,6 +15,10 @@ using namespace lumora;
 int main(int argc, char **argv)
 {
     TApplication app(argc, argv);
+    if (!ChannelFileEncodingAvailable()) {
+        ShowException(ELumoraError(MissingChannelFileEncodingText()));
+        return 1;
+    }
     // The windows in their order: the main window, then DTMF, 2TONE, 5TONE
     // and FleetSync (to come), then the progress dialog.
     auto form1 = std::make_unique<TForm1>();

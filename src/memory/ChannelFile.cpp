@@ -11,12 +11,13 @@ namespace lumora {
 
 namespace {
 
-// The code page the radio's users keep their files in; where this Qt has
-// no GBK converter, UTF-8 keeps ASCII files identical.
+// The code page the radio's users keep their files in. Without it a file
+// would silently change encoding: refused instead.
 const char *fileEncoding()
 {
-    static const char *name = QStringDecoder("GBK").isValid() ? "GBK" : "UTF-8";
-    return name;
+    if (!ChannelFileEncodingAvailable())
+        throw ELumoraError(MissingChannelFileEncodingText());
+    return "GBK";
 }
 
 bool isBlankOrControl(QChar c) { return c.unicode() >= 1 && c.unicode() <= ' '; }
@@ -35,6 +36,17 @@ bool needsQuotes(const QString &cell)
 }
 
 } // namespace
+
+bool ChannelFileEncodingAvailable()
+{
+    return QStringDecoder("GBK").isValid() && QStringEncoder("GBK").isValid();
+}
+
+QString MissingChannelFileEncodingText()
+{
+    return QStringLiteral("This Qt has no GBK text converter (it needs Qt built with ICU). "
+                          "Channel files are kept in GBK, so LUMORA cannot read or write them");
+}
 
 QString JoinChannelLine(const QStringList &cells)
 {

@@ -23,6 +23,11 @@ void SaveChannelFile(const ICellTable &table, const OptionTexts &options, const 
 // leaving table and options as they were.
 void LoadChannelFile(ICellTable &table, OptionTexts &options, const QString &fileName);
 
+// The GBK converter that channel files need (Qt's ICU converters). The
+// programs refuse to start without it.
+bool ChannelFileEncodingAvailable();
+QString MissingChannelFileEncodingText();
+
 // One grid row as a line: cells holding a blank, a control character, a
 // quote or a comma are quoted, quotes inside doubled.
 QString JoinChannelLine(const QStringList &cells);

@@ -5,6 +5,7 @@
 #include "memory/ChannelFile.h"
 #include "serial/PortList.h"
 #include "serial/TComm.h"
+#include "ui/LocalTimeText.h"
 #include "ui/TComboCellEditor.h"
 #include "ui/TEditCellEditor.h"
 #include "ui/TForm3.h"
@@ -357,7 +358,7 @@ void TForm1::Timer2Timer()
     StatusPanels[1]->setText(QStringLiteral("Date") + kFullWidthColon
                              + locale.toString(now.date(), QLocale::ShortFormat));
     StatusPanels[2]->setText(QStringLiteral("Time") + kFullWidthColon
-                             + locale.toString(now.time(), QLocale::LongFormat));
+                             + LocalTimeText(locale, now.time()));
 }
 
 void TForm1::xgSetEditText(int col, int row) { ApplyChannelCellRules(*xg, col, row); }

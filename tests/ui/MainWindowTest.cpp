@@ -12,6 +12,7 @@
 #include "ui/TForm1.h"
 #include "ui/TForm3.h"
 #include "ui/TXStringGrid.h"
+#include "ui/LocalTimeText.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -19,6 +20,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimeZone>
 
 using namespace lumora;
 using namespace lumora::test;
@@ -150,6 +152,23 @@ private slots:
         QVERIFY(form->StatusPanels[1]->text().startsWith(QString("Date") + QChar(0xFF1A)));
         QVERIFY(form->StatusPanels[2]->text().startsWith(QString("Time") + QChar(0xFF1A)));
         QCOMPARE(form->StatusPanels[0]->width(), 150);
+        // Hours, minutes and seconds in the locale's own order, no zone.
+        const QString time = form->StatusPanels[2]->text().mid(5);
+        QVERIFY2(!time.contains(QTimeZone::systemTimeZone().abbreviation(QDateTime::currentDateTime())), qPrintable(time));
+        QVERIFY2(QTime::fromString(time, TimeFormatWithoutZone(QLocale::system().timeFormat(QLocale::LongFormat))).isValid(),
+                 qPrintable(time));
+    }
+
+    void theClockFollowsTheLocaleWithoutTheZone()
+    {
+        const QTime t(15, 4, 5);
+        QCOMPARE(LocalTimeText(QLocale("en_US"), t), QString("3:04:05 PM"));
+        QCOMPARE(LocalTimeText(QLocale("de_DE"), t), QString("15:04:05"));
+        QCOMPARE(LocalTimeText(QLocale("zh_CN"), t), QString("15:04:05"));
+        QCOMPARE(LocalTimeText(QLocale("ja_JP"), t), QString::fromUtf8("15時04分05秒"));
+        QCOMPARE(LocalTimeText(QLocale::c(), t), QString("15:04:05"));
+        QCOMPARE(TimeFormatWithoutZone("HH:mm:ss 'at' t"), QString("HH:mm:ss 'at'"));
+        QCOMPARE(TimeFormatWithoutZone("tttt HH:mm:ss"), QString("HH:mm:ss"));
     }
 
     void typingAFrequencyMakesAChannel()
