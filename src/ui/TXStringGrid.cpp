@@ -30,6 +30,7 @@ TXStringGrid::TXStringGrid(QWidget *parent, int cols, int rows) : QAbstractScrol
 
 TXStringGrid::~TXStringGrid()
 {
+    qApp->removeEventFilter(this); // an edit still open
     activeEditor_ = nullptr;
     columns_.items_.clear(); // detaches the editors while their controls live
 }

@@ -13,16 +13,17 @@ namespace {
 
 QString title() { return QGuiApplication::applicationDisplayName(); }
 
+
 class RealDialogs : public IUserDialogs {
 public:
     void ShowMessage(const QString &text) override
     {
-        QMessageBox box(QMessageBox::NoIcon, title(), text, QMessageBox::Ok, QApplication::activeWindow());
+        QMessageBox box(QMessageBox::NoIcon, title(), text, QMessageBox::Ok, MessageBoxParent());
         box.exec();
     }
     void ShowError(const QString &text, const QString &detail) override
     {
-        QMessageBox box(QMessageBox::Critical, title(), text, QMessageBox::Ok, QApplication::activeWindow());
+        QMessageBox box(QMessageBox::Critical, title(), text, QMessageBox::Ok, MessageBoxParent());
         if (!detail.isEmpty())
             box.setInformativeText(detail);
         box.exec();
@@ -30,7 +31,7 @@ public:
     bool AskYesNo(const QString &text) override
     {
         QMessageBox box(QMessageBox::Warning, title(), text, QMessageBox::Yes | QMessageBox::No,
-                        QApplication::activeWindow());
+                        MessageBoxParent());
         box.setDefaultButton(QMessageBox::No);
         return box.exec() == QMessageBox::Yes;
     }
@@ -71,6 +72,14 @@ QString hintFor(const std::string &reason)
 }
 
 } // namespace
+
+QWidget *MessageBoxParent()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible() && (w->windowFlags() & Qt::WindowStaysOnTopHint) && !qobject_cast<QMessageBox *>(w))
+            return w;
+    return QApplication::activeWindow();
+}
 
 void SetUserDialogs(IUserDialogs *dialogs) { installed = dialogs; }
 

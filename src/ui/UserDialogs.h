@@ -27,6 +27,11 @@ public:
 void SetUserDialogs(IUserDialogs *dialogs);
 IUserDialogs &UserDialogs();
 
+// The window a box belongs to: a shown window that stays on top (the
+// progress dialog) if there is one, so that the box comes up in front of
+// it where the user sees it; else the active window.
+QWidget *MessageBoxParent();
+
 void ShowMessage(const QString &text);
 // The error of an exception: its text, with a period appended when it ends
 // in a character above "."; the serial port's system reason as detail.

@@ -45,6 +45,7 @@ class TransferWayOutTest : public QObject {
         QVERIFY(form->Comm1->IsOpen());
         QVERIFY(progress->isVisible());
         QVERIFY(!form->centralWidget()->isEnabled());
+        QCOMPARE(MessageBoxParent(), progress); // a box comes up in front of the dialog
     }
     // Nothing is left running and the window takes input again.
     void checkStopped(bool windowUsable = true)
