@@ -2,77 +2,24 @@
 // that cell still current when the commit event fires, before anything
 // moves. Real key, mouse, focus and close events.
 
-#include "ui/TComboCellEditor.h"
-#include "ui/TEditCellEditor.h"
-#include "ui/TXStringGrid.h"
-
-#include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QVBoxLayout>
-#include <QtTest>
+#include "GridTestWindow.h"
+#include "LeavingKeys.h"
 
 using namespace lumora;
+using namespace lumora::test;
 
 namespace {
 
-struct Commit {
-    int col, row;
-    QString text;
-    int currentCol, currentRow; // the grid's current cell while the event ran
-};
+// Every cell of the data rows, row after row.
+QStringList allCells(const TXStringGrid &g)
+{
+    QStringList cells;
+    for (int r = 1; r < g.RowCount(); ++r)
+        cells << g.Rows(r);
+    return cells;
+}
 
-// A grid of 4 editable columns x 9 rows: free text, drop-down list,
-// editable drop-down, free text; a label and a box beside it.
-class Window : public QWidget {
-public:
-    TXStringGrid *grid;
-    QLabel *label;
-    QLineEdit *other;
-    TEditCellEditor *edit;
-    TComboCellEditor *list;
-    TComboCellEditor *dropDown;
-    std::vector<Commit> commits;
-
-    Window()
-    {
-        auto *layout = new QVBoxLayout(this);
-        grid = new TXStringGrid(this, 5, 9);
-        label = new QLabel("a label", this);
-        other = new QLineEdit(this);
-        layout->addWidget(grid);
-        layout->addWidget(label);
-        layout->addWidget(other);
-        edit = new TEditCellEditor(this);
-        list = new TComboCellEditor(this);
-        list->Style = TComboCellEditor::csDropDownList;
-        list->Items = {"HIGH", "LOW", "MID"};
-        list->DefaultText = "HIGH";
-        dropDown = new TComboCellEditor(this);
-        dropDown->Items = {"NONE", "67.0", "023N"};
-        dropDown->DefaultText = "NONE";
-        grid->Columns()[1].setEditor(edit);
-        grid->Columns()[2].setEditor(list);
-        grid->Columns()[3].setEditor(dropDown);
-        grid->Columns()[4].setEditor(edit);
-        grid->OnSetEditText = [this](TXStringGrid *g, int c, int r, const QString &t) {
-            commits.push_back({c, r, t, g->Col(), g->Row()});
-        };
-        resize(400, 320);
-    }
-    ~Window() override { grid->OnSetEditText = nullptr; }
-    QStringList allCells() const
-    {
-        QStringList cells;
-        for (int r = 1; r < grid->RowCount(); ++r)
-            cells << grid->Rows(r);
-        return cells;
-    }
-};
-
-QWidget *focused() { return QApplication::focusWidget(); }
-
-void checkOneCommitInItsOwnCell(const Window &w, int col, int row)
+void checkOneCommitInItsOwnCell(const GridTestWindow &w, int col, int row)
 {
     QCOMPARE(w.commits.size(), size_t(1));
     const Commit &c = w.commits[0];
@@ -87,7 +34,7 @@ void checkOneCommitInItsOwnCell(const Window &w, int col, int row)
 
 class GridLeavingTest : public QObject {
     Q_OBJECT
-    Window *w = nullptr;
+    GridTestWindow *w = nullptr;
 
     void startEdit(int col, int row)
     {
@@ -100,12 +47,9 @@ class GridLeavingTest : public QObject {
 private slots:
     void init()
     {
-        w = new Window;
-        w->show();
-        QApplication::setActiveWindow(w);
-        QVERIFY(QTest::qWaitForWindowActive(w));
-        w->grid->setFocus();
-        QTRY_VERIFY(w->grid->hasFocus());
+        w = new GridTestWindow(9);
+        w->grid->Columns()[4].setEditor(w->edit);
+        QVERIFY(w->showWithGridFocused());
     }
     void cleanup()
     {
@@ -119,20 +63,13 @@ private slots:
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("mods");
         const std::pair<const char *, int> editors[] = {{"text", 1}, {"list", 2}, {"drop-down", 3}};
-        const std::tuple<const char *, int, int> keys[] = {
-            {"Left", Qt::Key_Left, 0},          {"Right", Qt::Key_Right, 0},
-            {"Up", Qt::Key_Up, 0},              {"Down", Qt::Key_Down, 0},
-            {"PageUp", Qt::Key_PageUp, 0},      {"PageDown", Qt::Key_PageDown, 0},
-            {"Home", Qt::Key_Home, 0},          {"End", Qt::Key_End, 0},
-            {"Ctrl+Home", Qt::Key_Home, Qt::ControlModifier},
-            {"Ctrl+End", Qt::Key_End, Qt::ControlModifier},
-            {"Tab", Qt::Key_Tab, 0},            {"Shift+Tab", Qt::Key_Backtab, Qt::ShiftModifier},
-            {"Enter", Qt::Key_Return, 0},       {"Escape", Qt::Key_Escape, 0},
-            {"Ctrl+B", Qt::Key_B, Qt::ControlModifier},
-        };
-        for (const auto &[editor, col] : editors)
-            for (const auto &[name, key, mods] : keys)
+        for (const auto &[editor, col] : editors) {
+            ForEachLeavingKey([&, editor = editor, col = col](const char *name, int key, int mods) {
                 QTest::addRow("%s %s", editor, name) << col << key << mods;
+            });
+            QTest::addRow("%s Escape", editor) << col << int(Qt::Key_Escape) << 0;
+            QTest::addRow("%s Ctrl+B", editor) << col << int(Qt::Key_B) << int(Qt::ControlModifier);
+        }
     }
     // Whatever the key does (the editor may use it, or it may leave), the
     // commit fires on the edited cell while it is current, and no other
@@ -144,11 +81,11 @@ private slots:
         QFETCH(int, mods);
         const int row = 4;
         w->grid->setCells(col, row, col == 2 ? "LOW" : "x");
-        const QStringList before = w->allCells();
+        const QStringList before = allCells(*w->grid);
         startEdit(col, row);
         if (col != 2)
             QTest::keyClicks(focused(), "78");
-        QTest::keyClick(focused(), static_cast<Qt::Key>(key), static_cast<Qt::KeyboardModifiers>(mods));
+        PressKey(focused(), key, mods);
         if (w->grid->ActiveEditor()) { // the editor used the key: still its cell
             QVERIFY(w->commits.empty());
             QCOMPARE(w->grid->Col(), col);
@@ -159,7 +96,7 @@ private slots:
         checkOneCommitInItsOwnCell(*w, col, row);
         if (col == 1) // the edit opened with all selected; a drop-down may have moved in its list
             QCOMPARE(w->grid->Cells(col, row), QString("78"));
-        QStringList after = w->allCells();
+        QStringList after = allCells(*w->grid);
         QStringList expected = before;
         expected[(row - 1) * 5 + col] = w->grid->Cells(col, row);
         QCOMPARE(after, expected);
@@ -179,7 +116,7 @@ private slots:
             w->commits.clear();
             startEdit(1, 4);
             QTest::keyClicks(focused(), "5");
-            QTest::keyClick(focused(), static_cast<Qt::Key>(key), static_cast<Qt::KeyboardModifiers>(mods));
+            PressKey(focused(), key, mods);
             QVERIFY(!w->grid->ActiveEditor());
             checkOneCommitInItsOwnCell(*w, 1, 4);
             QCOMPARE(w->grid->Col(), col);

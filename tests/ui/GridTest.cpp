@@ -1,74 +1,13 @@
 // The grid and its column editors, driven as a user drives them.
 
-#include "memory/Errors.h"
-#include "ui/TComboCellEditor.h"
-#include "ui/TEditCellEditor.h"
-#include "ui/TXStringGrid.h"
+#include "GridTestWindow.h"
 
-#include <QApplication>
-#include <QLineEdit>
-#include <QVBoxLayout>
-#include <QtTest>
+#include "memory/Errors.h"
 
 using namespace lumora;
+using namespace lumora::test;
 
 namespace {
-
-struct Commit {
-    int col, row;
-    QString text;
-    int currentCol, currentRow; // the grid's current cell while the event ran
-};
-
-// A window with a grid of 4 columns x 5 rows and a box to take the focus.
-class Window : public QWidget {
-public:
-    TXStringGrid *grid;
-    QLineEdit *other;
-    TEditCellEditor *edit;
-    TComboCellEditor *list;
-    TComboCellEditor *dropDown;
-    std::vector<Commit> commits;
-
-    Window()
-    {
-        auto *layout = new QVBoxLayout(this);
-        grid = new TXStringGrid(this, 5, 5);
-        grid->setObjectName("xg");
-        other = new QLineEdit(this);
-        layout->addWidget(grid);
-        layout->addWidget(other);
-        edit = new TEditCellEditor(this);
-        edit->setObjectName("EditCellEditor1");
-        list = new TComboCellEditor(this);
-        list->setObjectName("ComboCellEditor2");
-        list->Style = TComboCellEditor::csDropDownList;
-        list->Items = {"HIGH", "LOW"};
-        list->DefaultText = "HIGH";
-        dropDown = new TComboCellEditor(this);
-        dropDown->setObjectName("ComboCellEditor1");
-        dropDown->Items = {"NONE", "67.0", "023N"};
-        dropDown->DefaultText = "NONE";
-        grid->Columns()[1].setEditor(edit);
-        grid->Columns()[2].setEditor(list);
-        grid->Columns()[3].setEditor(dropDown);
-        // column 4 has no editor
-        grid->OnSetEditText = [this](TXStringGrid *g, int c, int r, const QString &t) {
-            commits.push_back({c, r, t, g->Col(), g->Row()});
-        };
-        resize(500, 300);
-    }
-    // An edit still open commits when the focus goes with the window:
-    // nothing of this window may hear of it by then.
-    ~Window() override { grid->OnSetEditText = nullptr; }
-};
-
-QWidget *focused() { return QApplication::focusWidget(); }
-
-void press(int key, Qt::KeyboardModifiers mods = Qt::NoModifier)
-{
-    QTest::keyClick(focused(), static_cast<Qt::Key>(key), mods);
-}
 
 void typeText(const QString &text) { QTest::keyClicks(focused(), text); }
 
@@ -83,17 +22,13 @@ void click(TXStringGrid *g, int col, int row)
 
 class GridTest : public QObject {
     Q_OBJECT
-    Window *w = nullptr;
+    GridTestWindow *w = nullptr;
 
 private slots:
     void init()
     {
-        w = new Window;
-        w->show();
-        QApplication::setActiveWindow(w);
-        QVERIFY(QTest::qWaitForWindowActive(w));
-        w->grid->setFocus();
-        QTRY_VERIFY(w->grid->hasFocus());
+        w = new GridTestWindow;
+        QVERIFY(w->showWithGridFocused());
     }
     void cleanup()
     {

@@ -1,6 +1,7 @@
 // The main window's grid as a keyboard user meets it: whatever ends an
 // edit, the cell rules run on the edited row and on no other.
 
+#include "LeavingKeys.h"
 #include "UiTestSupport.h"
 
 #include "memory/ChannelColumns.h"
@@ -13,22 +14,6 @@ using namespace lumora;
 using namespace lumora::test;
 
 namespace {
-
-QWidget *focused() { return QApplication::focusWidget(); }
-
-void typeText(const QString &text)
-{
-    for (QChar c : text)
-        QTest::keyClick(focused(), c.toLatin1());
-}
-
-QStringList rowOf(TXStringGrid *g, int row)
-{
-    QStringList l;
-    for (int c = 1; c < kChannelColumns; ++c)
-        l << g->Cells(c, row);
-    return l;
-}
 
 const QStringList kNewChannel = {"146.52000", "146.52000", "NONE", "NONE", "HIGH", "WIDE", "YES", "25000",
                                  "NONE",      "NONE",      "NONE", "NONE", "DTMF", "1",    "NONE"};
@@ -44,7 +29,7 @@ class MainGridEditTest : public QObject {
     {
         form->xg->setFocus();
         form->xg->setCurrentCell(col, row);
-        typeText(text);
+        typeKeys(text);
     }
     // Rows other than the edited one stay empty.
     void checkOtherRowsEmpty(int edited)
@@ -59,9 +44,7 @@ private slots:
     {
         window = std::make_unique<MainWindowUnderTest>();
         form = &window->form;
-        form->show();
-        QApplication::setActiveWindow(form);
-        QVERIFY(QTest::qWaitForWindowActive(form));
+        QVERIFY(showActive(form));
     }
     void cleanup() { window.reset(); }
 
@@ -69,18 +52,7 @@ private slots:
     {
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("mods");
-        const std::tuple<const char *, int, int> keys[] = {
-            {"Left", Qt::Key_Left, 0},          {"Right", Qt::Key_Right, 0},
-            {"Up", Qt::Key_Up, 0},              {"Down", Qt::Key_Down, 0},
-            {"PageUp", Qt::Key_PageUp, 0},      {"PageDown", Qt::Key_PageDown, 0},
-            {"Home", Qt::Key_Home, 0},          {"End", Qt::Key_End, 0},
-            {"Ctrl+Home", Qt::Key_Home, Qt::ControlModifier},
-            {"Ctrl+End", Qt::Key_End, Qt::ControlModifier},
-            {"Tab", Qt::Key_Tab, 0},            {"Shift+Tab", Qt::Key_Backtab, Qt::ShiftModifier},
-            {"Enter", Qt::Key_Return, 0},
-        };
-        for (const auto &[name, key, mods] : keys)
-            QTest::newRow(name) << key << mods;
+        ForEachLeavingKey([](const char *name, int key, int mods) { QTest::newRow(name) << key << mods; });
     }
 
     // 146.52 typed into RX Freq of an empty channel, then the key, then
@@ -91,7 +63,7 @@ private slots:
         QFETCH(int, key);
         QFETCH(int, mods);
         typeIntoCell(ColRxFreq, 8, "146.52");
-        QTest::keyClick(focused(), static_cast<Qt::Key>(key), static_cast<Qt::KeyboardModifiers>(mods));
+        PressKey(focused(), key, mods);
         QTest::keyClick(focused(), Qt::Key_Return);
         QCOMPARE(rowOf(form->xg, 8), kNewChannel);
         checkOtherRowsEmpty(8);
@@ -106,7 +78,7 @@ private slots:
         typeIntoCell(ColRxFreq, 8, "146.52");
         QTest::keyClick(focused(), Qt::Key_Return);
         typeIntoCell(ColToneEnc, 8, "67");
-        QTest::keyClick(focused(), static_cast<Qt::Key>(key), static_cast<Qt::KeyboardModifiers>(mods));
+        PressKey(focused(), key, mods);
         QTest::keyClick(focused(), Qt::Key_Return);
         const QString tone = form->xg->Cells(ColToneEnc, 8);
         // Up, Down and the page keys move in the drop-down's list instead.
@@ -129,7 +101,7 @@ private slots:
         QTest::keyClick(focused(), Qt::Key_Return);
         typeIntoCell(ColTxPower, 8, "");
         QTest::keyClick(focused(), Qt::Key_F2);
-        QTest::keyClick(focused(), static_cast<Qt::Key>(key), static_cast<Qt::KeyboardModifiers>(mods));
+        PressKey(focused(), key, mods);
         QTest::keyClick(focused(), Qt::Key_Return);
         QVERIFY(TxPowerTexts().contains(form->xg->Cells(ColTxPower, 8)));
         QCOMPARE(form->xg->Cells(ColRxFreq, 8), QString("146.52000"));

@@ -22,8 +22,6 @@ using namespace lumora::test;
 
 namespace {
 
-QWidget *focused() { return QApplication::focusWidget(); }
-
 void paste(const QString &text, const QKeySequence &keys = QKeySequence(Qt::CTRL | Qt::Key_V))
 {
     QGuiApplication::clipboard()->setText(text);
@@ -45,11 +43,11 @@ class MainKeyFilterTest : public QObject {
         QTest::keyClick(form->xg, Qt::Key_F2);
         auto *edit = qobject_cast<QLineEdit *>(focused());
         if (!edit)
-            edit = TextArrivalLineEdit();
+            edit = focusedBoxEdit();
         edit->clear();
         return edit;
     }
-    QLineEdit *TextArrivalLineEdit() const
+    QLineEdit *focusedBoxEdit() const
     {
         auto *box = qobject_cast<QComboBox *>(focused());
         return box ? box->lineEdit() : nullptr;
@@ -60,9 +58,7 @@ private slots:
     {
         window = std::make_unique<MainWindowUnderTest>();
         form = &window->form;
-        form->show();
-        QApplication::setActiveWindow(form);
-        QVERIFY(QTest::qWaitForWindowActive(form));
+        QVERIFY(showActive(form));
     }
     void cleanup() { window.reset(); }
 

@@ -27,25 +27,6 @@ using namespace lumora::test;
 
 namespace {
 
-QWidget *focused() { return QApplication::focusWidget(); }
-
-// Key by key to whatever has the focus, as a keyboard does.
-void typeText(const QString &text)
-{
-    for (QChar c : text)
-        QTest::keyClick(focused(), c.toLatin1());
-}
-
-void press(int key) { QTest::keyClick(focused(), static_cast<Qt::Key>(key)); }
-
-QStringList rowOf(TXStringGrid *g, int row)
-{
-    QStringList l;
-    for (int c = 1; c < kChannelColumns; ++c)
-        l << g->Cells(c, row);
-    return l;
-}
-
 class BusyWindow : public ISignallingTransfer {
 public:
     bool ReadUnderWay() const override { return true; }
@@ -67,7 +48,7 @@ class MainWindowTest : public QObject {
     {
         form->xg->setFocus();
         form->xg->setCurrentCell(col, row);
-        typeText(text);
+        typeKeys(text);
         press(Qt::Key_Return);
     }
 
@@ -78,9 +59,7 @@ private slots:
         dialogs = &window->dialogs;
         form = &window->form;
         progress = &window->progress;
-        form->show();
-        QApplication::setActiveWindow(form);
-        QVERIFY(QTest::qWaitForWindowActive(form));
+        QVERIFY(showActive(form));
     }
     void cleanup()
     {
@@ -198,11 +177,11 @@ private slots:
     {
         form->xg->setFocus();
         form->xg->setCurrentCell(ColRxFreq, 4);
-        typeText("1");
+        typeKeys("1");
         QCOMPARE(form->xg->ActiveEditor(), form->EditCellEditor1);
-        typeText("abc dfghjklmpqrstuvwxyz,-+ 4");
+        typeKeys("abc dfghjklmpqrstuvwxyz,-+ 4");
         QCOMPARE(form->EditCellEditor1->Edit()->text(), QString("14"));
-        typeText("eino");
+        typeKeys("eino");
         QCOMPARE(form->EditCellEditor1->Edit()->text(), QString("14EINO"));
         press(Qt::Key_Return);
         QCOMPARE(form->xg->Cells(ColRxFreq, 4), QString()); // no frequency: the row stays empty
@@ -214,7 +193,7 @@ private slots:
         tot->setFocus();
         QTRY_VERIFY(tot->lineEdit()->hasFocus());
         tot->lineEdit()->selectAll();
-        typeText("18O0"); // the O passes the window's filter, not the box's
+        typeKeys("18O0"); // the O passes the window's filter, not the box's
         QCOMPARE(tot->currentText(), QString("180"));
         tot->lineEdit()->selectAll();
         press(Qt::Key_Delete);
@@ -223,12 +202,12 @@ private slots:
         QTRY_COMPARE(tot->currentText(), QString("60"));
         QComboBox *sq = form->ComboBoxes[3];
         QTRY_VERIFY(sq->lineEdit()->hasFocus());
-        typeText("5");
+        typeKeys("5");
         QCOMPARE(sq->currentText(), QString("0"));
         press(Qt::Key_Return); // Enter moves the focus on
         QVERIFY(!sq->lineEdit()->hasFocus());
         form->comcbb->setFocus();
-        typeText("1");
+        typeKeys("1");
         QVERIFY(form->comcbb->currentText() != QString("COM11"));
     }
 

@@ -2,9 +2,13 @@
 // What the window tests share: boxes captured instead of shown, and a
 // main that runs the tests under the tool's own application object.
 
+#include "KeyboardSupport.h"
+
+#include "memory/ChannelColumns.h"
 #include "ui/TApplication.h"
 #include "ui/TForm1.h"
 #include "ui/TForm3.h"
+#include "ui/TXStringGrid.h"
 #include "ui/UserDialogs.h"
 
 #include <QStringList>
@@ -34,6 +38,22 @@ public:
     QString AskOpenFileName(QWidget *, const QString &, const QString &) override { return nextFileName; }
     QString AskSaveFileName(QWidget *, const QString &, const QString &) override { return nextFileName; }
 };
+
+// The fifteen fields of a channel row.
+inline QStringList rowOf(const TXStringGrid *g, int row)
+{
+    QStringList l;
+    for (int c = 1; c < kChannelColumns; ++c)
+        l << g->Cells(c, row);
+    return l;
+}
+
+inline bool showActive(QWidget *w)
+{
+    w->show();
+    QApplication::setActiveWindow(w);
+    return QTest::qWaitForWindowActive(w);
+}
 
 // The main window with its progress dialog, on a large screen, its boxes
 // captured.
