@@ -12,9 +12,14 @@ public:
     explicit ELumoraError(const QString &text)
         : std::runtime_error(text.toStdString()), text_(text) {}
     const QString &text() const noexcept { return text_; }
+    // Where the error arose, for the box's detail text (a control's label,
+    // a grid's row and column), or empty.
+    const QString &detail() const noexcept { return detail_; }
+    void setDetail(const QString &detail) { detail_ = detail; }
 
 private:
     QString text_;
+    QString detail_;
 };
 
 // A text that does not read as the number a field needs.

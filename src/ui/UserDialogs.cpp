@@ -102,8 +102,10 @@ void ShowException(const std::exception &error)
 {
     QString text = QString::fromStdString(error.what());
     QString detail;
-    if (const auto *e = dynamic_cast<const ELumoraError *>(&error))
+    if (const auto *e = dynamic_cast<const ELumoraError *>(&error)) {
         text = e->text();
+        detail = e->detail();
+    }
     if (const auto *e = dynamic_cast<const ECommsError *>(&error); e && !e->reason().empty())
         detail = QString::fromStdString(e->reason()) + hintFor(e->reason());
     UserDialogs().ShowError(ErrorBoxText(text), detail);

@@ -1,0 +1,34 @@
+#include "signalling/BlockFields.h"
+
+#include "memory/Conversions.h"
+#include "memory/Errors.h"
+
+namespace lumora {
+
+int WholeNumber(const QString &text, const QString &where)
+{
+    try {
+        return StrToInt(text);
+    } catch (EConvertError &e) {
+        e.setDetail(where);
+        throw;
+    }
+}
+
+int WholeQuotient(const QString &text, int divisor, const QString &where)
+{
+    const int value = WholeNumber(text, where);
+    if (value % divisor == 0)
+        return value / divisor;
+    EConvertError e(QStringLiteral("'%1' is not a valid integer value")
+                            .arg(QString::number(static_cast<double>(value) / divisor, 'g', 15)));
+    e.setDetail(where);
+    throw e;
+}
+
+QString CellPlace(const QString &grid, int row, const QString &column)
+{
+    return QStringLiteral("%1, row %2, column \"%3\"").arg(grid).arg(row).arg(column);
+}
+
+} // namespace lumora

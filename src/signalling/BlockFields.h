@@ -1,0 +1,36 @@
+#pragma once
+// What the signalling block codecs share: the 28-byte payload, little-endian
+// fields, and the readings of numbers from the controls' texts. A text that
+// does not read throws EConvertError "'%s' is not a valid integer value",
+// its detail naming the control or the grid cell it came from.
+
+#include <QString>
+#include <array>
+#include <cstdint>
+
+namespace lumora {
+
+using Payload = std::array<uint8_t, 28>; // d0 to d27
+
+inline void Put16(uint8_t *p, uint32_t v)
+{
+    p[0] = static_cast<uint8_t>(v);
+    p[1] = static_cast<uint8_t>(v >> 8);
+}
+inline void Put32(uint8_t *p, uint32_t v)
+{
+    Put16(p, v);
+    Put16(p + 2, v >> 16);
+}
+inline uint16_t Get16(const uint8_t *p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
+inline uint32_t Get32(const uint8_t *p) { return Get16(p) | (static_cast<uint32_t>(Get16(p + 2)) << 16); }
+
+// The text as a whole number.
+int WholeNumber(const QString &text, const QString &where);
+// The text's number divided by divisor, which must come out whole: the
+// quotient is written as text and read again, so 105 / 10 fails as '10.5'.
+int WholeQuotient(const QString &text, int divisor, const QString &where);
+// "Row r, column c" for a grid cell, and its caption.
+QString CellPlace(const QString &grid, int row, const QString &column);
+
+} // namespace lumora
