@@ -1,6 +1,8 @@
 #include "app/CliRunner.h"
 
 #include "serial/PortList.h"
+#include "signalling/SettingsFile.h"
+#include "signalling/SignallingWindows.h"
 #include "ui/TForm1.h"
 #include "ui/TForm3.h"
 
@@ -50,19 +52,27 @@ int CliRunner::run(const Request &request)
             out() << port << Qt::endl;
         return 0;
     }
-    if (request.area != QLatin1String("main")) {
+    const bool signalling = request.area == QLatin1String("dtmf") || request.area == QLatin1String("fsk");
+    if (request.area != QLatin1String("main") && !signalling) {
         err() << "lumora-cli: the " << request.area << " area cannot be transferred yet" << Qt::endl;
         return 2;
     }
     SetUserDialogs(this);
     int status = 1;
     {
+        // The windows in the tool's order, unseen.
         TForm1 form(QSize(1920, 1080));
+        SignallingWindows windows(form);
         TForm3 progress(form);
         form.setProgressDialog(&progress);
         form.SelectPort(request.port);
         try {
-            status = transfer(form, request);
+            if (request.area == QLatin1String("dtmf"))
+                status = transferSignalling(form, *windows.Form2, request);
+            else if (request.area == QLatin1String("fsk"))
+                status = transferSignalling(form, *windows.Form6, request);
+            else
+                status = transfer(form, request);
         } catch (const std::exception &e) {
             ShowException(e);
             status = 1;
@@ -71,6 +81,51 @@ int CliRunner::run(const Request &request)
     }
     SetUserDialogs(nullptr);
     return status;
+}
+
+bool CliRunner::waitForEnd(const Request &request, const std::function<bool()> &ended)
+{
+    // The protocol never gives up by itself; this tool does.
+    QEventLoop loop;
+    QTimer timeout;
+    timeout.setSingleShot(true);
+    QObject::connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
+    timeout.start(request.timeoutSeconds * 1000);
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (failed_ || ended())
+            loop.quit();
+    });
+    poll.start(5);
+    loop.exec();
+    if (failed_)
+        return false;
+    if (!ended()) {
+        err() << "lumora-cli: the transfer did not finish within " << request.timeoutSeconds
+              << " seconds: no complete answer from the radio on " << request.port << Qt::endl;
+        return false;
+    }
+    return true;
+}
+
+int CliRunner::transferSignalling(TForm1 &form, TSignallingForm &window, const Request &request)
+{
+    const bool reading = request.verb == QLatin1String("read");
+    // A file is checked whole before the window or the radio hear of it.
+    if (!reading)
+        window.setSettings(LoadSettingsFile(request.file, window.SettingsArea(), window.Settings()));
+    bool completed = false;
+    QObject::connect(&window, &TSignallingForm::TransferEnded, &window, [&](bool ok) { completed = ok; });
+    form.OpenPortForSignalling(); // as the "Signa" menu does, unseen
+    if (reading)
+        window.rbtnClick();
+    else
+        window.wbtnClick();
+    if (failed_ || !waitForEnd(request, [&] { return completed; }))
+        return 1;
+    if (reading)
+        SaveSettingsFile(request.file, window.SettingsArea(), window.Settings());
+    return failed_ ? 1 : 0;
 }
 
 int CliRunner::transfer(TForm1 &form, const Request &request)
@@ -84,28 +139,8 @@ int CliRunner::transfer(TForm1 &form, const Request &request)
         form.rbtnClick();
     else
         form.wbtnClick();
-    if (failed_)
+    if (failed_ || !waitForEnd(request, [this] { return finished_; }))
         return 1;
-    // The protocol never gives up by itself; this tool does.
-    QEventLoop loop;
-    QTimer timeout;
-    timeout.setSingleShot(true);
-    QObject::connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
-    timeout.start(request.timeoutSeconds * 1000);
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (finished_ || failed_)
-            loop.quit();
-    });
-    poll.start(5);
-    loop.exec();
-    if (failed_)
-        return 1;
-    if (!finished_) {
-        err() << "lumora-cli: the transfer did not finish within " << request.timeoutSeconds
-              << " seconds: no complete answer from the radio on " << request.port << Qt::endl;
-        return 1;
-    }
     if (request.reportTime)
         err() << "transfer time: " << clock.nsecsElapsed() / 1e6 << " ms" << Qt::endl;
     if (reading)

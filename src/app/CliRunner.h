@@ -6,18 +6,20 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace lumora {
 
 class TForm1;
+class TSignallingForm;
 
 class CliRunner : public IUserDialogs {
 public:
     struct Request {
         QString verb;           // ports, read, write
-        QString area = "main";  // main (dtmf, 2tone, 5tone, fsk to come)
+        QString area = "main";  // main, dtmf, fsk (2tone, 5tone to come)
         QString port;
-        QString file;           // read: --output, write: the file to write
+        QString file;           // read: --output, write: the file to write (.wh or .json)
         int timeoutSeconds = 60;
         bool reportTime = false;
     };
@@ -33,6 +35,10 @@ public:
 
 private:
     int transfer(TForm1 &form, const Request &request);
+    int transferSignalling(TForm1 &form, TSignallingForm &window, const Request &request);
+    // Runs the events until ended() holds, an error was shown, or the
+    // request's timeout (reported). True when ended.
+    bool waitForEnd(const Request &request, const std::function<bool()> &ended);
 
     bool finished_ = false;
     bool failed_ = false;

@@ -16,24 +16,29 @@ const char *const kHelp = R"(Usage:
   lumora-cli ports
   lumora-cli read  [AREA] --port DEV --output FILE.wh [--timeout SECONDS]
   lumora-cli write [AREA] --port DEV FILE.wh [--timeout SECONDS]
+  lumora-cli read  dtmf|fsk --port DEV --output FILE.json [--timeout SECONDS]
+  lumora-cli write dtmf|fsk --port DEV FILE.json [--timeout SECONDS]
 
 Reads or writes the radio on the serial port DEV, exactly as the tool's
 Read and Write buttons do, without opening a window.
 
   ports               list the serial ports, one a line
   read                read the radio's main memory (16 channels and the
-                      optional settings) and save it as a channel file
-  write               open a channel file and write it to the radio
-  AREA                main (the default); the signalling areas dtmf, 2tone,
-                      5tone and fsk are to come
+                      optional settings) and save it as a channel file, or
+                      a signalling area and save it as a settings file
+  write               open a channel or settings file and write it to the
+                      radio
+  AREA                main (the default, channel files .wh); the signalling
+                      areas dtmf (DTMF) and fsk (FleetSync), settings files
+                      in JSON; 2tone and 5tone are to come
   --port DEV          the serial device, for example /dev/ttyUSB0
-  --output FILE.wh    where a read is saved
+  --output FILE       where a read is saved
   --timeout SECONDS   give up a transfer not finished by then (default 60);
                       the radio protocol itself never times out
   --help              this text
 
-Success messages ("   Read Succeed!", "Write Succeed!") go to standard
-output, errors with their details to standard error. The exit status is 0
+Success messages ("   Read Succeed!", "Write Succeed!", "WRITE SUCCEED!")
+go to standard output, errors with their details to standard error. The exit status is 0
 only on success.
 )";
 
@@ -81,16 +86,18 @@ int main(int argc, char **argv)
     request.timeoutSeconds = cli.value(timeout).toInt(&ok);
     if (!ok || request.timeoutSeconds <= 0)
         return usage(QStringLiteral("--timeout wants a whole number of seconds"));
+    const QString suffix = request.area == "main" ? QStringLiteral("wh") : QStringLiteral("json");
     if (request.verb == "ports") {
         if (!words.isEmpty())
             return usage(QStringLiteral("ports takes no arguments"));
     } else if (request.verb == "read") {
         request.file = cli.value(output);
         if (request.port.isEmpty() || request.file.isEmpty() || !words.isEmpty())
-            return usage(QStringLiteral("read needs --port DEV and --output FILE.wh"));
+            return usage(QStringLiteral("read needs --port DEV and --output FILE.%1").arg(suffix));
     } else if (request.verb == "write") {
         if (request.port.isEmpty() || words.size() != 1)
-            return usage(QStringLiteral("write needs --port DEV and one channel file"));
+            return usage(QStringLiteral("write needs --port DEV and one %1 file").arg(
+                    request.area == "main" ? "channel" : "settings"));
         request.file = words.first();
     } else {
         return usage(QStringLiteral("unknown command '%1'").arg(request.verb));

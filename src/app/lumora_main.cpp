@@ -2,6 +2,7 @@
 
 #include "memory/ChannelFile.h"
 #include "memory/Errors.h"
+#include "signalling/SignallingWindows.h"
 #include "ui/TApplication.h"
 #include "ui/TForm1.h"
 #include "ui/TForm3.h"
@@ -20,10 +21,9 @@ int main(int argc, char **argv)
         return 1;
     }
     // The windows in their order: the main window, then DTMF, 2TONE, 5TONE
-    // and FleetSync (to come), then the progress dialog.
+    // and FleetSync, then the progress dialog.
     auto form1 = std::make_unique<TForm1>();
-    std::array<QWidget *, 4> signalling{}; // DTMF, 2TONE, 5TONE, FleetSync
-    form1->setSignallingWindows(signalling, SignallingRoutes{});
+    auto signalling = std::make_unique<SignallingWindows>(*form1);
     auto form3 = std::make_unique<TForm3>(*form1);
     form1->setProgressDialog(form3.get());
 
@@ -35,6 +35,7 @@ int main(int argc, char **argv)
     form1->show();
     const int status = app.exec();
     form3.reset();
+    signalling.reset();
     form1.reset(); // closes the port and joins its threads
     return status;
 }

@@ -11,7 +11,6 @@ const QString TApplication::Title = QStringLiteral("LUMORA  V1.0");
 TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("lumora"));
-    setApplicationDisplayName(Title);
 }
 
 bool TApplication::notify(QObject *receiver, QEvent *event)

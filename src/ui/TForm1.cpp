@@ -422,13 +422,18 @@ void TForm1::MoveFocusOn()
     xg->commitEdit(); // also when the window has no focus to move
 }
 
-void TForm1::SignaClick(int window)
+void TForm1::OpenPortForSignalling()
 {
     if (comcbb->isEnabledTo(client_)) {
         Comm1->CommName = comcbb->currentText();
         Comm1->OpenPort();
         comcbb->setEnabled(false);
     }
+}
+
+void TForm1::SignaClick(int window)
+{
+    OpenPortForSignalling();
     if (QWidget *w = signalling_[window]) {
         w->show();
         w->raise();

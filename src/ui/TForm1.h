@@ -6,6 +6,7 @@
 #include "memory/OptionSettings.h"
 #include "protocol/ByteSink.h"
 #include "protocol/Frames.h"
+#include "protocol/SignallingHost.h"
 #include "protocol/TransferRoutes.h"
 
 #include <QMainWindow>
@@ -30,7 +31,7 @@ class TEditCellEditor;
 class TForm3;
 class TXStringGrid;
 
-class TForm1 : public QMainWindow, public IMainTransfer, private IByteSink {
+class TForm1 : public QMainWindow, public IMainTransfer, public ISignallingHost, private IByteSink {
     Q_OBJECT
 public:
     // screen: the screen the window adapts to (default: the primary one).
@@ -81,6 +82,9 @@ public:
     void OpenClick(bool moveFocusFirst);
     void SaveClick(bool moveFocusFirst);
     void SignaClick(int window);
+    // The port a signalling window sends on: opened from the port selector
+    // unless it is open already.
+    void OpenPortForSignalling();
 
     // Sending.
     void SendData(const FrameBuffer &buffer, int count);
@@ -104,6 +108,16 @@ public:
     void MainReadDataAnswer() override;
     void MainWriteAcknowledged() override;
     void SendAcknowledgement() override;
+
+    // ISignallingHost
+    FrameBuffer &Tx() override { return TxBuffer; }
+    const FrameBuffer &Rx() const override { return RxBuffer; }
+    void SendTx(int count) override { SendData(TxBuffer, count); }
+    void FillTxCrc() override { FillFrameCrc(); }
+    void StartTim1() override;
+    void StopTim1() override;
+    int &SharedReadIndex() override { return ReadIndex; }
+    bool OtherTransferUnderWay(const ISignallingTransfer *asking) const override;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

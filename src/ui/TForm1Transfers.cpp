@@ -61,6 +61,20 @@ bool TForm1::signallingTransferUnderWay() const
     return false;
 }
 
+void TForm1::StartTim1() { Tim1->start(); }
+
+void TForm1::StopTim1() { Tim1->stop(); }
+
+bool TForm1::OtherTransferUnderWay(const ISignallingTransfer *asking) const
+{
+    if (MainReadUnderWay() || MainWriteUnderWay())
+        return true;
+    for (const ISignallingTransfer *w : {routes_.FiveTone, routes_.TwoTone, routes_.FleetSync, routes_.Dtmf})
+        if (w && w != asking && (w->ReadUnderWay() || w->WriteUnderWay()))
+            return true;
+    return false;
+}
+
 bool TForm1::writeUnderWay() const
 {
     if (MainWriteUnderWay())

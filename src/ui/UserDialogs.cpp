@@ -2,6 +2,7 @@
 
 #include "memory/Errors.h"
 #include "serial/ECommsError.h"
+#include "ui/TApplication.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -11,7 +12,9 @@ namespace lumora {
 
 namespace {
 
-QString title() { return QGuiApplication::applicationDisplayName(); }
+// The application's title; not Qt's display name, which the window
+// system would append to every window's caption ("DTMF" stays "DTMF").
+QString title() { return TApplication::Title; }
 
 
 class RealDialogs : public IUserDialogs {

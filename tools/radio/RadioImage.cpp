@@ -87,6 +87,13 @@ RadioImage RadioImage::BuiltIn()
     options[15 - 4] = 60;
     options[16 - 4] = 2;
     options[19 - 4] = 1;
+    // The signalling areas as a fresh window writes them: DTMF speed 6,
+    // first digit delay 100 ms, side tone on, ID code 12345678 (8 digits),
+    // group code off, auto reset 10 s, normal call alert; FleetSync fleet
+    // 100, ID 1000, 2400 bit/s, 400 ms delay, 10 s timer, side tone on.
+    *image.block(BlockType::Dtmf, 0) = {6, 0, 10, 0, 0, 0xFF, 0, 0, 0, 0, 0x78, 0x56, 0x34, 0x12,
+                                        0xFF, 10, 1, 0, 0, 8, 0, 0, 0, 0, 0, 0, 0, 0};
+    *image.block(BlockType::FleetSync, 0) = {0x64, 0x00, 0xE8, 0x03, 0x18, 0x90, 0x01, 0x0A, 0xFF};
     return image;
 }
 

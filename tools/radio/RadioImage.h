@@ -23,7 +23,8 @@ class RadioImage {
 public:
     RadioImage(); // all blocks zero
 
-    // A few realistic channels, default options, cleared signalling areas.
+    // A few realistic channels, default options, and the signalling areas a
+    // fresh tool writes (2TONE and 5TONE cleared).
     static RadioImage BuiltIn();
 
     // The block of a type and index; nullptr outside the radio's memory.

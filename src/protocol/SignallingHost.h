@@ -1,0 +1,27 @@
+#pragma once
+// What a signalling window uses of the main window, which owns the one
+// transmit and receive buffer, the port and the retransmission timer Tim1.
+
+#include "protocol/Frames.h"
+
+namespace lumora {
+
+class ISignallingTransfer;
+
+class ISignallingHost {
+public:
+    virtual ~ISignallingHost() = default;
+    virtual FrameBuffer &Tx() = 0;             // TxBuffer
+    virtual const FrameBuffer &Rx() const = 0; // RxBuffer: the latest answer
+    // Sends bytes 0 to count-1 of the transmit buffer, one write per byte.
+    virtual void SendTx(int count) = 0;
+    virtual void FillTxCrc() = 0;
+    virtual void StartTim1() = 0;
+    virtual void StopTim1() = 0;
+    // The block counter the 2TONE and 5TONE windows share with the main read.
+    virtual int &SharedReadIndex() = 0;
+    // A transfer of the main window or of another signalling window.
+    virtual bool OtherTransferUnderWay(const ISignallingTransfer *asking) const = 0;
+};
+
+} // namespace lumora

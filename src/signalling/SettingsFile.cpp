@@ -1,0 +1,130 @@
+#include "signalling/SettingsFile.h"
+
+#include "memory/Errors.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+
+namespace lumora {
+
+namespace {
+
+constexpr qint64 kMaxSettingsBytes = 256 * 1024;
+
+QJsonValue toJson(const SettingsValue &v)
+{
+    switch (v.kind) {
+    case SettingsValue::Text:
+        return v.text;
+    case SettingsValue::Check:
+        return v.checked;
+    case SettingsValue::Rows: {
+        QJsonArray rows;
+        for (const QStringList &row : v.rows)
+            rows.append(QJsonArray::fromStringList(row));
+        return rows;
+    }
+    }
+    return QJsonValue();
+}
+
+} // namespace
+
+QByteArray WriteSettingsJson(const QString &area, const SettingsValues &values)
+{
+    QJsonObject o;
+    o.insert(QStringLiteral("format"), kSettingsFormat);
+    o.insert(QStringLiteral("area"), area);
+    for (const SettingsValue &v : values)
+        o.insert(v.key, toJson(v));
+    return QJsonDocument(o).toJson(QJsonDocument::Indented);
+}
+
+SettingsValues ReadSettingsJson(const QByteArray &json, const QString &area, const SettingsValues &shape,
+                                const QString &fileName)
+{
+    auto refuse = [&](const QString &why) {
+        throw EFOpenError(QStringLiteral("\"%1\" is not a %2 settings file: %3").arg(fileName, area, why));
+    };
+    QJsonParseError parse{};
+    const QJsonDocument doc = QJsonDocument::fromJson(json, &parse);
+    if (parse.error != QJsonParseError::NoError)
+        refuse(QStringLiteral("it is not JSON (%1 at byte %2)").arg(parse.errorString()).arg(parse.offset));
+    if (!doc.isObject())
+        refuse(QStringLiteral("it holds no JSON object"));
+    const QJsonObject o = doc.object();
+    if (o.value(QStringLiteral("format")).toInt(-1) != kSettingsFormat)
+        refuse(QStringLiteral("the key \"format\" must be %1").arg(kSettingsFormat));
+    if (o.value(QStringLiteral("area")).toString() != area)
+        refuse(QStringLiteral("the key \"area\" must be \"%1\"").arg(area));
+    for (auto it = o.begin(); it != o.end(); ++it) {
+        const bool known = it.key() == QLatin1String("format") || it.key() == QLatin1String("area")
+                           || std::any_of(shape.begin(), shape.end(),
+                                          [&](const SettingsValue &v) { return v.key == it.key(); });
+        if (!known)
+            refuse(QStringLiteral("the key \"%1\" is unknown").arg(it.key()));
+    }
+    SettingsValues values;
+    for (const SettingsValue &want : shape) {
+        if (!o.contains(want.key))
+            refuse(QStringLiteral("the key \"%1\" is missing").arg(want.key));
+        const QJsonValue j = o.value(want.key);
+        SettingsValue v = want;
+        switch (want.kind) {
+        case SettingsValue::Text:
+            if (!j.isString())
+                refuse(QStringLiteral("the key \"%1\" must be a text").arg(want.key));
+            v.text = j.toString();
+            break;
+        case SettingsValue::Check:
+            if (!j.isBool())
+                refuse(QStringLiteral("the key \"%1\" must be true or false").arg(want.key));
+            v.checked = j.toBool();
+            break;
+        case SettingsValue::Rows: {
+            const QJsonArray rows = j.toArray();
+            const auto columns = want.rows.isEmpty() ? 0 : want.rows.first().size();
+            if (!j.isArray() || rows.size() != want.rows.size())
+                refuse(QStringLiteral("the key \"%1\" must be %2 rows").arg(want.key).arg(want.rows.size()));
+            for (int r = 0; r < rows.size(); ++r) {
+                const QJsonArray row = rows.at(r).toArray();
+                bool texts = rows.at(r).isArray() && row.size() == columns;
+                for (const QJsonValue &cell : row)
+                    texts = texts && cell.isString();
+                if (!texts)
+                    refuse(QStringLiteral("row %1 of the key \"%2\" must be %3 texts").arg(r + 1).arg(want.key).arg(columns));
+                QStringList cells;
+                for (const QJsonValue &cell : row)
+                    cells << cell.toString();
+                v.rows[r] = cells;
+            }
+            break;
+        }
+        }
+        values << v;
+    }
+    return values;
+}
+
+void SaveSettingsFile(const QString &fileName, const QString &area, const SettingsValues &values)
+{
+    QSaveFile f(fileName);
+    if (!f.open(QIODevice::WriteOnly) || f.write(WriteSettingsJson(area, values)) < 0 || !f.commit())
+        throw EFCreateError(QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, f.errorString()));
+}
+
+SettingsValues LoadSettingsFile(const QString &fileName, const QString &area, const SettingsValues &shape)
+{
+    QFile f(fileName);
+    if (!f.open(QIODevice::ReadOnly))
+        throw EFOpenError(QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, f.errorString()));
+    if (f.size() > kMaxSettingsBytes)
+        throw EFOpenError(QStringLiteral("\"%1\" is not a %2 settings file: it is larger than %3 KiB")
+                                  .arg(fileName, area).arg(kMaxSettingsBytes / 1024));
+    return ReadSettingsJson(f.readAll(), area, shape, fileName);
+}
+
+} // namespace lumora

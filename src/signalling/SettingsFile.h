@@ -1,0 +1,44 @@
+#pragma once
+// A signalling window's settings as a file: JSON in UTF-8, with the format
+// version, the area's name and one key per control, named after its label.
+// Boxes and edits are texts exactly as the window shows them, check boxes
+// true or false, grids arrays of rows of texts. A file is checked whole
+// against the window's own shape before anything of it is used.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+namespace lumora {
+
+constexpr int kSettingsFormat = 1;
+
+struct SettingsValue {
+    enum Kind { Text, Check, Rows };
+    QString key;
+    Kind kind = Text;
+    QString text;
+    bool checked = false;
+    QVector<QStringList> rows; // a grid's data rows, its editable columns
+
+    static SettingsValue ofText(const QString &key, const QString &text) { return {key, Text, text, false, {}}; }
+    static SettingsValue ofCheck(const QString &key, bool checked) { return {key, Check, {}, checked, {}}; }
+    static SettingsValue ofRows(const QString &key, const QVector<QStringList> &rows) { return {key, Rows, {}, false, rows}; }
+};
+using SettingsValues = QVector<SettingsValue>;
+
+QByteArray WriteSettingsJson(const QString &area, const SettingsValues &values);
+// The values of a file shaped as shape (same keys, kinds, row and column
+// counts). Throws EFOpenError naming the key that does not fit; fileName
+// is for the message only.
+SettingsValues ReadSettingsJson(const QByteArray &json, const QString &area, const SettingsValues &shape,
+                                const QString &fileName);
+
+// Through a temporary file that replaces the old one only when complete;
+// throws EFCreateError.
+void SaveSettingsFile(const QString &fileName, const QString &area, const SettingsValues &values);
+// Throws EFOpenError.
+SettingsValues LoadSettingsFile(const QString &fileName, const QString &area, const SettingsValues &shape);
+
+} // namespace lumora

@@ -1,0 +1,25 @@
+#pragma once
+// The signalling windows, created after the main window in their order
+// (DTMF, 2TONE, 5TONE, FleetSync) and handed to it: its "Signa" entries
+// show them and its receive handler routes their answers.
+
+#include "signalling/TForm2.h"
+#include "signalling/TForm6.h"
+
+#include <memory>
+
+namespace lumora {
+
+class TForm1;
+
+struct SignallingWindows {
+    explicit SignallingWindows(TForm1 &form1);
+    ~SignallingWindows();
+    std::unique_ptr<TForm2> Form2; // DTMF
+    std::unique_ptr<TForm6> Form6; // FleetSync
+
+private:
+    TForm1 &form1_;
+};
+
+} // namespace lumora

@@ -1,0 +1,234 @@
+#include "signalling/TForm2.h"
+
+#include "signalling/DigitCoding.h"
+#include "ui/TEditCellEditor.h"
+#include "ui/TXStringGrid.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace lumora {
+
+namespace {
+
+QComboBox *numberBox(QWidget *parent, const QStringList &items)
+{
+    auto *box = new QComboBox(parent);
+    box->setEditable(true); // typed text is accepted as well as the items
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setCompleter(nullptr);
+    box->addItems(items);
+    box->setMinimumWidth(110);
+    return box;
+}
+
+} // namespace
+
+TForm2::TForm2(ISignallingHost &host) : TSignallingForm(host, BlockType::Dtmf, kDtmfBlocks, QStringLiteral("DTMF"))
+{
+    setObjectName(QStringLiteral("Form2"));
+    PageControl1 = new QTabWidget(this);
+    contentLayout()->addWidget(PageControl1);
+
+    // "DTMF Encode": the memories and the encoder.
+    auto *encodePage = new QWidget;
+    auto *encodeGroup = new QGroupBox(QStringLiteral("Encode"), encodePage);
+    (new QVBoxLayout(encodePage))->addWidget(encodeGroup);
+    auto *encode = new QHBoxLayout(encodeGroup);
+    xg2 = new TXStringGrid(encodeGroup, 2, 17);
+    xg2->setObjectName(QStringLiteral("xg2"));
+    xg2->setColWidths(0, 40);
+    xg2->setColWidths(1, 130);
+    for (int r = 0; r < 17; ++r)
+        xg2->setRowHeights(r, 20);
+    xg2->setFixedSize(xg2->sizeHint());
+    EditCellEditor1 = new TEditCellEditor(this);
+    EditCellEditor1->setObjectName(QStringLiteral("EditCellEditor1"));
+    EditCellEditor1->DefaultText = QStringLiteral("12345678");
+    const char *captions[] = {"NO.", "Autodial Memory"};
+    for (int c = 0; c < 2; ++c) {
+        xg2->Columns()[c].setCaption(QLatin1String(captions[c]));
+        xg2->Columns()[c].setAlignment(Qt::AlignCenter);
+        xg2->Columns()[c].setHeaderAlignment(Qt::AlignCenter);
+    }
+    xg2->Columns()[1].setEditor(EditCellEditor1);
+    xg2->OnSetEditText = [this](TXStringGrid *, int col, int row, const QString &) { xg2SetEditText(col, row); };
+    encode->addWidget(xg2);
+
+    auto *encoder = new QGridLayout;
+    encoder->setVerticalSpacing(10);
+    auto addRow = [](QGridLayout *grid, const QString &label, QWidget *control) {
+        const int row = grid->rowCount();
+        grid->addWidget(new QLabel(label), row, 0);
+        grid->addWidget(control, row, 1);
+    };
+    for (int n = 1; n <= 5; ++n) {
+        cb[n] = numberBox(encodeGroup, DtmfItems(n));
+        cb[n]->setObjectName(QStringLiteral("cb%1").arg(n));
+        addRow(encoder, DtmfLabel(QStringLiteral("cb%1").arg(n)), cb[n]);
+    }
+    CheckB1 = new QCheckBox(DtmfLabel(QStringLiteral("CheckB1")), encodeGroup);
+    encoder->addWidget(CheckB1, encoder->rowCount(), 0, 1, 2);
+    encoder->setRowStretch(encoder->rowCount(), 1);
+    encode->addLayout(encoder);
+    PageControl1->addTab(encodePage, QStringLiteral("DTMF Encode"));
+
+    // "DTMF Decode": the decoder.
+    auto *decodePage = new QWidget;
+    auto *decodeGroup = new QGroupBox(QStringLiteral("Decode"), decodePage);
+    (new QVBoxLayout(decodePage))->addWidget(decodeGroup);
+    auto *decoder = new QGridLayout(decodeGroup);
+    decoder->setVerticalSpacing(10);
+    Edit1 = new QLineEdit(decodeGroup);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setMaxLength(8);
+    addRow(decoder, DtmfLabel(QStringLiteral("Edit1")), Edit1);
+    connect(Edit1, &QLineEdit::editingFinished, this,
+            [this] { Edit1->setText(CleanDigitText(Edit1->text(), DigitCoding::Id)); });
+    for (int n = 6; n <= 9; ++n) {
+        cb[n] = numberBox(decodeGroup, DtmfItems(n));
+        cb[n]->setObjectName(QStringLiteral("cb%1").arg(n));
+        addRow(decoder, DtmfLabel(QStringLiteral("cb%1").arg(n)), cb[n]);
+    }
+    CheckB2 = new QCheckBox(DtmfLabel(QStringLiteral("CheckB2")), decodeGroup);
+    decoder->addWidget(CheckB2, decoder->rowCount(), 0, 1, 2);
+    decoder->setRowStretch(decoder->rowCount(), 1);
+    decoder->setColumnStretch(2, 1);
+    PageControl1->addTab(decodePage, QStringLiteral("DTMF Decode"));
+
+    setControls(DtmfControls());
+    FormCreate();
+}
+
+TForm2::~TForm2() { xg2->OnSetEditText = nullptr; }
+
+void TForm2::FormCreate()
+{
+    for (int r = 1; r <= kDtmfMemories; ++r)
+        xg2->setCells(0, r, QString::number(r));
+}
+
+DtmfControls TForm2::Controls() const
+{
+    DtmfControls c;
+    c.cb1 = cb[1]->currentText();
+    c.cb2 = cb[2]->currentText();
+    c.cb3 = cb[3]->currentText();
+    c.cb4 = cb[4]->currentText();
+    c.cb5 = cb[5]->currentText();
+    c.CheckB1 = CheckB1->isChecked();
+    c.Edit1 = Edit1->text();
+    c.cb6 = cb[6]->currentText();
+    c.cb7 = cb[7]->currentText();
+    c.cb8 = cb[8]->currentText();
+    c.cb9 = cb[9]->currentText();
+    c.CheckB2 = CheckB2->isChecked();
+    return c;
+}
+
+void TForm2::setControls(const DtmfControls &c)
+{
+    const QString *texts[10] = {nullptr, &c.cb1, &c.cb2, &c.cb3, &c.cb4, &c.cb5, &c.cb6, &c.cb7, &c.cb8, &c.cb9};
+    for (int n = 1; n <= 9; ++n)
+        cb[n]->setEditText(*texts[n]);
+    CheckB1->setChecked(c.CheckB1);
+    Edit1->setText(c.Edit1);
+    CheckB2->setChecked(c.CheckB2);
+}
+
+namespace {
+
+const char *const kMemoryKey = "Autodial Memory";
+const char *const kControlsInOrder[] = {"cb1", "cb2", "cb3", "cb4", "cb5", "CheckB1",
+                                       "Edit1", "cb6", "cb7", "cb8", "cb9", "CheckB2"};
+
+// The controls as named texts and checks, and back.
+QString *textOf(DtmfControls &c, const QString &name)
+{
+    QString *texts[] = {&c.cb1, &c.cb2, &c.cb3, &c.cb4, &c.cb5, &c.Edit1, &c.cb6, &c.cb7, &c.cb8, &c.cb9};
+    const char *names[] = {"cb1", "cb2", "cb3", "cb4", "cb5", "Edit1", "cb6", "cb7", "cb8", "cb9"};
+    for (int i = 0; i < 10; ++i)
+        if (name == QLatin1String(names[i]))
+            return texts[i];
+    return nullptr;
+}
+
+bool *checkOf(DtmfControls &c, const QString &name)
+{
+    return name == QLatin1String("CheckB1") ? &c.CheckB1 : name == QLatin1String("CheckB2") ? &c.CheckB2 : nullptr;
+}
+
+} // namespace
+
+SettingsValues TForm2::Settings() const
+{
+    DtmfControls c = Controls();
+    SettingsValues values;
+    for (const char *name : kControlsInOrder) {
+        const QString key = DtmfLabel(QLatin1String(name));
+        if (bool *check = checkOf(c, QLatin1String(name)))
+            values << SettingsValue::ofCheck(key, *check);
+        else
+            values << SettingsValue::ofText(key, *textOf(c, QLatin1String(name)));
+    }
+    QVector<QStringList> memories;
+    for (int r = 1; r <= kDtmfMemories; ++r)
+        memories << QStringList{xg2->Cells(1, r)};
+    values << SettingsValue::ofRows(QLatin1String(kMemoryKey), memories);
+    return values;
+}
+
+void TForm2::setSettings(const SettingsValues &values)
+{
+    DtmfControls c = Controls();
+    for (const SettingsValue &v : values) {
+        for (const char *name : kControlsInOrder) {
+            if (v.key != DtmfLabel(QLatin1String(name)))
+                continue;
+            if (bool *check = checkOf(c, QLatin1String(name)))
+                *check = v.checked;
+            else
+                *textOf(c, QLatin1String(name)) = v.text;
+        }
+        if (v.key == QLatin1String(kMemoryKey))
+            for (int r = 1; r <= kDtmfMemories && r <= v.rows.size(); ++r) {
+                xg2->setCells(1, r, v.rows[r - 1].value(0));
+                xg2SetEditText(1, r); // as if typed
+            }
+    }
+    c.Edit1 = CleanDigitText(c.Edit1, DigitCoding::Id).left(8);
+    setControls(c);
+}
+
+void TForm2::xg2SetEditText(int col, int row)
+{
+    // What the memory coding can hold, at most 8 digits.
+    if (col == 1)
+        xg2->setCells(col, row, CleanDigitText(xg2->Cells(col, row), DigitCoding::Memory).left(8));
+}
+
+void TForm2::decodeBlock(const uint8_t *frame)
+{
+    DtmfControls c = Controls();
+    DecodeDtmfBlock(frame, c, *xg2, DigitCounts);
+    setControls(c);
+}
+
+Payload TForm2::encodeBlock(int index) const { return EncodeDtmfBlock(index, Controls(), *xg2); }
+
+void TForm2::Button3Click()
+{
+    // Closes the window and ends a transfer under way.
+    hide();
+    Timer1->stop();
+    endTransfer(false); // Tim1 stopped, the buttons back
+}
+
+} // namespace lumora

@@ -1,0 +1,171 @@
+#include "signalling/TForm6.h"
+
+#include "ui/TEditCellEditor.h"
+#include "ui/TXStringGrid.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QTimer>
+
+namespace lumora {
+
+TForm6::TForm6(ISignallingHost &host)
+    : TSignallingForm(host, BlockType::FleetSync, kFleetSyncBlocks, QStringLiteral("FleetSync"))
+{
+    setObjectName(QStringLiteral("Form6"));
+    auto *body = new QHBoxLayout;
+    contentLayout()->addLayout(body);
+
+    auto *own = new QGridLayout;
+    own->setVerticalSpacing(10);
+    auto addRow = [&](const char *control, QWidget *widget) {
+        const int row = own->rowCount();
+        own->addWidget(new QLabel(FleetSyncLabel(QLatin1String(control)), this), row, 0);
+        own->addWidget(widget, row, 1);
+    };
+    auto edit = [this](const char *name) {
+        auto *e = new QLineEdit(this);
+        e->setObjectName(QLatin1String(name));
+        e->setFixedWidth(90);
+        return e;
+    };
+    ed1 = edit("ed1");
+    ed2 = edit("ed2");
+    cb1 = new QComboBox(this);
+    cb1->setObjectName(QStringLiteral("cb1"));
+    cb1->addItems(FleetSyncBaudRates());
+    cb1->setFixedWidth(90);
+    ed3 = edit("ed3");
+    ed4 = edit("ed4");
+    addRow("ed1", ed1);
+    addRow("ed2", ed2);
+    addRow("cb1", cb1);
+    addRow("ed3", ed3);
+    addRow("ed4", ed4);
+    CheckBox1 = new QCheckBox(FleetSyncLabel(QStringLiteral("CheckBox1")), this);
+    own->addWidget(CheckBox1, own->rowCount(), 0, 1, 2);
+    own->setRowStretch(own->rowCount(), 1);
+    body->addLayout(own);
+
+    xg1 = new TXStringGrid(this, 3, 17);
+    xg1->setObjectName(QStringLiteral("xg1"));
+    const char *captions[] = {"NO.", "Fleet", "ID"};
+    const int widths[] = {40, 80, 80};
+    for (int c = 0; c < 3; ++c) {
+        xg1->Columns()[c].setCaption(QLatin1String(captions[c]));
+        xg1->Columns()[c].setWidth(widths[c]);
+        xg1->Columns()[c].setAlignment(Qt::AlignCenter);
+        xg1->Columns()[c].setHeaderAlignment(Qt::AlignCenter);
+    }
+    for (int r = 0; r < 17; ++r)
+        xg1->setRowHeights(r, 20);
+    xg1->setFixedSize(xg1->sizeHint());
+    EditCellEditor1 = new TEditCellEditor(this);
+    EditCellEditor1->setObjectName(QStringLiteral("EditCellEditor1"));
+    xg1->Columns()[1].setEditor(EditCellEditor1);
+    xg1->Columns()[2].setEditor(EditCellEditor1);
+    body->addWidget(xg1);
+
+    ProgressBar1->show(); // visible from the start in this window
+    setControls(FleetSyncControls());
+    FormCreate();
+}
+
+TForm6::~TForm6() { xg1->OnSetEditText = nullptr; }
+
+void TForm6::FormCreate()
+{
+    cb1->setCurrentIndex(1);
+    for (int r = 1; r <= kFleetSyncEntries; ++r)
+        xg1->setCells(0, r, QString::number(r));
+}
+
+FleetSyncControls TForm6::Controls() const
+{
+    FleetSyncControls c;
+    c.ed1 = ed1->text();
+    c.ed2 = ed2->text();
+    c.cb1 = cb1->currentText();
+    c.ed3 = ed3->text();
+    c.ed4 = ed4->text();
+    c.CheckBox1 = CheckBox1->isChecked();
+    return c;
+}
+
+void TForm6::setControls(const FleetSyncControls &c)
+{
+    ed1->setText(c.ed1);
+    ed2->setText(c.ed2);
+    // A rate the list does not offer is shown as the radio has it.
+    if (cb1->findText(c.cb1) < 0)
+        cb1->addItem(c.cb1);
+    cb1->setCurrentIndex(cb1->findText(c.cb1));
+    ed3->setText(c.ed3);
+    ed4->setText(c.ed4);
+    CheckBox1->setChecked(c.CheckBox1);
+}
+
+namespace {
+
+const char *const kEntriesKey = "Fleet and ID";
+
+} // namespace
+
+SettingsValues TForm6::Settings() const
+{
+    const FleetSyncControls c = Controls();
+    QVector<QStringList> entries;
+    for (int r = 1; r <= kFleetSyncEntries; ++r)
+        entries << QStringList{xg1->Cells(1, r), xg1->Cells(2, r)};
+    return {
+        SettingsValue::ofText(FleetSyncLabel(QStringLiteral("ed1")), c.ed1),
+        SettingsValue::ofText(FleetSyncLabel(QStringLiteral("ed2")), c.ed2),
+        SettingsValue::ofText(FleetSyncLabel(QStringLiteral("cb1")), c.cb1),
+        SettingsValue::ofText(FleetSyncLabel(QStringLiteral("ed3")), c.ed3),
+        SettingsValue::ofText(FleetSyncLabel(QStringLiteral("ed4")), c.ed4),
+        SettingsValue::ofCheck(FleetSyncLabel(QStringLiteral("CheckBox1")), c.CheckBox1),
+        SettingsValue::ofRows(QLatin1String(kEntriesKey), entries),
+    };
+}
+
+void TForm6::setSettings(const SettingsValues &values)
+{
+    FleetSyncControls c = Controls();
+    QString *texts[] = {&c.ed1, &c.ed2, &c.cb1, &c.ed3, &c.ed4};
+    const char *names[] = {"ed1", "ed2", "cb1", "ed3", "ed4"};
+    for (const SettingsValue &v : values) {
+        for (int i = 0; i < 5; ++i)
+            if (v.key == FleetSyncLabel(QLatin1String(names[i])))
+                *texts[i] = v.text;
+        if (v.key == FleetSyncLabel(QStringLiteral("CheckBox1")))
+            c.CheckBox1 = v.checked;
+        if (v.key == QLatin1String(kEntriesKey))
+            for (int r = 1; r <= kFleetSyncEntries && r <= v.rows.size(); ++r)
+                for (int col = 1; col <= 2; ++col)
+                    xg1->setCells(col, r, v.rows[r - 1].value(col - 1));
+    }
+    setControls(c);
+}
+
+void TForm6::decodeBlock(const uint8_t *frame)
+{
+    FleetSyncControls c = Controls();
+    DecodeFleetSyncBlock(frame, c, *xg1);
+    setControls(c);
+}
+
+Payload TForm6::encodeBlock(int index) const { return EncodeFleetSyncBlock(index, Controls(), *xg1); }
+
+void TForm6::Button3Click()
+{
+    // As the radio's tool: the resending stops and the window goes; a
+    // transfer under way ends when the guard timer fires.
+    host().StopTim1();
+    hide();
+}
+
+} // namespace lumora

@@ -1,0 +1,196 @@
+#include "signalling/TSignallingForm.h"
+
+#include "memory/Errors.h"
+#include "ui/UserDialogs.h"
+
+#include <QHBoxLayout>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace lumora {
+
+namespace {
+
+constexpr int kGuardMs = 10000;
+constexpr int kClearedBytes = 51; // indexes 0 to 50
+
+} // namespace
+
+TSignallingForm::TSignallingForm(ISignallingHost &host, BlockType type, int blockCount, const QString &caption)
+    : QDialog(nullptr), host_(host), type_(type), blockCount_(blockCount)
+{
+    setWindowTitle(caption);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+                   | Qt::WindowStaysOnTopHint);
+    QFont small = font(); // 8 pt, as the main window
+    small.setPointSize(8);
+    setFont(small);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    content_ = new QVBoxLayout;
+    layout->addLayout(content_);
+    ProgressBar1 = new QProgressBar(this);
+    ProgressBar1->setTextVisible(false);
+    ProgressBar1->hide();
+    layout->addWidget(ProgressBar1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    rbtn = new QPushButton(QStringLiteral("Read"), this);
+    wbtn = new QPushButton(QStringLiteral("Write"), this);
+    Button3 = new QPushButton(QStringLiteral("Close"), this);
+    for (QPushButton *b : {rbtn, wbtn, Button3}) {
+        b->setAutoDefault(false); // Enter in a box is no click
+        b->setMinimumWidth(90);
+        buttons->addWidget(b);
+    }
+    layout->addLayout(buttons);
+    connect(rbtn, &QPushButton::clicked, this, &TSignallingForm::rbtnClick);
+    connect(wbtn, &QPushButton::clicked, this, &TSignallingForm::wbtnClick);
+    connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(kGuardMs);
+    connect(Timer1, &QTimer::timeout, this, &TSignallingForm::Timer1Timer);
+}
+
+bool TSignallingForm::ReadUnderWay() const { return !rbtn->isEnabled(); }
+
+bool TSignallingForm::WriteUnderWay() const { return !wbtn->isEnabled(); }
+
+void TSignallingForm::refuseWhileOtherTransfer() const
+{
+    // The transfers share the transmit buffer and Tim1: a second one would
+    // corrupt the first.
+    if (ReadUnderWay() || WriteUnderWay() || host_.OtherTransferUnderWay(this))
+        throw ELumoraError(QStringLiteral("Another transfer with the radio is under way. "
+                                          "Wait until it has finished, then try again"));
+}
+
+void TSignallingForm::clearTx() { std::fill_n(host_.Tx().begin(), kClearedBytes, uint8_t(0)); }
+
+void TSignallingForm::showBar(int maximum)
+{
+    ProgressBar1->setRange(0, maximum);
+    ProgressBar1->setValue(1);
+    ProgressBar1->show();
+}
+
+void TSignallingForm::stepBar()
+{
+    ProgressBar1->setValue(std::min(ProgressBar1->value() + 1, ProgressBar1->maximum()));
+}
+
+void TSignallingForm::request(int index)
+{
+    host_.SendTx(BuildReadRequest(host_.Tx(), type_, static_cast<uint8_t>(index)));
+}
+
+void TSignallingForm::rbtnClick()
+{
+    refuseWhileOtherTransfer();
+    host_.StartTim1();
+    Timer1->start();
+    rbtn->setEnabled(false);
+    BlockCounter = 0;
+    showBar(readBarMaximum());
+    request(0);
+}
+
+void TSignallingForm::BlockReceived()
+{
+    // The answer's own block index decides what it fills.
+    decodeBlock(host_.Rx().data());
+    stepBar();
+    ++BlockCounter;
+    if (BlockCounter == blockCount_)
+        endTransfer(true);
+    else
+        request(BlockCounter);
+}
+
+void TSignallingForm::wbtnClick()
+{
+    refuseWhileOtherTransfer();
+    // The whole area is encoded before anything is sent: a text that does
+    // not convert stops the write with nothing sent.
+    std::vector<Payload> area;
+    for (int i = 0; i < blockCount_; ++i)
+        area.push_back(encodeBlock(i));
+    pending_ = std::move(area);
+    if (writeResends())
+        host_.StartTim1();
+    Timer1->start();
+    clearTx();
+    BlockCounter = 0;
+    wbtn->setEnabled(false);
+    showBar(writeBarMaximum());
+    sendBlock(0);
+}
+
+void TSignallingForm::sendBlock(int index)
+{
+    FrameBuffer &tx = host_.Tx();
+    const Payload &payload = pending_.at(static_cast<size_t>(index));
+    const auto i = static_cast<uint8_t>(index);
+    if (writesHeaderThenPayload()) {
+        BuildDataFrameHeader(tx, type_, i);
+        host_.SendTx(kFleetSyncHeaderLength);
+        clearTx();
+        std::copy(payload.begin(), payload.end(), tx.begin());
+        host_.SendTx(kPayloadLength);
+        return;
+    }
+    clearTx();
+    BuildDataFrameHeader(tx, type_, i);
+    std::copy(payload.begin(), payload.end(), tx.begin() + kPayloadOffset);
+    host_.FillTxCrc();
+    host_.SendTx(kFrameLength);
+}
+
+void TSignallingForm::BlockAcknowledged()
+{
+    ++BlockCounter;
+    // Success only once the radio has taken the last block.
+    if (BlockCounter == blockCount_) {
+        endTransfer(true);
+        ShowMessage(QStringLiteral("WRITE SUCCEED!"));
+        return;
+    }
+    sendBlock(BlockCounter);
+    stepBar();
+}
+
+void TSignallingForm::endTransfer(bool completed)
+{
+    const bool wasUnderWay = ReadUnderWay() || WriteUnderWay();
+    host_.StopTim1();
+    rbtn->setEnabled(true);
+    wbtn->setEnabled(true);
+    ProgressBar1->hide();
+    BlockCounter = 0;
+    pending_.clear();
+    if (wasUnderWay)
+        emit TransferEnded(completed);
+}
+
+void TSignallingForm::Timer1Timer()
+{
+    Timer1->stop();
+    if (!ReadUnderWay() && !WriteUnderWay()) {
+        rbtn->setEnabled(true);
+        wbtn->setEnabled(true);
+        return;
+    }
+    // The radio stopped answering: the transfer ends, and says so.
+    const QString what = ReadUnderWay() ? QStringLiteral("read") : QStringLiteral("write");
+    endTransfer(false);
+    UserDialogs().ShowError(QStringLiteral("The %1 %2 did not complete because the radio stopped answering.")
+                                    .arg(AreaName(), what),
+                            QString());
+}
+
+} // namespace lumora

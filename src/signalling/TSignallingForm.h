@@ -1,0 +1,97 @@
+#pragma once
+// What the four signalling windows share: Read, Write, Close, the progress
+// bar, the 10 s guard timer Timer1, the block counter, and the transfer
+// itself, one request or frame per answer through the main window's
+// buffers. A window is reading while rbtn is disabled and writing while
+// wbtn is. Each window adds its layout, its codec and the places where it
+// differs (which timers a write starts, Close, the guard timer).
+
+#include "protocol/Frames.h"
+#include "protocol/SignallingHost.h"
+#include "protocol/TransferRoutes.h"
+#include "signalling/BlockFields.h"
+#include "signalling/SettingsFile.h"
+
+#include <QDialog>
+#include <vector>
+
+class QProgressBar;
+class QPushButton;
+class QTimer;
+class QVBoxLayout;
+
+namespace lumora {
+
+class TSignallingForm : public QDialog, public ISignallingTransfer {
+    Q_OBJECT
+public:
+    // blockCount: blocks 0 to blockCount-1 of the given type.
+    TSignallingForm(ISignallingHost &host, BlockType type, int blockCount, const QString &caption);
+
+    QPushButton *rbtn;    // "Read"
+    QPushButton *wbtn;    // "Write"
+    QPushButton *Button3; // "Close"
+    QProgressBar *ProgressBar1;
+    QTimer *Timer1; // 10 s guard
+    int BlockCounter = 0;
+
+    void rbtnClick();
+    void wbtnClick();
+    virtual void Button3Click() = 0;
+    virtual void Timer1Timer();
+
+    // ISignallingTransfer
+    bool ReadUnderWay() const override;
+    bool WriteUnderWay() const override;
+    void BlockReceived() override;
+    void BlockAcknowledged() override;
+
+    // The area's name in messages ("DTMF", "FleetSync").
+    virtual QString AreaName() const = 0;
+    // Its settings file: the area's name there ("dtmf", "fsk"), and the
+    // controls' values; setSettings takes them as if they had been typed.
+    virtual QString SettingsArea() const = 0;
+    virtual SettingsValues Settings() const = 0;
+    virtual void setSettings(const SettingsValues &values) = 0;
+
+signals:
+    // A read or write ended: completed, or stopped before its end.
+    void TransferEnded(bool completed);
+
+protected:
+    // The layout above the progress bar and the buttons.
+    QVBoxLayout *contentLayout() const { return content_; }
+    virtual void decodeBlock(const uint8_t *frame) = 0;
+    // Throws EConvertError, with the control or cell in its detail.
+    virtual Payload encodeBlock(int index) const = 0;
+    virtual int readBarMaximum() const = 0;
+    virtual int writeBarMaximum() const = 0;
+    // A write resends an unanswered frame through Tim1.
+    virtual bool writeResends() const { return true; }
+    // Frames go out as the 4-byte header and then the 28 payload bytes,
+    // without a check value.
+    virtual bool writesHeaderThenPayload() const { return false; }
+    // Escape and the window manager's close act as Close.
+    void reject() override { Button3Click(); }
+
+    // Ends the transfer under way: Tim1 stopped, the buttons back, the bar
+    // hidden, the counter at 0.
+    void endTransfer(bool completed);
+    ISignallingHost &host() const { return host_; }
+
+private:
+    void refuseWhileOtherTransfer() const;
+    void request(int index);
+    void sendBlock(int index);
+    void clearTx();
+    void showBar(int maximum);
+    void stepBar();
+
+    ISignallingHost &host_;
+    BlockType type_;
+    int blockCount_;
+    std::vector<Payload> pending_; // the area as the write started
+    QVBoxLayout *content_;
+};
+
+} // namespace lumora
