@@ -3,6 +3,10 @@
 #include "support/VirtualRadio.h"
 
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTest>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -81,6 +85,76 @@ TEST(Cli, ReportsFailuresOnStandardErrorWithAFailingStatus)
     EXPECT_TRUE(r.err.contains("Cannot open file")) << r.err.toStdString();
 }
 
+// A settings file read from one radio and written to another leaves the
+// second radio's area byte for byte the first's.
+TEST(Cli, CopiesTheSignallingAreasFromRadioToRadio)
+{
+    QTemporaryDir dir;
+    VirtualRadio first({"--memory", dir.filePath("first.json")});
+    ASSERT_TRUE(first.ok());
+    for (const char *area : {"dtmf", "fsk"}) {
+        const QString file = dir.filePath(QString(area) + ".json");
+        CliRun r = cli({"read", area, "--port", first.device(), "--output", file});
+        ASSERT_EQ(r.status, 0) << r.err.toStdString();
+        QJsonObject o = QJsonDocument::fromJson(contents(file)).object();
+        EXPECT_EQ(o["area"].toString(), area);
+        EXPECT_EQ(o["format"].toInt(), 1);
+        // Change the file as a person would, and write it back.
+        if (QString(area) == "dtmf") {
+            EXPECT_EQ(o["ID Code"].toString(), "12345678");
+            o["DTMF Spend [digit/s]"] = "10";
+            QJsonArray memories = o["Autodial Memory"].toArray();
+            memories[4] = QJsonArray{"*0#"};
+            o["Autodial Memory"] = memories;
+        } else {
+            EXPECT_EQ(o["FleetSync Baud Rate[bps]"].toString(), "2400");
+            QJsonArray entries = o["Fleet and ID"].toArray();
+            entries[9] = QJsonArray{"300", "2000"};
+            o["Fleet and ID"] = entries;
+        }
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QJsonDocument(o).toJson());
+        f.close();
+        r = cli({"write", area, "--port", first.device(), file});
+        ASSERT_EQ(r.status, 0) << r.err.toStdString();
+        EXPECT_EQ(r.out, "WRITE SUCCEED!\n");
+        r = cli({"read", area, "--port", first.device(), "--output", file});
+        ASSERT_EQ(r.status, 0);
+        VirtualRadio second({"--memory", dir.filePath(QString("second-") + area + ".json")});
+        r = cli({"write", area, "--port", second.device(), file});
+        ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    }
+    const QJsonObject a = QJsonDocument::fromJson(contents(dir.filePath("first.json"))).object();
+    const QJsonObject d = QJsonDocument::fromJson(contents(dir.filePath("second-dtmf.json"))).object();
+    const QJsonObject f = QJsonDocument::fromJson(contents(dir.filePath("second-fsk.json"))).object();
+    EXPECT_EQ(a["dtmf"], d["dtmf"]);
+    EXPECT_EQ(a["fleetsync"], f["fleetsync"]);
+    EXPECT_TRUE(a["dtmf"].toArray()[0].toString().startsWith("0a")); // 10 digits a second
+    EXPECT_TRUE(a["dtmf"].toArray()[1].toString().contains("ac0b0000")); // memory 5: "*0#" is 0xBAC
+    EXPECT_TRUE(a["fleetsync"].toArray()[2].toString().startsWith("2c01d007")); // entry 10
+}
+
+TEST(Cli, RefusesAMalformedSettingsFileWithNothingSent)
+{
+    QTemporaryDir dir;
+    VirtualRadio radio({"--memory", dir.filePath("radio.json"), "--trace", dir.filePath("trace.txt")});
+    ASSERT_TRUE(radio.ok());
+    const QString file = dir.filePath("bad.json");
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(R"({"format": 1, "area": "fsk", "Fleet[Own]": "100"})");
+    f.close();
+    CliRun r = cli({"write", "fsk", "--port", radio.device(), file});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.contains("the key \"ID[Own]\" is missing")) << r.err.toStdString();
+    r = cli({"write", "dtmf", "--port", radio.device(), file});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.contains("the key \"area\" must be \"dtmf\"")) << r.err.toStdString();
+    QTest::qWait(200);
+    EXPECT_FALSE(contents(dir.filePath("trace.txt")).contains(" < ")) << "the tool sent something";
+}
+
 TEST(Cli, ExplainsItself)
 {
     CliRun r = cli({"--help"});
@@ -89,8 +163,11 @@ TEST(Cli, ExplainsItself)
     r = cli({"read"});
     EXPECT_EQ(r.status, 2);
     EXPECT_TRUE(r.err.contains("read needs --port DEV and --output FILE.wh"));
-    r = cli({"read", "dtmf", "--port", "/dev/null", "--output", "x.wh"});
+    r = cli({"read", "2tone", "--port", "/dev/null", "--output", "x.json"});
     EXPECT_EQ(r.status, 2);
+    r = cli({"read", "dtmf", "--port", "/dev/null"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.err.contains("read needs --port DEV and --output FILE.json"));
     r = cli({"ports"});
     EXPECT_EQ(r.status, 0);
     for (const QString &line : r.out.split('\n', Qt::SkipEmptyParts))

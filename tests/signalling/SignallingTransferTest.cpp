@@ -1,0 +1,443 @@
+// The DTMF and FleetSync windows against the virtual radio on a
+// pseudo-terminal: reads, writes, lost messages, stalls and refusals, all
+// through the windows and the main window's receive handler.
+
+#include "support/VirtualRadio.h"
+#include "ui/UiTestSupport.h"
+
+#include "memory/Errors.h"
+#include "memory/TextTable.h"
+#include "serial/TComm.h"
+#include "signalling/SignallingWindows.h"
+#include "ui/TEditCellEditor.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+using namespace lumora;
+using namespace lumora::test;
+
+namespace {
+
+constexpr int kWait = 30000;
+
+QJsonObject readJson(const QString &file)
+{
+    QFile f(file);
+    f.open(QIODevice::ReadOnly);
+    return QJsonDocument::fromJson(f.readAll()).object();
+}
+
+void writeJson(const QString &file, const QJsonObject &o)
+{
+    QFile f(file);
+    f.open(QIODevice::WriteOnly);
+    f.write(QJsonDocument(o).toJson());
+}
+
+Payload blockOf(const QJsonObject &image, const char *area, int i)
+{
+    const QByteArray bytes = QByteArray::fromHex(image[area].toArray()[i].toString().toLatin1());
+    Payload p{};
+    std::copy(bytes.begin(), bytes.end(), p.begin());
+    return p;
+}
+
+void setBlock(QJsonObject &image, const char *area, int i, const Payload &p)
+{
+    QJsonArray blocks = image[area].toArray();
+    blocks[i] = QString::fromLatin1(QByteArray(reinterpret_cast<const char *>(p.data()), 28).toHex());
+    image[area] = blocks;
+}
+
+std::array<uint8_t, 34> frameOf(int type, int index, const Payload &p)
+{
+    std::array<uint8_t, 34> f{0x57, static_cast<uint8_t>(type), static_cast<uint8_t>(index), 0x20};
+    std::copy(p.begin(), p.end(), f.begin() + 4);
+    return f;
+}
+
+// A radio image with a DTMF and a FleetSync area unlike the factory ones.
+QJsonObject customImage(const QString &dir)
+{
+    const QString file = dir + "/seed.json";
+    {
+        VirtualRadio radio({"--memory", file, "--exit-after", "1"});
+    }
+    QJsonObject image = readJson(file);
+    setBlock(image, "dtmf", 0, {10, 50, 20, 10, 30, 0x00, 0, 0, 0, 0, 0xAC, 0x0B, 0, 0,
+                                13, 0, 2, 1, 0xFF, 3, 3, 0, 0, 0, 0, 0, 0, 0});
+    setBlock(image, "dtmf", 1, {0x01, 0, 0, 0}); // memory 1: D, D, 1
+    setBlock(image, "dtmf", 3, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x11, 0x09}); // memory 16: 911
+    setBlock(image, "fleetsync", 0, {0x2C, 0x01, 0xD0, 0x07, 12, 0x10, 0x00, 0x05, 0x01, 0, 0, 0, 0, 0,
+                                     0, 0, 0, 0, 0, 0, 7, 0, 8, 0});
+    setBlock(image, "fleetsync", 2, {0x2C, 0x01, 0xD0, 0x07});
+    return image;
+}
+
+// Boxes captured, and what had arrived when a success was reported.
+class RecordingDialogs : public CapturedDialogs {
+public:
+    std::function<int()> acknowledgementsSoFar;
+    QList<int> acknowledgementsAtSuccess;
+    void ShowMessage(const QString &text) override
+    {
+        CapturedDialogs::ShowMessage(text);
+        if (acknowledgementsSoFar)
+            acknowledgementsAtSuccess << acknowledgementsSoFar();
+    }
+};
+
+} // namespace
+
+class SignallingTransferTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<RecordingDialogs> dialogs;
+    std::unique_ptr<TForm1> form;
+    std::unique_ptr<SignallingWindows> windows;
+    std::unique_ptr<TForm3> progress;
+    QByteArray written;   // every byte the tool wrote
+    QList<int> writeSizes; // bytes per write
+    QByteArray received;
+
+    QString memory() const { return dir->filePath("radio.json"); }
+    TForm2 &dtmf() { return *windows->Form2; }
+    TForm6 &fsk() { return *windows->Form6; }
+
+    // The port of the device, opened as the "Signa" menu opens it (not for
+    // a device that does not exist: then nothing is sent at all).
+    void attach(const QString &device)
+    {
+        form->SelectPort(device);
+        if (QFile::exists(device))
+            form->OpenPortForSignalling();
+        form->WriteTap = [this](const uint8_t *d, int n) {
+            written.append(reinterpret_cast<const char *>(d), n);
+            writeSizes << n;
+        };
+        form->Comm1->OnReceiveData = [this](TComm *, const uint8_t *b, uint16_t n) {
+            received.append(reinterpret_cast<const char *>(b), n);
+            form->Comm1ReceiveData(b, n);
+        };
+    }
+    static bool done(TSignallingForm &w) { return !w.ReadUnderWay() && !w.WriteUnderWay(); }
+
+private slots:
+    void init()
+    {
+        dir = std::make_unique<QTemporaryDir>();
+        dialogs = std::make_unique<RecordingDialogs>();
+        form = std::make_unique<TForm1>(QSize(1920, 1080));
+        windows = std::make_unique<SignallingWindows>(*form);
+        progress = std::make_unique<TForm3>(*form);
+        form->setProgressDialog(progress.get());
+        written.clear();
+        writeSizes.clear();
+        received.clear();
+    }
+    void cleanup()
+    {
+        progress.reset();
+        windows.reset();
+        form.reset();
+        dialogs.reset();
+        dir.reset();
+    }
+
+    void theWindowsAreLaidOutAsTheRadiosToolHasThem()
+    {
+        QCOMPARE(dtmf().windowTitle(), QString("DTMF"));
+        QCOMPARE(fsk().windowTitle(), QString("FleetSync"));
+        QVERIFY(dtmf().windowFlags() & Qt::WindowStaysOnTopHint);
+        QCOMPARE(dtmf().xg2->Columns()[1].Caption(), QString("Autodial Memory"));
+        QCOMPARE(dtmf().xg2->Cells(0, 16), QString("16"));
+        QCOMPARE(dtmf().EditCellEditor1->DefaultText, QString("12345678"));
+        QCOMPARE(dtmf().cb[3]->count(), 19);
+        QCOMPARE(dtmf().cb[2]->currentText(), QString("0"));
+        QCOMPARE(dtmf().Edit1->maxLength(), 8);
+        QCOMPARE(fsk().cb1->currentText(), QString("2400"));
+        QVERIFY(!fsk().cb1->isEditable());
+        QCOMPARE(fsk().xg1->Columns()[2].Caption(), QString("ID"));
+        QVERIFY(!fsk().ProgressBar1->isHidden());
+        QVERIFY(dtmf().ProgressBar1->isHidden());
+        QCOMPARE(dtmf().rbtn->text(), QString("Read"));
+        QCOMPARE(fsk().Button3->text(), QString("Close"));
+    }
+
+    void aReadFillsEveryControlFromTheRadio()
+    {
+        const QJsonObject image = customImage(dir->path());
+        writeJson(memory(), image);
+        VirtualRadio radio({"--memory", memory()});
+        QVERIFY(radio.ok());
+        attach(radio.device());
+        dtmf().rbtnClick();
+        QTRY_VERIFY_WITH_TIMEOUT(done(dtmf()), kWait);
+        QCOMPARE(dtmf().cb[1]->currentText(), QString("10"));
+        QCOMPARE(dtmf().cb[2]->currentText(), QString("500"));
+        QCOMPARE(dtmf().cb[5]->currentText(), QString("3000"));
+        QVERIFY(!dtmf().CheckB1->isChecked());
+        QCOMPARE(dtmf().Edit1->text(), QString("0*#")); // 0xBAC, three digits
+        QCOMPARE(dtmf().cb[6]->currentText(), QString("A"));
+        QCOMPARE(dtmf().cb[7]->currentText(), QString("Off"));
+        QCOMPARE(dtmf().cb[8]->currentText(), QString("Continuous"));
+        QCOMPARE(dtmf().cb[9]->currentText(), QString("Alert"));
+        QVERIFY(dtmf().CheckB2->isChecked());
+        QCOMPARE(dtmf().xg2->Cells(1, 1), QString("DD1"));
+        QCOMPARE(dtmf().xg2->Cells(1, 16), QString("911"));
+        QVERIFY(dtmf().ProgressBar1->isHidden());
+        QVERIFY(!form->Tim1->isActive());
+
+        fsk().rbtnClick();
+        QTRY_VERIFY_WITH_TIMEOUT(done(fsk()), kWait);
+        QCOMPARE(fsk().ed1->text(), QString("300"));
+        QCOMPARE(fsk().ed2->text(), QString("2000"));
+        QCOMPARE(fsk().cb1->currentText(), QString("1200"));
+        QCOMPARE(fsk().ed3->text(), QString("16"));
+        QCOMPARE(fsk().ed4->text(), QString("5"));
+        QVERIFY(!fsk().CheckBox1->isChecked()); // 0x01 is not 0xFF
+        QCOMPARE(fsk().xg1->Cells(1, 1), QString("7"));
+        QCOMPARE(fsk().xg1->Cells(2, 1), QString("8"));
+        QCOMPARE(fsk().xg1->Cells(1, 10), QString("300"));
+        QCOMPARE(fsk().xg1->Cells(2, 10), QString("2000"));
+        QVERIFY(dialogs->messages.isEmpty() && dialogs->errors.isEmpty());
+    }
+
+    void aWriteLeavesTheWindowsBytesInTheRadio()
+    {
+        VirtualRadio radio({"--memory", memory()});
+        QVERIFY(radio.ok());
+        attach(radio.device());
+        dtmf().cb[5]->setEditText("3000");
+        dtmf().xg2->setCells(1, 7, "0*#");
+        dtmf().xg2->setCells(1, 12, "A1");
+        dtmf().wbtnClick();
+        QTRY_VERIFY_WITH_TIMEOUT(done(dtmf()), kWait);
+        fsk().xg1->setCells(1, 10, "300");
+        fsk().xg1->setCells(2, 10, "2000");
+        fsk().wbtnClick();
+        QTRY_VERIFY_WITH_TIMEOUT(done(fsk()), kWait);
+        QCOMPARE(dialogs->messages, QStringList({"WRITE SUCCEED!", "WRITE SUCCEED!"}));
+        const QJsonObject image = readJson(memory());
+        const Payload b0 = blockOf(image, "dtmf", 0);
+        QCOMPARE(b0[4], uint8_t(30));
+        QCOMPARE(b0[5], uint8_t(0xFF));
+        QCOMPARE(Get32(&b0[10]), 0x12345678u);
+        QCOMPARE(Get32(&blockOf(image, "dtmf", 2)[0]), 0xABCu); // memory 7
+        QCOMPARE(Get32(&blockOf(image, "dtmf", 2)[20]), 0xD1u); // memory 12
+        for (int k = 0; k < 4; ++k)
+            QCOMPARE(blockOf(image, "dtmf", k), EncodeDtmfBlock(k, dtmf().Controls(), *dtmf().xg2));
+        const Payload f2 = blockOf(image, "fleetsync", 2);
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(f2.data()), 4), QByteArray("\x2C\x01\xD0\x07", 4));
+        for (int k = 0; k < 3; ++k)
+            QCOMPARE(blockOf(image, "fleetsync", k), EncodeFleetSyncBlock(k, fsk().Controls(), *fsk().xg1));
+    }
+
+    void transfersCompleteDespiteLostMessages()
+    {
+        writeJson(memory(), customImage(dir->path()));
+        VirtualRadio radio({"--memory", memory(), "--drop", "0.3", "--seed", "11"});
+        QVERIFY(radio.ok());
+        attach(radio.device());
+        dtmf().rbtnClick();
+        QTRY_VERIFY_WITH_TIMEOUT(done(dtmf()), kWait);
+        QCOMPARE(dtmf().xg2->Cells(1, 16), QString("911"));
+        dtmf().xg2->setCells(1, 2, "4711");
+        dtmf().wbtnClick();
+        QTRY_VERIFY_WITH_TIMEOUT(done(dtmf()), kWait);
+        fsk().rbtnClick();
+        QTRY_VERIFY_WITH_TIMEOUT(done(fsk()), kWait);
+        QCOMPARE(fsk().xg1->Cells(2, 10), QString("2000"));
+        QVERIFY2(dialogs->errors.isEmpty(), qPrintable(dialogs->errors.join("; ")));
+        QCOMPARE(dialogs->messages, QStringList({"WRITE SUCCEED!"}));
+        QCOMPARE(Get32(&blockOf(readJson(memory()), "dtmf", 1)[4]), 0x4711u);
+    }
+
+    void aFleetSyncWriteSendsHeaderThenPayloadAndNeverResends()
+    {
+        VirtualRadio radio({"--memory", memory()});
+        QVERIFY(radio.ok());
+        attach(radio.device());
+        fsk().wbtnClick();
+        QTRY_VERIFY_WITH_TIMEOUT(done(fsk()), kWait);
+        QTest::qWait(700); // a resend would come after 300 ms
+        QCOMPARE(written.size(), 3 * (4 + 28));
+        for (int k = 0; k < 3; ++k) {
+            const QByteArray block = written.mid(32 * k, 32);
+            QCOMPARE(block.left(4), QByteArray("\x57\x02", 2) + char(k) + char(0x20));
+            const Payload p = EncodeFleetSyncBlock(k, fsk().Controls(), *fsk().xg1);
+            QCOMPARE(block.mid(4), QByteArray(reinterpret_cast<const char *>(p.data()), 28));
+        }
+        QCOMPARE(writeSizes, QList<int>(96, 1)); // one byte per write
+    }
+
+    void successIsReportedOnlyOnceTheLastBlockIsAcknowledged()
+    {
+        VirtualRadio radio({"--memory", memory()});
+        QVERIFY(radio.ok());
+        attach(radio.device());
+        dialogs->acknowledgementsSoFar = [this] { return static_cast<int>(received.count(char(0x06))); };
+        dtmf().wbtnClick();
+        QTRY_VERIFY_WITH_TIMEOUT(done(dtmf()), kWait);
+        fsk().wbtnClick();
+        QTRY_VERIFY_WITH_TIMEOUT(done(fsk()), kWait);
+        QCOMPARE(dialogs->acknowledgementsAtSuccess, QList<int>({4, 4 + 3}));
+    }
+
+    void aStalledTransferEndsWithAMessage_data()
+    {
+        QTest::addColumn<bool>("dtmfWindow");
+        QTest::addColumn<bool>("reading");
+        QTest::newRow("DTMF read") << true << true;
+        QTest::newRow("DTMF write") << true << false;
+        QTest::newRow("FleetSync read") << false << true;
+        QTest::newRow("FleetSync write") << false << false;
+    }
+    void aStalledTransferEndsWithAMessage()
+    {
+        QFETCH(bool, dtmfWindow);
+        QFETCH(bool, reading);
+        VirtualRadio silent({"--drop", "1"});
+        QVERIFY(silent.ok());
+        attach(silent.device());
+        TSignallingForm &w = dtmfWindow ? static_cast<TSignallingForm &>(dtmf()) : fsk();
+        w.Timer1->setInterval(300); // the 10 s guard, shortened
+        reading ? w.rbtnClick() : w.wbtnClick();
+        QVERIFY(!done(w));
+        QTRY_VERIFY_WITH_TIMEOUT(done(w), kWait);
+        QCOMPARE(dialogs->errors.size(), 1);
+        QCOMPARE(dialogs->errors[0], QString("The %1 %2 did not complete because the radio stopped answering.")
+                                             .arg(w.AreaName(), reading ? "read" : "write"));
+        QVERIFY(!form->Tim1->isActive());
+        QVERIFY(dialogs->messages.isEmpty());
+    }
+
+    void aWriteThatCannotBeEncodedSendsNothing()
+    {
+        VirtualRadio radio({"--memory", memory()});
+        QVERIFY(radio.ok());
+        attach(radio.device());
+        dtmf().cb[3]->setEditText("105");
+        try {
+            dtmf().wbtnClick();
+            QFAIL("written");
+        } catch (const EConvertError &e) {
+            QCOMPARE(e.text(), QString("'10.5' is not a valid integer value"));
+            QCOMPARE(e.detail(), QString("First Digit Delay [ms]"));
+        }
+        fsk().xg1->setCells(2, 14, "1O");
+        QVERIFY_THROWS_EXCEPTION(EConvertError, fsk().wbtnClick());
+        QVERIFY(written.isEmpty());
+        QVERIFY(done(dtmf()) && done(fsk()));
+        QVERIFY(!form->Tim1->isActive());
+    }
+
+    void answersReachOnlyTheirOwnWindow()
+    {
+        attach("/dev/lumora-no-port"); // nothing is sent anywhere
+        dtmf().rbtnClick();
+        const auto fleet = frameOf(2, 0, EncodeFleetSyncBlock(0, FleetSyncControls(), TextTable(3, 17)));
+        form->Comm1ReceiveData(fleet.data(), 34);
+        QCOMPARE(dtmf().BlockCounter, 0);
+        const auto main = frameOf(0, 1, Payload{});
+        form->Comm1ReceiveData(main.data(), 34);
+        QCOMPARE(dtmf().BlockCounter, 0);
+        Payload b0 = EncodeDtmfBlock(0, DtmfControls(), TextTable(2, 17));
+        b0[0] = 15;
+        const auto own = frameOf(1, 0, b0);
+        form->Comm1ReceiveData(own.data(), 34);
+        QCOMPARE(dtmf().BlockCounter, 1);
+        QCOMPARE(dtmf().cb[1]->currentText(), QString("15"));
+        QCOMPARE(fsk().ed1->text(), QString("100"));
+        const uint8_t ack = 0x06;
+        form->Comm1ReceiveData(&ack, 1); // no write under way anywhere
+        QCOMPARE(fsk().BlockCounter, 0);
+        QCOMPARE(form->WriteAckCount, 0);
+    }
+
+    void aSignallingAndAMainTransferAreNeverUnderWayAtOnce()
+    {
+        attach("/dev/lumora-no-port");
+        dtmf().rbtnClick();
+        QVERIFY_THROWS_EXCEPTION(ELumoraError, fsk().rbtnClick());
+        QVERIFY_THROWS_EXCEPTION(ELumoraError, fsk().wbtnClick());
+        QVERIFY_THROWS_EXCEPTION(ELumoraError, form->rbtnClick());
+        QVERIFY_THROWS_EXCEPTION(ELumoraError, dtmf().wbtnClick());
+        QVERIFY(done(fsk()));
+        QVERIFY(form->rbtn->isEnabled());
+        dtmf().Button3Click();
+        QVERIFY(done(dtmf()));
+
+        VirtualRadio silent({"--drop", "1"});
+        form->SelectPort(silent.device());
+        form->Comm1->ClosePort();
+        form->comcbb->setEnabled(true);
+        form->rbtnClick();
+        try {
+            dtmf().rbtnClick();
+            QFAIL("started");
+        } catch (const ELumoraError &e) {
+            QVERIFY(e.text().contains("under way"));
+        }
+        QVERIFY(done(dtmf()));
+        progress->Button2Click();
+    }
+
+    void escapeAndTheCloseButtonActAsClose()
+    {
+        attach("/dev/lumora-no-port");
+        for (TSignallingForm *w : {static_cast<TSignallingForm *>(&dtmf()), static_cast<TSignallingForm *>(&fsk())}) {
+            QVERIFY(showActive(w));
+            w->rbtnClick();
+            QVERIFY(form->Tim1->isActive());
+            QTest::keyClick(w, Qt::Key_Escape);
+            QVERIFY(!w->isVisible());
+            QVERIFY(!form->Tim1->isActive());
+            w->Timer1Timer(); // the FleetSync window's transfer ends with its guard
+            QVERIFY(done(*w));
+            dialogs->errors.clear();
+            QVERIFY(showActive(w));
+            QCloseEvent close;
+            QApplication::sendEvent(w, &close);
+            QVERIFY(!w->isVisible());
+        }
+        QVERIFY(!dtmf().Timer1->isActive());
+    }
+
+    void aCommittedMemoryKeepsEightDigitsOfItsCoding()
+    {
+        QVERIFY(showActive(&dtmf()));
+        TXStringGrid *g = dtmf().xg2;
+        g->setFocus();
+        g->setCurrentCell(1, 3);
+        press(Qt::Key_F2);
+        press(Qt::Key_Return); // an empty memory takes the editor's default
+        QCOMPARE(g->Cells(1, 3), QString("12345678"));
+        press(Qt::Key_F2);
+        QTest::keyClicks(focused(), "123456789");
+        press(Qt::Key_Return);
+        QCOMPARE(g->Cells(1, 3), QString("12345678"));
+        press(Qt::Key_F2);
+        QTest::keyClicks(focused(), "a-b c*9");
+        press(Qt::Key_Down);
+        QCOMPARE(g->Cells(1, 3), QString("ABC*9"));
+        dtmf().Edit1->setText("1a,2");
+        dtmf().Edit1->setFocus();
+        QTRY_VERIFY(dtmf().Edit1->hasFocus());
+        press(Qt::Key_Return);
+        QCOMPARE(dtmf().Edit1->text(), QString("1A2"));
+    }
+};
+
+LUMORA_WINDOW_TEST_MAIN(SignallingTransferTest)
+#include "SignallingTransferTest.moc"
