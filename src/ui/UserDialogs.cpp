@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QMessageBox>
 
 namespace lumora {
@@ -17,11 +18,20 @@ namespace {
 QString title() { return TApplication::Title; }
 
 
+// Wide enough that the window manager shows the whole title, not "LU...0".
+void widenForTitle(QMessageBox &box)
+{
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
+        grid->addItem(new QSpacerItem(260, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), grid->rowCount(), 0,
+                      1, grid->columnCount());
+}
+
 class RealDialogs : public IUserDialogs {
 public:
     void ShowMessage(const QString &text) override
     {
         QMessageBox box(QMessageBox::NoIcon, title(), text, QMessageBox::Ok, MessageBoxParent());
+        widenForTitle(box);
         box.exec();
     }
     void ShowError(const QString &text, const QString &detail) override
@@ -29,6 +39,7 @@ public:
         QMessageBox box(QMessageBox::Critical, title(), text, QMessageBox::Ok, MessageBoxParent());
         if (!detail.isEmpty())
             box.setInformativeText(detail);
+        widenForTitle(box);
         box.exec();
     }
     bool AskYesNo(const QString &text) override
@@ -36,6 +47,7 @@ public:
         QMessageBox box(QMessageBox::Warning, title(), text, QMessageBox::Yes | QMessageBox::No,
                         MessageBoxParent());
         box.setDefaultButton(QMessageBox::No);
+        widenForTitle(box);
         return box.exec() == QMessageBox::Yes;
     }
     QString AskOpenFileName(QWidget *parent, const QString &filter, const QString &suffix) override
