@@ -4,6 +4,8 @@
 #include "memory/TextTable.h"
 #include "signalling/DtmfBlocks.h"
 
+#include "support/DataAnswer.h"
+
 #include <gtest/gtest.h>
 #include <random>
 
@@ -11,18 +13,7 @@ using namespace lumora;
 
 namespace {
 
-using Frame = std::array<uint8_t, 34>;
-
-Frame frameOf(int index, const Payload &d)
-{
-    Frame f{};
-    f[0] = 0x57;
-    f[1] = 1;
-    f[2] = static_cast<uint8_t>(index);
-    f[3] = 0x20;
-    std::copy(d.begin(), d.end(), f.begin() + 4);
-    return f;
-}
+std::array<uint8_t, 34> frameOf(int index, const Payload &d) { return test::DataAnswer(1, index, d); }
 
 TextTable memoryTable() { return TextTable(2, 17); }
 

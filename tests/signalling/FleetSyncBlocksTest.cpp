@@ -4,6 +4,8 @@
 #include "memory/TextTable.h"
 #include "signalling/FleetSyncBlocks.h"
 
+#include "support/DataAnswer.h"
+
 #include <gtest/gtest.h>
 #include <random>
 
@@ -11,16 +13,7 @@ using namespace lumora;
 
 namespace {
 
-std::array<uint8_t, 34> frameOf(int index, const Payload &d)
-{
-    std::array<uint8_t, 34> f{};
-    f[0] = 0x57;
-    f[1] = 2;
-    f[2] = static_cast<uint8_t>(index);
-    f[3] = 0x20;
-    std::copy(d.begin(), d.end(), f.begin() + 4);
-    return f;
-}
+std::array<uint8_t, 34> frameOf(int index, const Payload &d) { return test::DataAnswer(2, index, d); }
 
 TextTable entryTable() { return TextTable(3, 17); }
 

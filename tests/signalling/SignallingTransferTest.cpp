@@ -2,6 +2,8 @@
 // pseudo-terminal: reads, writes, lost messages, stalls and refusals, all
 // through the windows and the main window's receive handler.
 
+#include "support/DataAnswer.h"
+#include "support/JsonFiles.h"
 #include "support/VirtualRadio.h"
 #include "ui/UiTestSupport.h"
 
@@ -30,20 +32,6 @@ namespace {
 
 constexpr int kWait = 30000;
 
-QJsonObject readJson(const QString &file)
-{
-    QFile f(file);
-    f.open(QIODevice::ReadOnly);
-    return QJsonDocument::fromJson(f.readAll()).object();
-}
-
-void writeJson(const QString &file, const QJsonObject &o)
-{
-    QFile f(file);
-    f.open(QIODevice::WriteOnly);
-    f.write(QJsonDocument(o).toJson());
-}
-
 Payload blockOf(const QJsonObject &image, const char *area, int i)
 {
     const QByteArray bytes = QByteArray::fromHex(image[area].toArray()[i].toString().toLatin1());
@@ -57,13 +45,6 @@ void setBlock(QJsonObject &image, const char *area, int i, const Payload &p)
     QJsonArray blocks = image[area].toArray();
     blocks[i] = QString::fromLatin1(QByteArray(reinterpret_cast<const char *>(p.data()), 28).toHex());
     image[area] = blocks;
-}
-
-std::array<uint8_t, 34> frameOf(int type, int index, const Payload &p)
-{
-    std::array<uint8_t, 34> f{0x57, static_cast<uint8_t>(type), static_cast<uint8_t>(index), 0x20};
-    std::copy(p.begin(), p.end(), f.begin() + 4);
-    return f;
 }
 
 // A radio image with a DTMF and a FleetSync area unlike the factory ones.
@@ -346,15 +327,15 @@ private slots:
     {
         attach("/dev/lumora-no-port"); // nothing is sent anywhere
         dtmf().rbtnClick();
-        const auto fleet = frameOf(2, 0, EncodeFleetSyncBlock(0, FleetSyncControls(), TextTable(3, 17)));
+        const auto fleet = DataAnswer(2, 0, EncodeFleetSyncBlock(0, FleetSyncControls(), TextTable(3, 17)));
         form->Comm1ReceiveData(fleet.data(), 34);
         QCOMPARE(dtmf().BlockCounter, 0);
-        const auto main = frameOf(0, 1, Payload{});
+        const auto main = DataAnswer(0, 1, Payload{});
         form->Comm1ReceiveData(main.data(), 34);
         QCOMPARE(dtmf().BlockCounter, 0);
         Payload b0 = EncodeDtmfBlock(0, DtmfControls(), TextTable(2, 17));
         b0[0] = 15;
-        const auto own = frameOf(1, 0, b0);
+        const auto own = DataAnswer(1, 0, b0);
         form->Comm1ReceiveData(own.data(), 34);
         QCOMPARE(dtmf().BlockCounter, 1);
         QCOMPARE(dtmf().cb[1]->currentText(), QString("15"));

@@ -2,6 +2,7 @@
 // radio on a pseudo-terminal.
 
 #include "UiTestSupport.h"
+#include "support/JsonFiles.h"
 #include "support/VirtualRadio.h"
 
 #include "memory/ChannelBlock.h"
@@ -35,20 +36,6 @@ struct Write {
     qint64 at; // ns since the test's clock started
     Bytes bytes;
 };
-
-QJsonObject readJson(const QString &file)
-{
-    QFile f(file);
-    f.open(QIODevice::ReadOnly);
-    return QJsonDocument::fromJson(f.readAll()).object();
-}
-
-void writeJson(const QString &file, const QJsonObject &o)
-{
-    QFile f(file);
-    f.open(QIODevice::WriteOnly);
-    f.write(QJsonDocument(o).toJson());
-}
 
 FrameBuffer frameOf(const QJsonObject &image, const char *area, int i, int type, int index)
 {
