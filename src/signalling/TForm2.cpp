@@ -221,14 +221,11 @@ void TForm2::decodeBlock(const uint8_t *frame)
     setControls(c);
 }
 
-Payload TForm2::encodeBlock(int index) const { return EncodeDtmfBlock(index, Controls(), *xg2); }
+Payload TForm2::encodeBlock(int index, const Payload &) const { return EncodeDtmfBlock(index, Controls(), *xg2); }
 
 void TForm2::Button3Click()
 {
-    // Closes the window and ends a transfer under way.
-    hide();
-    Timer1->stop();
-    endTransfer(false); // Tim1 stopped, the buttons back
+    hideAndEndTransfer();
 }
 
 } // namespace lumora

@@ -45,7 +45,7 @@ public:
 
 protected:
     void decodeBlock(const uint8_t *frame) override;
-    Payload encodeBlock(int index) const override;
+    Payload encodeBlock(int index, const Payload &previous) const override;
     int readBarMaximum() const override { return 5; }
     int writeBarMaximum() const override { return 4; }
 };

@@ -158,7 +158,10 @@ void TForm6::decodeBlock(const uint8_t *frame)
     setControls(c);
 }
 
-Payload TForm6::encodeBlock(int index) const { return EncodeFleetSyncBlock(index, Controls(), *xg1); }
+Payload TForm6::encodeBlock(int index, const Payload &) const
+{
+    return EncodeFleetSyncBlock(index, Controls(), *xg1);
+}
 
 void TForm6::Button3Click()
 {

@@ -39,7 +39,7 @@ public:
 
 protected:
     void decodeBlock(const uint8_t *frame) override;
-    Payload encodeBlock(int index) const override;
+    Payload encodeBlock(int index, const Payload &previous) const override;
     int readBarMaximum() const override { return 4; }
     int writeBarMaximum() const override { return 4; }
     bool writeResends() const override { return false; }

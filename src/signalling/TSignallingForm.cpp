@@ -89,13 +89,15 @@ void TSignallingForm::request(int index)
     host_.SendTx(BuildReadRequest(host_.Tx(), type_, static_cast<uint8_t>(index)));
 }
 
+int &TSignallingForm::counter() { return countsInReadIndex() ? host_.SharedReadIndex() : BlockCounter; }
+
 void TSignallingForm::rbtnClick()
 {
     refuseWhileOtherTransfer();
     host_.StartTim1();
     Timer1->start();
     rbtn->setEnabled(false);
-    BlockCounter = 0;
+    counter() = 0;
     showBar(readBarMaximum());
     request(0);
 }
@@ -103,13 +105,15 @@ void TSignallingForm::rbtnClick()
 void TSignallingForm::BlockReceived()
 {
     // The answer's own block index decides what it fills.
+    const uint8_t answered = host_.Rx()[2];
     decodeBlock(host_.Rx().data());
     stepBar();
-    ++BlockCounter;
-    if (BlockCounter == blockCount_)
+    int &count = counter();
+    count = countsInReadIndex() ? answered + 1 : count + 1;
+    if (count == blockCount_)
         endTransfer(true);
     else
-        request(BlockCounter);
+        request(count);
 }
 
 void TSignallingForm::wbtnClick()
@@ -118,14 +122,15 @@ void TSignallingForm::wbtnClick()
     // The whole area is encoded before anything is sent: a text that does
     // not convert stops the write with nothing sent.
     std::vector<Payload> area;
+    Payload previous{}; // block 0 follows the cleared buffer
     for (int i = 0; i < blockCount_; ++i)
-        area.push_back(encodeBlock(i));
+        previous = area.emplace_back(encodeBlock(i, previous));
     pending_ = std::move(area);
     if (writeResends())
         host_.StartTim1();
     Timer1->start();
     clearTx();
-    BlockCounter = 0;
+    counter() = 0;
     wbtn->setEnabled(false);
     showBar(writeBarMaximum());
     sendBlock(0);
@@ -153,14 +158,14 @@ void TSignallingForm::sendBlock(int index)
 
 void TSignallingForm::BlockAcknowledged()
 {
-    ++BlockCounter;
+    const int count = ++counter();
     // Success only once the radio has taken the last block.
-    if (BlockCounter == blockCount_) {
+    if (count == blockCount_) {
         endTransfer(true);
         ShowMessage(QStringLiteral("WRITE SUCCEED!"));
         return;
     }
-    sendBlock(BlockCounter);
+    sendBlock(count);
     stepBar();
 }
 
@@ -171,10 +176,17 @@ void TSignallingForm::endTransfer(bool completed)
     rbtn->setEnabled(true);
     wbtn->setEnabled(true);
     ProgressBar1->hide();
-    BlockCounter = 0;
+    counter() = 0;
     pending_.clear();
     if (wasUnderWay)
         emit TransferEnded(completed);
+}
+
+void TSignallingForm::hideAndEndTransfer()
+{
+    hide();
+    Timer1->stop();
+    endTransfer(false);
 }
 
 void TSignallingForm::Timer1Timer()

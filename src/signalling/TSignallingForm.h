@@ -63,7 +63,9 @@ protected:
     QVBoxLayout *contentLayout() const { return content_; }
     virtual void decodeBlock(const uint8_t *frame) = 0;
     // Throws EConvertError, with the control or cell in its detail.
-    virtual Payload encodeBlock(int index) const = 0;
+    // previous: the payload the frame before left in the transmit buffer
+    // (zeros for block 0), for bytes a block does not write.
+    virtual Payload encodeBlock(int index, const Payload &previous) const = 0;
     virtual int readBarMaximum() const = 0;
     virtual int writeBarMaximum() const = 0;
     // A write resends an unanswered frame through Tim1.
@@ -71,6 +73,12 @@ protected:
     // Frames go out as the 4-byte header and then the 28 payload bytes,
     // without a check value.
     virtual bool writesHeaderThenPayload() const { return false; }
+    // The block counter is the main window's ReadIndex, and a read asks
+    // next for the block after the one the answer carried.
+    virtual bool countsInReadIndex() const { return false; }
+    // Close for the windows whose Close ends the transfer: the window
+    // hidden, Timer1 and Tim1 stopped, the buttons back.
+    void hideAndEndTransfer();
     // Escape and the window manager's close act as Close.
     void reject() override { Button3Click(); }
 
@@ -86,6 +94,7 @@ private:
     void clearTx();
     void showBar(int maximum);
     void stepBar();
+    int &counter(); // BlockCounter, or ReadIndex
 
     ISignallingHost &host_;
     BlockType type_;
