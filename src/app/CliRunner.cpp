@@ -52,7 +52,8 @@ int CliRunner::run(const Request &request)
             out() << port << Qt::endl;
         return 0;
     }
-    const bool signalling = request.area == QLatin1String("dtmf") || request.area == QLatin1String("fsk");
+    const bool signalling = request.area == QLatin1String("dtmf") || request.area == QLatin1String("fsk")
+                            || request.area == QLatin1String("2tone");
     if (request.area != QLatin1String("main") && !signalling) {
         err() << "lumora-cli: the " << request.area << " area cannot be transferred yet" << Qt::endl;
         return 2;
@@ -71,6 +72,8 @@ int CliRunner::run(const Request &request)
                 status = transferSignalling(form, *windows.Form2, request);
             else if (request.area == QLatin1String("fsk"))
                 status = transferSignalling(form, *windows.Form6, request);
+            else if (request.area == QLatin1String("2tone"))
+                status = transferSignalling(form, *windows.Form4, request);
             else
                 status = transfer(form, request);
         } catch (const std::exception &e) {

@@ -4,6 +4,7 @@
 // show them and its receive handler routes their answers.
 
 #include "signalling/TForm2.h"
+#include "signalling/TForm4.h"
 #include "signalling/TForm6.h"
 
 #include <memory>
@@ -16,6 +17,7 @@ struct SignallingWindows {
     explicit SignallingWindows(TForm1 &form1);
     ~SignallingWindows();
     std::unique_ptr<TForm2> Form2; // DTMF
+    std::unique_ptr<TForm4> Form4; // 2TONE
     std::unique_ptr<TForm6> Form6; // FleetSync
 
 private:

@@ -107,7 +107,14 @@ TForm2::TForm2(ISignallingHost &host) : TSignallingForm(host, BlockType::Dtmf, k
     FormCreate();
 }
 
-TForm2::~TForm2() { xg2->OnSetEditText = nullptr; }
+TForm2::~TForm2()
+{
+    // Hidden while whole: the edits it ends (a cell, the ID code) still
+    // reach this window's handlers, and nothing reaches them afterwards.
+    hide();
+    xg2->OnSetEditText = nullptr;
+    Edit1->disconnect(this);
+}
 
 void TForm2::FormCreate()
 {

@@ -75,7 +75,11 @@ TForm6::TForm6(ISignallingHost &host)
     FormCreate();
 }
 
-TForm6::~TForm6() { xg1->OnSetEditText = nullptr; }
+TForm6::~TForm6()
+{
+    hide(); // an open edit ends while the window is whole
+    xg1->OnSetEditText = nullptr;
+}
 
 void TForm6::FormCreate()
 {

@@ -1,0 +1,73 @@
+#include "signalling/SignallingGrids.h"
+
+#include "ui/TComboCellEditor.h"
+#include "ui/TXStringGrid.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+
+namespace lumora {
+
+TXStringGrid *MakeSignallingGrid(QWidget *parent, const QString &name, const QVector<GridColumn> &columns, int rows)
+{
+    auto *grid = new TXStringGrid(parent, static_cast<int>(columns.size()), rows);
+    grid->setObjectName(name);
+    for (int c = 0; c < columns.size(); ++c) {
+        TXStringColumnItem &column = grid->Columns()[c];
+        column.setCaption(columns[c].caption);
+        column.setWidth(columns[c].width);
+        column.setAlignment(Qt::AlignCenter);
+        column.setHeaderAlignment(Qt::AlignCenter);
+    }
+    for (int r = 0; r < rows; ++r)
+        grid->setRowHeights(r, 20);
+    grid->setFixedSize(grid->sizeHint());
+    return grid;
+}
+
+TComboCellEditor *MakeListEditor(QObject *owner, const QString &name, const QStringList &items, const QString &defaultText)
+{
+    auto *editor = new TComboCellEditor(owner);
+    editor->setObjectName(name);
+    editor->Items = items;
+    editor->DefaultText = defaultText;
+    editor->Style = TComboCellEditor::csDropDownList;
+    return editor;
+}
+
+QComboBox *MakeTextBox(QWidget *parent, const QString &name, const QStringList &items)
+{
+    auto *box = new QComboBox(parent);
+    box->setObjectName(name);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setCompleter(nullptr);
+    box->addItems(items);
+    box->setMinimumWidth(110);
+    return box;
+}
+
+void AddLabelledRow(QGridLayout *grid, const QString &label, QWidget *control)
+{
+    const int row = grid->rowCount();
+    grid->addWidget(new QLabel(label), row, 0);
+    grid->addWidget(control, row, 1);
+}
+
+QVector<QStringList> GridRows(const TXStringGrid &grid, int rows)
+{
+    QVector<QStringList> out;
+    for (int r = 1; r <= rows; ++r)
+        out << grid.Rows(r).mid(1);
+    return out;
+}
+
+void SetGridRows(TXStringGrid &grid, const QVector<QStringList> &rows)
+{
+    for (int r = 1; r <= rows.size() && r < grid.RowCount(); ++r)
+        for (int c = 1; c < grid.ColCount(); ++c)
+            grid.setCells(c, r, rows[r - 1].value(c - 1));
+}
+
+} // namespace lumora

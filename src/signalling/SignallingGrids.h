@@ -1,0 +1,38 @@
+#pragma once
+// Building blocks of the signalling windows' layouts: their grids, boxes
+// and labelled rows, and a grid's data rows as a settings file keeps them.
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+class QComboBox;
+class QGridLayout;
+class QObject;
+class QWidget;
+
+namespace lumora {
+
+class TComboCellEditor;
+class TXStringGrid;
+
+struct GridColumn {
+    QString caption;
+    int width;
+};
+
+// A grid with one header row and one fixed column, centred cells, rows of
+// 20 pixels, exactly as large as its cells.
+TXStringGrid *MakeSignallingGrid(QWidget *parent, const QString &name, const QVector<GridColumn> &columns, int rows);
+// A drop-down list editor (only its items can be chosen).
+TComboCellEditor *MakeListEditor(QObject *owner, const QString &name, const QStringList &items, const QString &defaultText);
+// A drop-down box that takes typed text as well as its items.
+QComboBox *MakeTextBox(QWidget *parent, const QString &name, const QStringList &items);
+// A label and its control in the next row of a two-column grid layout.
+void AddLabelledRow(QGridLayout *grid, const QString &label, QWidget *control);
+
+// Rows 1 to rows, columns 1 onward.
+QVector<QStringList> GridRows(const TXStringGrid &grid, int rows);
+void SetGridRows(TXStringGrid &grid, const QVector<QStringList> &rows);
+
+} // namespace lumora
