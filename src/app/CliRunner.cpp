@@ -52,10 +52,9 @@ int CliRunner::run(const Request &request)
             out() << port << Qt::endl;
         return 0;
     }
-    const bool signalling = request.area == QLatin1String("dtmf") || request.area == QLatin1String("fsk")
-                            || request.area == QLatin1String("2tone");
-    if (request.area != QLatin1String("main") && !signalling) {
-        err() << "lumora-cli: the " << request.area << " area cannot be transferred yet" << Qt::endl;
+    static const QStringList areas = {"main", "dtmf", "2tone", "5tone", "fsk"};
+    if (!areas.contains(request.area)) {
+        err() << "lumora-cli: there is no " << request.area << " area" << Qt::endl;
         return 2;
     }
     SetUserDialogs(this);
@@ -74,6 +73,8 @@ int CliRunner::run(const Request &request)
                 status = transferSignalling(form, *windows.Form6, request);
             else if (request.area == QLatin1String("2tone"))
                 status = transferSignalling(form, *windows.Form4, request);
+            else if (request.area == QLatin1String("5tone"))
+                status = transferSignalling(form, *windows.Form5, request);
             else
                 status = transfer(form, request);
         } catch (const std::exception &e) {

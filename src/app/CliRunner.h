@@ -17,7 +17,7 @@ class CliRunner : public IUserDialogs {
 public:
     struct Request {
         QString verb;           // ports, read, write
-        QString area = "main";  // main, dtmf, fsk (2tone, 5tone to come)
+        QString area = "main";  // main, dtmf, 2tone, 5tone, fsk
         QString port;
         QString file;           // read: --output, write: the file to write (.wh or .json)
         int timeoutSeconds = 60;

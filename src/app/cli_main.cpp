@@ -16,8 +16,8 @@ const char *const kHelp = R"(Usage:
   lumora-cli ports
   lumora-cli read  [AREA] --port DEV --output FILE.wh [--timeout SECONDS]
   lumora-cli write [AREA] --port DEV FILE.wh [--timeout SECONDS]
-  lumora-cli read  dtmf|fsk --port DEV --output FILE.json [--timeout SECONDS]
-  lumora-cli write dtmf|fsk --port DEV FILE.json [--timeout SECONDS]
+  lumora-cli read  dtmf|2tone|5tone|fsk --port DEV --output FILE.json [--timeout SECONDS]
+  lumora-cli write dtmf|2tone|5tone|fsk --port DEV FILE.json [--timeout SECONDS]
 
 Reads or writes the radio on the serial port DEV, exactly as the tool's
 Read and Write buttons do, without opening a window.
@@ -29,8 +29,8 @@ Read and Write buttons do, without opening a window.
   write               open a channel or settings file and write it to the
                       radio
   AREA                main (the default, channel files .wh); the signalling
-                      areas dtmf (DTMF) and fsk (FleetSync), settings files
-                      in JSON; 2tone and 5tone are to come
+                      areas dtmf (DTMF), 2tone, 5tone and fsk (FleetSync),
+                      settings files in JSON
   --port DEV          the serial device, for example /dev/ttyUSB0
   --output FILE       where a read is saved
   --timeout SECONDS   give up a transfer not finished by then (default 60);

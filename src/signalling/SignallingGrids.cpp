@@ -4,6 +4,8 @@
 #include "ui/TXStringGrid.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
+#include <algorithm>
 #include <QGridLayout>
 #include <QLabel>
 
@@ -16,7 +18,9 @@ TXStringGrid *MakeSignallingGrid(QWidget *parent, const QString &name, const QVe
     for (int c = 0; c < columns.size(); ++c) {
         TXStringColumnItem &column = grid->Columns()[c];
         column.setCaption(columns[c].caption);
-        column.setWidth(columns[c].width);
+        // The laid-out width, or the caption's where this font needs more.
+        const int captionWidth = QFontMetrics(column.HeaderFont()).horizontalAdvance(columns[c].caption) + 8;
+        column.setWidth(std::max(columns[c].width, captionWidth));
         column.setAlignment(Qt::AlignCenter);
         column.setHeaderAlignment(Qt::AlignCenter);
     }

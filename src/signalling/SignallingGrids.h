@@ -22,7 +22,8 @@ struct GridColumn {
 };
 
 // A grid with one header row and one fixed column, centred cells, rows of
-// 20 pixels, exactly as large as its cells.
+// 20 pixels, exactly as large as its cells. A column is as wide as laid
+// out, or as its caption where the font needs more.
 TXStringGrid *MakeSignallingGrid(QWidget *parent, const QString &name, const QVector<GridColumn> &columns, int rows);
 // A drop-down list editor (only its items can be chosen).
 TComboCellEditor *MakeListEditor(QObject *owner, const QString &name, const QStringList &items, const QString &defaultText);

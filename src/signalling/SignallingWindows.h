@@ -5,6 +5,7 @@
 
 #include "signalling/TForm2.h"
 #include "signalling/TForm4.h"
+#include "signalling/TForm5.h"
 #include "signalling/TForm6.h"
 
 #include <memory>
@@ -18,6 +19,7 @@ struct SignallingWindows {
     ~SignallingWindows();
     std::unique_ptr<TForm2> Form2; // DTMF
     std::unique_ptr<TForm4> Form4; // 2TONE
+    std::unique_ptr<TForm5> Form5; // 5TONE
     std::unique_ptr<TForm6> Form6; // FleetSync
 
 private:

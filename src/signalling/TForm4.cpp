@@ -43,9 +43,11 @@ TForm4::TForm4(ISignallingHost &host)
     timing->setVerticalSpacing(10);
     for (int n = 1; n <= 3; ++n) {
         cb[n] = MakeTextBox(encodePage, QStringLiteral("cb%1").arg(n), TwoToneTimes());
+        cb[n]->setFixedWidth(100);
         AddLabelledRow(timing, TwoToneLabel(QStringLiteral("cb%1").arg(n)), cb[n]);
     }
     timing->setRowStretch(timing->rowCount(), 1);
+    timing->setColumnStretch(2, 1);
     encode->addLayout(timing);
     PageControl1->addTab(encodePage, QStringLiteral("Encode"));
 

@@ -163,7 +163,7 @@ TEST(Cli, ExplainsItself)
     r = cli({"read"});
     EXPECT_EQ(r.status, 2);
     EXPECT_TRUE(r.err.contains("read needs --port DEV and --output FILE.wh"));
-    r = cli({"read", "2tone", "--port", "/dev/null", "--output", "x.json"});
+    r = cli({"read", "7tone", "--port", "/dev/null", "--output", "x.json"});
     EXPECT_EQ(r.status, 2);
     r = cli({"read", "dtmf", "--port", "/dev/null"});
     EXPECT_EQ(r.status, 2);

@@ -94,6 +94,23 @@ RadioImage RadioImage::BuiltIn()
     *image.block(BlockType::Dtmf, 0) = {6, 0, 10, 0, 0, 0xFF, 0, 0, 0, 0, 0x78, 0x56, 0x34, 0x12,
                                         0xFF, 10, 1, 0, 0, 8, 0, 0, 0, 0, 0, 0, 0, 0};
     *image.block(BlockType::FleetSync, 0) = {0x64, 0x00, 0xE8, 0x03, 0x18, 0x90, 0x01, 0x0A, 0xFF};
+    // 2TONE: tones A to D 1981, 1124, 1197, 1275 Hz, rest 6000 ms, the
+    // three times 500 ms; no entries.
+    *image.block(BlockType::TwoTone, 0) = {0xBD, 0x07, 0x64, 0x04, 0xAD, 0x04, 0xFB, 0x04,
+                                           0x70, 0x17, 0xF4, 0x01, 0xF4, 0x01, 0xF4, 0x01};
+    // 5TONE: each standard 100 ms, group code A, duplication code E, the
+    // delays 500 ms; no entries. A write leaves the last group code in the
+    // unwritten byte 13 of every encode block.
+    Block &fiveTone = *image.block(BlockType::FiveTone, 0);
+    for (int s = 0; s < 5; ++s) {
+        fiveTone[3 * s] = 100;
+        fiveTone[3 * s + 1] = 0x0A;
+        fiveTone[3 * s + 2] = 0x0E;
+    }
+    for (int i = 20; i < 24; ++i)
+        fiveTone[i] = 50;
+    for (int b = 1; b <= 8; ++b)
+        (*image.block(BlockType::FiveTone, b))[13] = 0x0A;
     return image;
 }
 

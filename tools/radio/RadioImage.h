@@ -23,8 +23,8 @@ class RadioImage {
 public:
     RadioImage(); // all blocks zero
 
-    // A few realistic channels, default options, and the signalling areas a
-    // fresh tool writes (2TONE and 5TONE cleared).
+    // A few realistic channels, default options, and the signalling areas
+    // as a fresh tool writes them.
     static RadioImage BuiltIn();
 
     // The block of a type and index; nullptr outside the radio's memory.
