@@ -92,7 +92,7 @@ TEST(Cli, CopiesTheSignallingAreasFromRadioToRadio)
     QTemporaryDir dir;
     VirtualRadio first({"--memory", dir.filePath("first.json")});
     ASSERT_TRUE(first.ok());
-    for (const char *area : {"dtmf", "fsk"}) {
+    for (const char *area : {"dtmf", "fsk", "2tone", "5tone"}) {
         const QString file = dir.filePath(QString(area) + ".json");
         CliRun r = cli({"read", area, "--port", first.device(), "--output", file});
         ASSERT_EQ(r.status, 0) << r.err.toStdString();
@@ -106,11 +106,23 @@ TEST(Cli, CopiesTheSignallingAreasFromRadioToRadio)
             QJsonArray memories = o["Autodial Memory"].toArray();
             memories[4] = QJsonArray{"*0#"};
             o["Autodial Memory"] = memories;
-        } else {
+        } else if (QString(area) == "fsk") {
             EXPECT_EQ(o["FleetSync Baud Rate[bps]"].toString(), "2400");
             QJsonArray entries = o["Fleet and ID"].toArray();
             entries[9] = QJsonArray{"300", "2000"};
             o["Fleet and ID"] = entries;
+        } else if (QString(area) == "2tone") {
+            EXPECT_EQ(o["Atone(hz)"].toString(), "1981");
+            QJsonArray rows = o["2TONE Decode"].toArray();
+            rows[4] = QJsonArray{"CD", "REPLY", "3", "AB", "NONE", "1", "DB", "NONE", "1", "AB", "NONE", "16"};
+            o["2TONE Decode"] = rows;
+        } else {
+            EXPECT_EQ(o["Standard Name"].toString(), "CCIR");
+            EXPECT_EQ(o["Reset Time(ms)"].toString(), "6000");
+            QJsonArray rows = o["Encode"].toArray();
+            rows[0] = QJsonArray{"12345", "45678", "ABCDE", "0000F", "ZVEI2"};
+            o["Encode"] = rows;
+            o["Reset Time(ms)"] = "5000"; // in the file, in no block of the radio
         }
         QFile f(file);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -128,8 +140,16 @@ TEST(Cli, CopiesTheSignallingAreasFromRadioToRadio)
     const QJsonObject a = QJsonDocument::fromJson(contents(dir.filePath("first.json"))).object();
     const QJsonObject d = QJsonDocument::fromJson(contents(dir.filePath("second-dtmf.json"))).object();
     const QJsonObject f = QJsonDocument::fromJson(contents(dir.filePath("second-fsk.json"))).object();
+    const QJsonObject t2 = QJsonDocument::fromJson(contents(dir.filePath("second-2tone.json"))).object();
+    const QJsonObject t5 = QJsonDocument::fromJson(contents(dir.filePath("second-5tone.json"))).object();
     EXPECT_EQ(a["dtmf"], d["dtmf"]);
     EXPECT_EQ(a["fleetsync"], f["fleetsync"]);
+    EXPECT_EQ(a["2tone"], t2["2tone"]);
+    EXPECT_EQ(a["5tone"], t5["5tone"]);
+    EXPECT_TRUE(a["2tone"].toArray()[5].toString().startsWith("cd0203ab0001db0001ab0010")); // row 5
+    EXPECT_TRUE(a["5tone"].toArray()[1].toString().startsWith("452301785604debc0a0f000005")); // entry 1
+    EXPECT_EQ(QJsonDocument::fromJson(contents(dir.filePath("5tone.json"))).object()["Reset Time(ms)"].toString(),
+              "6000"); // read back from the radio: the window's own
     EXPECT_TRUE(a["dtmf"].toArray()[0].toString().startsWith("0a")); // 10 digits a second
     EXPECT_TRUE(a["dtmf"].toArray()[1].toString().contains("ac0b0000")); // memory 5: "*0#" is 0xBAC
     EXPECT_TRUE(a["fleetsync"].toArray()[2].toString().startsWith("2c01d007")); // entry 10

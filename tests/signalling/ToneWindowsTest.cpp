@@ -1,0 +1,296 @@
+// The 2TONE and 5TONE windows: their row rules as a keyboard user meets
+// them, the tone table, and their transfers against the virtual radio.
+
+#include "support/DataAnswer.h"
+#include "support/JsonFiles.h"
+#include "support/VirtualRadio.h"
+#include "ui/UiTestSupport.h"
+
+#include "memory/Errors.h"
+#include "serial/TComm.h"
+#include "signalling/SignallingWindows.h"
+#include "ui/TComboCellEditor.h"
+
+#include <QComboBox>
+#include <QJsonArray>
+#include <QLineEdit>
+#include <QTemporaryDir>
+
+using namespace lumora;
+using namespace lumora::test;
+
+namespace {
+
+constexpr int kWait = 30000;
+
+Payload blockOf(const QJsonObject &image, const char *area, int i)
+{
+    const QByteArray bytes = QByteArray::fromHex(image[area].toArray()[i].toString().toLatin1());
+    Payload p{};
+    std::copy(bytes.begin(), bytes.end(), p.begin());
+    return p;
+}
+
+QStringList cellsOf(const TXStringGrid *g, int row) { return g->Rows(row).mid(1); }
+
+} // namespace
+
+class ToneWindowsTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<CapturedDialogs> dialogs;
+    std::unique_ptr<TForm1> form;
+    std::unique_ptr<SignallingWindows> windows;
+    QByteArray written;
+
+    TForm4 &twoTone() { return *windows->Form4; }
+    TForm5 &fiveTone() { return *windows->Form5; }
+    QString memory() const { return dir->filePath("radio.json"); }
+    void attach(const QString &device)
+    {
+        form->SelectPort(device);
+        if (QFile::exists(device))
+            form->OpenPortForSignalling();
+        form->WriteTap = [this](const uint8_t *d, int n) { written.append(reinterpret_cast<const char *>(d), n); };
+    }
+    static bool done(TSignallingForm &w) { return !w.ReadUnderWay() && !w.WriteUnderWay(); }
+    // Opens the editor on a cell and commits what it shows, as F2 and Enter do.
+    void commitAsShown(TXStringGrid *g, int col, int row)
+    {
+        g->setFocus();
+        g->setCurrentCell(col, row);
+        press(Qt::Key_F2);
+        QVERIFY(g->ActiveEditor());
+        press(Qt::Key_Return);
+    }
+    // Fills both 5TONE grids partly, as a user might.
+    void fillFiveTone()
+    {
+        TForm5 &w = fiveTone();
+        w.xg2->setCells(1, 2, "12345");
+        w.xg2->setCells(2, 2, "abcde");
+        w.xg2->setCells(3, 2, "0");
+        w.xg2->setCells(4, 2, "F0F0F");
+        w.xg2->setCells(5, 2, "ZVEI1");
+        w.xg3->setCells(1, 16, "EIA");
+        const QStringList decode{"EIA", "00001", "REMOTE", "00002", "AWAKEN", "00003", "CALL", "FFFFF"};
+        for (int c = 1; c <= 8; ++c)
+            w.xg3->setCells(c, 16, decode[c - 1]);
+        w.xg1->setCells(2, 3, "7");
+        w.cb[2]->setEditText("1000");
+    }
+
+private slots:
+    void init()
+    {
+        dir = std::make_unique<QTemporaryDir>();
+        dialogs = std::make_unique<CapturedDialogs>();
+        form = std::make_unique<TForm1>(QSize(1920, 1080));
+        windows = std::make_unique<SignallingWindows>(*form);
+        written.clear();
+    }
+    void cleanup()
+    {
+        windows.reset();
+        form.reset();
+        dialogs.reset();
+        dir.reset();
+    }
+
+    void theWindowsAreLaidOutAsTheRadiosToolHasThem()
+    {
+        QCOMPARE(twoTone().windowTitle(), QString("2TONE"));
+        QCOMPARE(twoTone().PageControl1->tabText(twoTone().PageControl1->currentIndex()), QString("Decode"));
+        QVERIFY(!twoTone().ed[1]->isEnabled());
+        QCOMPARE(twoTone().ed[4]->text(), QString("1275"));
+        QCOMPARE(twoTone().xg2->ColCount(), 13);
+        QCOMPARE(twoTone().xg2->Columns()[10].Caption(), QString("Decode4"));
+        QCOMPARE(twoTone().cb[3]->count(), 20);
+        QCOMPARE(fiveTone().size(), QSize(934, 516));
+        QVERIFY(!(fiveTone().windowFlags() & Qt::WindowMaximizeButtonHint));
+        QCOMPARE(fiveTone().xg2->Columns()[5].Caption(), QString("Use  Standard"));
+        QCOMPARE(fiveTone().xg3->Columns()[5].Editor(), fiveTone().ComboCellEditor4);
+        QCOMPARE(fiveTone().xg1->Cells(0, 4), QString("ZVEI1"));
+        QCOMPARE(fiveTone().xg1->Cells(3, 5), QString("E"));
+        QCOMPARE(fiveTone().ed1->text(), QString("6000"));
+        QCOMPARE(fiveTone().Edit[1]->text(), QString("1981.0"));
+        QVERIFY(!fiveTone().Edit[1]->isEnabled());
+    }
+
+    void aNewDecode1ResetsItsTwoToneRow()
+    {
+        QVERIFY(showActive(&twoTone()));
+        TXStringGrid *g = twoTone().xg2;
+        g->setFocus();
+        g->setCurrentCell(4, 5);
+        press(Qt::Key_F2);
+        press(Qt::Key_Return); // Decode2 of a row without Decode1: stays empty
+        QCOMPARE(g->Cells(4, 5), QString());
+        g->setCurrentCell(1, 5);
+        press(Qt::Key_F2);
+        for (int i = 0; i < 8; ++i) // "AB" down to "CD" in the list
+            press(Qt::Key_Down);
+        press(Qt::Key_Return);
+        QCOMPARE(cellsOf(g, 5), QStringList({"CD", "NONE", "1", "AB", "NONE", "1", "AB", "NONE", "1", "AB", "NONE", "1"}));
+        const Payload b5 = EncodeTwoToneBlock(5, twoTone().Controls(), *twoTone().xg1, *g);
+        QCOMPARE(b5[0], uint8_t(0xCD));
+        QCOMPARE(b5[12], uint8_t(0)); // row 6 is empty
+    }
+
+    void fiveToneRowsTakeTheirDefaults()
+    {
+        QVERIFY(showActive(&fiveTone()));
+        fiveTone().PageControl1->setCurrentIndex(1);
+        commitAsShown(fiveTone().xg2, 1, 3); // the editor's default "12345"
+        QCOMPARE(cellsOf(fiveTone().xg2, 3), QStringList({"12345", "12345", "45678", "ABCDE", "CCIR"}));
+        fiveTone().xg2->setCells(4, 3, "77777");
+        commitAsShown(fiveTone().xg2, 1, 3); // re-editing column 1 resets the row
+        QCOMPARE(fiveTone().xg2->Cells(4, 3), QString("ABCDE"));
+        fiveTone().PageControl1->setCurrentIndex(2);
+        commitAsShown(fiveTone().xg3, 3, 4); // nothing before column 1
+        QCOMPARE(fiveTone().xg3->Cells(3, 4), QString());
+        commitAsShown(fiveTone().xg3, 1, 4);
+        QCOMPARE(cellsOf(fiveTone().xg3, 4),
+                 QStringList({"CCIR", "12345", "CALL", "45678", "ASK", "ABCDE", "BE ASKED", "56789"}));
+    }
+
+    void theToneTableFollowsTheStandardBox()
+    {
+        fiveTone().CCIR->setEditText("EEA");
+        QCOMPARE(fiveTone().Edit[11]->text(), QString("1055.0"));
+        QCOMPARE(fiveTone().Edit[16]->text(), QString("2247.0"));
+        fiveTone().CCIR->setEditText("EE");
+        QCOMPARE(fiveTone().Edit[16]->text(), QString("2247.0"));
+        fiveTone().CCIR->setEditText("ZVEI2");
+        QCOMPARE(fiveTone().Edit[11]->text(), QString("885.0"));
+    }
+
+    void aWriteLeavesTheWindowsBytesInTheRadioAndAReadBringsThemBack_data()
+    {
+        QTest::addColumn<QString>("faults");
+        QTest::newRow("every answer") << QString();
+        QTest::newRow("lost messages") << QString("0.3");
+    }
+    void aWriteLeavesTheWindowsBytesInTheRadioAndAReadBringsThemBack()
+    {
+        QFETCH(QString, faults);
+        QStringList args{"--memory", memory()};
+        if (!faults.isEmpty())
+            args << "--drop" << faults << "--seed" << "7";
+        VirtualRadio radio(args);
+        QVERIFY(radio.ok());
+        attach(radio.device());
+        twoTone().xg1->setCells(1, 3, "1000");
+        twoTone().xg1->setCells(2, 16, "70000");
+        twoTone().xg2->setCells(1, 9, "DB");
+        ApplyTwoToneDecodeRowRules(*twoTone().xg2, 1, 9);
+        twoTone().xg2->setCells(11, 9, "REPLY");
+        twoTone().ed[5]->setText("3000");
+        fillFiveTone();
+        twoTone().wbtnClick();
+        QTRY_VERIFY_WITH_TIMEOUT(done(twoTone()), kWait);
+        fiveTone().wbtnClick();
+        QTRY_VERIFY_WITH_TIMEOUT(done(fiveTone()), kWait);
+        QCOMPARE(dialogs->messages, QStringList({"WRITE SUCCEED!", "WRITE SUCCEED!"}));
+        const QJsonObject image = readJson(memory());
+        Payload previous{};
+        for (int k = 0; k < kTwoToneBlocks; ++k)
+            QCOMPARE(blockOf(image, "2tone", k), EncodeTwoToneBlock(k, twoTone().Controls(), *twoTone().xg1, *twoTone().xg2));
+        for (int k = 0; k < kFiveToneBlocks; ++k) {
+            previous = EncodeFiveToneBlock(k, fiveTone().Controls(), *fiveTone().xg1, *fiveTone().xg2,
+                                           *fiveTone().xg3, previous);
+            QCOMPARE(blockOf(image, "5tone", k), previous);
+        }
+        QCOMPARE(blockOf(image, "5tone", 1)[13], uint8_t(0x0A)); // ZVEI2's group code, carried
+        QCOMPARE(Get16(&blockOf(image, "2tone", 2)[26]), uint16_t(4464));
+
+        // Another pair of windows reads the same back, cell for cell.
+        const auto xg2Before = GridRowsOf(*twoTone().xg2);
+        const auto fiveBefore = GridRowsOf(*fiveTone().xg2) + GridRowsOf(*fiveTone().xg3) + GridRowsOf(*fiveTone().xg1);
+        windows.reset();
+        windows = std::make_unique<SignallingWindows>(*form);
+        twoTone().rbtnClick();
+        QTRY_VERIFY_WITH_TIMEOUT(done(twoTone()), kWait);
+        fiveTone().rbtnClick();
+        QTRY_VERIFY_WITH_TIMEOUT(done(fiveTone()), kWait);
+        QCOMPARE(GridRowsOf(*twoTone().xg2), xg2Before);
+        QCOMPARE(twoTone().xg1->Cells(1, 3), QString("1000"));
+        QCOMPARE(twoTone().ed[5]->text(), QString("3000"));
+        // Codes come back in five upper-case digits.
+        QVector<QStringList> fiveAfter = fiveBefore;
+        fiveAfter[1] = QStringList({"12345", "ABCDE", "00000", "F0F0F", "ZVEI1"});
+        QCOMPARE(GridRowsOf(*fiveTone().xg2) + GridRowsOf(*fiveTone().xg3) + GridRowsOf(*fiveTone().xg1), fiveAfter);
+        QCOMPARE(fiveTone().cb[2]->currentText(), QString("1000"));
+        QVERIFY2(dialogs->errors.isEmpty(), qPrintable(dialogs->errors.join("; ")));
+    }
+
+    void aReadFollowsTheBlockIndexOfTheAnswer()
+    {
+        attach("/dev/lumora-no-port");
+        fiveTone().rbtnClick();
+        written.clear();
+        const auto answer = DataAnswer(4, 5, Payload{});
+        form->Comm1ReceiveData(answer.data(), 34);
+        QCOMPARE(written, QByteArray("\x52\x04\x06\x20", 4)); // block 6 next
+        QCOMPARE(form->ReadIndex, 6);
+        const auto last = DataAnswer(4, 16, Payload{});
+        form->Comm1ReceiveData(last.data(), 34);
+        QVERIFY(done(fiveTone()));
+        QCOMPARE(form->ReadIndex, 0);
+
+        twoTone().rbtnClick();
+        const auto jump = DataAnswer(3, 10, Payload{});
+        form->Comm1ReceiveData(jump.data(), 34); // whatever was asked, 10 ends it
+        QVERIFY(done(twoTone()));
+    }
+
+    void aWriteThatCannotBeEncodedSendsNothingAndNamesTheCell()
+    {
+        attach("/dev/lumora-no-port");
+        fiveTone().xg3->setCells(1, 5, "EIA");
+        ApplyFiveToneRowDefaults(*fiveTone().xg3, true, 1, 5);
+        fiveTone().xg3->setCells(6, 5, "12G45");
+        try {
+            fiveTone().wbtnClick();
+            QFAIL("written");
+        } catch (const EConvertError &e) {
+            QCOMPARE(e.text(), QString("'$12G45' is not a valid integer value"));
+            QCOMPARE(e.detail(), QString("Decode, row 5, column \"Third Frame Decoding\""));
+        }
+        twoTone().xg2->setCells(1, 2, "AB");
+        ApplyTwoToneDecodeRowRules(*twoTone().xg2, 1, 2);
+        twoTone().xg2->setCells(6, 2, "x");
+        QVERIFY_THROWS_EXCEPTION(EConvertError, twoTone().wbtnClick());
+        QVERIFY(written.isEmpty());
+        QVERIFY(done(fiveTone()) && done(twoTone()));
+        QVERIFY(!form->Tim1->isActive());
+    }
+
+    void aStalledTransferEndsWithAMessage()
+    {
+        VirtualRadio silent({"--drop", "1"});
+        QVERIFY(silent.ok());
+        attach(silent.device());
+        for (TSignallingForm *w : {static_cast<TSignallingForm *>(&twoTone()), static_cast<TSignallingForm *>(&fiveTone())}) {
+            dialogs->errors.clear();
+            w->Timer1->setInterval(300);
+            w->wbtnClick(); // a write starts the guard timer too
+            QTRY_VERIFY_WITH_TIMEOUT(done(*w), kWait);
+            QCOMPARE(dialogs->errors,
+                     QStringList({QString("The %1 write did not complete because the radio stopped answering.").arg(w->AreaName())}));
+            QVERIFY(!form->Tim1->isActive());
+        }
+    }
+
+private:
+    static QVector<QStringList> GridRowsOf(const TXStringGrid &g)
+    {
+        QVector<QStringList> rows;
+        for (int r = 1; r < g.RowCount(); ++r)
+            rows << g.Rows(r).mid(1);
+        return rows;
+    }
+};
+
+LUMORA_WINDOW_TEST_MAIN(ToneWindowsTest)
+#include "ToneWindowsTest.moc"
