@@ -7,12 +7,7 @@ namespace lumora {
 
 int WholeNumber(const QString &text, const QString &where)
 {
-    try {
-        return StrToInt(text);
-    } catch (EConvertError &e) {
-        e.setDetail(where);
-        throw;
-    }
+    return InPlace(where, [&] { return StrToInt(text); });
 }
 
 int WholeQuotient(const QString &text, int divisor, const QString &where)

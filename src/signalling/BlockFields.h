@@ -25,6 +25,10 @@ inline void Put32(uint8_t *p, uint32_t v)
 inline uint16_t Get16(const uint8_t *p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
 inline uint32_t Get32(const uint8_t *p) { return Get16(p) | (static_cast<uint32_t>(Get16(p + 2)) << 16); }
 
+// f's result; a conversion error it throws names where as its place.
+template <class F>
+auto InPlace(const QString &where, F f) -> decltype(f());
+
 // The text as a whole number.
 int WholeNumber(const QString &text, const QString &where);
 // The text's number divided by divisor, which must come out whole: the
@@ -34,3 +38,16 @@ int WholeQuotient(const QString &text, int divisor, const QString &where);
 QString CellPlace(const QString &grid, int row, const QString &column);
 
 } // namespace lumora
+
+#include "memory/Errors.h"
+
+template <class F>
+auto lumora::InPlace(const QString &where, F f) -> decltype(f())
+{
+    try {
+        return f();
+    } catch (EConvertError &e) {
+        e.setDetail(where);
+        throw;
+    }
+}

@@ -18,12 +18,7 @@ QString label(const char *control) { return FiveToneLabel(QLatin1String(control)
 
 uint32_t codeAt(const QString &text, const QString &where)
 {
-    try {
-        return HexCodeValue(text);
-    } catch (EConvertError &e) {
-        e.setDetail(where);
-        throw;
-    }
+    return InPlace(where, [&] { return HexCodeValue(text); });
 }
 
 void putCode(uint8_t *p, uint32_t v)

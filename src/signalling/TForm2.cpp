@@ -1,6 +1,7 @@
 #include "signalling/TForm2.h"
 
 #include "signalling/DigitCoding.h"
+#include "signalling/SignallingGrids.h"
 #include "ui/TEditCellEditor.h"
 #include "ui/TXStringGrid.h"
 
@@ -16,21 +17,6 @@
 
 namespace lumora {
 
-namespace {
-
-QComboBox *numberBox(QWidget *parent, const QStringList &items)
-{
-    auto *box = new QComboBox(parent);
-    box->setEditable(true); // typed text is accepted as well as the items
-    box->setInsertPolicy(QComboBox::NoInsert);
-    box->setCompleter(nullptr);
-    box->addItems(items);
-    box->setMinimumWidth(110);
-    return box;
-}
-
-} // namespace
-
 TForm2::TForm2(ISignallingHost &host) : TSignallingForm(host, BlockType::Dtmf, kDtmfBlocks, QStringLiteral("DTMF"))
 {
     setObjectName(QStringLiteral("Form2"));
@@ -42,37 +28,19 @@ TForm2::TForm2(ISignallingHost &host) : TSignallingForm(host, BlockType::Dtmf, k
     auto *encodeGroup = new QGroupBox(QStringLiteral("Encode"), encodePage);
     (new QVBoxLayout(encodePage))->addWidget(encodeGroup);
     auto *encode = new QHBoxLayout(encodeGroup);
-    xg2 = new TXStringGrid(encodeGroup, 2, 17);
-    xg2->setObjectName(QStringLiteral("xg2"));
-    xg2->setColWidths(0, 40);
-    xg2->setColWidths(1, 130);
-    for (int r = 0; r < 17; ++r)
-        xg2->setRowHeights(r, 20);
-    xg2->setFixedSize(xg2->sizeHint());
+    xg2 = MakeSignallingGrid(encodeGroup, QStringLiteral("xg2"), {{"NO.", 40}, {"Autodial Memory", 130}}, 17);
     EditCellEditor1 = new TEditCellEditor(this);
     EditCellEditor1->setObjectName(QStringLiteral("EditCellEditor1"));
     EditCellEditor1->DefaultText = QStringLiteral("12345678");
-    const char *captions[] = {"NO.", "Autodial Memory"};
-    for (int c = 0; c < 2; ++c) {
-        xg2->Columns()[c].setCaption(QLatin1String(captions[c]));
-        xg2->Columns()[c].setAlignment(Qt::AlignCenter);
-        xg2->Columns()[c].setHeaderAlignment(Qt::AlignCenter);
-    }
     xg2->Columns()[1].setEditor(EditCellEditor1);
     xg2->OnSetEditText = [this](TXStringGrid *, int col, int row, const QString &) { xg2SetEditText(col, row); };
     encode->addWidget(xg2);
 
     auto *encoder = new QGridLayout;
     encoder->setVerticalSpacing(10);
-    auto addRow = [](QGridLayout *grid, const QString &label, QWidget *control) {
-        const int row = grid->rowCount();
-        grid->addWidget(new QLabel(label), row, 0);
-        grid->addWidget(control, row, 1);
-    };
     for (int n = 1; n <= 5; ++n) {
-        cb[n] = numberBox(encodeGroup, DtmfItems(n));
-        cb[n]->setObjectName(QStringLiteral("cb%1").arg(n));
-        addRow(encoder, DtmfLabel(QStringLiteral("cb%1").arg(n)), cb[n]);
+        cb[n] = MakeTextBox(encodeGroup, QStringLiteral("cb%1").arg(n), DtmfItems(n));
+        AddLabelledRow(encoder, DtmfLabel(QStringLiteral("cb%1").arg(n)), cb[n]);
     }
     CheckB1 = new QCheckBox(DtmfLabel(QStringLiteral("CheckB1")), encodeGroup);
     encoder->addWidget(CheckB1, encoder->rowCount(), 0, 1, 2);
@@ -89,13 +57,12 @@ TForm2::TForm2(ISignallingHost &host) : TSignallingForm(host, BlockType::Dtmf, k
     Edit1 = new QLineEdit(decodeGroup);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setMaxLength(8);
-    addRow(decoder, DtmfLabel(QStringLiteral("Edit1")), Edit1);
+    AddLabelledRow(decoder, DtmfLabel(QStringLiteral("Edit1")), Edit1);
     connect(Edit1, &QLineEdit::editingFinished, this,
             [this] { Edit1->setText(CleanDigitText(Edit1->text(), DigitCoding::Id)); });
     for (int n = 6; n <= 9; ++n) {
-        cb[n] = numberBox(decodeGroup, DtmfItems(n));
-        cb[n]->setObjectName(QStringLiteral("cb%1").arg(n));
-        addRow(decoder, DtmfLabel(QStringLiteral("cb%1").arg(n)), cb[n]);
+        cb[n] = MakeTextBox(decodeGroup, QStringLiteral("cb%1").arg(n), DtmfItems(n));
+        AddLabelledRow(decoder, DtmfLabel(QStringLiteral("cb%1").arg(n)), cb[n]);
     }
     CheckB2 = new QCheckBox(DtmfLabel(QStringLiteral("CheckB2")), decodeGroup);
     decoder->addWidget(CheckB2, decoder->rowCount(), 0, 1, 2);

@@ -1,5 +1,6 @@
 #include "signalling/TForm6.h"
 
+#include "signalling/SignallingGrids.h"
 #include "ui/TEditCellEditor.h"
 #include "ui/TXStringGrid.h"
 
@@ -23,9 +24,7 @@ TForm6::TForm6(ISignallingHost &host)
     auto *own = new QGridLayout;
     own->setVerticalSpacing(10);
     auto addRow = [&](const char *control, QWidget *widget) {
-        const int row = own->rowCount();
-        own->addWidget(new QLabel(FleetSyncLabel(QLatin1String(control)), this), row, 0);
-        own->addWidget(widget, row, 1);
+        AddLabelledRow(own, FleetSyncLabel(QLatin1String(control)), widget);
     };
     auto edit = [this](const char *name) {
         auto *e = new QLineEdit(this);
@@ -51,19 +50,7 @@ TForm6::TForm6(ISignallingHost &host)
     own->setRowStretch(own->rowCount(), 1);
     body->addLayout(own);
 
-    xg1 = new TXStringGrid(this, 3, 17);
-    xg1->setObjectName(QStringLiteral("xg1"));
-    const char *captions[] = {"NO.", "Fleet", "ID"};
-    const int widths[] = {40, 80, 80};
-    for (int c = 0; c < 3; ++c) {
-        xg1->Columns()[c].setCaption(QLatin1String(captions[c]));
-        xg1->Columns()[c].setWidth(widths[c]);
-        xg1->Columns()[c].setAlignment(Qt::AlignCenter);
-        xg1->Columns()[c].setHeaderAlignment(Qt::AlignCenter);
-    }
-    for (int r = 0; r < 17; ++r)
-        xg1->setRowHeights(r, 20);
-    xg1->setFixedSize(xg1->sizeHint());
+    xg1 = MakeSignallingGrid(this, QStringLiteral("xg1"), {{"NO.", 40}, {"Fleet", 80}, {"ID", 80}}, 17);
     EditCellEditor1 = new TEditCellEditor(this);
     EditCellEditor1->setObjectName(QStringLiteral("EditCellEditor1"));
     xg1->Columns()[1].setEditor(EditCellEditor1);

@@ -30,13 +30,7 @@ QString decodeColumnCaption(int col)
 // read as a whole number, so a fraction fails.
 int toneHz(const QString &text, const QString &where)
 {
-    double value = 0;
-    try {
-        value = StrToFloat(text);
-    } catch (EConvertError &e) {
-        e.setDetail(where);
-        throw;
-    }
+    const double value = InPlace(where, [&] { return StrToFloat(text); });
     return WholeNumber(QString::number(value, 'g', 15), where);
 }
 
@@ -154,12 +148,7 @@ Payload EncodeTwoToneBlock(int index, const TwoToneControls &c, const ICellTable
         for (int j = 0; j < 4; ++j) {
             auto place = [&](int col) { return CellPlace(QStringLiteral("2TONE Decode"), row, decodeColumnCaption(col)); };
             uint8_t *at = &d[static_cast<size_t>(12 * half + 3 * j)];
-            try {
-                at[0] = static_cast<uint8_t>(TextToPair(decode.cellText(3 * j + 1, row)));
-            } catch (EConvertError &e) {
-                e.setDetail(place(3 * j + 1));
-                throw;
-            }
+            at[0] = static_cast<uint8_t>(InPlace(place(3 * j + 1), [&] { return TextToPair(decode.cellText(3 * j + 1, row)); }));
             at[1] = modeByte(decode.cellText(3 * j + 2, row));
             at[2] = static_cast<uint8_t>(WholeNumber(decode.cellText(3 * j + 3, row), place(3 * j + 3)));
         }

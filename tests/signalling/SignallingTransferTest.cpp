@@ -32,21 +32,6 @@ namespace {
 
 constexpr int kWait = 30000;
 
-Payload blockOf(const QJsonObject &image, const char *area, int i)
-{
-    const QByteArray bytes = QByteArray::fromHex(image[area].toArray()[i].toString().toLatin1());
-    Payload p{};
-    std::copy(bytes.begin(), bytes.end(), p.begin());
-    return p;
-}
-
-void setBlock(QJsonObject &image, const char *area, int i, const Payload &p)
-{
-    QJsonArray blocks = image[area].toArray();
-    blocks[i] = QString::fromLatin1(QByteArray(reinterpret_cast<const char *>(p.data()), 28).toHex());
-    image[area] = blocks;
-}
-
 // A radio image with a DTMF and a FleetSync area unlike the factory ones.
 QJsonObject customImage(const QString &dir)
 {

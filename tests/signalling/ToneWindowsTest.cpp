@@ -23,14 +23,6 @@ namespace {
 
 constexpr int kWait = 30000;
 
-Payload blockOf(const QJsonObject &image, const char *area, int i)
-{
-    const QByteArray bytes = QByteArray::fromHex(image[area].toArray()[i].toString().toLatin1());
-    Payload p{};
-    std::copy(bytes.begin(), bytes.end(), p.begin());
-    return p;
-}
-
 QStringList cellsOf(const TXStringGrid *g, int row) { return g->Rows(row).mid(1); }
 
 } // namespace
