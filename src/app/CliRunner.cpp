@@ -119,7 +119,12 @@ int CliRunner::transferSignalling(TForm1 &form, TSignallingForm &window, const R
     if (!reading)
         window.setSettings(LoadSettingsFile(request.file, window.SettingsArea(), window.Settings()));
     bool completed = false;
-    QObject::connect(&window, &TSignallingForm::TransferEnded, &window, [&](bool ok) { completed = ok; });
+    const QMetaObject::Connection ended =
+            QObject::connect(&window, &TSignallingForm::TransferEnded, &window, [&](bool ok) { completed = ok; });
+    struct Disconnect {
+        const QMetaObject::Connection &c;
+        ~Disconnect() { QObject::disconnect(c); } // nothing here hears of the window after this
+    } disconnectAtEnd{ended};
     form.OpenPortForSignalling(); // as the "Signa" menu does, unseen
     if (reading)
         window.rbtnClick();
