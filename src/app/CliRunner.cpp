@@ -67,7 +67,9 @@ int CliRunner::run(const Request &request)
         form.setProgressDialog(&progress);
         form.SelectPort(request.port);
         try {
-            if (request.area == QLatin1String("dtmf"))
+            if (request.verb.endsWith(QLatin1String("-csv")))
+                status = convertCsv(form, request);
+            else if (request.area == QLatin1String("dtmf"))
                 status = transferSignalling(form, *windows.Form2, request);
             else if (request.area == QLatin1String("fsk"))
                 status = transferSignalling(form, *windows.Form6, request);
@@ -85,6 +87,20 @@ int CliRunner::run(const Request &request)
     }
     SetUserDialogs(nullptr);
     return status;
+}
+
+int CliRunner::convertCsv(TForm1 &form, const Request &request)
+{
+    // Through the window's own import and export, unseen.
+    if (request.verb == QLatin1String("import-csv")) {
+        if (form.ImportCsvFile(request.file) == 0)
+            return 1; // nothing taken: no channel file either
+        form.SaveChannelFileAs(request.output);
+    } else {
+        form.OpenChannelFile(request.file);
+        form.ExportCsvFile(request.output);
+    }
+    return failed_ ? 1 : 0;
 }
 
 bool CliRunner::waitForEnd(const Request &request, const std::function<bool()> &ended)

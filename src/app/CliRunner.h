@@ -19,7 +19,9 @@ public:
         QString verb;           // ports, read, write
         QString area = "main";  // main, dtmf, 2tone, 5tone, fsk
         QString port;
-        QString file;           // read: --output, write: the file to write (.wh or .json)
+        QString file;           // read: --output, write: the file to write (.wh or .json);
+                                // import-csv, export-csv: the file to convert
+        QString output;         // import-csv, export-csv: --output
         int timeoutSeconds = 60;
         bool reportTime = false;
     };
@@ -35,6 +37,7 @@ public:
 
 private:
     int transfer(TForm1 &form, const Request &request);
+    int convertCsv(TForm1 &form, const Request &request);
     int transferSignalling(TForm1 &form, TSignallingForm &window, const Request &request);
     // Runs the events until ended() holds, an error was shown, or the
     // request's timeout (reported). True when ended.

@@ -18,6 +18,8 @@ const char *const kHelp = R"(Usage:
   lumora-cli write [AREA] --port DEV FILE.wh [--timeout SECONDS]
   lumora-cli read  dtmf|2tone|5tone|fsk --port DEV --output FILE.json [--timeout SECONDS]
   lumora-cli write dtmf|2tone|5tone|fsk --port DEV FILE.json [--timeout SECONDS]
+  lumora-cli import-csv FILE.csv --output FILE.wh
+  lumora-cli export-csv FILE.wh --output FILE.csv
 
 Reads or writes the radio on the serial port DEV, exactly as the tool's
 Read and Write buttons do, without opening a window.
@@ -28,6 +30,9 @@ Read and Write buttons do, without opening a window.
                       a signalling area and save it as a settings file
   write               open a channel or settings file and write it to the
                       radio
+  import-csv          make a channel file from a CHIRP CSV channel list;
+                      rows that do not fit are listed, never dropped
+  export-csv          write the channels of a channel file as CHIRP CSV
   AREA                main (the default, channel files .wh); the signalling
                       areas dtmf (DTMF), 2tone, 5tone and fsk (FleetSync),
                       settings files in JSON
@@ -98,6 +103,13 @@ int main(int argc, char **argv)
         if (request.port.isEmpty() || words.size() != 1)
             return usage(QStringLiteral("write needs --port DEV and one %1 file").arg(
                     request.area == "main" ? "channel" : "settings"));
+        request.file = words.first();
+    } else if (request.verb == "import-csv" || request.verb == "export-csv") {
+        const bool importing = request.verb == "import-csv";
+        request.output = cli.value(output);
+        if (words.size() != 1 || request.output.isEmpty())
+            return usage(importing ? QStringLiteral("import-csv needs FILE.csv and --output FILE.wh")
+                                   : QStringLiteral("export-csv needs FILE.wh and --output FILE.csv"));
         request.file = words.first();
     } else {
         return usage(QStringLiteral("unknown command '%1'").arg(request.verb));

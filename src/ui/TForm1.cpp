@@ -3,6 +3,8 @@
 #include "memory/ChannelCellRules.h"
 #include "memory/ChannelColumns.h"
 #include "memory/ChannelFile.h"
+#include "memory/ChirpCsv.h"
+#include "memory/Errors.h"
 #include "serial/PortList.h"
 #include "serial/TComm.h"
 #include "ui/LocalTimeText.h"
@@ -17,6 +19,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDateTime>
+#include <QFile>
+#include <QSaveFile>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -38,6 +42,8 @@ namespace {
 
 const QColor kHeaderColor(235, 233, 237);
 const QString kFileFilter = QStringLiteral("*.wh (*.wh)");
+const QString kCsvFilter = QStringLiteral("CHIRP CSV (*.csv)");
+constexpr qint64 kCsvMaxBytes = 1024 * 1024;
 const QChar kFullWidthColon(0xFF1A);
 
 // The optional settings' boxes from top to bottom, with their labels.
@@ -113,6 +119,10 @@ void TForm1::buildLayout()
     FileMenu = menuBar()->addMenu(QStringLiteral("File"));
     Open1 = FileMenu->addAction(QStringLiteral("Open"), this, [this] { OpenClick(false); });
     Save1 = FileMenu->addAction(QStringLiteral("Save"), this, [this] { SaveClick(false); });
+    FileMenu->addSeparator();
+    ImportCsv1 = FileMenu->addAction(QStringLiteral("Import CSV..."), this, &TForm1::ImportCsvClick);
+    ExportCsv1 = FileMenu->addAction(QStringLiteral("Export CSV..."), this, &TForm1::ExportCsvClick);
+    FileMenu->addSeparator();
     Exit1 = FileMenu->addAction(QStringLiteral("Exit"), this, &QWidget::close);
     SignaMenu = menuBar()->addMenu(QStringLiteral("Signa"));
     const char *signa[] = {"DTMF", "2TONE", "5TONE", "FSK"};
@@ -385,6 +395,43 @@ void TForm1::OpenChannelFile(const QString &fileName)
 }
 
 void TForm1::SaveChannelFileAs(const QString &fileName) { SaveChannelFile(*xg, Options(), fileName); }
+
+int TForm1::ImportCsvFile(const QString &fileName)
+{
+    QFile f(fileName);
+    if (!f.open(QIODevice::ReadOnly))
+        throw EFOpenError(QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, f.errorString()));
+    if (f.size() > kCsvMaxBytes)
+        throw EFOpenError(QStringLiteral("\"%1\" is too large for a channel list").arg(fileName));
+    xg->commitEdit();
+    const ChirpImportSummary summary = ImportChirpCsv(f.readAll(), *xg);
+    ShowMessage(summary.text());
+    return summary.rowsTaken;
+}
+
+void TForm1::ExportCsvFile(const QString &fileName)
+{
+    xg->commitEdit();
+    QSaveFile f(fileName);
+    if (!f.open(QIODevice::WriteOnly) || f.write(ExportChirpCsv(*xg)) < 0 || !f.commit())
+        throw EFCreateError(QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, f.errorString()));
+}
+
+void TForm1::ImportCsvClick()
+{
+    MoveFocusOn();
+    const QString name = UserDialogs().AskOpenFileName(this, kCsvFilter, QStringLiteral("csv"));
+    if (!name.isEmpty())
+        ImportCsvFile(name);
+}
+
+void TForm1::ExportCsvClick()
+{
+    MoveFocusOn();
+    const QString name = UserDialogs().AskSaveFileName(this, kCsvFilter, QStringLiteral("csv"));
+    if (!name.isEmpty())
+        ExportCsvFile(name);
+}
 
 void TForm1::OpenClick(bool moveFocusFirst)
 {

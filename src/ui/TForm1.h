@@ -54,6 +54,7 @@ public:
     QAction *ToolButton1, *ToolButton2, *ToolButton3, *ToolButton4, *ToolButton6;
     QMenu *FileMenu, *SignaMenu;
     QAction *Open1, *Save1, *Exit1;
+    QAction *ImportCsv1, *ExportCsv1;
     std::array<QAction *, 4> SignaEntries{}; // DTMF, 2TONE, 5TONE, FSK
     TXStringGrid *xg;
     TEditCellEditor *EditCellEditor1;
@@ -95,6 +96,12 @@ public:
     void setOptions(const OptionTexts &options);
     void OpenChannelFile(const QString &fileName);
     void SaveChannelFileAs(const QString &fileName);
+    // CHIRP CSV channel lists: the rows taken replace their channels, and
+    // the summary is shown; the channels in use as CSV.
+    int ImportCsvFile(const QString &fileName); // the rows taken
+    void ExportCsvFile(const QString &fileName);
+    void ImportCsvClick();
+    void ExportCsvClick();
     // Adds a port name to the list if missing and selects it.
     void SelectPort(const QString &name);
     // Moves the focus on, so that an edit in progress is committed.

@@ -175,6 +175,38 @@ TEST(Cli, RefusesAMalformedSettingsFileWithNothingSent)
     EXPECT_FALSE(contents(dir.filePath("trace.txt")).contains(" < ")) << "the tool sent something";
 }
 
+TEST(Cli, ConvertsChirpChannelListsBothWays)
+{
+    QTemporaryDir dir;
+    auto write = [&](const char *name, const QByteArray &data) {
+        QFile f(dir.filePath(name));
+        f.open(QIODevice::WriteOnly);
+        f.write(data);
+    };
+    write("list.csv", "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
+                      "Mode,TStep,Skip,Comment,URCALL,RPT1CALL,RPT2CALL\n"
+                      "0,R1,145.600000,-,0.600000,Tone,88.5,88.5,023,NN,FM,12.50,,,,,\n"
+                      "20,X,146.0,,0,,88.5,88.5,023,NN,FM,5.00,,,,,\n");
+    CliRun r = cli({"import-csv", dir.filePath("list.csv"), "--output", dir.filePath("list.wh")});
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, "1 channel imported.\nNot imported:\nLocation 20: the radio has channels 1 to 16 only\n");
+    EXPECT_TRUE(contents(dir.filePath("list.wh")).contains("\r\n1,145.60000,145.00000,NONE,88.5,HIGH,WIDE,YES,12500,"));
+    r = cli({"export-csv", dir.filePath("list.wh"), "--output", dir.filePath("back.csv")});
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(contents(dir.filePath("back.csv"))
+                        .contains("\r\n1,,145.600000,-,0.600000,Tone,88.5,88.5,023,NN,023,Tone->Tone,FM,12.50,,High,"));
+
+    write("none.csv", "Location,Frequency\n30,146.52\n");
+    r = cli({"import-csv", dir.filePath("none.csv"), "--output", dir.filePath("none.wh")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_FALSE(QFile::exists(dir.filePath("none.wh")));
+    write("bad.csv", "Location,Frequency\n1,146.52\n2,abc\n");
+    r = cli({"import-csv", dir.filePath("bad.csv"), "--output", dir.filePath("bad.wh")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.contains("line 3: Frequency \"abc\" is not a number")) << r.err.toStdString();
+    EXPECT_FALSE(QFile::exists(dir.filePath("bad.wh")));
+}
+
 TEST(Cli, ExplainsItself)
 {
     CliRun r = cli({"--help"});

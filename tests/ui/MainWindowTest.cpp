@@ -246,6 +246,29 @@ private slots:
         QVERIFY(dialogs->errors.isEmpty());
     }
 
+    void chirpChannelListsComeInAndGoOutThroughTheFileMenu()
+    {
+        QTemporaryDir dir;
+        QFile csv(dir.filePath("list.csv"));
+        QVERIFY(csv.open(QIODevice::WriteOnly));
+        csv.write("Location,Frequency,Duplex,Offset,Mode\n3,145.6,-,0.6,FM\n4,145.7,,0,DV\n");
+        csv.close();
+        typeIntoCell(ColRxFreq, 5, "146.52"); // stays: the list does not name it
+        QCOMPARE(form->ImportCsv1->text(), QString("Import CSV..."));
+        dialogs->nextFileName = csv.fileName();
+        form->ImportCsv1->trigger();
+        QCOMPARE(dialogs->messages, QStringList({"1 channel imported.\nNot imported:\nLocation 4: mode DV is not FM or NFM"}));
+        QCOMPARE(form->xg->Cells(ColTxFreq, 3), QString("145.00000"));
+        QCOMPARE(form->xg->Cells(ColRxFreq, 5), QString("146.52000"));
+        dialogs->nextFileName = dir.filePath("out.csv");
+        form->ExportCsv1->trigger();
+        QFile out(dialogs->nextFileName);
+        QVERIFY(out.open(QIODevice::ReadOnly));
+        const QByteArray exported = out.readAll();
+        QVERIFY(exported.contains("\r\n3,,145.600000,-,0.600000,"));
+        QVERIFY(exported.contains("\r\n5,,146.520000,,0.000000,"));
+    }
+
     void aTableThatCannotBeWrittenSendsNothing()
     {
         std::vector<int> writes;
