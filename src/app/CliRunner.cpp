@@ -1,7 +1,11 @@
 #include "app/CliRunner.h"
 
+#include "memory/ChannelColumns.h"
+#include "memory/ChannelFile.h"
+#include "memory/MemoryComparison.h"
 #include "serial/PortList.h"
 #include "signalling/SettingsFile.h"
+#include "ui/TXStringGrid.h"
 #include "signalling/SignallingWindows.h"
 #include "ui/TForm1.h"
 #include "ui/TForm3.h"
@@ -81,11 +85,14 @@ int CliRunner::run(const Request &request)
                 status = transfer(form, request);
         } catch (const std::exception &e) {
             ShowException(e);
-            status = 1;
+            status = kFailed;
         }
         progress.Button2Click(); // whatever happened, the port is closed
     }
     SetUserDialogs(nullptr);
+    // diff says 1 when something would change, so its failures are 2.
+    if (status == kFailed)
+        return request.verb == QLatin1String("diff") ? 2 : 1;
     return status;
 }
 
@@ -94,13 +101,13 @@ int CliRunner::convertCsv(TForm1 &form, const Request &request)
     // Through the window's own import and export, unseen.
     if (request.verb == QLatin1String("import-csv")) {
         if (form.ImportCsvFile(request.file) == 0)
-            return 1; // nothing taken: no channel file either
+            return kFailed; // nothing taken: no channel file either
         form.SaveChannelFileAs(request.output);
     } else {
         form.OpenChannelFile(request.file);
         form.ExportCsvFile(request.output);
     }
-    return failed_ ? 1 : 0;
+    return failed_ ? kFailed : 0;
 }
 
 bool CliRunner::waitForEnd(const Request &request, const std::function<bool()> &ended)
@@ -128,12 +135,31 @@ bool CliRunner::waitForEnd(const Request &request, const std::function<bool()> &
     return true;
 }
 
+int CliRunner::report(const Request &request, const QStringList &differences)
+{
+    for (const QString &line : differences)
+        out() << line << Qt::endl;
+    const bool verifying = request.verb == QLatin1String("write");
+    if (differences.isEmpty()) {
+        out() << (verifying ? "Verified: the radio holds what was written." : "Nothing would change.") << Qt::endl;
+        return 0;
+    }
+    err() << "lumora-cli: " << differences.size() << (differences.size() == 1 ? " field " : " fields ")
+          << (verifying ? "differ from what was written" : "would change") << Qt::endl;
+    return 1;
+}
+
 int CliRunner::transferSignalling(TForm1 &form, TSignallingForm &window, const Request &request)
 {
-    const bool reading = request.verb == QLatin1String("read");
-    // A file is checked whole before the window or the radio hear of it.
-    if (!reading)
+    const QString &verb = request.verb;
+    const bool compares = verb == QLatin1String("diff") || request.verify;
+    SettingsValues expected;
+    if (verb != QLatin1String("read")) {
+        // A file is checked whole, and encoded, before the radio hears of it.
         window.setSettings(LoadSettingsFile(request.file, window.SettingsArea(), window.Settings()));
+        if (compares)
+            expected = window.SettingsAfterWriting();
+    }
     bool completed = false;
     const QMetaObject::Connection ended =
             QObject::connect(&window, &TSignallingForm::TransferEnded, &window, [&](bool ok) { completed = ok; });
@@ -141,36 +167,68 @@ int CliRunner::transferSignalling(TForm1 &form, TSignallingForm &window, const R
         const QMetaObject::Connection &c;
         ~Disconnect() { QObject::disconnect(c); } // nothing here hears of the window after this
     } disconnectAtEnd{ended};
+    auto run = [&](bool reading) {
+        completed = false;
+        if (reading)
+            window.rbtnClick();
+        else
+            window.wbtnClick();
+        return !failed_ && waitForEnd(request, [&] { return completed; });
+    };
     form.OpenPortForSignalling(); // as the "Signa" menu does, unseen
-    if (reading)
-        window.rbtnClick();
-    else
-        window.wbtnClick();
-    if (failed_ || !waitForEnd(request, [&] { return completed; }))
-        return 1;
-    if (reading)
+    if (verb == QLatin1String("write") && !run(false))
+        return kFailed;
+    if ((verb != QLatin1String("write") || compares) && !run(true))
+        return kFailed;
+    if (verb == QLatin1String("read")) {
         SaveSettingsFile(request.file, window.SettingsArea(), window.Settings());
-    return failed_ ? 1 : 0;
+        return failed_ ? kFailed : 0;
+    }
+    if (!compares)
+        return failed_ ? kFailed : 0;
+    return report(request, CompareSettings(window.AreaName(), expected, window.Settings()));
 }
 
 int CliRunner::transfer(TForm1 &form, const Request &request)
 {
-    const bool reading = request.verb == QLatin1String("read");
-    if (!reading)
+    const QString &verb = request.verb;
+    const bool compares = verb == QLatin1String("diff") || request.verify;
+    TextTable expected(kChannelColumns, kChannelRows);
+    OptionTexts expectedOptions;
+    if (verb == QLatin1String("write")) {
         form.OpenChannelFile(request.file);
+        if (compares)
+            TextsAfterWriting(*form.xg, form.Options(), expected, expectedOptions);
+    } else if (verb == QLatin1String("diff")) {
+        TextTable file(kChannelColumns, kChannelRows);
+        FillChannelLabels(file);
+        OptionTexts fileOptions = DefaultOptionTexts();
+        LoadChannelFile(file, fileOptions, request.file);
+        TextsAfterWriting(file, fileOptions, expected, expectedOptions);
+    }
     QElapsedTimer clock;
     clock.start();
-    if (reading)
-        form.rbtnClick();
-    else
-        form.wbtnClick();
-    if (failed_ || !waitForEnd(request, [this] { return finished_; }))
-        return 1;
+    auto run = [&](bool reading) {
+        finished_ = false;
+        if (reading)
+            form.rbtnClick();
+        else
+            form.wbtnClick();
+        return !failed_ && waitForEnd(request, [this] { return finished_; });
+    };
+    if (verb == QLatin1String("write") && !run(false))
+        return kFailed;
     if (request.reportTime)
         err() << "transfer time: " << clock.nsecsElapsed() / 1e6 << " ms" << Qt::endl;
-    if (reading)
+    if ((verb != QLatin1String("write") || compares) && !run(true))
+        return kFailed;
+    if (verb == QLatin1String("read")) {
         form.SaveChannelFileAs(request.file);
-    return failed_ ? 1 : 0;
+        return failed_ ? kFailed : 0;
+    }
+    if (!compares)
+        return failed_ ? kFailed : 0;
+    return report(request, CompareMainMemory(expected, expectedOptions, *form.xg, form.Options()));
 }
 
 } // namespace lumora

@@ -23,6 +23,7 @@ public:
                                 // import-csv, export-csv: the file to convert
         QString output;         // import-csv, export-csv: --output
         int timeoutSeconds = 60;
+        bool verify = false;    // write: read the area back and compare
         bool reportTime = false;
     };
 
@@ -38,6 +39,9 @@ public:
 private:
     int transfer(TForm1 &form, const Request &request);
     int convertCsv(TForm1 &form, const Request &request);
+    // Lists the differences; 0 when there are none, else 1.
+    int report(const Request &request, const QStringList &differences);
+    static constexpr int kFailed = -1; // an error, whatever the verb calls it
     int transferSignalling(TForm1 &form, TSignallingForm &window, const Request &request);
     // Runs the events until ended() holds, an error was shown, or the
     // request's timeout (reported). True when ended.

@@ -18,6 +18,8 @@ const char *const kHelp = R"(Usage:
   lumora-cli write [AREA] --port DEV FILE.wh [--timeout SECONDS]
   lumora-cli read  dtmf|2tone|5tone|fsk --port DEV --output FILE.json [--timeout SECONDS]
   lumora-cli write dtmf|2tone|5tone|fsk --port DEV FILE.json [--timeout SECONDS]
+  lumora-cli write [AREA] --port DEV FILE --verify
+  lumora-cli diff  [AREA] --port DEV FILE
   lumora-cli import-csv FILE.csv --output FILE.wh
   lumora-cli export-csv FILE.wh --output FILE.csv
 
@@ -30,6 +32,11 @@ Read and Write buttons do, without opening a window.
                       a signalling area and save it as a settings file
   write               open a channel or settings file and write it to the
                       radio
+  --verify            after a write, read the area back and list every
+                      field that differs from what was written (status 1)
+  diff                read the radio and list, field by field, what writing
+                      FILE would change: status 0 when nothing, 1 when
+                      something would, 2 on an error
   import-csv          make a channel file from a CHIRP CSV channel list;
                       rows that do not fit are listed, never dropped
   export-csv          write the channels of a channel file as CHIRP CSV
@@ -70,7 +77,8 @@ int main(int argc, char **argv)
     const QCommandLineOption output(QStringLiteral("output"), QString(), QStringLiteral("FILE"));
     const QCommandLineOption timeout(QStringLiteral("timeout"), QString(), QStringLiteral("SECONDS"), QStringLiteral("60"));
     const QCommandLineOption reportTime(QStringLiteral("report-time")); // for the benchmark
-    cli.addOptions({help, port, output, timeout, reportTime});
+    const QCommandLineOption verify(QStringLiteral("verify"));
+    cli.addOptions({help, port, output, timeout, reportTime, verify});
     if (!cli.parse(QCoreApplication::arguments()))
         return usage(cli.errorText());
     if (cli.isSet(help)) {
@@ -86,6 +94,9 @@ int main(int argc, char **argv)
     if (!words.isEmpty() && areas.contains(words.first()))
         request.area = words.takeFirst();
     request.port = cli.value(port);
+    request.verify = cli.isSet(verify);
+    if (request.verify && request.verb != "write")
+        return usage(QStringLiteral("--verify goes with write"));
     request.reportTime = cli.isSet(reportTime);
     bool ok = false;
     request.timeoutSeconds = cli.value(timeout).toInt(&ok);
@@ -99,9 +110,9 @@ int main(int argc, char **argv)
         request.file = cli.value(output);
         if (request.port.isEmpty() || request.file.isEmpty() || !words.isEmpty())
             return usage(QStringLiteral("read needs --port DEV and --output FILE.%1").arg(suffix));
-    } else if (request.verb == "write") {
+    } else if (request.verb == "write" || request.verb == "diff") {
         if (request.port.isEmpty() || words.size() != 1)
-            return usage(QStringLiteral("write needs --port DEV and one %1 file").arg(
+            return usage(QStringLiteral("%1 needs --port DEV and one %2 file").arg(request.verb,
                     request.area == "main" ? "channel" : "settings"));
         request.file = words.first();
     } else if (request.verb == "import-csv" || request.verb == "export-csv") {

@@ -109,6 +109,32 @@ SettingsValues ReadSettingsJson(const QByteArray &json, const QString &area, con
     return values;
 }
 
+QStringList CompareSettings(const QString &areaName, const SettingsValues &expected, const SettingsValues &read)
+{
+    auto shown = [](const QString &t) { return t.isEmpty() ? QStringLiteral("(empty)") : t; };
+    QStringList differences;
+    for (const SettingsValue &w : expected) {
+        const auto r = std::find_if(read.begin(), read.end(), [&](const SettingsValue &v) { return v.key == w.key; });
+        if (r == read.end())
+            continue;
+        if (w.kind == SettingsValue::Text && w.text != r->text)
+            differences << QStringLiteral("%1, %2: written %3, read %4").arg(areaName, w.key, shown(w.text), shown(r->text));
+        if (w.kind == SettingsValue::Check && w.checked != r->checked)
+            differences << QStringLiteral("%1, %2: written %3, read %4")
+                                   .arg(areaName, w.key, w.checked ? "checked" : "unchecked",
+                                        r->checked ? "checked" : "unchecked");
+        if (w.kind == SettingsValue::Rows)
+            for (int i = 0; i < w.rows.size() && i < r->rows.size(); ++i)
+                if (w.rows[i] != r->rows[i])
+                    differences << QStringLiteral("%1, %2 row %3: written %4, read %5")
+                                           .arg(areaName, w.key)
+                                           .arg(i + 1)
+                                           .arg(shown(w.rows[i].join(QStringLiteral(" / "))),
+                                                shown(r->rows[i].join(QStringLiteral(" / "))));
+    }
+    return differences;
+}
+
 void SaveSettingsFile(const QString &fileName, const QString &area, const SettingsValues &values)
 {
     QSaveFile f(fileName);

@@ -35,6 +35,11 @@ QByteArray WriteSettingsJson(const QString &area, const SettingsValues &values);
 SettingsValues ReadSettingsJson(const QByteArray &json, const QString &area, const SettingsValues &shape,
                                 const QString &fileName);
 
+// One line per differing control or grid row, "DTMF, ID Code: written
+// 12345678, read 12345670", between what a read of the written area would
+// show and what a read showed.
+QStringList CompareSettings(const QString &areaName, const SettingsValues &expected, const SettingsValues &read);
+
 // Through a temporary file that replaces the old one only when complete;
 // throws EFCreateError.
 void SaveSettingsFile(const QString &fileName, const QString &area, const SettingsValues &values);

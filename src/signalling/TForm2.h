@@ -44,6 +44,7 @@ public:
     QString AreaName() const override { return QStringLiteral("DTMF"); }
 
 protected:
+    std::unique_ptr<TSignallingForm> makeScratch() const override { return std::make_unique<TForm2>(host()); }
     void decodeBlock(const uint8_t *frame) override;
     Payload encodeBlock(int index, const Payload &previous) const override;
     int readBarMaximum() const override { return 5; }

@@ -49,6 +49,7 @@ public:
     void setSettings(const SettingsValues &values) override;
 
 protected:
+    std::unique_ptr<TSignallingForm> makeScratch() const override { return std::make_unique<TForm5>(host()); }
     void decodeBlock(const uint8_t *frame) override;
     Payload encodeBlock(int index, const Payload &previous) const override;
     int readBarMaximum() const override { return 16; }

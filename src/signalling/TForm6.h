@@ -38,6 +38,7 @@ public:
     QString AreaName() const override { return QStringLiteral("FleetSync"); }
 
 protected:
+    std::unique_ptr<TSignallingForm> makeScratch() const override { return std::make_unique<TForm6>(host()); }
     void decodeBlock(const uint8_t *frame) override;
     Payload encodeBlock(int index, const Payload &previous) const override;
     int readBarMaximum() const override { return 4; }

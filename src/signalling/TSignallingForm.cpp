@@ -121,11 +121,7 @@ void TSignallingForm::wbtnClick()
     refuseWhileOtherTransfer();
     // The whole area is encoded before anything is sent: a text that does
     // not convert stops the write with nothing sent.
-    std::vector<Payload> area;
-    Payload previous{}; // block 0 follows the cleared buffer
-    for (int i = 0; i < blockCount_; ++i)
-        previous = area.emplace_back(encodeBlock(i, previous));
-    pending_ = std::move(area);
+    pending_ = EncodeArea();
     if (writeResends())
         host_.StartTim1();
     Timer1->start();
@@ -134,6 +130,29 @@ void TSignallingForm::wbtnClick()
     wbtn->setEnabled(false);
     showBar(writeBarMaximum());
     sendBlock(0);
+}
+
+std::vector<Payload> TSignallingForm::EncodeArea() const
+{
+    std::vector<Payload> area;
+    Payload previous{}; // block 0 follows the cleared buffer
+    for (int i = 0; i < blockCount_; ++i)
+        previous = area.emplace_back(encodeBlock(i, previous));
+    return area;
+}
+
+SettingsValues TSignallingForm::SettingsAfterWriting() const
+{
+    const std::vector<Payload> area = EncodeArea();
+    std::unique_ptr<TSignallingForm> scratch = makeScratch();
+    scratch->setSettings(Settings()); // what no block carries stays as it is
+    FrameBuffer frame{};
+    for (int i = 0; i < blockCount_; ++i) {
+        BuildDataFrameHeader(frame, type_, static_cast<uint8_t>(i));
+        std::copy(area[static_cast<size_t>(i)].begin(), area[static_cast<size_t>(i)].end(), frame.begin() + kPayloadOffset);
+        scratch->decodeBlock(frame.data());
+    }
+    return scratch->Settings();
 }
 
 void TSignallingForm::sendBlock(int index)

@@ -13,6 +13,7 @@
 #include "signalling/SettingsFile.h"
 
 #include <QDialog>
+#include <memory>
 #include <vector>
 
 class QProgressBar;
@@ -48,6 +49,11 @@ public:
 
     // The area's name in messages ("DTMF", "FleetSync").
     virtual QString AreaName() const = 0;
+    // Every block as a write sends it; throws the conversion error of the
+    // first field that does not convert.
+    std::vector<Payload> EncodeArea() const;
+    // The settings as a read of the written area would show them.
+    SettingsValues SettingsAfterWriting() const;
     // Its settings file: the area's name there ("dtmf", "fsk"), and the
     // controls' values; setSettings takes them as if they had been typed.
     virtual QString SettingsArea() const = 0;
@@ -62,6 +68,8 @@ protected:
     // The layout above the progress bar and the buttons.
     QVBoxLayout *contentLayout() const { return content_; }
     virtual void decodeBlock(const uint8_t *frame) = 0;
+    // A window of the same kind, never shown, to decode into.
+    virtual std::unique_ptr<TSignallingForm> makeScratch() const = 0;
     // Throws EConvertError, with the control or cell in its detail.
     // previous: the payload the frame before left in the transmit buffer
     // (zeros for block 0), for bytes a block does not write.

@@ -175,6 +175,64 @@ TEST(Cli, RefusesAMalformedSettingsFileWithNothingSent)
     EXPECT_FALSE(contents(dir.filePath("trace.txt")).contains(" < ")) << "the tool sent something";
 }
 
+TEST(Cli, VerifyNamesWhatTheRadioDidNotTake)
+{
+    QTemporaryDir dir;
+    // Channel 3 stores its TX Freq's low byte wrong, the DTMF block 0 its speed.
+    VirtualRadio radio({"--memory", dir.filePath("radio.json"), "--bad-byte", "0:3:4"});
+    ASSERT_TRUE(radio.ok());
+    CliRun r = cli({"read", "--port", radio.device(), "--output", dir.filePath("a.wh")});
+    ASSERT_EQ(r.status, 0);
+    r = cli({"write", "--port", radio.device(), dir.filePath("a.wh"), "--verify"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.out.contains("Channel 3, TX Freq: written 145.02500, read ")) << r.out.toStdString();
+    EXPECT_EQ(r.out.count("Channel "), 1);
+    EXPECT_TRUE(r.err.contains("1 field differ")) << r.err.toStdString();
+
+    VirtualRadio dtmf({"--memory", dir.filePath("dtmf.json"), "--bad-byte", "1:0:0"});
+    r = cli({"read", "dtmf", "--port", dtmf.device(), "--output", dir.filePath("d.json")});
+    ASSERT_EQ(r.status, 0);
+    r = cli({"write", "dtmf", "--port", dtmf.device(), dir.filePath("d.json"), "--verify"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.out.contains("DTMF, DTMF Spend [digit/s]: written 6, read 249")) << r.out.toStdString();
+
+    VirtualRadio good({"--memory", dir.filePath("good.json")});
+    r = cli({"write", "fsk", "--port", good.device(), dir.filePath("d.json"), "--verify"});
+    EXPECT_EQ(r.status, 1); // a DTMF file is no FleetSync file: nothing sent
+    r = cli({"read", "fsk", "--port", good.device(), "--output", dir.filePath("f.json")});
+    r = cli({"write", "fsk", "--port", good.device(), dir.filePath("f.json"), "--verify"});
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.endsWith("Verified: the radio holds what was written.\n"));
+}
+
+TEST(Cli, DiffListsWhatAWriteWouldChange)
+{
+    QTemporaryDir dir;
+    VirtualRadio radio({"--memory", dir.filePath("radio.json")});
+    ASSERT_TRUE(radio.ok());
+    CliRun r = cli({"read", "--port", radio.device(), "--output", dir.filePath("a.wh")});
+    ASSERT_EQ(r.status, 0);
+    r = cli({"diff", "--port", radio.device(), dir.filePath("a.wh")});
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.endsWith("Nothing would change.\n"));
+    QByteArray wh = contents(dir.filePath("a.wh"));
+    wh.replace("\r\n2,145.50000,145.50000,", "\r\n2,145.50000,144.90000,");
+    QFile f(dir.filePath("b.wh"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(wh);
+    f.close();
+    r = cli({"diff", "main", "--port", radio.device(), dir.filePath("b.wh")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.out.contains("Channel 2, TX Freq: written 144.90000, read 145.50000")) << r.out.toStdString();
+    r = cli({"read", "2tone", "--port", radio.device(), "--output", dir.filePath("t.json")});
+    r = cli({"diff", "2tone", "--port", radio.device(), dir.filePath("t.json")});
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    r = cli({"diff", "--port", radio.device(), dir.filePath("missing.wh")});
+    EXPECT_EQ(r.status, 2);
+    r = cli({"diff", "--port", "/dev/lumora-missing", dir.filePath("a.wh")});
+    EXPECT_EQ(r.status, 2);
+}
+
 TEST(Cli, ConvertsChirpChannelListsBothWays)
 {
     QTemporaryDir dir;

@@ -151,6 +151,9 @@ void RadioResponder::storeFrame(BlockType type, int index, const uint8_t *payloa
 {
     Block &b = *image_.block(type, index);
     std::copy(payload, payload + kPayloadLength, b.begin());
+    if (static_cast<int>(type) == faults_.badType && index == faults_.badIndex && faults_.badOffset >= 0
+        && faults_.badOffset < kPayloadLength)
+        b[static_cast<size_t>(faults_.badOffset)] = static_cast<uint8_t>(~b[static_cast<size_t>(faults_.badOffset)]);
     out.stored = true;
     out.answer = {kAck};
     out.transferDone = endsTransfer(type, index);

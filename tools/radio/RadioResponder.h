@@ -27,6 +27,9 @@ struct Faults {
     double corrupt = 0; // probability of flipping one bit of an answer
     int dropFirst = 0;  // messages ignored before any other fault applies
     uint32_t seed = 1;
+    // A block that stores one byte wrong (its bits inverted), as a failing
+    // memory would: type, index, payload offset; type -1 for none.
+    int badType = -1, badIndex = 0, badOffset = 0;
 };
 
 struct Outcome {

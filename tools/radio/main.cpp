@@ -103,7 +103,10 @@ int main(int argc, char **argv)
     const QCommandLineOption delay(QStringLiteral("delay"), "Answer MS milliseconds late.", "MS", "0");
     const QCommandLineOption hangupAfter(QStringLiteral("hangup-after"), "Close the line after N messages, like a pulled cable.", "N");
     const QCommandLineOption trace(QStringLiteral("trace"), "Log every byte both ways, one message a line, in hex.", "FILE");
-    cli.addOptions({link, memory, exitAfter, pace, seed, drop, dropFirst, corrupt, delay, hangupAfter, trace});
+    const QCommandLineOption badByte(QStringLiteral("bad-byte"),
+                                     "Store payload byte OFFSET of block INDEX of block type TYPE inverted.",
+                                     "TYPE:INDEX:OFFSET");
+    cli.addOptions({link, memory, exitAfter, pace, seed, drop, dropFirst, corrupt, delay, hangupAfter, trace, badByte});
     cli.process(app);
 
     Faults faults;
@@ -111,6 +114,14 @@ int main(int argc, char **argv)
     faults.corrupt = cli.value(corrupt).toDouble();
     faults.seed = cli.value(seed).toUInt();
     faults.dropFirst = cli.value(dropFirst).toInt();
+    if (cli.isSet(badByte)) {
+        const QStringList parts = cli.value(badByte).split(QLatin1Char(':'));
+        if (parts.size() != 3)
+            return fail(QStringLiteral("--bad-byte wants TYPE:INDEX:OFFSET"));
+        faults.badType = parts[0].toInt();
+        faults.badIndex = parts[1].toInt();
+        faults.badOffset = parts[2].toInt();
+    }
     const int delayMs = cli.value(delay).toInt();
     const int exitAfterTransfers = cli.isSet(exitAfter) ? cli.value(exitAfter).toInt() : -1;
     const int hangupAfterMessages = cli.isSet(hangupAfter) ? cli.value(hangupAfter).toInt() : -1;

@@ -1,0 +1,25 @@
+#pragma once
+// What the radio would hold after a write, and how that differs from what
+// it holds: the texts a read of the written bytes would show, compared
+// field by field with the texts a read showed. Bytes the tool does not
+// assign (channel offsets 28 to 30, options 20 to 31) have no text and so
+// are never compared.
+
+#include "memory/CellTable.h"
+#include "memory/OptionSettings.h"
+#include "memory/TextTable.h"
+
+#include <QStringList>
+
+namespace lumora {
+
+// Encodes every channel and the options as a write does (throwing its
+// conversion errors) and decodes them again.
+void TextsAfterWriting(const ICellTable &channels, const OptionTexts &options, TextTable &expectedChannels,
+                       OptionTexts &expectedOptions);
+
+// One line per differing field: "Channel 3, TX Freq: written 145.00000, read 145.10000".
+QStringList CompareMainMemory(const ICellTable &expectedChannels, const OptionTexts &expectedOptions,
+                              const ICellTable &readChannels, const OptionTexts &readOptions);
+
+} // namespace lumora
