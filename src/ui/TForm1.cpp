@@ -122,6 +122,7 @@ void TForm1::buildLayout()
     FileMenu->addSeparator();
     ImportCsv1 = FileMenu->addAction(QStringLiteral("Import CSV..."), this, &TForm1::ImportCsvClick);
     ExportCsv1 = FileMenu->addAction(QStringLiteral("Export CSV..."), this, &TForm1::ExportCsvClick);
+    Verify1 = FileMenu->addAction(QStringLiteral("Verify with radio"), this, &TForm1::VerifyClick);
     FileMenu->addSeparator();
     Exit1 = FileMenu->addAction(QStringLiteral("Exit"), this, &QWidget::close);
     SignaMenu = menuBar()->addMenu(QStringLiteral("Signa"));

@@ -3,6 +3,7 @@
 // the main memory's read and write. The state lives in the controls: a
 // main read is under way while rbtn is disabled, a write while wbtn is.
 
+#include "memory/MemoryComparison.h"
 #include "memory/OptionSettings.h"
 #include "protocol/ByteSink.h"
 #include "protocol/Frames.h"
@@ -13,6 +14,7 @@
 #include <QSize>
 #include <array>
 #include <functional>
+#include <memory>
 
 class QAction;
 class QComboBox;
@@ -54,7 +56,7 @@ public:
     QAction *ToolButton1, *ToolButton2, *ToolButton3, *ToolButton4, *ToolButton6;
     QMenu *FileMenu, *SignaMenu;
     QAction *Open1, *Save1, *Exit1;
-    QAction *ImportCsv1, *ExportCsv1;
+    QAction *ImportCsv1, *ExportCsv1, *Verify1;
     std::array<QAction *, 4> SignaEntries{}; // DTMF, 2TONE, 5TONE, FSK
     TXStringGrid *xg;
     TEditCellEditor *EditCellEditor1;
@@ -102,6 +104,9 @@ public:
     void ExportCsvFile(const QString &fileName);
     void ImportCsvClick();
     void ExportCsvClick();
+    // Reads the radio into a table of its own and says how it differs from
+    // the grid and the options.
+    void VerifyClick();
     // Adds a port name to the list if missing and selects it.
     void SelectPort(const QString &name);
     // Moves the focus on, so that an edit in progress is committed.
@@ -154,12 +159,23 @@ private:
     bool signallingTransferUnderWay() const;
     void beginMainTransfer(int steps);
     void endOfMainTransfer();
+    void startMainRead(); // the read itself, into the grid or a verify's table
     bool writeUnderWay() const; // main or signalling
     void stopAllTransfers();
     // The window's own controls take input or not; its other windows stay usable.
     void EnableWindow(bool enabled);
 
     QWidget *client_;
+    // A verify under way: what a read of the table would show, and what
+    // the read shows.
+    struct Verification {
+        TextTable expected{kVerifyColumns, kVerifyRows};
+        OptionTexts expectedOptions;
+        TextTable read{kVerifyColumns, kVerifyRows};
+        OptionTexts readOptions;
+    };
+    static constexpr int kVerifyColumns = 16, kVerifyRows = 17;
+    std::unique_ptr<Verification> verify_;
     std::array<QWidget *, 4> signalling_{};
     SignallingRoutes routes_;
 };

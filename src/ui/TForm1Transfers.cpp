@@ -4,6 +4,7 @@
 #include "ui/TForm1.h"
 
 #include "memory/ChannelBlock.h"
+#include "memory/ChannelColumns.h"
 #include "memory/Errors.h"
 #include "protocol/Crc16.h"
 #include "protocol/FrameSender.h"
@@ -151,6 +152,12 @@ void TForm1::beginMainTransfer(int steps)
 
 void TForm1::rbtnClick()
 {
+    verify_.reset(); // a read of its own, into the grid
+    startMainRead();
+}
+
+void TForm1::startMainRead()
+{
     refuseIfOtherTransfer();
     if (!MainReadUnderWay() && MainWriteUnderWay())
         throw ELumoraError(QStringLiteral("A write to the radio is under way. Wait until it has finished, or cancel it"));
@@ -172,20 +179,37 @@ void TForm1::MainReadDataAnswer()
 {
     Tim1->stop();
     bool ended = false;
+    // A verify reads into a table of its own, never into the grid.
+    ICellTable &table = verify_ ? static_cast<ICellTable &>(verify_->read) : *xg;
     if (RxBuffer[1] == static_cast<uint8_t>(BlockType::Settings)) {
-        OptionTexts o = Options();
+        OptionTexts o = verify_ ? verify_->readOptions : Options();
         DecodeSettingsBlock(RxBuffer.data(), o);
-        setOptions(o);
+        if (verify_)
+            verify_->readOptions = o;
+        else
+            setOptions(o);
         rbtn->setEnabled(true);
         RxBuffer[2] = 20;
         Form3->hide();
         Tim1->stop();
+        std::unique_ptr<Verification> verified = std::move(verify_);
         endOfMainTransfer();
         ended = true;
-        ShowMessage(QStringLiteral("   Read Succeed!"));
+        if (verified) {
+            const QStringList differences = CompareMainMemory(verified->expected, verified->expectedOptions,
+                                                              verified->read, verified->readOptions);
+            ShowMessage(differences.isEmpty()
+                                ? QStringLiteral("The radio holds what the table holds.")
+                                : QStringLiteral("The radio differs from the table in %1 field%2:\n")
+                                                  .arg(differences.size())
+                                                  .arg(differences.size() == 1 ? "" : "s")
+                                          + differences.join(QLatin1Char('\n')));
+        } else {
+            ShowMessage(QStringLiteral("   Read Succeed!"));
+        }
         EnableWindow(true);
     } else {
-        DecodeChannelBlock(RxBuffer.data(), *xg);
+        DecodeChannelBlock(RxBuffer.data(), table);
     }
     ReadIndex = RxBuffer[2] + 1;
     if (ReadIndex < 17) {
@@ -242,8 +266,23 @@ void TForm1::MainWriteAcknowledged()
     }
 }
 
+void TForm1::VerifyClick()
+{
+    MoveFocusOn();
+    // What a read of the written table would show; a field that does not
+    // convert is reported before anything is sent.
+    auto v = std::make_unique<Verification>();
+    TextsAfterWriting(*xg, Options(), v->expected, v->expectedOptions);
+    FillChannelLabels(v->read);
+    v->readOptions = DefaultOptionTexts();
+    refuseIfOtherTransfer();
+    verify_ = std::move(v);
+    startMainRead(); // a port that does not open leaves Retry to go on verifying
+}
+
 void TForm1::endOfMainTransfer()
 {
+    verify_.reset();
     wbtn->setEnabled(true);
     rbtn->setEnabled(true);
     comcbb->setEnabled(true);
@@ -261,7 +300,7 @@ void TForm3::Button1Click()
     hide();
     QThread::msleep(300);
     if (reading)
-        form1_.rbtnClick();
+        form1_.startMainRead(); // the same read again, a verify included
     else
         form1_.wbtnClick();
 }

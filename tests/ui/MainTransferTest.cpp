@@ -170,6 +170,34 @@ private slots:
         delete dir;
     }
 
+    void verifyComparesTheRadioWithTheGridWithoutTouchingIt()
+    {
+        VirtualRadio radio({"--memory", memory()});
+        QVERIFY(radio.ok());
+        attach(radio.device());
+        form->rbtnClick();
+        QTRY_VERIFY_WITH_TIMEOUT(readSucceeded(), kWait);
+        dialogs->messages.clear();
+        form->Verify1->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(dialogs->messages.size(), 1, kWait);
+        QCOMPARE(dialogs->messages[0], QString("The radio holds what the table holds."));
+        form->xg->setCells(ColTxFreq, 2, "144.90000");
+        form->ComboBoxes[4]->setEditText("120");
+        form->Verify1->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(dialogs->messages.size(), 2, kWait);
+        QCOMPARE(dialogs->messages[1], QString("The radio differs from the table in 2 fields:\n"
+                                               "Channel 2, TX Freq: written 144.90000, read 145.50000\n"
+                                               "Option TOT: written 120, read 60"));
+        QCOMPARE(form->xg->Cells(ColTxFreq, 2), QString("144.90000")); // the grid stays the user's
+        QCOMPARE(form->ComboBoxes[4]->currentText(), QString("120"));
+        QVERIFY(form->rbtn->isEnabled());
+        QVERIFY(!form->Comm1->IsOpen());
+        form->rbtnClick(); // an ordinary read fills the grid again
+        QTRY_COMPARE_WITH_TIMEOUT(dialogs->messages.size(), 3, kWait);
+        QCOMPARE(dialogs->messages[2], QString("   Read Succeed!"));
+        QCOMPARE(form->xg->Cells(ColTxFreq, 2), QString("145.50000"));
+    }
+
     void aReadFillsTheTableFromTheRadio()
     {
         VirtualRadio radio({"--memory", memory()});
