@@ -4,6 +4,7 @@
 #include "memory/ChannelFile.h"
 #include "memory/MemoryComparison.h"
 #include "serial/PortList.h"
+#include "signalling/RadioBackupFile.h"
 #include "signalling/SettingsFile.h"
 #include "ui/TXStringGrid.h"
 #include "signalling/SignallingWindows.h"
@@ -73,6 +74,8 @@ int CliRunner::run(const Request &request)
         try {
             if (request.verb.endsWith(QLatin1String("-csv")))
                 status = convertCsv(form, request);
+            else if (request.verb == QLatin1String("backup") || request.verb == QLatin1String("restore"))
+                status = backupOrRestore(form, windows, request);
             else if (request.area == QLatin1String("dtmf"))
                 status = transferSignalling(form, *windows.Form2, request);
             else if (request.area == QLatin1String("fsk"))
@@ -135,11 +138,92 @@ bool CliRunner::waitForEnd(const Request &request, const std::function<bool()> &
     return true;
 }
 
+bool CliRunner::runMain(TForm1 &form, bool reading, const Request &request)
+{
+    finished_ = false;
+    if (reading)
+        form.rbtnClick();
+    else
+        form.wbtnClick();
+    return !failed_ && waitForEnd(request, [this] { return finished_; });
+}
+
+bool CliRunner::runArea(TForm1 &form, TSignallingForm &window, bool reading, const Request &request)
+{
+    bool completed = false;
+    const QMetaObject::Connection ended =
+            QObject::connect(&window, &TSignallingForm::TransferEnded, &window, [&](bool ok) { completed = ok; });
+    struct Disconnect {
+        const QMetaObject::Connection &c;
+        ~Disconnect() { QObject::disconnect(c); } // nothing here hears of the window after this
+    } disconnectAtEnd{ended};
+    form.OpenPortForSignalling(); // as the "Signa" menu does, unseen
+    if (reading)
+        window.rbtnClick();
+    else
+        window.wbtnClick();
+    return !failed_ && waitForEnd(request, [&] { return completed; });
+}
+
+int CliRunner::backupOrRestore(TForm1 &form, SignallingWindows &windows, const Request &request)
+{
+    const QVector<QPair<QString, TSignallingForm *>> areas = {
+        {"dtmf", windows.Form2.get()}, {"2tone", windows.Form4.get()}, {"5tone", windows.Form5.get()},
+        {"fsk", windows.Form6.get()}};
+    auto allSettings = [&] {
+        AreaSettings all{{QStringLiteral("main"), MainMemorySettings(*form.xg, form.Options())}};
+        for (const auto &[name, window] : areas)
+            all << qMakePair(name, window->Settings());
+        return all;
+    };
+    if (request.verb == QLatin1String("backup")) {
+        if (!runMain(form, true, request))
+            return kFailed;
+        for (const auto &[name, window] : areas)
+            if (!runArea(form, *window, true, request))
+                return kFailed;
+        SaveRadioBackup(request.output, allSettings());
+        return failed_ ? kFailed : 0;
+    }
+    // Restore: the whole file checked and every block of every area
+    // encoded before the first byte goes out.
+    const AreaSettings file = LoadRadioBackup(request.file, allSettings());
+    OptionTexts options = form.Options();
+    ApplyMainMemorySettings(file[0].second, *form.xg, options);
+    form.setOptions(options);
+    for (int i = 0; i < areas.size(); ++i)
+        areas[i].second->setSettings(file[i + 1].second);
+    TextTable expected(kChannelColumns, kChannelRows);
+    OptionTexts expectedOptions;
+    TextsAfterWriting(*form.xg, form.Options(), expected, expectedOptions);
+    QVector<SettingsValues> expectedAreas;
+    for (const auto &[name, window] : areas) {
+        window->EncodeArea();
+        expectedAreas << window->SettingsAfterWriting();
+    }
+    if (!runMain(form, false, request))
+        return kFailed;
+    for (const auto &[name, window] : areas)
+        if (!runArea(form, *window, false, request))
+            return kFailed;
+    if (!request.verify)
+        return failed_ ? kFailed : 0;
+    if (!runMain(form, true, request))
+        return kFailed;
+    QStringList differences = CompareMainMemory(expected, expectedOptions, *form.xg, form.Options());
+    for (int i = 0; i < areas.size(); ++i) {
+        if (!runArea(form, *areas[i].second, true, request))
+            return kFailed;
+        differences += CompareSettings(areas[i].second->AreaName(), expectedAreas[i], areas[i].second->Settings());
+    }
+    return report(request, differences);
+}
+
 int CliRunner::report(const Request &request, const QStringList &differences)
 {
     for (const QString &line : differences)
         out() << line << Qt::endl;
-    const bool verifying = request.verb == QLatin1String("write");
+    const bool verifying = request.verb != QLatin1String("diff");
     if (differences.isEmpty()) {
         out() << (verifying ? "Verified: the radio holds what was written." : "Nothing would change.") << Qt::endl;
         return 0;
@@ -160,22 +244,7 @@ int CliRunner::transferSignalling(TForm1 &form, TSignallingForm &window, const R
         if (compares)
             expected = window.SettingsAfterWriting();
     }
-    bool completed = false;
-    const QMetaObject::Connection ended =
-            QObject::connect(&window, &TSignallingForm::TransferEnded, &window, [&](bool ok) { completed = ok; });
-    struct Disconnect {
-        const QMetaObject::Connection &c;
-        ~Disconnect() { QObject::disconnect(c); } // nothing here hears of the window after this
-    } disconnectAtEnd{ended};
-    auto run = [&](bool reading) {
-        completed = false;
-        if (reading)
-            window.rbtnClick();
-        else
-            window.wbtnClick();
-        return !failed_ && waitForEnd(request, [&] { return completed; });
-    };
-    form.OpenPortForSignalling(); // as the "Signa" menu does, unseen
+    auto run = [&](bool reading) { return runArea(form, window, reading, request); };
     if (verb == QLatin1String("write") && !run(false))
         return kFailed;
     if ((verb != QLatin1String("write") || compares) && !run(true))
@@ -208,14 +277,7 @@ int CliRunner::transfer(TForm1 &form, const Request &request)
     }
     QElapsedTimer clock;
     clock.start();
-    auto run = [&](bool reading) {
-        finished_ = false;
-        if (reading)
-            form.rbtnClick();
-        else
-            form.wbtnClick();
-        return !failed_ && waitForEnd(request, [this] { return finished_; });
-    };
+    auto run = [&](bool reading) { return runMain(form, reading, request); };
     if (verb == QLatin1String("write") && !run(false))
         return kFailed;
     if (request.reportTime)

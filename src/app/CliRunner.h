@@ -12,6 +12,7 @@ namespace lumora {
 
 class TForm1;
 class TSignallingForm;
+struct SignallingWindows;
 
 class CliRunner : public IUserDialogs {
 public:
@@ -39,6 +40,10 @@ public:
 private:
     int transfer(TForm1 &form, const Request &request);
     int convertCsv(TForm1 &form, const Request &request);
+    int backupOrRestore(TForm1 &form, SignallingWindows &windows, const Request &request);
+    // One transfer, run to its end; false when it failed or timed out.
+    bool runMain(TForm1 &form, bool reading, const Request &request);
+    bool runArea(TForm1 &form, TSignallingForm &window, bool reading, const Request &request);
     // Lists the differences; 0 when there are none, else 1.
     int report(const Request &request, const QStringList &differences);
     static constexpr int kFailed = -1; // an error, whatever the verb calls it

@@ -20,6 +20,8 @@ const char *const kHelp = R"(Usage:
   lumora-cli write dtmf|2tone|5tone|fsk --port DEV FILE.json [--timeout SECONDS]
   lumora-cli write [AREA] --port DEV FILE --verify
   lumora-cli diff  [AREA] --port DEV FILE
+  lumora-cli backup  --port DEV --output FILE.json
+  lumora-cli restore --port DEV FILE.json [--verify]
   lumora-cli import-csv FILE.csv --output FILE.wh
   lumora-cli export-csv FILE.wh --output FILE.csv
 
@@ -37,6 +39,9 @@ Read and Write buttons do, without opening a window.
   diff                read the radio and list, field by field, what writing
                       FILE would change: status 0 when nothing, 1 when
                       something would, 2 on an error
+  backup              read all six areas of the radio into one file
+  restore             write such a file back, every area (checked and
+                      encoded whole before the first byte is sent)
   import-csv          make a channel file from a CHIRP CSV channel list;
                       rows that do not fit are listed, never dropped
   export-csv          write the channels of a channel file as CHIRP CSV
@@ -95,8 +100,8 @@ int main(int argc, char **argv)
         request.area = words.takeFirst();
     request.port = cli.value(port);
     request.verify = cli.isSet(verify);
-    if (request.verify && request.verb != "write")
-        return usage(QStringLiteral("--verify goes with write"));
+    if (request.verify && request.verb != "write" && request.verb != "restore")
+        return usage(QStringLiteral("--verify goes with write and restore"));
     request.reportTime = cli.isSet(reportTime);
     bool ok = false;
     request.timeoutSeconds = cli.value(timeout).toInt(&ok);
@@ -114,6 +119,14 @@ int main(int argc, char **argv)
         if (request.port.isEmpty() || words.size() != 1)
             return usage(QStringLiteral("%1 needs --port DEV and one %2 file").arg(request.verb,
                     request.area == "main" ? "channel" : "settings"));
+        request.file = words.first();
+    } else if (request.verb == "backup") {
+        request.output = cli.value(output);
+        if (request.port.isEmpty() || request.output.isEmpty() || !words.isEmpty())
+            return usage(QStringLiteral("backup needs --port DEV and --output FILE.json"));
+    } else if (request.verb == "restore") {
+        if (request.port.isEmpty() || words.size() != 1)
+            return usage(QStringLiteral("restore needs --port DEV and one backup file"));
         request.file = words.first();
     } else if (request.verb == "import-csv" || request.verb == "export-csv") {
         const bool importing = request.verb == "import-csv";

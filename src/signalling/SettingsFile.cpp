@@ -7,6 +7,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
+#include <algorithm>
 
 namespace lumora {
 
@@ -35,33 +36,25 @@ QJsonValue toJson(const SettingsValue &v)
 
 QByteArray WriteSettingsJson(const QString &area, const SettingsValues &values)
 {
-    QJsonObject o;
+    QJsonObject o = SettingsToJson(values);
     o.insert(QStringLiteral("format"), kSettingsFormat);
     o.insert(QStringLiteral("area"), area);
-    for (const SettingsValue &v : values)
-        o.insert(v.key, toJson(v));
     return QJsonDocument(o).toJson(QJsonDocument::Indented);
 }
 
-SettingsValues ReadSettingsJson(const QByteArray &json, const QString &area, const SettingsValues &shape,
-                                const QString &fileName)
+QJsonObject SettingsToJson(const SettingsValues &values)
 {
-    auto refuse = [&](const QString &why) {
-        throw EFOpenError(QStringLiteral("\"%1\" is not a %2 settings file: %3").arg(fileName, area, why));
-    };
-    QJsonParseError parse{};
-    const QJsonDocument doc = QJsonDocument::fromJson(json, &parse);
-    if (parse.error != QJsonParseError::NoError)
-        refuse(QStringLiteral("it is not JSON (%1 at byte %2)").arg(parse.errorString()).arg(parse.offset));
-    if (!doc.isObject())
-        refuse(QStringLiteral("it holds no JSON object"));
-    const QJsonObject o = doc.object();
-    if (o.value(QStringLiteral("format")).toInt(-1) != kSettingsFormat)
-        refuse(QStringLiteral("the key \"format\" must be %1").arg(kSettingsFormat));
-    if (o.value(QStringLiteral("area")).toString() != area)
-        refuse(QStringLiteral("the key \"area\" must be \"%1\"").arg(area));
+    QJsonObject o;
+    for (const SettingsValue &v : values)
+        o.insert(v.key, toJson(v));
+    return o;
+}
+
+SettingsValues SettingsFromJson(const QJsonObject &o, const SettingsValues &shape, const QStringList &otherKeys,
+                                const std::function<void(const QString &)> &refuse)
+{
     for (auto it = o.begin(); it != o.end(); ++it) {
-        const bool known = it.key() == QLatin1String("format") || it.key() == QLatin1String("area")
+        const bool known = otherKeys.contains(it.key())
                            || std::any_of(shape.begin(), shape.end(),
                                           [&](const SettingsValue &v) { return v.key == it.key(); });
         if (!known)
@@ -107,6 +100,31 @@ SettingsValues ReadSettingsJson(const QByteArray &json, const QString &area, con
         values << v;
     }
     return values;
+}
+
+QJsonObject ParseJsonObject(const QByteArray &json, const std::function<void(const QString &)> &refuse)
+{
+    QJsonParseError parse{};
+    const QJsonDocument doc = QJsonDocument::fromJson(json, &parse);
+    if (parse.error != QJsonParseError::NoError)
+        refuse(QStringLiteral("it is not JSON (%1 at byte %2)").arg(parse.errorString()).arg(parse.offset));
+    if (!doc.isObject())
+        refuse(QStringLiteral("it holds no JSON object"));
+    return doc.object();
+}
+
+SettingsValues ReadSettingsJson(const QByteArray &json, const QString &area, const SettingsValues &shape,
+                                const QString &fileName)
+{
+    auto refuse = [&](const QString &why) {
+        throw EFOpenError(QStringLiteral("\"%1\" is not a %2 settings file: %3").arg(fileName, area, why));
+    };
+    const QJsonObject o = ParseJsonObject(json, refuse);
+    if (o.value(QStringLiteral("format")).toInt(-1) != kSettingsFormat)
+        refuse(QStringLiteral("the key \"format\" must be %1").arg(kSettingsFormat));
+    if (o.value(QStringLiteral("area")).toString() != area)
+        refuse(QStringLiteral("the key \"area\" must be \"%1\"").arg(area));
+    return SettingsFromJson(o, shape, {QStringLiteral("format"), QStringLiteral("area")}, refuse);
 }
 
 QStringList CompareSettings(const QString &areaName, const SettingsValues &expected, const SettingsValues &read)

@@ -6,6 +6,8 @@
 // against the window's own shape before anything of it is used.
 
 #include <QByteArray>
+#include <QJsonObject>
+#include <functional>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -29,6 +31,15 @@ struct SettingsValue {
 using SettingsValues = QVector<SettingsValue>;
 
 QByteArray WriteSettingsJson(const QString &area, const SettingsValues &values);
+
+// The values as the keys of a JSON object, and back: the object must hold
+// exactly the shape's keys (and otherKeys), each of its kind and size;
+// refuse is called with the reason otherwise, and must throw.
+QJsonObject SettingsToJson(const SettingsValues &values);
+SettingsValues SettingsFromJson(const QJsonObject &object, const SettingsValues &shape, const QStringList &otherKeys,
+                                const std::function<void(const QString &)> &refuse);
+// The JSON object of a file; refuse (which throws) when it is none.
+QJsonObject ParseJsonObject(const QByteArray &json, const std::function<void(const QString &)> &refuse);
 // The values of a file shaped as shape (same keys, kinds, row and column
 // counts). Throws EFOpenError naming the key that does not fit; fileName
 // is for the message only.

@@ -233,6 +233,77 @@ TEST(Cli, DiffListsWhatAWriteWouldChange)
     EXPECT_EQ(r.status, 2);
 }
 
+// A radio's six areas into one file, and that file into a blank radio.
+TEST(Cli, BacksUpAndRestoresTheWholeRadio)
+{
+    QTemporaryDir dir;
+    VirtualRadio first({"--memory", dir.filePath("first.json")});
+    ASSERT_TRUE(first.ok());
+    CliRun r = cli({"backup", "--port", first.device(), "--output", dir.filePath("full.json")});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    const QJsonObject backup = QJsonDocument::fromJson(contents(dir.filePath("full.json"))).object();
+    EXPECT_EQ(backup["area"].toString(), "radio");
+    EXPECT_EQ(backup["main"]["Channels"][0][0].toString(), "146.52000");
+    EXPECT_EQ(backup["main"]["TOT"].toString(), "60");
+    EXPECT_EQ(backup["dtmf"]["ID Code"].toString(), "12345678");
+    EXPECT_EQ(backup["5tone"]["Standard Name"].toString(), "CCIR");
+
+    // A blank radio: every block zero.
+    QJsonObject blank = QJsonDocument::fromJson(contents(dir.filePath("first.json"))).object();
+    for (const QString &area : blank.keys())
+        if (blank[area].isArray())
+            blank[area] = QJsonArray::fromStringList(QStringList(blank[area].toArray().size(), QString(56, '0')));
+    QFile f(dir.filePath("blank.json"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QJsonDocument(blank).toJson());
+    f.close();
+    VirtualRadio second({"--memory", dir.filePath("blank.json")});
+    r = cli({"restore", "--port", second.device(), dir.filePath("full.json"), "--verify"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.endsWith("Verified: the radio holds what was written.\n"));
+    const QJsonObject a = QJsonDocument::fromJson(contents(dir.filePath("first.json"))).object();
+    const QJsonObject b = QJsonDocument::fromJson(contents(dir.filePath("blank.json"))).object();
+    for (const char *area : {"dtmf", "fleetsync", "2tone", "5tone"})
+        EXPECT_EQ(a[area], b[area]) << area;
+    for (int n = 0; n < 16; ++n) // the bytes the tool assigns: offsets 4 to 27
+        EXPECT_EQ(a["channel"][n].toString().left(48), b["channel"][n].toString().left(48)) << n;
+    EXPECT_EQ(a["settings"][0].toString().left(32), b["settings"][0].toString().left(32));
+}
+
+TEST(Cli, RefusesARestoreWithOneBadAreaBeforeSendingAnything)
+{
+    QTemporaryDir dir;
+    VirtualRadio radio({"--memory", dir.filePath("radio.json"), "--trace", dir.filePath("trace.txt")});
+    ASSERT_TRUE(radio.ok());
+    CliRun r = cli({"backup", "--port", radio.device(), "--output", dir.filePath("full.json")});
+    ASSERT_EQ(r.status, 0);
+    QJsonObject o = QJsonDocument::fromJson(contents(dir.filePath("full.json"))).object();
+    auto save = [&](const char *name) {
+        QFile f(dir.filePath(name));
+        f.open(QIODevice::WriteOnly);
+        f.write(QJsonDocument(o).toJson());
+    };
+    QJsonObject fsk = o["fsk"].toObject();
+    fsk.remove("ID[Own]");
+    o["fsk"] = fsk;
+    save("missing.json");
+    QFile::remove(dir.filePath("trace.txt"));
+    VirtualRadio watched({"--memory", dir.filePath("radio.json"), "--trace", dir.filePath("trace2.txt")});
+    r = cli({"restore", "--port", watched.device(), dir.filePath("missing.json")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.contains("in \"fsk\", the key \"ID[Own]\" is missing")) << r.err.toStdString();
+    o = QJsonDocument::fromJson(contents(dir.filePath("full.json"))).object();
+    QJsonObject dtmf = o["dtmf"].toObject();
+    dtmf["First Digit Delay [ms]"] = "105"; // reads, but does not encode
+    o["dtmf"] = dtmf;
+    save("unencodable.json");
+    r = cli({"restore", "--port", watched.device(), dir.filePath("unencodable.json")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.contains("'10.5' is not a valid integer value")) << r.err.toStdString();
+    QTest::qWait(200);
+    EXPECT_FALSE(contents(dir.filePath("trace2.txt")).contains(" < ")) << "the tool sent something";
+}
+
 TEST(Cli, ConvertsChirpChannelListsBothWays)
 {
     QTemporaryDir dir;

@@ -1,0 +1,104 @@
+#include "signalling/RadioBackupFile.h"
+
+#include "memory/ChannelColumns.h"
+#include "memory/Errors.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QSaveFile>
+
+namespace lumora {
+
+namespace {
+
+const char *const kChannelsKey = "Channels";
+constexpr qint64 kMaxBackupBytes = 1024 * 1024;
+
+QString optionKey(int i) { return QString(Option(static_cast<OptionId>(i)).label).remove(QLatin1Char(':')); }
+
+} // namespace
+
+SettingsValues MainMemorySettings(const ICellTable &channels, const OptionTexts &options)
+{
+    QVector<QStringList> rows;
+    for (int n = 1; n <= kChannelCount; ++n) {
+        QStringList row;
+        for (int col = ColRxFreq; col < kChannelColumns; ++col)
+            row << channels.cellText(col, n);
+        rows << row;
+    }
+    SettingsValues values{SettingsValue::ofRows(QLatin1String(kChannelsKey), rows)};
+    for (int i = 0; i < kOptionCount; ++i)
+        values << SettingsValue::ofText(optionKey(i), options[static_cast<size_t>(i)]);
+    return values;
+}
+
+void ApplyMainMemorySettings(const SettingsValues &values, ICellTable &channels, OptionTexts &options)
+{
+    for (const SettingsValue &v : values) {
+        if (v.key == QLatin1String(kChannelsKey))
+            for (int n = 1; n <= kChannelCount && n <= v.rows.size(); ++n)
+                for (int col = ColRxFreq; col < kChannelColumns; ++col)
+                    channels.setCellText(col, n, v.rows[n - 1].value(col - 1));
+        for (int i = 0; i < kOptionCount; ++i)
+            if (v.key == optionKey(i))
+                options[static_cast<size_t>(i)] = v.text;
+    }
+}
+
+QByteArray WriteRadioBackup(const AreaSettings &areas)
+{
+    QJsonObject o;
+    o.insert(QStringLiteral("format"), kSettingsFormat);
+    o.insert(QStringLiteral("area"), QStringLiteral("radio"));
+    for (const auto &[area, values] : areas)
+        o.insert(area, SettingsToJson(values));
+    return QJsonDocument(o).toJson(QJsonDocument::Indented);
+}
+
+AreaSettings ReadRadioBackup(const QByteArray &json, const AreaSettings &shapes, const QString &fileName)
+{
+    QString where;
+    auto refuse = [&](const QString &why) {
+        throw EFOpenError(QStringLiteral("\"%1\" is not a radio backup: %2%3").arg(fileName, where, why));
+    };
+    const QJsonObject o = ParseJsonObject(json, refuse);
+    if (o.value(QStringLiteral("format")).toInt(-1) != kSettingsFormat)
+        refuse(QStringLiteral("the key \"format\" must be %1").arg(kSettingsFormat));
+    if (o.value(QStringLiteral("area")).toString() != QLatin1String("radio"))
+        refuse(QStringLiteral("the key \"area\" must be \"radio\""));
+    QStringList keys{QStringLiteral("format"), QStringLiteral("area")};
+    for (const auto &shape : shapes)
+        keys << shape.first;
+    for (auto it = o.begin(); it != o.end(); ++it)
+        if (!keys.contains(it.key()))
+            refuse(QStringLiteral("the key \"%1\" is unknown").arg(it.key()));
+    AreaSettings areas;
+    for (const auto &[area, shape] : shapes) {
+        if (!o.value(area).isObject())
+            refuse(QStringLiteral("the key \"%1\" must hold the %1 area").arg(area));
+        where = QStringLiteral("in \"%1\", ").arg(area);
+        areas << qMakePair(area, SettingsFromJson(o.value(area).toObject(), shape, {}, refuse));
+        where.clear();
+    }
+    return areas;
+}
+
+void SaveRadioBackup(const QString &fileName, const AreaSettings &areas)
+{
+    QSaveFile f(fileName);
+    if (!f.open(QIODevice::WriteOnly) || f.write(WriteRadioBackup(areas)) < 0 || !f.commit())
+        throw EFCreateError(QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, f.errorString()));
+}
+
+AreaSettings LoadRadioBackup(const QString &fileName, const AreaSettings &shapes)
+{
+    QFile f(fileName);
+    if (!f.open(QIODevice::ReadOnly))
+        throw EFOpenError(QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, f.errorString()));
+    if (f.size() > kMaxBackupBytes)
+        throw EFOpenError(QStringLiteral("\"%1\" is not a radio backup: it is larger than 1 MiB").arg(fileName));
+    return ReadRadioBackup(f.readAll(), shapes, fileName);
+}
+
+} // namespace lumora
