@@ -40,6 +40,13 @@ void CliRunner::ShowMessage(const QString &text)
     out() << text << Qt::endl;
     messages_ << text;
     finished_ = true;
+    wakeUp();
+}
+
+void CliRunner::wakeUp()
+{
+    if (loop_)
+        QMetaObject::invokeMethod(loop_, [l = loop_] { l->quit(); }, Qt::QueuedConnection);
 }
 
 void CliRunner::ShowError(const QString &text, const QString &detail)
@@ -48,6 +55,7 @@ void CliRunner::ShowError(const QString &text, const QString &detail)
     if (!detail.isEmpty())
         err() << detail << Qt::endl;
     failed_ = true;
+    wakeUp();
 }
 
 int CliRunner::run(const Request &request)
@@ -121,12 +129,19 @@ bool CliRunner::waitForEnd(const Request &request, const std::function<bool()> &
     timeout.setSingleShot(true);
     QObject::connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
     timeout.start(request.timeoutSeconds * 1000);
+    // An end is seen at once (the boxes and the windows' end report quit
+    // the loop); the poll is the safety net.
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
         if (failed_ || ended())
             loop.quit();
     });
     poll.start(5);
+    loop_ = &loop;
+    struct Clear {
+        QEventLoop *&loop;
+        ~Clear() { loop = nullptr; }
+    } clear{loop_};
     loop.exec();
     if (failed_)
         return false;
@@ -138,31 +153,50 @@ bool CliRunner::waitForEnd(const Request &request, const std::function<bool()> &
     return true;
 }
 
+void CliRunner::reportTime(const Request &request, const char *what, const QElapsedTimer &clock)
+{
+    if (request.reportTime) // for the benchmark
+        err() << what << " time: " << clock.nsecsElapsed() / 1e6 << " ms" << Qt::endl;
+}
+
 bool CliRunner::runMain(TForm1 &form, bool reading, const Request &request)
 {
+    QElapsedTimer clock;
+    clock.start();
     finished_ = false;
     if (reading)
         form.rbtnClick();
     else
         form.wbtnClick();
-    return !failed_ && waitForEnd(request, [this] { return finished_; });
+    const bool done = !failed_ && waitForEnd(request, [this] { return finished_; });
+    if (done)
+        reportTime(request, "transfer", clock);
+    return done;
 }
 
 bool CliRunner::runArea(TForm1 &form, TSignallingForm &window, bool reading, const Request &request)
 {
     bool completed = false;
     const QMetaObject::Connection ended =
-            QObject::connect(&window, &TSignallingForm::TransferEnded, &window, [&](bool ok) { completed = ok; });
+            QObject::connect(&window, &TSignallingForm::TransferEnded, &window, [&](bool ok) {
+                completed = ok;
+                wakeUp();
+            });
     struct Disconnect {
         const QMetaObject::Connection &c;
         ~Disconnect() { QObject::disconnect(c); } // nothing here hears of the window after this
     } disconnectAtEnd{ended};
     form.OpenPortForSignalling(); // as the "Signa" menu does, unseen
+    QElapsedTimer clock;
+    clock.start();
     if (reading)
         window.rbtnClick();
     else
         window.wbtnClick();
-    return !failed_ && waitForEnd(request, [&] { return completed; });
+    const bool done = !failed_ && waitForEnd(request, [&] { return completed; });
+    if (done)
+        reportTime(request, "transfer", clock);
+    return done;
 }
 
 int CliRunner::backupOrRestore(TForm1 &form, SignallingWindows &windows, const Request &request)
@@ -177,11 +211,14 @@ int CliRunner::backupOrRestore(TForm1 &form, SignallingWindows &windows, const R
         return all;
     };
     if (request.verb == QLatin1String("backup")) {
+        QElapsedTimer clock;
+        clock.start();
         if (!runMain(form, true, request))
             return kFailed;
         for (const auto &[name, window] : areas)
             if (!runArea(form, *window, true, request))
                 return kFailed;
+        reportTime(request, "backup", clock);
         SaveRadioBackup(request.output, allSettings());
         return failed_ ? kFailed : 0;
     }
@@ -275,13 +312,9 @@ int CliRunner::transfer(TForm1 &form, const Request &request)
         LoadChannelFile(file, fileOptions, request.file);
         TextsAfterWriting(file, fileOptions, expected, expectedOptions);
     }
-    QElapsedTimer clock;
-    clock.start();
     auto run = [&](bool reading) { return runMain(form, reading, request); };
     if (verb == QLatin1String("write") && !run(false))
         return kFailed;
-    if (request.reportTime)
-        err() << "transfer time: " << clock.nsecsElapsed() / 1e6 << " ms" << Qt::endl;
     if ((verb != QLatin1String("write") || compares) && !run(true))
         return kFailed;
     if (verb == QLatin1String("read")) {

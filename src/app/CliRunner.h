@@ -4,9 +4,12 @@
 
 #include "ui/UserDialogs.h"
 
+#include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
 #include <functional>
+
+class QEventLoop;
 
 namespace lumora {
 
@@ -44,6 +47,7 @@ private:
     // One transfer, run to its end; false when it failed or timed out.
     bool runMain(TForm1 &form, bool reading, const Request &request);
     bool runArea(TForm1 &form, TSignallingForm &window, bool reading, const Request &request);
+    void reportTime(const Request &request, const char *what, const QElapsedTimer &clock);
     // Lists the differences; 0 when there are none, else 1.
     int report(const Request &request, const QStringList &differences);
     static constexpr int kFailed = -1; // an error, whatever the verb calls it
@@ -52,6 +56,8 @@ private:
     // request's timeout (reported). True when ended.
     bool waitForEnd(const Request &request, const std::function<bool()> &ended);
 
+    void wakeUp(); // the wait for a transfer's end looks again at once
+    QEventLoop *loop_ = nullptr;
     bool finished_ = false;
     bool failed_ = false;
     QStringList messages_;

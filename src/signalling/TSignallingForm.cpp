@@ -87,6 +87,7 @@ void TSignallingForm::stepBar()
 void TSignallingForm::request(int index)
 {
     host_.SendTx(BuildReadRequest(host_.Tx(), type_, static_cast<uint8_t>(index)));
+    host_.StartTim1(); // resent only when unanswered for 300 ms
 }
 
 int &TSignallingForm::counter() { return countsInReadIndex() ? host_.SharedReadIndex() : BlockCounter; }
@@ -173,6 +174,7 @@ void TSignallingForm::sendBlock(int index)
     std::copy(payload.begin(), payload.end(), tx.begin() + kPayloadOffset);
     host_.FillTxCrc();
     host_.SendTx(kFrameLength);
+    host_.StartTim1(); // resent only when unanswered for 300 ms
 }
 
 void TSignallingForm::BlockAcknowledged()

@@ -186,6 +186,16 @@ int main(int argc, char **argv)
             ++messages;
             if (cli.isSet(pace))
                 std::this_thread::sleep_for(wireTime(out.message.size()));
+            if (!out.answer.empty()) {
+                if (delayMs > 0)
+                    std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
+                if (cli.isSet(pace))
+                    std::this_thread::sleep_for(wireTime(out.answer.size()));
+                log.log('>', out.answer.data(), out.answer.size());
+                writeAll(master, out.answer);
+            }
+            // The file is kept while the host waits out the quiet line
+            // after the answer, so that keeping it costs the host nothing.
             if (out.stored && !memoryFile.isEmpty()) {
                 try {
                     image.save(memoryFile);
@@ -194,12 +204,6 @@ int main(int argc, char **argv)
                 }
             }
             if (!out.answer.empty()) {
-                if (delayMs > 0)
-                    std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
-                if (cli.isSet(pace))
-                    std::this_thread::sleep_for(wireTime(out.answer.size()));
-                log.log('>', out.answer.data(), out.answer.size());
-                writeAll(master, out.answer);
                 if (out.transferDone && exitAfterTransfers > 0 && ++transfers >= exitAfterTransfers)
                     done = true;
             }
