@@ -216,6 +216,22 @@ private slots:
         QVERIFY2(dialogs->errors.isEmpty(), qPrintable(dialogs->errors.join("; ")));
     }
 
+    // At the line's own pace a read takes a second: a request is sent again
+    // only when its answer is 300 ms late, never merely because time passed.
+    void anAnsweredRequestIsNeverSentAgain()
+    {
+        VirtualRadio radio({"--memory", memory(), "--pace"});
+        QVERIFY(radio.ok());
+        attach(radio.device());
+        fiveTone().rbtnClick();
+        QTRY_VERIFY_WITH_TIMEOUT(done(fiveTone()), kWait);
+        QCOMPARE(written.size(), kFiveToneBlocks * 4);
+        written.clear();
+        fiveTone().wbtnClick();
+        QTRY_VERIFY_WITH_TIMEOUT(done(fiveTone()), kWait);
+        QCOMPARE(written.size(), kFiveToneBlocks * 34);
+    }
+
     void aReadFollowsTheBlockIndexOfTheAnswer()
     {
         attach("/dev/lumora-no-port");
