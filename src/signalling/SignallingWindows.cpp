@@ -1,6 +1,11 @@
 #include "signalling/SignallingWindows.h"
 
 #include "ui/TForm1.h"
+#include "ui/UserDialogs.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QTimer>
 
 namespace lumora {
 
@@ -16,10 +21,51 @@ SignallingWindows::SignallingWindows(TForm1 &form1) : form1_(form1)
     routes.FiveTone = Form5.get();
     routes.FleetSync = Form6.get();
     form1.setSignallingWindows({Form2.get(), Form4.get(), Form5.get(), Form6.get()}, routes);
+    QAction *before = form1.FileMenu->actions().value(form1.FileMenu->actions().indexOf(form1.Exit1));
+    auto *backup = new QAction(QStringLiteral("Back up radio..."), form1.FileMenu);
+    auto *restore = new QAction(QStringLiteral("Restore radio..."), form1.FileMenu);
+    QObject::connect(backup, &QAction::triggered, &form1, [this] { BackupClick(); });
+    QObject::connect(restore, &QAction::triggered, &form1, [this] { RestoreClick(); });
+    form1.FileMenu->insertActions(before, {backup, restore});
+    form1.FileMenu->insertSeparator(before);
+    menuActions_ = {backup, restore};
+}
+
+namespace {
+const QString kBackupFilter = QStringLiteral("Radio backup (*.json)");
+}
+
+void SignallingWindows::BackupClick()
+{
+    const QString name = UserDialogs().AskSaveFileName(&form1_, kBackupFilter, QStringLiteral("json"));
+    if (!name.isEmpty())
+        startRun(RadioBackupRun::Kind::Backup, name);
+}
+
+void SignallingWindows::RestoreClick()
+{
+    const QString name = UserDialogs().AskOpenFileName(&form1_, kBackupFilter, QStringLiteral("json"));
+    if (!name.isEmpty())
+        startRun(RadioBackupRun::Kind::Restore, name);
+}
+
+void SignallingWindows::startRun(RadioBackupRun::Kind kind, const QString &fileName)
+{
+    if (Run)
+        return; // one at a time
+    auto run = std::make_unique<RadioBackupRun>(form1_, *this, kind, fileName);
+    QObject::connect(run.get(), &RadioBackupRun::Finished, &form1_, [this] {
+        QTimer::singleShot(0, &form1_, [this] { Run.reset(); });
+    });
+    run->Start(); // throws what it finds before anything is sent
+    Run = std::move(run);
 }
 
 SignallingWindows::~SignallingWindows()
 {
+    Run.reset();
+    for (QAction *a : menuActions_)
+        delete a;
     form1_.setSignallingWindows({}, SignallingRoutes{}); // nothing routes to them any more
 }
 

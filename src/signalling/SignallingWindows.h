@@ -3,12 +3,16 @@
 // (DTMF, 2TONE, 5TONE, FleetSync) and handed to it: its "Signa" entries
 // show them and its receive handler routes their answers.
 
+#include "signalling/RadioBackupRun.h"
 #include "signalling/TForm2.h"
 #include "signalling/TForm4.h"
 #include "signalling/TForm5.h"
 #include "signalling/TForm6.h"
 
 #include <memory>
+#include <vector>
+
+class QAction;
 
 namespace lumora {
 
@@ -21,9 +25,15 @@ struct SignallingWindows {
     std::unique_ptr<TForm4> Form4; // 2TONE
     std::unique_ptr<TForm5> Form5; // 5TONE
     std::unique_ptr<TForm6> Form6; // FleetSync
+    // "Back up radio..." and "Restore radio..." of the main window's "File" menu.
+    void BackupClick();
+    void RestoreClick();
+    std::unique_ptr<RadioBackupRun> Run; // the one under way, if any
 
 private:
+    void startRun(RadioBackupRun::Kind kind, const QString &fileName);
     TForm1 &form1_;
+    std::vector<QAction *> menuActions_;
 };
 
 } // namespace lumora

@@ -203,6 +203,12 @@ void TSignallingForm::endTransfer(bool completed)
         emit TransferEnded(completed);
 }
 
+void TSignallingForm::StopTransfer()
+{
+    Timer1->stop();
+    endTransfer(false);
+}
+
 void TSignallingForm::hideAndEndTransfer()
 {
     hide();

@@ -38,6 +38,8 @@ public:
 
     void rbtnClick();
     void wbtnClick();
+    // Ends a transfer under way at once (as a cancel): Tim1 and Timer1 stopped.
+    void StopTransfer();
     virtual void Button3Click() = 0;
     virtual void Timer1Timer();
 

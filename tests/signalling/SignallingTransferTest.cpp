@@ -13,7 +13,9 @@
 #include "signalling/SignallingWindows.h"
 #include "ui/TEditCellEditor.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QMenu>
 #include <QComboBox>
 #include <QFile>
 #include <QJsonArray>
@@ -378,6 +380,78 @@ private slots:
             QVERIFY(!w->isVisible());
         }
         QVERIFY(!dtmf().Timer1->isActive());
+    }
+
+    void theWholeRadioIsBackedUpAndRestoredUnderOneDialog()
+    {
+        QAction *backup = nullptr, *restore = nullptr;
+        for (QAction *a : form->FileMenu->actions()) {
+            if (a->text() == "Back up radio...")
+                backup = a;
+            if (a->text() == "Restore radio...")
+                restore = a;
+        }
+        QVERIFY(backup && restore);
+        writeJson(memory(), customImage(dir->path()));
+        {
+            VirtualRadio radio({"--memory", memory()});
+            QVERIFY(radio.ok());
+            form->SelectPort(radio.device());
+            dialogs->nextFileName = dir->filePath("full.json");
+            backup->trigger();
+            QVERIFY(windows->Run && windows->Run->Progress()->isVisible());
+            QVERIFY(!progress->isVisible()); // one dialog for the whole run
+            QTRY_VERIFY_WITH_TIMEOUT(!dialogs->messages.isEmpty(), kWait);
+            QCOMPARE(dialogs->messages, QStringList({QString("The radio is backed up in \"%1\".").arg(dialogs->nextFileName)}));
+        }
+        const QJsonObject file = readJson(dir->filePath("full.json"));
+        QCOMPARE(file["dtmf"]["ID Code"].toString(), QString("0*#"));
+        QCOMPARE(file["fsk"]["Fleet and ID"][9][1].toString(), QString("2000"));
+
+        // Into a blank radio.
+        QJsonObject blank = readJson(memory());
+        for (const QString &area : blank.keys())
+            if (blank[area].isArray())
+                blank[area] = QJsonArray::fromStringList(QStringList(blank[area].toArray().size(), QString(56, '0')));
+        writeJson(dir->filePath("blank.json"), blank);
+        VirtualRadio second({"--memory", dir->filePath("blank.json")});
+        QVERIFY(second.ok());
+        form->SelectPort(second.device());
+        dialogs->messages.clear();
+        restore->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!dialogs->messages.isEmpty(), kWait);
+        QCOMPARE(dialogs->messages, QStringList({QString("The radio is restored from \"%1\".").arg(dialogs->nextFileName)}));
+        QTRY_VERIFY(!windows->Run);
+        QJsonObject a = readJson(memory());
+        const QJsonObject b = readJson(dir->filePath("blank.json"));
+        // The one byte the window cannot carry: a side tone of 0x01 reads
+        // as unchecked and is written as 0x00.
+        QJsonArray fleetSync = a["fleetsync"].toArray();
+        fleetSync[0] = fleetSync[0].toString().replace(16, 2, "00");
+        a["fleetsync"] = fleetSync;
+        for (const char *area : {"dtmf", "fleetsync", "2tone", "5tone"})
+            QCOMPARE(a[area], b[area]);
+        QCOMPARE(b["channel"][0].toString().left(48), a["channel"][0].toString().left(48));
+    }
+
+    void aBackupCanBeCancelled()
+    {
+        VirtualRadio silent({"--drop", "1"});
+        QVERIFY(silent.ok());
+        form->SelectPort(silent.device());
+        dialogs->nextFileName = dir->filePath("never.json");
+        for (QAction *a : form->FileMenu->actions())
+            if (a->text() == "Back up radio...")
+                a->trigger();
+        QVERIFY(windows->Run);
+        QVERIFY(form->MainReadUnderWay());
+        windows->Run->Progress()->findChild<QPushButton *>()->click(); // "Cancel"
+        QCOMPARE(dialogs->messages, QStringList({"The backup was cancelled; the radio is unchanged."}));
+        QVERIFY(!form->MainReadUnderWay());
+        QVERIFY(!form->Tim1->isActive());
+        QVERIFY(!form->Comm1->IsOpen());
+        QVERIFY(!QFile::exists(dialogs->nextFileName));
+        QTRY_VERIFY(!windows->Run);
     }
 
     void aCommittedMemoryKeepsEightDigitsOfItsCoding()

@@ -1,0 +1,167 @@
+#include "signalling/RadioBackupRun.h"
+
+#include "memory/ChannelColumns.h"
+#include "memory/Errors.h"
+#include "memory/MemoryComparison.h"
+#include "signalling/SignallingWindows.h"
+#include "ui/TForm1.h"
+#include "ui/TForm3.h"
+#include "ui/TXStringGrid.h"
+
+#include <QProgressDialog>
+#include <QTimer>
+
+namespace lumora {
+
+RadioBackupRun::RadioBackupRun(TForm1 &form1, SignallingWindows &windows, Kind kind, const QString &fileName)
+    : form1_(form1), kind_(kind), fileName_(fileName), outer_(&UserDialogs())
+{
+    areas_ = {{"dtmf", windows.Form2.get()}, {"2tone", windows.Form4.get()}, {"5tone", windows.Form5.get()},
+              {"fsk", windows.Form6.get()}};
+}
+
+RadioBackupRun::~RadioBackupRun()
+{
+    for (const auto &c : connections_)
+        disconnect(c);
+    if (running_)
+        SetUserDialogs(outer_);
+    delete progress_;
+}
+
+AreaSettings RadioBackupRun::allSettings() const
+{
+    AreaSettings all{{QStringLiteral("main"), MainMemorySettings(*form1_.xg, form1_.Options())}};
+    for (const auto &[name, window] : areas_)
+        all << qMakePair(name, window->Settings());
+    return all;
+}
+
+void RadioBackupRun::Start()
+{
+    if (form1_.AnyTransferUnderWay())
+        throw ELumoraError(QStringLiteral("Another transfer with the radio is under way. "
+                                          "Wait until it has finished, then try again"));
+    if (kind_ == Kind::Restore) {
+        // The whole file checked and every block of every area encoded
+        // before the first byte goes out.
+        const AreaSettings file = LoadRadioBackup(fileName_, allSettings());
+        OptionTexts options = form1_.Options();
+        ApplyMainMemorySettings(file[0].second, *form1_.xg, options);
+        form1_.setOptions(options);
+        for (size_t i = 0; i < areas_.size(); ++i)
+            areas_[i].second->setSettings(file[static_cast<int>(i) + 1].second);
+        TextTable channels(kChannelColumns, kChannelRows);
+        OptionTexts encoded;
+        TextsAfterWriting(*form1_.xg, form1_.Options(), channels, encoded);
+        for (const auto &area : areas_)
+            area.second->EncodeArea();
+    }
+    for (const auto &area : areas_)
+        connections_.push_back(connect(area.second, &TSignallingForm::TransferEnded, this, [this](bool ok) {
+            if (!running_)
+                return;
+            if (ok)
+                QTimer::singleShot(0, this, &RadioBackupRun::next);
+            else
+                finish(false, QString()); // the window said why
+        }));
+    progress_ = new QProgressDialog(kind_ == Kind::Backup ? QStringLiteral("Backing up the radio...")
+                                                          : QStringLiteral("Restoring the radio..."),
+                                    QStringLiteral("Cancel"), 0, 1 + static_cast<int>(areas_.size()));
+    progress_->setWindowTitle(QStringLiteral("LUMORA  V1.0"));
+    progress_->setMinimumDuration(0);
+    progress_->setAutoClose(false);
+    progress_->setAutoReset(false);
+    progress_->setWindowFlag(Qt::WindowStaysOnTopHint);
+    connect(progress_, &QProgressDialog::canceled, this, &RadioBackupRun::Cancel);
+    running_ = true;
+    outer_ = &UserDialogs();
+    SetUserDialogs(this);
+    progress_->show();
+    next();
+}
+
+void RadioBackupRun::next()
+{
+    if (!running_)
+        return;
+    ++step_;
+    progress_->setValue(step_);
+    try {
+        if (step_ == 0) {
+            if (kind_ == Kind::Backup)
+                form1_.rbtnClick();
+            else
+                form1_.wbtnClick();
+            form1_.Form3->hide(); // this run's dialog stands for it
+            return;
+        }
+        if (step_ <= static_cast<int>(areas_.size())) {
+            TSignallingForm *window = areas_[static_cast<size_t>(step_ - 1)].second;
+            form1_.OpenPortForSignalling();
+            if (kind_ == Kind::Backup)
+                window->rbtnClick();
+            else
+                window->wbtnClick();
+            return;
+        }
+        if (kind_ == Kind::Backup)
+            SaveRadioBackup(fileName_, allSettings());
+        finish(true, kind_ == Kind::Backup ? QStringLiteral("The radio is backed up in \"%1\".").arg(fileName_)
+                                           : QStringLiteral("The radio is restored from \"%1\".").arg(fileName_));
+    } catch (const std::exception &e) {
+        finish(false, QString());
+        ShowException(e);
+    }
+}
+
+void RadioBackupRun::ShowMessage(const QString &text)
+{
+    if (running_ && step_ == 0 && (text == QLatin1String("   Read Succeed!") || text == QLatin1String("Write Succeed!"))) {
+        QTimer::singleShot(0, this, &RadioBackupRun::next); // the main memory is done
+        return;
+    }
+    if (running_ && text == QLatin1String("WRITE SUCCEED!"))
+        return; // the area's end comes as its TransferEnded
+    outer_->ShowMessage(text);
+}
+
+void RadioBackupRun::ShowError(const QString &text, const QString &detail)
+{
+    finish(false, QString());
+    outer_->ShowError(text, detail);
+}
+
+void RadioBackupRun::Cancel()
+{
+    if (!running_)
+        return;
+    // Whatever is under way stops as its own Cancel or Close stops it,
+    // without this run hearing of it as an end.
+    running_ = false;
+    if (form1_.MainReadUnderWay() || form1_.MainWriteUnderWay())
+        form1_.Form3->Button2Click();
+    for (const auto &area : areas_)
+        if (area.second->ReadUnderWay() || area.second->WriteUnderWay())
+            area.second->StopTransfer();
+    running_ = true;
+    finish(false, QStringLiteral("The %1 was cancelled; the radio %2")
+                          .arg(kind_ == Kind::Backup ? "backup" : "restore",
+                               kind_ == Kind::Backup ? "is unchanged." : "may be left half-written."));
+}
+
+void RadioBackupRun::finish(bool completed, const QString &text)
+{
+    if (!running_)
+        return;
+    running_ = false;
+    SetUserDialogs(outer_);
+    if (progress_)
+        progress_->hide();
+    if (!text.isEmpty())
+        outer_->ShowMessage(text);
+    emit Finished(completed);
+}
+
+} // namespace lumora

@@ -1,0 +1,63 @@
+#pragma once
+// A backup or a restore of the whole radio from the window: the main
+// memory and the four signalling areas one after another, under one
+// progress dialog with Cancel. The transfers are the windows' own; their
+// own success boxes are held back, and the run reports once at its end.
+
+#include "signalling/RadioBackupFile.h"
+#include "ui/UserDialogs.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QProgressDialog>
+#include <functional>
+#include <vector>
+
+
+
+namespace lumora {
+
+class TForm1;
+class TSignallingForm;
+struct SignallingWindows;
+
+class RadioBackupRun : public QObject, private IUserDialogs {
+    Q_OBJECT
+public:
+    enum class Kind { Backup, Restore };
+    RadioBackupRun(TForm1 &form1, SignallingWindows &windows, Kind kind, const QString &fileName);
+    ~RadioBackupRun() override;
+
+    // Checks (for a restore: the whole file, every block encoded) and
+    // starts; throws what the check finds, with nothing sent.
+    void Start();
+    void Cancel();
+    QProgressDialog *Progress() const { return progress_; }
+
+signals:
+    void Finished(bool completed);
+
+private:
+    // IUserDialogs: the transfers' own boxes during the run.
+    void ShowMessage(const QString &text) override;
+    void ShowError(const QString &text, const QString &detail) override;
+    bool AskYesNo(const QString &text) override { return outer_->AskYesNo(text); }
+    QString AskOpenFileName(QWidget *p, const QString &f, const QString &s) override { return outer_->AskOpenFileName(p, f, s); }
+    QString AskSaveFileName(QWidget *p, const QString &f, const QString &s) override { return outer_->AskSaveFileName(p, f, s); }
+
+    void next();
+    void finish(bool completed, const QString &text);
+    AreaSettings allSettings() const;
+
+    TForm1 &form1_;
+    std::vector<std::pair<QString, TSignallingForm *>> areas_;
+    Kind kind_;
+    QString fileName_;
+    int step_ = -1; // -1 before the start; 0 the main memory; 1 to 4 the areas
+    bool running_ = false;
+    IUserDialogs *outer_;
+    QPointer<QProgressDialog> progress_;
+    std::vector<QMetaObject::Connection> connections_;
+};
+
+} // namespace lumora
