@@ -159,6 +159,7 @@ void RadioBackupRun::finish(bool completed, const QString &text)
     SetUserDialogs(outer_);
     if (progress_)
         progress_->hide();
+    form1_.Form3->Button2Click(); // the port the run opened is closed again
     if (!text.isEmpty())
         outer_->ShowMessage(text);
     emit Finished(completed);
