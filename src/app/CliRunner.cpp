@@ -4,7 +4,7 @@
 #include "memory/ChannelFile.h"
 #include "memory/MemoryComparison.h"
 #include "serial/PortList.h"
-#include "signalling/RadioBackupFile.h"
+#include "signalling/RadioBackupRun.h"
 #include "signalling/SettingsFile.h"
 #include "ui/TXStringGrid.h"
 #include "signalling/SignallingWindows.h"
@@ -201,57 +201,44 @@ bool CliRunner::runArea(TForm1 &form, TSignallingForm &window, bool reading, con
 
 int CliRunner::backupOrRestore(TForm1 &form, SignallingWindows &windows, const Request &request)
 {
-    const QVector<QPair<QString, TSignallingForm *>> areas = {
-        {"dtmf", windows.Form2.get()}, {"2tone", windows.Form4.get()}, {"5tone", windows.Form5.get()},
-        {"fsk", windows.Form6.get()}};
-    auto allSettings = [&] {
-        AreaSettings all{{QStringLiteral("main"), MainMemorySettings(*form.xg, form.Options())}};
-        for (const auto &[name, window] : areas)
-            all << qMakePair(name, window->Settings());
-        return all;
-    };
-    if (request.verb == QLatin1String("backup")) {
-        QElapsedTimer clock;
-        clock.start();
-        if (!runMain(form, true, request))
-            return kFailed;
-        for (const auto &[name, window] : areas)
-            if (!runArea(form, *window, true, request))
-                return kFailed;
-        reportTime(request, "backup", clock);
-        SaveRadioBackup(request.output, allSettings());
-        return failed_ ? kFailed : 0;
-    }
-    // Restore: the whole file checked and every block of every area
-    // encoded before the first byte goes out.
-    const AreaSettings file = LoadRadioBackup(request.file, allSettings());
-    OptionTexts options = form.Options();
-    ApplyMainMemorySettings(file[0].second, *form.xg, options);
-    form.setOptions(options);
-    for (int i = 0; i < areas.size(); ++i)
-        areas[i].second->setSettings(file[i + 1].second);
+    // The window's own run, unseen: its transfers, its checks before the
+    // first byte, its one report at the end.
+    const bool backup = request.verb == QLatin1String("backup");
+    RadioBackupRun run(form, windows, backup ? RadioBackupRun::Kind::Backup : RadioBackupRun::Kind::Restore,
+                       backup ? request.output : request.file);
+    bool ended = false, completed = false;
+    QObject::connect(&run, &RadioBackupRun::Finished, &run, [&](bool ok) {
+        ended = true;
+        completed = ok;
+        wakeUp();
+    });
+    QElapsedTimer clock;
+    clock.start();
+    run.Start();
+    // What a read of the restored radio should show, from the texts the
+    // run has just taken from the file.
+    const QVector<TSignallingForm *> areas = {windows.Form2.get(), windows.Form4.get(), windows.Form5.get(),
+                                              windows.Form6.get()};
     TextTable expected(kChannelColumns, kChannelRows);
     OptionTexts expectedOptions;
-    TextsAfterWriting(*form.xg, form.Options(), expected, expectedOptions);
     QVector<SettingsValues> expectedAreas;
-    for (const auto &[name, window] : areas) {
-        window->EncodeArea();
-        expectedAreas << window->SettingsAfterWriting();
+    if (request.verify) {
+        TextsAfterWriting(*form.xg, form.Options(), expected, expectedOptions);
+        for (TSignallingForm *window : areas)
+            expectedAreas << window->SettingsAfterWriting();
     }
-    if (!runMain(form, false, request))
+    if (!waitForEnd(request, [&] { return ended; }) || !completed)
         return kFailed;
-    for (const auto &[name, window] : areas)
-        if (!runArea(form, *window, false, request))
-            return kFailed;
+    reportTime(request, backup ? "backup" : "restore", clock);
     if (!request.verify)
         return failed_ ? kFailed : 0;
     if (!runMain(form, true, request))
         return kFailed;
     QStringList differences = CompareMainMemory(expected, expectedOptions, *form.xg, form.Options());
     for (int i = 0; i < areas.size(); ++i) {
-        if (!runArea(form, *areas[i].second, true, request))
+        if (!runArea(form, *areas[i], true, request))
             return kFailed;
-        differences += CompareSettings(areas[i].second->AreaName(), expectedAreas[i], areas[i].second->Settings());
+        differences += CompareSettings(areas[i]->AreaName(), expectedAreas[i], areas[i]->Settings());
     }
     return report(request, differences);
 }
