@@ -45,17 +45,26 @@ void RadioBackupRun::Start()
     if (kind_ == Kind::Restore) {
         // The whole file checked and every block of every area encoded
         // before the first byte goes out.
-        const AreaSettings file = LoadRadioBackup(fileName_, allSettings());
-        OptionTexts options = form1_.Options();
-        ApplyMainMemorySettings(file[0].second, *form1_.xg, options);
-        form1_.setOptions(options);
-        for (size_t i = 0; i < areas_.size(); ++i)
-            areas_[i].second->setSettings(file[static_cast<int>(i) + 1].second);
-        TextTable channels(kChannelColumns, kChannelRows);
-        OptionTexts encoded;
-        TextsAfterWriting(*form1_.xg, form1_.Options(), channels, encoded);
-        for (const auto &area : areas_)
-            area.second->EncodeArea();
+        const AreaSettings before = allSettings();
+        const AreaSettings file = LoadRadioBackup(fileName_, before);
+        auto apply = [this](const AreaSettings &all) {
+            OptionTexts options = form1_.Options();
+            ApplyMainMemorySettings(all[0].second, *form1_.xg, options);
+            form1_.setOptions(options);
+            for (size_t i = 0; i < areas_.size(); ++i)
+                areas_[i].second->setSettings(all[static_cast<int>(i) + 1].second);
+        };
+        apply(file);
+        try {
+            TextTable channels(kChannelColumns, kChannelRows);
+            OptionTexts encoded;
+            TextsAfterWriting(*form1_.xg, form1_.Options(), channels, encoded);
+            for (const auto &area : areas_)
+                area.second->EncodeArea();
+        } catch (...) {
+            apply(before); // a refused restore leaves the windows as they were
+            throw;
+        }
     }
     for (const auto &area : areas_)
         connections_.push_back(connect(area.second, &TSignallingForm::TransferEnded, this, [this](bool ok) {

@@ -10,6 +10,7 @@
 #include "memory/Errors.h"
 #include "memory/TextTable.h"
 #include "serial/TComm.h"
+#include "memory/ChannelColumns.h"
 #include "signalling/SignallingWindows.h"
 #include "ui/TEditCellEditor.h"
 
@@ -432,6 +433,32 @@ private slots:
         for (const char *area : {"dtmf", "fleetsync", "2tone", "5tone"})
             QCOMPARE(a[area], b[area]);
         QCOMPARE(b["channel"][0].toString().left(48), a["channel"][0].toString().left(48));
+    }
+
+    void aRefusedRestoreLeavesTheWindowsAsTheyWere()
+    {
+        QJsonObject file = QJsonDocument::fromJson(WriteRadioBackup(
+                {{"main", MainMemorySettings(*form->xg, form->Options())}, {"dtmf", dtmf().Settings()},
+                 {"2tone", windows->Form4->Settings()}, {"5tone", windows->Form5->Settings()},
+                 {"fsk", fsk().Settings()}})).object();
+        QJsonObject area = file["dtmf"].toObject();
+        area["First Digit Delay [ms]"] = "105"; // reads, but does not encode
+        file["dtmf"] = area;
+        QJsonArray channels = file["main"].toObject()["Channels"].toArray();
+        channels[0] = QJsonArray::fromStringList({"146.52000", "146.52000", "NONE", "NONE", "HIGH", "WIDE", "YES",
+                                                  "25000", "NONE", "NONE", "NONE", "NONE", "DTMF", "1", "NONE"});
+        QJsonObject main = file["main"].toObject();
+        main["Channels"] = channels;
+        file["main"] = main;
+        writeJson(dir->filePath("bad.json"), file);
+        form->xg->setCells(ColRxFreq, 1, "439.00000");
+        dialogs->nextFileName = dir->filePath("bad.json");
+        for (QAction *a : form->FileMenu->actions())
+            if (a->text() == "Restore radio...")
+                QVERIFY_THROWS_EXCEPTION(EConvertError, a->trigger()); // shown by the application's handler
+        QCOMPARE(form->xg->Cells(ColRxFreq, 1), QString("439.00000"));
+        QCOMPARE(dtmf().cb[3]->currentText(), QString("100"));
+        QVERIFY(!windows->Run);
     }
 
     void aBackupCanBeCancelled()
