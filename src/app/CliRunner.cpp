@@ -84,14 +84,8 @@ int CliRunner::run(const Request &request)
                 status = convertCsv(form, request);
             else if (request.verb == QLatin1String("backup") || request.verb == QLatin1String("restore"))
                 status = backupOrRestore(form, windows, request);
-            else if (request.area == QLatin1String("dtmf"))
-                status = transferSignalling(form, *windows.Form2, request);
-            else if (request.area == QLatin1String("fsk"))
-                status = transferSignalling(form, *windows.Form6, request);
-            else if (request.area == QLatin1String("2tone"))
-                status = transferSignalling(form, *windows.Form4, request);
-            else if (request.area == QLatin1String("5tone"))
-                status = transferSignalling(form, *windows.Form5, request);
+            else if (TSignallingForm *window = windows.Area(request.area))
+                status = transferSignalling(form, *window, request);
             else
                 status = transfer(form, request);
         } catch (const std::exception &e) {
@@ -217,15 +211,14 @@ int CliRunner::backupOrRestore(TForm1 &form, SignallingWindows &windows, const R
     run.Start();
     // What a read of the restored radio should show, from the texts the
     // run has just taken from the file.
-    const QVector<TSignallingForm *> areas = {windows.Form2.get(), windows.Form4.get(), windows.Form5.get(),
-                                              windows.Form6.get()};
+    const auto areas = windows.Areas();
     TextTable expected(kChannelColumns, kChannelRows);
     OptionTexts expectedOptions;
     QVector<SettingsValues> expectedAreas;
     if (request.verify) {
         TextsAfterWriting(*form.xg, form.Options(), expected, expectedOptions);
-        for (TSignallingForm *window : areas)
-            expectedAreas << window->SettingsAfterWriting();
+        for (const auto &area : areas)
+            expectedAreas << area.second->SettingsAfterWriting();
     }
     if (!waitForEnd(request, [&] { return ended; }) || !completed)
         return kFailed;
@@ -235,10 +228,11 @@ int CliRunner::backupOrRestore(TForm1 &form, SignallingWindows &windows, const R
     if (!runMain(form, true, request))
         return kFailed;
     QStringList differences = CompareMainMemory(expected, expectedOptions, *form.xg, form.Options());
-    for (int i = 0; i < areas.size(); ++i) {
-        if (!runArea(form, *areas[i], true, request))
+    for (size_t i = 0; i < areas.size(); ++i) {
+        TSignallingForm &window = *areas[i].second;
+        if (!runArea(form, window, true, request))
             return kFailed;
-        differences += CompareSettings(areas[i]->AreaName(), expectedAreas[i], areas[i]->Settings());
+        differences += CompareSettings(window.AreaName(), expectedAreas[static_cast<int>(i)], window.Settings());
     }
     return report(request, differences);
 }

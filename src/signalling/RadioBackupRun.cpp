@@ -16,8 +16,7 @@ namespace lumora {
 RadioBackupRun::RadioBackupRun(TForm1 &form1, SignallingWindows &windows, Kind kind, const QString &fileName)
     : form1_(form1), kind_(kind), fileName_(fileName), outer_(&UserDialogs())
 {
-    areas_ = {{"dtmf", windows.Form2.get()}, {"2tone", windows.Form4.get()}, {"5tone", windows.Form5.get()},
-              {"fsk", windows.Form6.get()}};
+    areas_ = windows.Areas();
 }
 
 RadioBackupRun::~RadioBackupRun()

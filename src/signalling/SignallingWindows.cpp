@@ -31,6 +31,22 @@ SignallingWindows::SignallingWindows(TForm1 &form1) : form1_(form1)
     menuActions_ = {backup, restore};
 }
 
+std::vector<std::pair<QString, TSignallingForm *>> SignallingWindows::Areas() const
+{
+    return {{QStringLiteral("dtmf"), Form2.get()},
+            {QStringLiteral("2tone"), Form4.get()},
+            {QStringLiteral("5tone"), Form5.get()},
+            {QStringLiteral("fsk"), Form6.get()}};
+}
+
+TSignallingForm *SignallingWindows::Area(const QString &name) const
+{
+    for (const auto &[area, window] : Areas())
+        if (area == name)
+            return window;
+    return nullptr;
+}
+
 namespace {
 const QString kBackupFilter = QStringLiteral("Radio backup (*.json)");
 }

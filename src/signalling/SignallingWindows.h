@@ -25,6 +25,9 @@ struct SignallingWindows {
     std::unique_ptr<TForm4> Form4; // 2TONE
     std::unique_ptr<TForm5> Form5; // 5TONE
     std::unique_ptr<TForm6> Form6; // FleetSync
+    // The areas by the names their files and lumora-cli use, in order.
+    std::vector<std::pair<QString, TSignallingForm *>> Areas() const;
+    TSignallingForm *Area(const QString &name) const; // or null
     // "Back up radio..." and "Restore radio..." of the main window's "File" menu.
     void BackupClick();
     void RestoreClick();

@@ -3,6 +3,7 @@
 // the main memory's read and write. The state lives in the controls: a
 // main read is under way while rbtn is disabled, a write while wbtn is.
 
+#include "memory/ChannelColumns.h"
 #include "memory/MemoryComparison.h"
 #include "memory/OptionSettings.h"
 #include "protocol/ByteSink.h"
@@ -157,6 +158,8 @@ private:
     QComboBox *optionBoxOf(QObject *watched) const; // the box, or the box of its text field
     void refuseIfOtherTransfer() const;
     bool signallingTransferUnderWay() const;
+    // Whether the test holds for one of the routed signalling windows.
+    bool anySignallingWindow(const std::function<bool(const ISignallingTransfer &)> &test) const;
     void beginMainTransfer(int steps);
     void endOfMainTransfer();
     void startMainRead(); // the read itself, into the grid or a verify's table
@@ -169,12 +172,11 @@ private:
     // A verify under way: what a read of the table would show, and what
     // the read shows.
     struct Verification {
-        TextTable expected{kVerifyColumns, kVerifyRows};
+        TextTable expected{kChannelColumns, kChannelRows};
         OptionTexts expectedOptions;
-        TextTable read{kVerifyColumns, kVerifyRows};
+        TextTable read{kChannelColumns, kChannelRows};
         OptionTexts readOptions;
     };
-    static constexpr int kVerifyColumns = 16, kVerifyRows = 17;
     std::unique_ptr<Verification> verify_;
     std::array<QWidget *, 4> signalling_{};
     SignallingRoutes routes_;

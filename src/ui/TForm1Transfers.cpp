@@ -54,12 +54,17 @@ bool TForm1::AnyTransferUnderWay() const
     return MainReadUnderWay() || MainWriteUnderWay() || signallingTransferUnderWay();
 }
 
-bool TForm1::signallingTransferUnderWay() const
+bool TForm1::anySignallingWindow(const std::function<bool(const ISignallingTransfer &)> &test) const
 {
     for (const ISignallingTransfer *w : {routes_.FiveTone, routes_.TwoTone, routes_.FleetSync, routes_.Dtmf})
-        if (w && (w->ReadUnderWay() || w->WriteUnderWay()))
+        if (w && test(*w))
             return true;
     return false;
+}
+
+bool TForm1::signallingTransferUnderWay() const
+{
+    return anySignallingWindow([](const ISignallingTransfer &w) { return w.ReadUnderWay() || w.WriteUnderWay(); });
 }
 
 void TForm1::StartTim1() { Tim1->start(); }
@@ -68,22 +73,14 @@ void TForm1::StopTim1() { Tim1->stop(); }
 
 bool TForm1::OtherTransferUnderWay(const ISignallingTransfer *asking) const
 {
-    if (MainReadUnderWay() || MainWriteUnderWay())
-        return true;
-    for (const ISignallingTransfer *w : {routes_.FiveTone, routes_.TwoTone, routes_.FleetSync, routes_.Dtmf})
-        if (w && w != asking && (w->ReadUnderWay() || w->WriteUnderWay()))
-            return true;
-    return false;
+    return MainReadUnderWay() || MainWriteUnderWay() || anySignallingWindow([asking](const ISignallingTransfer &w) {
+               return &w != asking && (w.ReadUnderWay() || w.WriteUnderWay());
+           });
 }
 
 bool TForm1::writeUnderWay() const
 {
-    if (MainWriteUnderWay())
-        return true;
-    for (const ISignallingTransfer *w : {routes_.FiveTone, routes_.TwoTone, routes_.FleetSync, routes_.Dtmf})
-        if (w && w->WriteUnderWay())
-            return true;
-    return false;
+    return MainWriteUnderWay() || anySignallingWindow([](const ISignallingTransfer &w) { return w.WriteUnderWay(); });
 }
 
 void TForm1::closeEvent(QCloseEvent *event)
