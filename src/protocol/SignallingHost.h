@@ -22,6 +22,9 @@ public:
     virtual int &SharedReadIndex() = 0;
     // A transfer of the main window or of another signalling window.
     virtual bool OtherTransferUnderWay(const ISignallingTransfer *asking) const = 0;
+    // Opens the port from the port selector unless it is open already (a
+    // pulled cable closes it); throws when it cannot be opened.
+    virtual void PreparePort() = 0;
 };
 
 } // namespace lumora

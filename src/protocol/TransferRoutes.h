@@ -3,6 +3,7 @@
 // while its Read button is disabled and writing while its Write button is
 // disabled; the dispatcher asks, and routes by nothing else.
 
+#include <QString>
 #include <cstdint>
 
 namespace lumora {
@@ -15,6 +16,9 @@ public:
     virtual bool WriteUnderWay() const = 0;
     virtual void BlockReceived() = 0;     // one data answer of its read
     virtual void BlockAcknowledged() = 0; // one acknowledgement of its write
+    // Ends a transfer under way at once, as not completed.
+    virtual void StopTransfer() = 0;
+    virtual QString AreaName() const = 0; // "DTMF", "FleetSync", in messages
 };
 
 // The main window's transfers of the main memory.

@@ -95,6 +95,7 @@ int &TSignallingForm::counter() { return countsInReadIndex() ? host_.SharedReadI
 void TSignallingForm::rbtnClick()
 {
     refuseWhileOtherTransfer();
+    host_.PreparePort();
     host_.StartTim1();
     Timer1->start();
     rbtn->setEnabled(false);
@@ -123,6 +124,7 @@ void TSignallingForm::wbtnClick()
     // The whole area is encoded before anything is sent: a text that does
     // not convert stops the write with nothing sent.
     pending_ = EncodeArea();
+    host_.PreparePort();
     if (writeResends())
         host_.StartTim1();
     Timer1->start();

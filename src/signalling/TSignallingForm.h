@@ -39,7 +39,7 @@ public:
     void rbtnClick();
     void wbtnClick();
     // Ends a transfer under way at once (as a cancel): Tim1 and Timer1 stopped.
-    void StopTransfer();
+    void StopTransfer() override;
     virtual void Button3Click() = 0;
     virtual void Timer1Timer();
 
@@ -50,7 +50,7 @@ public:
     void BlockAcknowledged() override;
 
     // The area's name in messages ("DTMF", "FleetSync").
-    virtual QString AreaName() const = 0;
+    QString AreaName() const override = 0;
     // Every block as a write sends it; throws the conversion error of the
     // first field that does not convert.
     std::vector<Payload> EncodeArea() const;

@@ -73,6 +73,7 @@ TForm1::TForm1(QSize screen, QWidget *parent) : QMainWindow(parent)
     Comm1->setInx_XonXoffFlow(false);
     Comm1->setReadIntervalTimeout(20);
     Comm1->OnReceiveData = [this](TComm *, const uint8_t *b, uint16_t n) { Comm1ReceiveData(b, n); };
+    Comm1->OnRequestHangup = [this](TComm *) { Comm1RequestHangup(); };
 
     Tim1 = new QTimer(this);
     Tim1->setInterval(kRetransmitIntervalMs);
@@ -107,6 +108,7 @@ TForm1::~TForm1()
     qApp->removeEventFilter(this);
     xg->OnSetEditText = nullptr; // an open edit commits as the window goes
     Comm1->OnReceiveData = nullptr;
+    Comm1->OnRequestHangup = nullptr;
     Comm1->ClosePort();          // no serial thread outlives the window
 }
 
@@ -472,7 +474,7 @@ void TForm1::MoveFocusOn()
 
 void TForm1::OpenPortForSignalling()
 {
-    if (comcbb->isEnabledTo(client_)) {
+    if (comcbb->isEnabledTo(client_) && !Comm1->IsOpen()) {
         Comm1->CommName = comcbb->currentText();
         Comm1->OpenPort();
         comcbb->setEnabled(false);

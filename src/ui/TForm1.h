@@ -131,6 +131,11 @@ public:
     void StopTim1() override;
     int &SharedReadIndex() override { return ReadIndex; }
     bool OtherTransferUnderWay(const ISignallingTransfer *asking) const override;
+    void PreparePort() override { OpenPortForSignalling(); }
+
+    // The port reported a hang-up or an I/O error (the cable was pulled):
+    // any transfer ends at once and says so, and the port is closed.
+    void Comm1RequestHangup();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -158,8 +163,8 @@ private:
     QComboBox *optionBoxOf(QObject *watched) const; // the box, or the box of its text field
     void refuseIfOtherTransfer() const;
     bool signallingTransferUnderWay() const;
-    // Whether the test holds for one of the routed signalling windows.
-    bool anySignallingWindow(const std::function<bool(const ISignallingTransfer &)> &test) const;
+    // The first routed signalling window for which the test holds, or null.
+    ISignallingTransfer *signallingWindowWhere(const std::function<bool(const ISignallingTransfer &)> &test) const;
     void beginMainTransfer(int steps);
     void endOfMainTransfer();
     void startMainRead(); // the read itself, into the grid or a verify's table

@@ -54,17 +54,17 @@ bool TForm1::AnyTransferUnderWay() const
     return MainReadUnderWay() || MainWriteUnderWay() || signallingTransferUnderWay();
 }
 
-bool TForm1::anySignallingWindow(const std::function<bool(const ISignallingTransfer &)> &test) const
+ISignallingTransfer *TForm1::signallingWindowWhere(const std::function<bool(const ISignallingTransfer &)> &test) const
 {
-    for (const ISignallingTransfer *w : {routes_.FiveTone, routes_.TwoTone, routes_.FleetSync, routes_.Dtmf})
+    for (ISignallingTransfer *w : {routes_.FiveTone, routes_.TwoTone, routes_.FleetSync, routes_.Dtmf})
         if (w && test(*w))
-            return true;
-    return false;
+            return w;
+    return nullptr;
 }
 
 bool TForm1::signallingTransferUnderWay() const
 {
-    return anySignallingWindow([](const ISignallingTransfer &w) { return w.ReadUnderWay() || w.WriteUnderWay(); });
+    return signallingWindowWhere([](const ISignallingTransfer &w) { return w.ReadUnderWay() || w.WriteUnderWay(); });
 }
 
 void TForm1::StartTim1() { Tim1->start(); }
@@ -73,14 +73,14 @@ void TForm1::StopTim1() { Tim1->stop(); }
 
 bool TForm1::OtherTransferUnderWay(const ISignallingTransfer *asking) const
 {
-    return MainReadUnderWay() || MainWriteUnderWay() || anySignallingWindow([asking](const ISignallingTransfer &w) {
+    return MainReadUnderWay() || MainWriteUnderWay() || signallingWindowWhere([asking](const ISignallingTransfer &w) {
                return &w != asking && (w.ReadUnderWay() || w.WriteUnderWay());
            });
 }
 
 bool TForm1::writeUnderWay() const
 {
-    return MainWriteUnderWay() || anySignallingWindow([](const ISignallingTransfer &w) { return w.WriteUnderWay(); });
+    return MainWriteUnderWay() || signallingWindowWhere([](const ISignallingTransfer &w) { return w.WriteUnderWay(); });
 }
 
 void TForm1::closeEvent(QCloseEvent *event)
@@ -124,6 +124,39 @@ void TForm1::refuseIfOtherTransfer() const
 void TForm1::Comm1ReceiveData(const uint8_t *buffer, uint16_t length)
 {
     DispatchReceivedChunk(buffer, length, RxBuffer, *this, routes_);
+}
+
+void TForm1::Comm1RequestHangup()
+{
+    // Without this the transfer would resend into a dead line for ever.
+    QString what;
+    bool writing = false;
+    if (MainReadUnderWay() || MainWriteUnderWay()) {
+        writing = MainWriteUnderWay();
+        what = writing ? QStringLiteral("write to the radio")
+                       : verify_ ? QStringLiteral("verify") : QStringLiteral("read from the radio");
+        Tim1->stop();
+        if (Form3)
+            Form3->Button2Click(); // as Cancel: buttons back, window usable
+    } else if (ISignallingTransfer *w = signallingWindowWhere(
+                       [](const ISignallingTransfer &t) { return t.ReadUnderWay() || t.WriteUnderWay(); })) {
+        writing = w->WriteUnderWay();
+        what = QStringLiteral("%1 %2").arg(w->AreaName(), writing ? QStringLiteral("write") : QStringLiteral("read"));
+        w->StopTransfer();
+    }
+    Tim1->stop();
+    const QString port = Comm1->CommName;
+    Comm1->ClosePort(); // the next transfer opens it again
+    comcbb->setEnabled(true);
+    if (what.isEmpty())
+        return; // nothing was under way: nothing was lost
+    QString detail = QStringLiteral("The serial port %1 went away. Check that the cable is plugged in "
+                                    "and the radio is on, then try again.")
+                             .arg(port);
+    if (writing)
+        detail += QStringLiteral(" The radio is left half-written until you write it again.");
+    UserDialogs().ShowError(
+            QStringLiteral("The cable was disconnected, so the %1 did not complete.").arg(what), detail);
 }
 
 void TForm1::SendAcknowledgement() { SendData(TxBuffer, BuildAcknowledgement(TxBuffer)); }

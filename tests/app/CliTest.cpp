@@ -85,6 +85,22 @@ TEST(Cli, ReportsFailuresOnStandardErrorWithAFailingStatus)
     EXPECT_TRUE(r.err.contains("Cannot open file")) << r.err.toStdString();
 }
 
+// A pulled cable ends the run at once with the reason, never at --timeout.
+TEST(Cli, APulledCableEndsTheRunAtOnce)
+{
+    QTemporaryDir dir;
+    for (const QStringList &what : {QStringList{"read"}, QStringList{"read", "dtmf"}}) {
+        VirtualRadio radio({"--memory", dir.filePath("radio.json"), "--hangup-after", "3"});
+        const QString file = dir.filePath(what.size() == 1 ? "x.wh" : "x.json");
+        CliRun r = cli(what + QStringList{"--port", radio.device(), "--output", file, "--timeout", "100"});
+        EXPECT_EQ(r.status, 1);
+        EXPECT_TRUE(r.err.contains("The cable was disconnected, so the ")) << r.err.toStdString();
+        EXPECT_FALSE(r.err.contains("did not finish within")) << r.err.toStdString();
+        EXPECT_TRUE(r.out.isEmpty()) << r.out.toStdString();
+        EXPECT_FALSE(QFile::exists(file));
+    }
+}
+
 // A settings file read from one radio and written to another leaves the
 // second radio's area byte for byte the first's.
 TEST(Cli, CopiesTheSignallingAreasFromRadioToRadio)

@@ -36,6 +36,8 @@ public:
     bool WriteUnderWay() const override { return writing; }
     void BlockReceived() override { log_.calls.push_back(name_ + " received"); }
     void BlockAcknowledged() override { log_.calls.push_back(name_ + " acknowledged"); }
+    void StopTransfer() override {}
+    QString AreaName() const override { return QStringLiteral("test"); }
 
 private:
     Log &log_;

@@ -99,6 +99,13 @@ class SignallingTransferTest : public QObject {
             form->Comm1ReceiveData(b, n);
         };
     }
+    // A radio that hears and never answers: what arrives, the test sends.
+    std::unique_ptr<VirtualRadio> silent;
+    void attachSilent()
+    {
+        silent = std::make_unique<VirtualRadio>(QStringList{"--drop", "1"});
+        attach(silent->device());
+    }
     static bool done(TSignallingForm &w) { return !w.ReadUnderWay() && !w.WriteUnderWay(); }
 
 private slots:
@@ -119,6 +126,7 @@ private slots:
         progress.reset();
         windows.reset();
         form.reset();
+        silent.reset();
         dialogs.reset();
         dir.reset();
     }
@@ -313,7 +321,7 @@ private slots:
 
     void answersReachOnlyTheirOwnWindow()
     {
-        attach("/dev/lumora-no-port"); // nothing is sent anywhere
+        attachSilent(); // answers come only from the test
         dtmf().rbtnClick();
         const auto fleet = DataAnswer(2, 0, EncodeFleetSyncBlock(0, FleetSyncControls(), TextTable(3, 17)));
         form->Comm1ReceiveData(fleet.data(), 34);
@@ -336,7 +344,7 @@ private slots:
 
     void aSignallingAndAMainTransferAreNeverUnderWayAtOnce()
     {
-        attach("/dev/lumora-no-port");
+        attachSilent();
         dtmf().rbtnClick();
         QVERIFY_THROWS_EXCEPTION(ELumoraError, fsk().rbtnClick());
         QVERIFY_THROWS_EXCEPTION(ELumoraError, fsk().wbtnClick());
@@ -364,7 +372,7 @@ private slots:
 
     void escapeAndTheCloseButtonActAsClose()
     {
-        attach("/dev/lumora-no-port");
+        attachSilent();
         for (TSignallingForm *w : {static_cast<TSignallingForm *>(&dtmf()), static_cast<TSignallingForm *>(&fsk())}) {
             QVERIFY(showActive(w));
             w->rbtnClick();

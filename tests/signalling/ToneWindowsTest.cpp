@@ -45,6 +45,13 @@ class ToneWindowsTest : public QObject {
             form->OpenPortForSignalling();
         form->WriteTap = [this](const uint8_t *d, int n) { written.append(reinterpret_cast<const char *>(d), n); };
     }
+    // A radio that hears and never answers: what arrives, the test sends.
+    std::unique_ptr<VirtualRadio> silent;
+    void attachSilent()
+    {
+        silent = std::make_unique<VirtualRadio>(QStringList{"--drop", "1"});
+        attach(silent->device());
+    }
     static bool done(TSignallingForm &w) { return !w.ReadUnderWay() && !w.WriteUnderWay(); }
     // Opens the editor on a cell and commits what it shows, as F2 and Enter do.
     void commitAsShown(TXStringGrid *g, int col, int row)
@@ -85,6 +92,7 @@ private slots:
     {
         windows.reset();
         form.reset();
+        silent.reset();
         dialogs.reset();
         dir.reset();
     }
@@ -234,7 +242,7 @@ private slots:
 
     void aReadFollowsTheBlockIndexOfTheAnswer()
     {
-        attach("/dev/lumora-no-port");
+        attachSilent();
         fiveTone().rbtnClick();
         written.clear();
         const auto answer = DataAnswer(4, 5, Payload{});
@@ -254,7 +262,7 @@ private slots:
 
     void aWriteThatCannotBeEncodedSendsNothingAndNamesTheCell()
     {
-        attach("/dev/lumora-no-port");
+        attachSilent();
         fiveTone().xg3->setCells(1, 5, "EIA");
         ApplyFiveToneRowDefaults(*fiveTone().xg3, true, 1, 5);
         fiveTone().xg3->setCells(6, 5, "12G45");

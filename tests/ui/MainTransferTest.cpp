@@ -342,7 +342,7 @@ private slots:
     {
         // Channels answer, then the radio goes quiet: the settings request
         // is never answered (greeting + 16 requests = 17 messages).
-        VirtualRadio radio({"--memory", memory(), "--hangup-after", "17"});
+        VirtualRadio radio({"--memory", memory(), "--quiet-after", "17"});
         attach(radio.device());
         form->rbtnClick();
         QTRY_VERIFY_WITH_TIMEOUT(form->xg->Cells(ColRxFreq, 1) == "146.52000" && form->ReadIndex == 0, kWait);

@@ -33,6 +33,8 @@ public:
     bool WriteUnderWay() const override { return false; }
     void BlockReceived() override {}
     void BlockAcknowledged() override {}
+    void StopTransfer() override {}
+    QString AreaName() const override { return QStringLiteral("test"); }
 };
 
 } // namespace

@@ -102,11 +102,12 @@ int main(int argc, char **argv)
     const QCommandLineOption dropFirst(QStringLiteral("drop-first"), "Ignore the first N messages.", "N", "0");
     const QCommandLineOption delay(QStringLiteral("delay"), "Answer MS milliseconds late.", "MS", "0");
     const QCommandLineOption hangupAfter(QStringLiteral("hangup-after"), "Close the line after N messages, like a pulled cable.", "N");
+    const QCommandLineOption quietAfter(QStringLiteral("quiet-after"), "Stop answering after N messages, keeping the line open.", "N");
     const QCommandLineOption trace(QStringLiteral("trace"), "Log every byte both ways, one message a line, in hex.", "FILE");
     const QCommandLineOption badByte(QStringLiteral("bad-byte"),
                                      "Store payload byte OFFSET of block INDEX of block type TYPE inverted.",
                                      "TYPE:INDEX:OFFSET");
-    cli.addOptions({link, memory, exitAfter, pace, seed, drop, dropFirst, corrupt, delay, hangupAfter, trace, badByte});
+    cli.addOptions({link, memory, exitAfter, pace, seed, drop, dropFirst, corrupt, delay, hangupAfter, quietAfter, trace, badByte});
     cli.process(app);
 
     Faults faults;
@@ -125,6 +126,7 @@ int main(int argc, char **argv)
     const int delayMs = cli.value(delay).toInt();
     const int exitAfterTransfers = cli.isSet(exitAfter) ? cli.value(exitAfter).toInt() : -1;
     const int hangupAfterMessages = cli.isSet(hangupAfter) ? cli.value(hangupAfter).toInt() : -1;
+    const int quietAfterMessages = cli.isSet(quietAfter) ? cli.value(quietAfter).toInt() : -1;
     const QString memoryFile = cli.value(memory);
 
     RadioImage image = RadioImage::BuiltIn();
@@ -184,6 +186,8 @@ int main(int argc, char **argv)
         log.log('<', buffer, static_cast<size_t>(n));
         for (Outcome &out : radio.receive(buffer, static_cast<size_t>(n), Clock::now())) {
             ++messages;
+            if (quietAfterMessages >= 0 && messages > quietAfterMessages)
+                continue; // heard, never answered
             if (cli.isSet(pace))
                 std::this_thread::sleep_for(wireTime(out.message.size()));
             if (!out.answer.empty()) {
