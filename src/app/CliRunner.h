@@ -37,6 +37,7 @@ public:
     void ShowMessage(const QString &text) override;
     void ShowError(const QString &text, const QString &detail) override;
     bool AskYesNo(const QString &) override { return false; } // nothing is asked unseen
+    SaveAnswer AskSaveChanges(const QString &, const QString &) override { return SaveAnswer::Discard; }
     QString AskOpenFileName(QWidget *, const QString &, const QString &) override { return {}; }
     QString AskSaveFileName(QWidget *, const QString &, const QString &) override { return {}; }
 

@@ -99,7 +99,7 @@ void RadioBackupRun::next()
     try {
         if (step_ == 0) {
             if (kind_ == Kind::Backup)
-                form1_.rbtnClick();
+                form1_.ReadIntoGrid(); // unsaved changes were asked about before the run
             else
                 form1_.wbtnClick();
             form1_.Form3->hide(); // this run's dialog stands for it

@@ -42,6 +42,7 @@ private:
     void ShowMessage(const QString &text) override;
     void ShowError(const QString &text, const QString &detail) override;
     bool AskYesNo(const QString &text) override { return outer_->AskYesNo(text); }
+    SaveAnswer AskSaveChanges(const QString &t, const QString &d) override { return outer_->AskSaveChanges(t, d); }
     QString AskOpenFileName(QWidget *p, const QString &f, const QString &s) override { return outer_->AskOpenFileName(p, f, s); }
     QString AskSaveFileName(QWidget *p, const QString &f, const QString &s) override { return outer_->AskSaveFileName(p, f, s); }
 

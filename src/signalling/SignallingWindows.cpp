@@ -21,6 +21,8 @@ SignallingWindows::SignallingWindows(TForm1 &form1) : form1_(form1)
     routes.FiveTone = Form5.get();
     routes.FleetSync = Form6.get();
     form1.setSignallingWindows({Form2.get(), Form4.get(), Form5.get(), Form6.get()}, routes);
+    for (const auto &area : Areas())
+        area.second->TrackEdits();
     QAction *before = form1.FileMenu->actions().value(form1.FileMenu->actions().indexOf(form1.Exit1));
     auto *backup = new QAction(QStringLiteral("Back up radio..."), form1.FileMenu);
     auto *restore = new QAction(QStringLiteral("Restore radio..."), form1.FileMenu);
@@ -53,6 +55,8 @@ const QString kBackupFilter = QStringLiteral("Radio backup (*.json)");
 
 void SignallingWindows::BackupClick()
 {
+    if (!form1_.AskToSaveChanges())
+        return; // the backup reads the radio into the table
     const QString name = UserDialogs().AskSaveFileName(&form1_, kBackupFilter, QStringLiteral("json"));
     if (!name.isEmpty())
         startRun(RadioBackupRun::Kind::Backup, name);
@@ -60,6 +64,8 @@ void SignallingWindows::BackupClick()
 
 void SignallingWindows::RestoreClick()
 {
+    if (!form1_.AskToSaveChanges())
+        return; // the restore puts the file into the table
     const QString name = UserDialogs().AskOpenFileName(&form1_, kBackupFilter, QStringLiteral("json"));
     if (!name.isEmpty())
         startRun(RadioBackupRun::Kind::Restore, name);

@@ -1,6 +1,7 @@
 #include "signalling/TSignallingForm.h"
 
 #include "memory/Errors.h"
+#include "ui/TXStringGrid.h"
 #include "ui/UserDialogs.h"
 
 #include <QHBoxLayout>
@@ -192,15 +193,47 @@ void TSignallingForm::BlockAcknowledged()
     stepBar();
 }
 
+void TSignallingForm::TrackEdits()
+{
+    history_ = std::make_unique<EditHistory<QJsonObject>>(
+            [this] { return SettingsToJson(Settings()); },
+            [this](const QJsonObject &json) {
+                setSettings(SettingsFromJson(json, Settings(), {}, [](const QString &why) {
+                    throw ELumoraError(why); // a snapshot of this very window always fits
+                }));
+            });
+    history_->Checkpoint();
+    for (TXStringGrid *grid : findChildren<TXStringGrid *>()) {
+        connect(grid, &TXStringGrid::Edited, this, [this] { history_->Checkpoint(); });
+        connect(grid, &TXStringGrid::UndoRequested, this, &TSignallingForm::Undo);
+        connect(grid, &TXStringGrid::RedoRequested, this, &TSignallingForm::Redo);
+    }
+}
+
+void TSignallingForm::Undo()
+{
+    if (history_)
+        history_->Undo();
+}
+
+void TSignallingForm::Redo()
+{
+    if (history_)
+        history_->Redo();
+}
+
 void TSignallingForm::endTransfer(bool completed)
 {
     const bool wasUnderWay = ReadUnderWay() || WriteUnderWay();
+    const bool wasReading = ReadUnderWay();
     host_.StopTim1();
     rbtn->setEnabled(true);
     wbtn->setEnabled(true);
     ProgressBar1->hide();
     counter() = 0;
     pending_.clear();
+    if (wasReading && history_)
+        history_->Checkpoint(); // a read, whole or stopped, is one step
     if (wasUnderWay)
         emit TransferEnded(completed);
 }

@@ -11,8 +11,10 @@
 #include "protocol/TransferRoutes.h"
 #include "signalling/BlockFields.h"
 #include "signalling/SettingsFile.h"
+#include "ui/EditHistory.h"
 
 #include <QDialog>
+#include <QJsonObject>
 #include <memory>
 #include <vector>
 
@@ -62,6 +64,13 @@ public:
     virtual SettingsValues Settings() const = 0;
     virtual void setSettings(const SettingsValues &values) = 0;
 
+    // Undo and redo of the window's edits (its grids' cells, pastes and
+    // clears, its boxes) and reads, as snapshots of its settings. Starts
+    // with the window as it is now.
+    void TrackEdits();
+    void Undo();
+    void Redo();
+
 signals:
     // A read or write ended: completed, or stopped before its end.
     void TransferEnded(bool completed);
@@ -110,6 +119,7 @@ private:
     BlockType type_;
     int blockCount_;
     std::vector<Payload> pending_; // the area as the write started
+    std::unique_ptr<EditHistory<QJsonObject>> history_;
     QVBoxLayout *content_;
 };
 

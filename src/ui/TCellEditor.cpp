@@ -38,6 +38,11 @@ void TCellEditor::Detach()
     }
 }
 
+std::optional<QString> TCellEditor::TypedText(const QString &text, const TextRule &rule) const
+{
+    return rule ? rule(text) : text;
+}
+
 void TCellEditor::SetCellText(const QString &text)
 {
     if (grid_)

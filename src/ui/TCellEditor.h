@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QRect>
 #include <QString>
+#include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -37,6 +39,11 @@ public:
     virtual void Hide() {}
     virtual QWidget *CreateControl(QWidget *owner) { (void)owner; return nullptr; }
     virtual QWidget *Control() const { return nullptr; }
+    // What this editor commits for a text typed or pasted into it whole,
+    // or nothing where it takes no such text. rule: the window's rule for
+    // typed characters (null: every character is taken).
+    using TextRule = std::function<QString(const QString &)>;
+    virtual std::optional<QString> TypedText(const QString &text, const TextRule &rule) const;
 
 private:
     TXStringGrid *grid_ = nullptr;

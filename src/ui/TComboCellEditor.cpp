@@ -60,6 +60,16 @@ void TComboCellEditor::StartEdit()
         combo->lineEdit()->selectAll(); // a typed character keeps the caret after it
 }
 
+std::optional<QString> TComboCellEditor::TypedText(const QString &text, const TextRule &rule) const
+{
+    for (const QString &item : Items)
+        if (item.compare(text.trimmed(), Qt::CaseInsensitive) == 0)
+            return item;
+    if (Style == csDropDownList)
+        return text.isEmpty() ? std::optional<QString>(DefaultText) : std::nullopt;
+    return TMetaCellEditor::TypedText(text, rule);
+}
+
 void TComboCellEditor::EndEdit() { SetCellText(Combo()->currentText()); }
 
 bool TComboCellEditor::leavesOn(int key) const

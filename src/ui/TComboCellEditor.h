@@ -28,6 +28,9 @@ public:
     void StartEdit() override;
     void EndEdit() override;
     QWidget *CreateControl(QWidget *owner) override;
+    // An item, matched whatever its case; a list takes nothing else, and
+    // gives its default for an empty text, as its control shows then.
+    std::optional<QString> TypedText(const QString &text, const TextRule &rule) const override;
     TComboInplace *Combo() const { return static_cast<TComboInplace *>(Control()); }
 
 protected:

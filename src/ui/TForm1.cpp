@@ -45,6 +45,7 @@ const QString kFileFilter = QStringLiteral("*.wh (*.wh)");
 const QString kCsvFilter = QStringLiteral("CHIRP CSV (*.csv)");
 constexpr qint64 kCsvMaxBytes = 1024 * 1024;
 const QChar kFullWidthColon(0xFF1A);
+const QString kTitle = QStringLiteral("LUMORA  V1.0");
 
 // The optional settings' boxes from top to bottom, with their labels.
 struct OptionRow {
@@ -59,9 +60,11 @@ OptionId optionOf(int box) { return static_cast<OptionId>(box - 1); }
 
 } // namespace
 
-TForm1::TForm1(QSize screen, QWidget *parent) : QMainWindow(parent)
+TForm1::TForm1(QSize screen, QWidget *parent)
+    : QMainWindow(parent),
+      history_([this] { return Snapshot(); }, [this](const EditedMemory &m) { Restore(m); })
 {
-    setWindowTitle(QStringLiteral("LUMORA  V1.0"));
+    setWindowTitle(kTitle);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     QFont small = font(); // the window's 8 pt font, in the system's own face
@@ -101,6 +104,16 @@ TForm1::TForm1(QSize screen, QWidget *parent) : QMainWindow(parent)
     // Pasted, dropped and composed text passes the rule typed text passes.
     new TextArrivalFilter(this, [this](QWidget *target, const QString &text) { return allowedText(target, text); });
     qApp->installEventFilter(this); // the window sees every key first
+
+    // What the window starts with counts as saved.
+    connect(xg, &TXStringGrid::Edited, this, &TForm1::recordEdit);
+    connect(xg, &TXStringGrid::UndoRequested, this, &TForm1::Undo);
+    connect(xg, &TXStringGrid::RedoRequested, this, &TForm1::Redo);
+    for (int n = 1; n <= 10; ++n) {
+        connect(ComboBoxes[n], &QComboBox::currentTextChanged, this, &TForm1::showModified);
+        connect(ComboBoxes[n], &QComboBox::activated, this, &TForm1::recordEdit);
+    }
+    markSaved();
 }
 
 TForm1::~TForm1()
@@ -231,6 +244,7 @@ void TForm1::buildGrid()
     }
     for (int r = 1; r < kChannelRows; ++r)
         xg->setCells(ColChannelNo, r, QString::number(r));
+    xg->TypedTextRule = [this](const QString &text) { return allowedText(xg, text); };
     // The committed cell as the event names it, never the current one.
     xg->OnSetEditText = [this](TXStringGrid *, int col, int row, const QString &) { xgSetEditText(col, row); };
 }
@@ -395,9 +409,88 @@ void TForm1::OpenChannelFile(const QString &fileName)
     OptionTexts o = Options();
     LoadChannelFile(*xg, o, fileName);
     setOptions(o);
+    markSaved();
 }
 
-void TForm1::SaveChannelFileAs(const QString &fileName) { SaveChannelFile(*xg, Options(), fileName); }
+void TForm1::SaveChannelFileAs(const QString &fileName)
+{
+    SaveChannelFile(*xg, Options(), fileName);
+    markSaved();
+}
+
+TForm1::EditedMemory TForm1::Snapshot() const
+{
+    EditedMemory m;
+    for (int r = 0; r < xg->RowCount(); ++r)
+        m.rows << xg->Rows(r);
+    m.options = Options();
+    return m;
+}
+
+void TForm1::Restore(const EditedMemory &memory)
+{
+    xg->commitEdit();
+    for (int r = 0; r < memory.rows.size() && r < xg->RowCount(); ++r)
+        for (int c = 0; c < memory.rows[r].size() && c < xg->ColCount(); ++c)
+            xg->setCells(c, r, memory.rows[r][c]);
+    setOptions(memory.options);
+    showModified();
+}
+
+void TForm1::recordEdit()
+{
+    history_.Checkpoint();
+    showModified();
+}
+
+void TForm1::markSaved()
+{
+    history_.Checkpoint(); // an open or a read can be undone as well
+    saved_ = Snapshot();
+    showModified();
+}
+
+void TForm1::showModified()
+{
+    setWindowTitle(HasUnsavedChanges() ? QLatin1Char('*') + kTitle : kTitle);
+}
+
+void TForm1::Undo()
+{
+    xg->commitEdit();
+    history_.Undo();
+}
+
+void TForm1::Redo()
+{
+    xg->commitEdit();
+    history_.Redo();
+}
+
+bool TForm1::AskToSaveChanges()
+{
+    xg->commitEdit();
+    recordEdit();
+    if (!HasUnsavedChanges())
+        return true;
+    switch (UserDialogs().AskSaveChanges(
+            QStringLiteral("Save changes?"),
+            QStringLiteral("The channel table or the optional settings have changed since they were "
+                           "last opened, saved or read from the radio."))) {
+    case IUserDialogs::SaveAnswer::Save: {
+        const QString name = UserDialogs().AskSaveFileName(this, kFileFilter, QStringLiteral("wh"));
+        if (name.isEmpty())
+            return false;
+        SaveChannelFileAs(name);
+        return true;
+    }
+    case IUserDialogs::SaveAnswer::Discard:
+        return true;
+    case IUserDialogs::SaveAnswer::Cancel:
+        break;
+    }
+    return false;
+}
 
 int TForm1::ImportCsvFile(const QString &fileName)
 {
@@ -408,6 +501,7 @@ int TForm1::ImportCsvFile(const QString &fileName)
         throw EFOpenError(QStringLiteral("\"%1\" is too large for a channel list").arg(fileName));
     xg->commitEdit();
     const ChirpImportSummary summary = ImportChirpCsv(f.readAll(), *xg);
+    recordEdit();
     ShowMessage(summary.text());
     return summary.rowsTaken;
 }
@@ -423,6 +517,8 @@ void TForm1::ExportCsvFile(const QString &fileName)
 void TForm1::ImportCsvClick()
 {
     MoveFocusOn();
+    if (!AskToSaveChanges())
+        return;
     const QString name = UserDialogs().AskOpenFileName(this, kCsvFilter, QStringLiteral("csv"));
     if (!name.isEmpty())
         ImportCsvFile(name);
@@ -440,6 +536,8 @@ void TForm1::OpenClick(bool moveFocusFirst)
 {
     if (moveFocusFirst)
         MoveFocusOn();
+    if (!AskToSaveChanges())
+        return;
     const QString name = UserDialogs().AskOpenFileName(this, kFileFilter, QStringLiteral("wh"));
     if (!name.isEmpty())
         OpenChannelFile(name);
@@ -515,6 +613,8 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
             const auto n = static_cast<int>(std::find(ComboBoxes.begin(), ComboBoxes.end(), box) - ComboBoxes.begin());
             box->setEditText(box == comcbb ? QStringLiteral("COM1") : Option(optionOf(n)).defaultText);
         }
+        if (box && box != comcbb)
+            recordEdit(); // a typed option is one step
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -10,9 +10,12 @@
 #include "protocol/Frames.h"
 #include "protocol/SignallingHost.h"
 #include "protocol/TransferRoutes.h"
+#include "ui/EditHistory.h"
 
 #include <QMainWindow>
 #include <QSize>
+#include <QStringList>
+#include <QVector>
 #include <array>
 #include <functional>
 #include <memory>
@@ -76,7 +79,9 @@ public:
     void setSignallingWindows(const std::array<QWidget *, 4> &windows, const SignallingRoutes &routes);
 
     // Events.
-    void rbtnClick();
+    void rbtnClick(); // asks about unsaved changes first
+    // The read of the radio into the grid, asking nothing.
+    void ReadIntoGrid();
     void wbtnClick();
     void Comm1ReceiveData(const uint8_t *buffer, uint16_t length);
     void xgSetEditText(int col, int row);
@@ -113,6 +118,25 @@ public:
     // Moves the focus on, so that an edit in progress is committed.
     void MoveFocusOn();
     bool AnyTransferUnderWay() const;
+
+    // What the window edits, whole: the table and the options.
+    struct EditedMemory {
+        QVector<QStringList> rows;
+        OptionTexts options;
+        bool operator==(const EditedMemory &o) const { return rows == o.rows && options == o.options; }
+        bool operator!=(const EditedMemory &o) const { return !(*this == o); }
+    };
+    EditedMemory Snapshot() const;
+    void Restore(const EditedMemory &memory);
+    // The table or the options differ from what was last opened, saved or
+    // read (the title then starts with an asterisk).
+    bool HasUnsavedChanges() const { return Snapshot() != saved_; }
+    // Over unsaved changes, asks "Save changes?" and saves when told to;
+    // false when the user cancelled (or the save was not made).
+    bool AskToSaveChanges();
+    // Edits, pastes, clears, opens, imports and reads, one step each.
+    void Undo();
+    void Redo();
 
     // IMainTransfer
     bool MainReadUnderWay() const override;
@@ -172,6 +196,9 @@ private:
     void stopAllTransfers();
     // The window's own controls take input or not; its other windows stay usable.
     void EnableWindow(bool enabled);
+    void recordEdit(); // a change ended: one undo step, the title brought up to date
+    void markSaved();  // what the window shows is what a file or the radio holds
+    void showModified();
 
     QWidget *client_;
     // A verify under way: what a read of the table would show, and what
@@ -185,6 +212,8 @@ private:
     std::unique_ptr<Verification> verify_;
     std::array<QWidget *, 4> signalling_{};
     SignallingRoutes routes_;
+    EditHistory<EditedMemory> history_;
+    EditedMemory saved_;
 };
 
 } // namespace lumora

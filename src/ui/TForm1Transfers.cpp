@@ -85,6 +85,16 @@ bool TForm1::writeUnderWay() const
 
 void TForm1::closeEvent(QCloseEvent *event)
 {
+    bool mayClose = false;
+    try {
+        mayClose = AskToSaveChanges();
+    } catch (const std::exception &e) {
+        ShowException(e); // the save failed: the window and its table stay
+    }
+    if (!mayClose) {
+        event->ignore();
+        return;
+    }
     if (writeUnderWay()
         && !UserDialogs().AskYesNo(QStringLiteral(
                 "A write to the radio is under way. If it stops now, the radio is left "
@@ -182,6 +192,13 @@ void TForm1::beginMainTransfer(int steps)
 
 void TForm1::rbtnClick()
 {
+    if (!AnyTransferUnderWay() && !AskToSaveChanges())
+        return; // the read would replace unsaved changes
+    ReadIntoGrid();
+}
+
+void TForm1::ReadIntoGrid()
+{
     verify_.reset(); // a read of its own, into the grid
     startMainRead();
 }
@@ -235,6 +252,7 @@ void TForm1::MainReadDataAnswer()
                                                   .arg(differences.size() == 1 ? "" : "s")
                                           + differences.join(QLatin1Char('\n')));
         } else {
+            markSaved();
             ShowMessage(QStringLiteral("   Read Succeed!"));
         }
         EnableWindow(true);
@@ -312,7 +330,10 @@ void TForm1::VerifyClick()
 
 void TForm1::endOfMainTransfer()
 {
+    const bool intoGrid = !verify_;
     verify_.reset();
+    if (intoGrid)
+        recordEdit(); // what a read stopped half-way left in the table
     wbtn->setEnabled(true);
     rbtn->setEnabled(true);
     comcbb->setEnabled(true);

@@ -442,8 +442,14 @@ void TXStringGrid::commitEditText(const QString &text)
         return;
     if (Cells(editCol_, editRow_) != text)
         setCells(editCol_, editRow_, text);
-    if (OnSetEditText)
-        OnSetEditText(this, editCol_, editRow_, text);
+    try {
+        if (OnSetEditText)
+            OnSetEditText(this, editCol_, editRow_, text);
+    } catch (...) {
+        emit Edited();
+        throw;
+    }
+    emit Edited();
 }
 
 void TXStringGrid::editorDestroyed(TCellEditor *editor)
@@ -457,6 +463,8 @@ void TXStringGrid::editorDestroyed(TCellEditor *editor)
 
 void TXStringGrid::keyPressEvent(QKeyEvent *event)
 {
+    if (shortcutKey(event))
+        return;
     const int key = event->key();
     if (key == Qt::Key_F2 || key == Qt::Key_Return || key == Qt::Key_Enter) {
         startEdit(false, QString());

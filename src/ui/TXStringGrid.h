@@ -72,6 +72,8 @@ public:
     bool ImmediateEditMode = false;
     int Options = kStandardOptions;
     TSetEditEvent OnSetEditText;
+    // The window's rule for typed characters, applied to pasted cells too.
+    std::function<QString(const QString &)> TypedTextRule;
 
     // ICellTable
     int colCount() const override { return ColCount(); }
@@ -89,6 +91,17 @@ public:
     // Commits the edit in progress, if any.
     void commitEdit();
 
+    // Spreadsheet editing, with no cell being edited (Ctrl+C, Ctrl+V,
+    // Delete). Each cell taken is committed as a typed one: its editor's
+    // text, the window's rule, then OnSetEditText, in column order per
+    // row. Only shown columns with an editor take text.
+    QString SelectionText() const;  // the selected cells, tab-separated
+    void CopySelection() const;     // to the clipboard
+    void PasteText(const QString &text); // from the current cell on
+    void ClearSelection();
+    // Commits text to a cell as if typed there; false where it takes none.
+    bool CommitTyped(int col, int row, const QString &text);
+
     // For the editors.
     bool takePendingChar(QString &text);
     void commitEditText(const QString &text);
@@ -98,6 +111,13 @@ public:
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return QSize(60, 40); }
+
+signals:
+    // A cell was committed, or a paste or clear ended (also by an error).
+    void Edited();
+    // Ctrl+Z and Ctrl+Shift+Z (or Ctrl+Y) on the grid.
+    void UndoRequested();
+    void RedoRequested();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -113,6 +133,10 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
+    bool shortcutKey(QKeyEvent *event);
+    QVector<int> selectedColumns() const; // shown, left to right
+    // Runs each commit; the first error is thrown after the last commit.
+    void commitEach(const std::function<void(const std::function<void(int, int, const QString &)> &)> &cells);
     bool startEdit(bool pending, const QString &pendingText);
     bool cellAt(const QPoint &pos, int &col, int &row) const;
     int visibleWidth(int col) const;

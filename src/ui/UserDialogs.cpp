@@ -50,6 +50,20 @@ public:
         widenForTitle(box);
         return box.exec() == QMessageBox::Yes;
     }
+    SaveAnswer AskSaveChanges(const QString &text, const QString &detail) override
+    {
+        QMessageBox box(QMessageBox::Warning, title(), text,
+                        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, MessageBoxParent());
+        box.setInformativeText(detail);
+        box.setDefaultButton(QMessageBox::Save);
+        box.setEscapeButton(QMessageBox::Cancel);
+        widenForTitle(box);
+        switch (box.exec()) {
+        case QMessageBox::Save: return SaveAnswer::Save;
+        case QMessageBox::Discard: return SaveAnswer::Discard;
+        default: return SaveAnswer::Cancel;
+        }
+    }
     QString AskOpenFileName(QWidget *parent, const QString &filter, const QString &suffix) override
     {
         return ask(parent, filter, suffix, QFileDialog::AcceptOpen);

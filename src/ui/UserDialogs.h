@@ -18,6 +18,10 @@ public:
     virtual void ShowError(const QString &text, const QString &detail) = 0;
     // A question with Yes and No; true for Yes. No is the default answer.
     virtual bool AskYesNo(const QString &text) = 0;
+    // "Save changes?" over unsaved edits: Save, Discard or Cancel (the
+    // default answer is Save; Escape is Cancel).
+    enum class SaveAnswer { Save, Discard, Cancel };
+    virtual SaveAnswer AskSaveChanges(const QString &text, const QString &detail) = 0;
     // Empty when cancelled.
     virtual QString AskOpenFileName(QWidget *parent, const QString &filter, const QString &suffix) = 0;
     virtual QString AskSaveFileName(QWidget *parent, const QString &filter, const QString &suffix) = 0;

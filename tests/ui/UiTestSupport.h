@@ -35,6 +35,13 @@ public:
         questions << text;
         return nextAnswer;
     }
+    SaveAnswer nextSaveAnswer = SaveAnswer::Discard;
+    QStringList saveQuestions;
+    SaveAnswer AskSaveChanges(const QString &text, const QString &) override
+    {
+        saveQuestions << text;
+        return nextSaveAnswer;
+    }
     QString AskOpenFileName(QWidget *, const QString &, const QString &) override { return nextFileName; }
     QString AskSaveFileName(QWidget *, const QString &, const QString &) override { return nextFileName; }
 };
