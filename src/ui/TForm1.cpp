@@ -109,10 +109,13 @@ TForm1::TForm1(QSize screen, QWidget *parent)
     connect(xg, &TXStringGrid::Edited, this, &TForm1::recordEdit);
     connect(xg, &TXStringGrid::UndoRequested, this, &TForm1::Undo);
     connect(xg, &TXStringGrid::RedoRequested, this, &TForm1::Redo);
-    for (int n = 1; n <= 10; ++n) {
-        connect(ComboBoxes[n], &QComboBox::currentTextChanged, this, &TForm1::showModified);
-        connect(ComboBoxes[n], &QComboBox::activated, this, &TForm1::recordEdit);
-    }
+    // An option chosen or typed is a step; the options put in by a file,
+    // a read or an undo are part of that one step.
+    for (int n = 1; n <= 10; ++n)
+        connect(ComboBoxes[n], &QComboBox::currentTextChanged, this, [this] {
+            if (!settingOptions_)
+                recordEdit();
+        });
     markSaved();
 }
 
@@ -400,8 +403,10 @@ OptionTexts TForm1::Options() const
 
 void TForm1::setOptions(const OptionTexts &options)
 {
+    settingOptions_ = true;
     for (int n = 1; n <= 10; ++n)
         ComboBoxes[n]->setEditText(options[optionOf(n)]);
+    settingOptions_ = false;
 }
 
 void TForm1::OpenChannelFile(const QString &fileName)
@@ -613,8 +618,6 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
             const auto n = static_cast<int>(std::find(ComboBoxes.begin(), ComboBoxes.end(), box) - ComboBoxes.begin());
             box->setEditText(box == comcbb ? QStringLiteral("COM1") : Option(optionOf(n)).defaultText);
         }
-        if (box && box != comcbb)
-            recordEdit(); // a typed option is one step
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -214,6 +214,7 @@ private:
     SignallingRoutes routes_;
     EditHistory<EditedMemory> history_;
     EditedMemory saved_;
+    bool settingOptions_ = false;
 };
 
 } // namespace lumora

@@ -11,11 +11,13 @@
 #include "memory/TextTable.h"
 #include "serial/TComm.h"
 #include "memory/ChannelColumns.h"
+#include "signalling/SignallingGrids.h"
 #include "signalling/SignallingWindows.h"
 #include "ui/TEditCellEditor.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QMenu>
 #include <QComboBox>
 #include <QFile>
@@ -149,6 +151,48 @@ private slots:
         QVERIFY(dtmf().ProgressBar1->isHidden());
         QCOMPARE(dtmf().rbtn->text(), QString("Read"));
         QCOMPARE(fsk().Button3->text(), QString("Close"));
+    }
+
+    void theGridsEditLikeASpreadsheetWithUndoOverReads()
+    {
+        TXStringGrid *g = dtmf().xg2;
+        QVERIFY(showActive(&dtmf()));
+        g->setFocus();
+        g->setCurrentCell(1, 2);
+        QGuiApplication::clipboard()->setText("12a3\r\n4x56\r\n*#d\r\n"); // a spreadsheet's column
+        QTest::keyClick(g, Qt::Key_V, Qt::ControlModifier);
+        // Each memory committed as a typed one is: the window's digit rule.
+        QCOMPARE(GridRows(*g, 4), QVector<QStringList>({{""}, {"12A3"}, {"456"}, {"*#D"}}));
+        g->setCurrentCell(1, 3);
+        QTest::keyClick(g, Qt::Key_Delete);
+        QCOMPARE(g->Cells(1, 3), QString());
+        QTest::keyClick(g, Qt::Key_C, Qt::ControlModifier);
+        g->setCurrentCell(1, 2);
+        QTest::keyClick(g, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("12A3\n"));
+
+        // A read is one step, undone as a whole; so are the paste and the clear.
+        const QJsonObject image = customImage(dir->path());
+        writeJson(memory(), image);
+        VirtualRadio radio({"--memory", memory()});
+        attach(radio.device());
+        dtmf().rbtnClick();
+        QTRY_VERIFY_WITH_TIMEOUT(done(dtmf()), kWait);
+        QCOMPARE(g->Cells(1, 1), QString("DD1"));
+        g->setFocus();
+        QTest::keyClick(g, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(g->Cells(1, 1), QString());
+        QCOMPARE(GridRows(*g, 4), QVector<QStringList>({{""}, {"12A3"}, {""}, {"*#D"}}));
+        QCOMPARE(dtmf().cb[1]->currentText(), DtmfControls().cb1);
+        QTest::keyClick(g, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(g->Cells(1, 3), QString("456"));
+        QTest::keyClick(g, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(GridRows(*g, 4), QVector<QStringList>({{""}, {""}, {""}, {""}}));
+        QTest::keyClick(g, Qt::Key_Y, Qt::ControlModifier);
+        QTest::keyClick(g, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(g, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(g->Cells(1, 1), QString("DD1"));
+        QCOMPARE(dtmf().cb[1]->currentText(), QString("10"));
     }
 
     void aReadFillsEveryControlFromTheRadio()
