@@ -9,14 +9,18 @@ scripts/deps.sh --desktop
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$(nproc)"
 
+# The radio links its device into the folder the tool lists ports from.
+ports_dir=${LUMORA_PORTS_DIR:-${XDG_RUNTIME_DIR:+$XDG_RUNTIME_DIR/lumora-ports}}
+ports_dir=${ports_dir:-/tmp/lumora-ports-$(id -u)}
+mkdir -p "$ports_dir"
 radio_out=$(mktemp)
-build/tools/radio/lumora-radio --memory build/radio-memory.json >"$radio_out" &
+build/tools/radio/lumora-radio --memory build/radio-memory.json --link "$ports_dir/lumora-radio" >"$radio_out" &
 radio=$!
 trap 'kill $radio 2>/dev/null; rm -f "$radio_out"' EXIT
 for _ in $(seq 50); do
     [ -s "$radio_out" ] && break
     sleep 0.1
 done
-port=$(head -n 1 "$radio_out")
-echo "Virtual radio on $port"
+port="$ports_dir/lumora-radio"
+echo "Virtual radio on $(head -n 1 "$radio_out"), linked as $port"
 build/src/app/lumora "$port"

@@ -3,6 +3,7 @@
 #include "memory/ChannelColumns.h"
 #include "memory/ChannelFile.h"
 #include "memory/MemoryComparison.h"
+#include "protocol/ConnectionCheck.h"
 #include "serial/PortList.h"
 #include "signalling/RadioBackupRun.h"
 #include "signalling/SettingsFile.h"
@@ -64,6 +65,20 @@ int CliRunner::run(const Request &request)
         for (const QString &port : ListSerialPorts())
             out() << port << Qt::endl;
         return 0;
+    }
+    if (request.verb == QLatin1String("doctor")) {
+        QStringList ports, descriptions;
+        if (!request.port.isEmpty()) {
+            ports << request.port;
+        } else {
+            for (const SerialPortEntry &port : ListSerialPortEntries()) {
+                ports << port.name;
+                descriptions << port.description;
+            }
+        }
+        const ConnectionReport report = CheckConnections(ports, descriptions);
+        out() << report.text() << Qt::endl;
+        return report.radioAnswered ? 0 : 1;
     }
     static const QStringList areas = {"main", "dtmf", "2tone", "5tone", "fsk"};
     if (!areas.contains(request.area)) {

@@ -20,7 +20,7 @@ struct SignallingWindows;
 class CliRunner : public IUserDialogs {
 public:
     struct Request {
-        QString verb;           // ports, read, write
+        QString verb;           // ports, doctor, read, write, ...
         QString area = "main";  // main, dtmf, 2tone, 5tone, fsk
         QString port;
         QString file;           // read: --output, write: the file to write (.wh or .json);

@@ -14,6 +14,7 @@ namespace {
 
 const char *const kHelp = R"(Usage:
   lumora-cli ports
+  lumora-cli doctor [--port DEV]
   lumora-cli read  [AREA] --port DEV --output FILE.wh [--timeout SECONDS]
   lumora-cli write [AREA] --port DEV FILE.wh [--timeout SECONDS]
   lumora-cli read  dtmf|2tone|5tone|fsk --port DEV --output FILE.json [--timeout SECONDS]
@@ -29,6 +30,10 @@ Reads or writes the radio on the serial port DEV, exactly as the tool's
 Read and Write buttons do, without opening a window.
 
   ports               list the serial ports, one a line
+  doctor              say for each serial port (or DEV) whether it opens,
+                      and if not why (missing, permission denied, busy),
+                      and whether a radio answers on it: status 0 only
+                      when a radio answered
   read                read the radio's main memory (16 channels and the
                       optional settings) and save it as a channel file, or
                       a signalling area and save it as a settings file
@@ -108,9 +113,9 @@ int main(int argc, char **argv)
     if (!ok || request.timeoutSeconds <= 0)
         return usage(QStringLiteral("--timeout wants a whole number of seconds"));
     const QString suffix = request.area == "main" ? QStringLiteral("wh") : QStringLiteral("json");
-    if (request.verb == "ports") {
+    if (request.verb == "ports" || request.verb == "doctor") {
         if (!words.isEmpty())
-            return usage(QStringLiteral("ports takes no arguments"));
+            return usage(QStringLiteral("%1 takes no arguments").arg(request.verb));
     } else if (request.verb == "read") {
         request.file = cli.value(output);
         if (request.port.isEmpty() || request.file.isEmpty() || !words.isEmpty())
@@ -139,7 +144,8 @@ int main(int argc, char **argv)
         return usage(QStringLiteral("unknown command '%1'").arg(request.verb));
     }
     CliRunner runner;
-    if (request.verb != QLatin1String("ports") && !ChannelFileEncodingAvailable()) {
+    if (request.verb != QLatin1String("ports") && request.verb != QLatin1String("doctor")
+        && !ChannelFileEncodingAvailable()) {
         QTextStream(stderr) << "lumora-cli: " << ErrorBoxText(MissingChannelFileEncodingText()) << "\n";
         return 1;
     }

@@ -1,13 +1,26 @@
 #pragma once
-// The serial devices of this machine, as the names a user types.
+// The serial devices of this machine, as the names a user types, with
+// what the system says each is.
 
+#include <QString>
 #include <QStringList>
+#include <QVector>
 
 namespace lumora {
 
+struct SerialPortEntry {
+    QString name;        // the device path that is opened
+    QString description; // "CP2102 USB to UART Bridge Controller", or empty
+};
+
 // Sorted as text, ignoring case.
 QStringList SortPortNames(QStringList names);
-// The system's serial ports (USB adapters, on-board ports): device paths.
-QStringList ListSerialPorts();
+// The system's serial ports (USB adapters, on-board ports) and the
+// devices linked into the linked-ports folder (a virtual radio's).
+QVector<SerialPortEntry> ListSerialPortEntries();
+QStringList ListSerialPorts(); // their names
+// Where symbolic links to further devices are listed from: LUMORA_PORTS_DIR,
+// else $XDG_RUNTIME_DIR/lumora-ports, else /tmp/lumora-ports-UID.
+QString LinkedPortsFolder();
 
 } // namespace lumora

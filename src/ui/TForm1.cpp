@@ -5,12 +5,14 @@
 #include "memory/ChannelFile.h"
 #include "memory/ChirpCsv.h"
 #include "memory/Errors.h"
+#include "protocol/ConnectionCheck.h"
 #include "serial/PortList.h"
 #include "serial/TComm.h"
 #include "ui/LocalTimeText.h"
 #include "ui/TComboCellEditor.h"
 #include "ui/TEditCellEditor.h"
 #include "ui/TForm3.h"
+#include "ui/TPortBox.h"
 #include "ui/TXStringGrid.h"
 #include "ui/TextArrivalFilter.h"
 #include "ui/UserDialogs.h"
@@ -93,10 +95,11 @@ TForm1::TForm1(QSize screen, QWidget *parent)
     if (!screen.isValid() && QGuiApplication::primaryScreen())
         screen = QGuiApplication::primaryScreen()->size();
     AdaptToSmallScreen(screen);
-    const QStringList ports = ListSerialPorts();
-    comcbb->addItems(ports);
-    if (!ports.isEmpty())
+    static_cast<TPortBox *>(comcbb)->RefreshPorts();
+    if (comcbb->count() > 0) {
         comcbb->setCurrentIndex(0);
+        comcbb->setEditText(comcbb->itemText(0));
+    }
     for (QAction *entry : SignaEntries)
         entry->setEnabled(false);
     Timer2->start();
@@ -141,6 +144,7 @@ void TForm1::buildLayout()
     ImportCsv1 = FileMenu->addAction(QStringLiteral("Import CSV..."), this, &TForm1::ImportCsvClick);
     ExportCsv1 = FileMenu->addAction(QStringLiteral("Export CSV..."), this, &TForm1::ExportCsvClick);
     Verify1 = FileMenu->addAction(QStringLiteral("Verify with radio"), this, &TForm1::VerifyClick);
+    CheckConnection1 = FileMenu->addAction(QStringLiteral("Check connection"), this, &TForm1::CheckConnectionClick);
     FileMenu->addSeparator();
     Exit1 = FileMenu->addAction(QStringLiteral("Exit"), this, &QWidget::close);
     SignaMenu = menuBar()->addMenu(QStringLiteral("Signa"));
@@ -267,7 +271,7 @@ void TForm1::buildOptions()
         box->setParent(client_);
         box->setGeometry(736, 54 + i * 34, 100, 22);
     };
-    comcbb = new QComboBox(client_);
+    comcbb = new TPortBox(client_);
     comcbb->setObjectName(QStringLiteral("comcbb"));
     comcbb->setEditable(true);
     comcbb->setInsertPolicy(QComboBox::NoInsert);
@@ -555,6 +559,31 @@ void TForm1::SaveClick(bool moveFocusFirst)
     const QString name = UserDialogs().AskSaveFileName(this, kFileFilter, QStringLiteral("wh"));
     if (!name.isEmpty())
         SaveChannelFileAs(name);
+}
+
+void TForm1::CheckConnectionClick()
+{
+    MoveFocusOn();
+    if (AnyTransferUnderWay())
+        throw ELumoraError(QStringLiteral("Another transfer with the radio is under way. "
+                                          "Wait until it has finished, then try again"));
+    Comm1->ClosePort(); // an idle signalling window's port: checked like any other
+    comcbb->setEnabled(true);
+    QStringList ports, descriptions;
+    const QString chosen = comcbb->currentText();
+    for (const SerialPortEntry &port : ListSerialPortEntries()) {
+        const bool first = port.name == chosen;
+        ports.insert(first ? 0 : ports.size(), port.name);
+        descriptions.insert(first ? 0 : descriptions.size(), port.description);
+    }
+    if (!chosen.isEmpty() && !ports.contains(chosen)) {
+        ports.prepend(chosen);
+        descriptions.prepend(QString());
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const ConnectionReport report = CheckConnections(ports, descriptions);
+    QApplication::restoreOverrideCursor();
+    ShowMessage(report.text());
 }
 
 void TForm1::SelectPort(const QString &name)

@@ -60,7 +60,7 @@ public:
     QAction *ToolButton1, *ToolButton2, *ToolButton3, *ToolButton4, *ToolButton6;
     QMenu *FileMenu, *SignaMenu;
     QAction *Open1, *Save1, *Exit1;
-    QAction *ImportCsv1, *ExportCsv1, *Verify1;
+    QAction *ImportCsv1, *ExportCsv1, *Verify1, *CheckConnection1;
     std::array<QAction *, 4> SignaEntries{}; // DTMF, 2TONE, 5TONE, FSK
     TXStringGrid *xg;
     TEditCellEditor *EditCellEditor1;
@@ -113,6 +113,9 @@ public:
     // Reads the radio into a table of its own and says how it differs from
     // the grid and the options.
     void VerifyClick();
+    // Says for every port (the chosen one first) whether it opens, why
+    // not, and whether a radio answers on it.
+    void CheckConnectionClick();
     // Adds a port name to the list if missing and selects it.
     void SelectPort(const QString &name);
     // Moves the focus on, so that an edit in progress is committed.

@@ -8,8 +8,11 @@
 #include <QJsonObject>
 #include <QTest>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace lumora::test;
 
@@ -98,6 +101,73 @@ TEST(Cli, APulledCableEndsTheRunAtOnce)
         EXPECT_FALSE(r.err.contains("did not finish within")) << r.err.toStdString();
         EXPECT_TRUE(r.out.isEmpty()) << r.out.toStdString();
         EXPECT_FALSE(QFile::exists(file));
+    }
+}
+
+// doctor: each kind of failure in words, and status 0 only for a radio.
+TEST(Cli, DoctorSaysWhyAPortCannotBeUsed)
+{
+    CliRun r = cli({"doctor", "--port", "/dev/lumora-missing"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.out.startsWith("/dev/lumora-missing: missing. There is no such device.")) << r.out.toStdString();
+
+    VirtualRadio radio({});
+    r = cli({"doctor", "--port", radio.device()});
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, radio.device() + ": opens, and a radio answered.\n");
+
+    VirtualRadio silent({"--drop", "1"});
+    r = cli({"doctor", "--port", silent.device()});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.out.contains(": opens, but no radio answered.")) << r.out.toStdString();
+
+    // Held open (exclusively) by another program.
+    QProcess holder;
+    holder.setStandardInputFile(silent.device());
+    holder.start("sh", {"-c", "stty -F /dev/stdin raw 2>/dev/null; exec sleep 30"});
+    ASSERT_TRUE(holder.waitForStarted());
+    QTest::qWait(200);
+    r = cli({"doctor", "--port", silent.device()});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.out.contains(silent.device() + ": busy. ")) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains("(process " + QString::number(holder.processId()) + ") has it open"))
+        << r.out.toStdString();
+    holder.kill();
+    holder.waitForFinished();
+}
+
+// A device whose group the user is not in: as an unprivileged user where
+// the test runs as root (who may open anything), else by the device's mode.
+TEST(Cli, DoctorExplainsPermissionDenied)
+{
+    VirtualRadio radio({});
+    const QByteArray device = QFile::encodeName(radio.device());
+    QStringList command = {"doctor", "--port", radio.device()};
+    QString program = QStringLiteral(LUMORA_CLI_PATH);
+    QTemporaryDir open; // a copy of the program that the unprivileged user may run, wherever the build is
+    if (::geteuid() == 0) {
+        if (QStandardPaths::findExecutable("setpriv").isEmpty())
+            GTEST_SKIP() << "no setpriv to run as an unprivileged user";
+        ASSERT_EQ(::chown(device.constData(), 0, 20), 0); // root:dialout
+        const QString copy = open.filePath("lumora-cli");
+        ASSERT_TRUE(QFile::copy(program, copy));
+        ASSERT_EQ(::chmod(QFile::encodeName(open.path()).constData(), 0755), 0);
+        command = QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", copy} + command;
+        program = "setpriv";
+    }
+    ASSERT_EQ(::chmod(device.constData(), 0660), 0);
+    if (::geteuid() != 0)
+        ASSERT_EQ(::chmod(device.constData(), 0), 0);
+    QProcess p;
+    p.start(program, command);
+    ASSERT_TRUE(p.waitForFinished(60000));
+    const QString out = QString::fromLocal8Bit(p.readAllStandardOutput());
+    EXPECT_EQ(p.exitCode(), 1);
+    EXPECT_TRUE(out.startsWith(radio.device() + ": permission denied. ")) << out.toStdString();
+    if (::geteuid() == 0) {
+        EXPECT_TRUE(out.contains("belongs to the group \"dialout\", and you (nobody) are not in it"))
+            << out.toStdString();
+        EXPECT_TRUE(out.contains("sudo usermod -aG dialout nobody"));
     }
 }
 

@@ -1,0 +1,94 @@
+#include "protocol/ConnectionCheck.h"
+
+#include "protocol/FrameSender.h"
+#include "protocol/Frames.h"
+#include "serial/ECommsError.h"
+#include "serial/PortAccess.h"
+#include "serial/TComm.h"
+
+#include <QEventLoop>
+#include <QTimer>
+
+namespace lumora {
+
+namespace {
+
+class CommSink : public IByteSink {
+public:
+    explicit CommSink(TComm &comm) : comm_(comm) {}
+    bool WriteBytes(const uint8_t *data, int count) override
+    {
+        return count > 0 && comm_.WriteBytes(data, static_cast<uint16_t>(count));
+    }
+
+private:
+    TComm &comm_;
+};
+
+} // namespace
+
+bool RadioAnswersGreeting(const QString &port, int waitMs)
+{
+    TComm comm; // the main window's line settings
+    comm.CommName = port;
+    comm.setOutx_XonXoffFlow(false);
+    comm.setInx_XonXoffFlow(false);
+    comm.setReadIntervalTimeout(20);
+    QEventLoop loop;
+    bool answered = false;
+    comm.OnReceiveData = [&](TComm *, const uint8_t *data, uint16_t length) {
+        if (length > 0 && data[0] == kAck) {
+            answered = true;
+            loop.quit();
+        }
+    };
+    comm.OnRequestHangup = [&](TComm *) { loop.quit(); };
+    comm.OpenPort();
+    CommSink sink(comm);
+    FrameBuffer tx{};
+    SendData(sink, tx, BuildGreeting(tx));
+    QTimer resend;
+    QObject::connect(&resend, &QTimer::timeout, &loop, [&] { Tim1Timer(sink, tx); });
+    resend.start(kRetransmitIntervalMs);
+    QTimer::singleShot(waitMs, &loop, &QEventLoop::quit);
+    loop.exec();
+    comm.OnReceiveData = nullptr;
+    comm.OnRequestHangup = nullptr;
+    comm.ClosePort();
+    return answered;
+}
+
+ConnectionReport CheckConnections(const QStringList &ports, const QStringList &descriptions)
+{
+    ConnectionReport report;
+    if (ports.isEmpty())
+        report.paragraphs << QStringLiteral("No serial port was found. Plug the programming cable in; a USB "
+                                            "cable shows up as /dev/ttyUSB0 or /dev/ttyACM0.");
+    for (int i = 0; i < ports.size(); ++i) {
+        const QString &port = ports[i];
+        const QString described = descriptions.value(i).isEmpty()
+                                          ? port
+                                          : QStringLiteral("%1 (%2)").arg(port, descriptions.value(i));
+        const PortAccess access = CheckPortAccess(port);
+        if (access.kind != PortAccess::Opens) {
+            report.paragraphs << access.explanation;
+            continue;
+        }
+        try {
+            if (RadioAnswersGreeting(port)) {
+                report.radioAnswered = true;
+                report.paragraphs << QStringLiteral("%1: opens, and a radio answered.").arg(described);
+            } else {
+                report.paragraphs << QStringLiteral("%1: opens, but no radio answered. Check that the radio is "
+                                                    "switched on and the cable is pushed fully into its socket.")
+                                             .arg(described);
+            }
+        } catch (const ECommsError &e) {
+            report.paragraphs << QStringLiteral("%1: %2: %3.").arg(described, QString::fromStdString(e.text()),
+                                                                   QString::fromStdString(e.reason()));
+        }
+    }
+    return report;
+}
+
+} // namespace lumora
