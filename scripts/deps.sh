@@ -8,6 +8,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-serialport-dev libgl-dev
     libgtest-dev
+    dpkg-dev lintian
 )
 [ "${1:-}" = "--desktop" ] && packages+=(fonts-droid-fallback)
 

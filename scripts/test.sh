@@ -22,6 +22,8 @@ run_suite() {
 
 export QT_QPA_PLATFORM=offscreen
 run_suite build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# The Debian package: built, checked by lintian, its contents checked.
+scripts/package.sh
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DLUMORA_SANITIZE=ON
 # The serial threads are plain C++: ThreadSanitizer checks all they share.

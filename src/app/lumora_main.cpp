@@ -8,6 +8,7 @@
 #include "ui/TForm3.h"
 #include "ui/UserDialogs.h"
 
+#include <QIcon>
 #include <QStringList>
 #include <memory>
 
@@ -16,6 +17,13 @@ using namespace lumora;
 int main(int argc, char **argv)
 {
     TApplication app(argc, argv);
+    // The installed theme's icon, else the one built in; the desktop entry
+    // tells the desktop which program these windows belong to.
+    QIcon builtIn;
+    for (int size : {16, 32, 48, 256})
+        builtIn.addFile(QStringLiteral(":/icons/lumora-%1.png").arg(size));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("lumora"), builtIn));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.lumora.Lumora"));
     if (!ChannelFileEncodingAvailable()) {
         ShowException(ELumoraError(MissingChannelFileEncodingText()));
         return 1;
