@@ -563,7 +563,7 @@ void TForm1::SaveClick(bool moveFocusFirst)
 
 void TForm1::CheckConnectionClick()
 {
-    MoveFocusOn();
+    xg->commitEdit();
     if (AnyTransferUnderWay())
         throw ELumoraError(QStringLiteral("Another transfer with the radio is under way. "
                                           "Wait until it has finished, then try again"));
