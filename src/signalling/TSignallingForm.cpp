@@ -4,7 +4,11 @@
 #include "ui/TXStringGrid.h"
 #include "ui/UserDialogs.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QHBoxLayout>
+#include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
@@ -56,6 +60,13 @@ TSignallingForm::TSignallingForm(ISignallingHost &host, BlockType type, int bloc
     Timer1 = new QTimer(this);
     Timer1->setInterval(kGuardMs);
     connect(Timer1, &QTimer::timeout, this, &TSignallingForm::Timer1Timer);
+}
+
+TSignallingForm::~TSignallingForm()
+{
+    // What the controls report while they go is no step of the history.
+    for (QObject *child : findChildren<QObject *>())
+        child->disconnect(this);
 }
 
 bool TSignallingForm::ReadUnderWay() const { return !rbtn->isEnabled(); }
@@ -198,11 +209,25 @@ void TSignallingForm::TrackEdits()
     history_ = std::make_unique<EditHistory<QJsonObject>>(
             [this] { return SettingsToJson(Settings()); },
             [this](const QJsonObject &json) {
+                const QScopedValueRollback<bool> restoring(restoring_, true);
                 setSettings(SettingsFromJson(json, Settings(), {}, [](const QString &why) {
                     throw ELumoraError(why); // a snapshot of this very window always fits
                 }));
             });
     history_->Checkpoint();
+    // A box or check box changed by the user is a step; what a read or an
+    // undo puts into them is part of that one step.
+    auto changed = [this] {
+        if (!restoring_ && !ReadUnderWay())
+            history_->Checkpoint();
+    };
+    for (QComboBox *box : findChildren<QComboBox *>())
+        connect(box, &QComboBox::currentTextChanged, this, changed);
+    for (QLineEdit *edit : findChildren<QLineEdit *>())
+        if (!qobject_cast<QComboBox *>(edit->parent()))
+            connect(edit, &QLineEdit::editingFinished, this, changed);
+    for (QCheckBox *check : findChildren<QCheckBox *>())
+        connect(check, &QCheckBox::toggled, this, changed);
     for (TXStringGrid *grid : findChildren<TXStringGrid *>()) {
         connect(grid, &TXStringGrid::Edited, this, [this] { history_->Checkpoint(); });
         connect(grid, &TXStringGrid::UndoRequested, this, &TSignallingForm::Undo);

@@ -30,6 +30,7 @@ class TSignallingForm : public QDialog, public ISignallingTransfer {
 public:
     // blockCount: blocks 0 to blockCount-1 of the given type.
     TSignallingForm(ISignallingHost &host, BlockType type, int blockCount, const QString &caption);
+    ~TSignallingForm() override;
 
     QPushButton *rbtn;    // "Read"
     QPushButton *wbtn;    // "Write"
@@ -120,6 +121,7 @@ private:
     int blockCount_;
     std::vector<Payload> pending_; // the area as the write started
     std::unique_ptr<EditHistory<QJsonObject>> history_;
+    bool restoring_ = false; // an undo or redo is filling the controls
     QVBoxLayout *content_;
 };
 

@@ -30,6 +30,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
@@ -126,6 +127,9 @@ TForm1::~TForm1()
 {
     qApp->removeEventFilter(this);
     xg->OnSetEditText = nullptr; // an open edit commits as the window goes
+    xg->disconnect(this);        // ... and is no step of a history that is gone
+    for (int n = 1; n <= 10; ++n)
+        ComboBoxes[n]->disconnect(this);
     Comm1->OnReceiveData = nullptr;
     Comm1->OnRequestHangup = nullptr;
     Comm1->ClosePort();          // no serial thread outlives the window
@@ -407,10 +411,9 @@ OptionTexts TForm1::Options() const
 
 void TForm1::setOptions(const OptionTexts &options)
 {
-    settingOptions_ = true;
+    const QScopedValueRollback<bool> setting(settingOptions_, true);
     for (int n = 1; n <= 10; ++n)
         ComboBoxes[n]->setEditText(options[optionOf(n)]);
-    settingOptions_ = false;
 }
 
 void TForm1::OpenChannelFile(const QString &fileName)

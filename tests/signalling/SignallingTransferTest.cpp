@@ -195,6 +195,29 @@ private slots:
         QCOMPARE(dtmf().cb[1]->currentText(), QString("10"));
     }
 
+    void aChangedBoxIsAStepOfItsOwn()
+    {
+        TXStringGrid *g = dtmf().xg2;
+        const QString before = dtmf().cb[1]->currentText();
+        dtmf().cb[1]->setEditText("15");
+        dtmf().CheckB1->toggle();
+        g->setCurrentCell(1, 1);
+        g->PasteText("123");
+        dtmf().Undo();
+        QCOMPARE(g->Cells(1, 1), QString());
+        QCOMPARE(dtmf().cb[1]->currentText(), QString("15"));
+        dtmf().Undo();
+        QCOMPARE(dtmf().cb[1]->currentText(), QString("15"));
+        QCOMPARE(dtmf().CheckB1->isChecked(), DtmfControls().CheckB1);
+        dtmf().Undo();
+        QCOMPARE(dtmf().cb[1]->currentText(), before);
+        dtmf().Redo();
+        dtmf().Redo();
+        dtmf().Redo();
+        QCOMPARE(g->Cells(1, 1), QString("123"));
+        QVERIFY(!dtmf().CheckB1->isChecked() == DtmfControls().CheckB1);
+    }
+
     void aReadFillsEveryControlFromTheRadio()
     {
         const QJsonObject image = customImage(dir->path());
