@@ -164,11 +164,22 @@ void LoadChannelFile(ICellTable &table, OptionTexts &options, const QString &fil
         throw EFOpenError(
             QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, file.errorString()));
     const QByteArray bytes = file.read(kChannelFileMaxBytes + 1);
+    if (bytes.isEmpty() && file.error() != QFileDevice::NoError)
+        throw EFOpenError(
+            QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, file.errorString()));
+    ReadChannelFile(bytes, table, options, fileName);
+}
+
+void ReadChannelFile(const QByteArray &bytes, ICellTable &table, OptionTexts &options, const QString &fileName)
+{
     if (bytes.size() > kChannelFileMaxBytes)
         refuse(fileName, QStringLiteral("it is larger than 64 KiB"));
 
     QStringDecoder decode(fileEncoding());
-    const QStringList lines = SplitFileLines(decode(bytes));
+    const QString text = decode(bytes);
+    if (decode.hasError())
+        refuse(fileName, QStringLiteral("it is not text in the channel files' encoding (GBK)"));
+    const QStringList lines = SplitFileLines(text);
     if (lines.size() != kChannelFileLines)
         refuse(fileName, QStringLiteral("it has %1 lines, and a channel file has %2")
                              .arg(lines.size())

@@ -6,6 +6,7 @@
 #include "memory/CellTable.h"
 #include "memory/OptionSettings.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -22,6 +23,8 @@ void SaveChannelFile(const ICellTable &table, const OptionTexts &options, const 
 // the nine stored option texts (Beep is not stored). Throws EFOpenError,
 // leaving table and options as they were.
 void LoadChannelFile(ICellTable &table, OptionTexts &options, const QString &fileName);
+// The same from the file's bytes; fileName only names it in messages.
+void ReadChannelFile(const QByteArray &bytes, ICellTable &table, OptionTexts &options, const QString &fileName);
 
 // The GBK converter that channel files need (Qt's ICU converters). The
 // programs refuse to start without it.

@@ -102,6 +102,8 @@ QString toneText(double hz) { return NormalizeToneText(FormatOneDecimal(hz)); }
 QString dcsText(const QString &code, QChar polarity, int line, const char *column)
 {
     const double v = number(code, line, column);
+    if (!(v >= 0 && v <= 999))
+        malformed(line, QStringLiteral("%1 \"%2\" is not a DCS code").arg(QLatin1String(column), code));
     return NormalizeToneText(QStringLiteral("%1%2").arg(static_cast<int>(v), 3, 10, QLatin1Char('0'))
                                      .arg(polarity == QLatin1Char('R') ? QLatin1Char('I') : QLatin1Char('N')));
 }
@@ -269,7 +271,9 @@ ChirpImportSummary ImportChirpCsv(const QByteArray &csv, ICellTable &channels)
         set(ColWideNarrow, wideNarrow);
         set(ColScanAdd, field("Skip") == QLatin1String("S") ? QStringLiteral("NONE") : QStringLiteral("YES"));
         const QString step = field("TStep");
-        const QString stepHz = step.isEmpty() ? QString() : QString::number(qRound(number(step, rec.line, "TStep") * 1000));
+        // A step out of all proportion is no step the radio knows.
+        const double stepKHz = step.isEmpty() ? -1 : number(step, rec.line, "TStep");
+        const QString stepHz = stepKHz >= 0 && stepKHz < 1e6 ? QString::number(qRound(stepKHz * 1000)) : QString();
         set(ColStepFreq, StepFreqTexts().contains(stepHz) ? stepHz : NewChannelDefaults()[ColStepFreq]);
         rows.insert(channel, fields);
     }

@@ -97,7 +97,12 @@ uint16_t EncodeToneWord(const QString &text)
         return static_cast<uint16_t>(n | (text[3] == kN ? 0x2000 : 0xA000));
     }
     const double hz = StrToFloat(text);
-    return static_cast<uint16_t>(RoundToInt64(hz * 10, text));
+    // A tone word holds 0.0 to 409.5 Hz; anything else (a negative tone
+    // from a hand-edited file) would reach the radio as some other word.
+    const int64_t tenths = RoundToInt64(hz * 10, text);
+    if (tenths < 0 || tenths > 0x0FFF)
+        throw EConvertError(QStringLiteral("'%1' is not a valid tone frequency").arg(text));
+    return static_cast<uint16_t>(tenths);
 }
 
 std::optional<QString> DecodeToneWord(uint16_t word)

@@ -144,6 +144,12 @@ TEST(ChirpCsv, AMalformedFileIsRefusedByLineAndNothingChanges)
     EXPECT_EQ(refusal(QByteArray(kHeader21) + row(1, "146.52", "", "0", "") + row(2, "14x.5", "", "0", "")),
               "The CSV file cannot be read: line 3: Frequency \"14x.5\" is not a number");
     EXPECT_EQ(refusal(""), "The CSV file cannot be read: line 1: the file is empty");
+    // Numbers out of all proportion: a DCS code is refused, a step is no step.
+    EXPECT_EQ(refusal(QByteArray(kHeader21) + row(1, "146.52", "", "0", "DTCS", "88.5", "88.5", "25520000")),
+              "The CSV file cannot be read: line 2: DtcsCode \"25520000\" is not a DCS code");
+    EXPECT_EQ(imported(row(1, "146.52", "", "0", "", "88.5", "88.5", "023", "NN", "023", "Tone->Tone", "FM",
+                           "25520000"))[ColStepFreq - 1],
+              NewChannelDefaults()[ColStepFreq]);
     TextTable t = freshChannelTable();
     setRow(t, 3, simplexChannel());
     const ChirpImportSummary none = ImportChirpCsv(QByteArray(kHeader21) + row(40, "146.52", "", "0", ""), t);

@@ -19,6 +19,22 @@ TEST(ToneWord, EncodesTheRadiosWords)
     EXPECT_EQ(EncodeToneWord("999N"), 0x2000 | 999);
 }
 
+// A tone the word cannot hold (a negative one in a hand-edited file) would
+// reach the radio as some other word: refused.
+TEST(ToneWord, EncodeRefusesFrequenciesThatAreNoTone)
+{
+    for (const char *text : {"-54.0", "-0.1", "409.6", "6553.5"}) {
+        try {
+            EncodeToneWord(text);
+            FAIL() << text;
+        } catch (const EConvertError &e) {
+            EXPECT_EQ(e.text(), QString("'%1' is not a valid tone frequency").arg(text));
+        }
+    }
+    EXPECT_EQ(EncodeToneWord("409.5"), 0x0FFF); // what the radio may hold reads and writes back
+    EXPECT_EQ(EncodeToneWord("0.0"), 0);
+}
+
 TEST(ToneWord, EncodeRefusesTextsThatAreNoTone)
 {
     EXPECT_THROW(EncodeToneWord(""), EConvertError);
