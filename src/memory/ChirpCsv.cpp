@@ -97,7 +97,20 @@ double number(const QString &text, int line, const char *column)
     return v;
 }
 
-QString toneText(double hz) { return NormalizeToneText(FormatOneDecimal(hz)); }
+// A location as a whole number; one beyond any channel stays beyond.
+int locationNumber(const QString &text, int line)
+{
+    const double v = number(text, line, "Location");
+    return v < -1e6 ? -1000000 : v > 1e6 ? 1000000 : static_cast<int>(v);
+}
+
+QString toneText(const QString &text, int line, const char *column)
+{
+    const double hz = number(text, line, column);
+    if (hz < 0)
+        malformed(line, QStringLiteral("%1 \"%2\" is not a tone").arg(QLatin1String(column), text));
+    return NormalizeToneText(FormatOneDecimal(hz));
+}
 
 QString dcsText(const QString &code, QChar polarity, int line, const char *column)
 {
@@ -151,8 +164,7 @@ ChirpImportSummary ImportChirpCsv(const QByteArray &csv, ICellTable &channels)
     // Locations counted from 0 move up by one.
     int lowest = INT_MAX;
     for (int r = 1; r < records.size(); ++r)
-        lowest = std::min(lowest, static_cast<int>(number(records[r].fields.value(column["Location"]),
-                                                         records[r].line, "Location")));
+        lowest = std::min(lowest, locationNumber(records[r].fields.value(column["Location"]), records[r].line));
     const int shift = lowest == 0 ? 1 : 0;
 
     ChirpImportSummary summary;
@@ -164,7 +176,7 @@ ChirpImportSummary ImportChirpCsv(const QByteArray &csv, ICellTable &channels)
                                                         : QString();
         };
         const QString location = field("Location");
-        const int channel = static_cast<int>(number(location, rec.line, "Location")) + shift;
+        const int channel = locationNumber(location, rec.line) + shift;
         auto skip = [&](const QString &why) { summary.skipped << QStringLiteral("Location %1: %2").arg(location, why); };
         if (channel < 1 || channel > kChannelCount) {
             skip(QStringLiteral("the radio has channels 1 to %1 only").arg(kChannelCount));
@@ -221,8 +233,8 @@ ChirpImportSummary ImportChirpCsv(const QByteArray &csv, ICellTable &channels)
         // Tones: the encoder sends, the decoder opens the squelch.
         const QString tone = field("Tone");
         const QString polarity = (field("DtcsPolarity") + QStringLiteral("NN")).left(2);
-        auto rTone = [&] { return toneText(number(field("rToneFreq"), rec.line, "rToneFreq")); };
-        auto cTone = [&] { return toneText(number(field("cToneFreq"), rec.line, "cToneFreq")); };
+        auto rTone = [&] { return toneText(field("rToneFreq"), rec.line, "rToneFreq"); };
+        auto cTone = [&] { return toneText(field("cToneFreq"), rec.line, "cToneFreq"); };
         auto txDcs = [&] { return dcsText(field("DtcsCode"), polarity[0], rec.line, "DtcsCode"); };
         auto rxDcs = [&] {
             // Older files have no RxDtcsCode: the one code serves both ways.

@@ -144,9 +144,12 @@ TEST(ChirpCsv, AMalformedFileIsRefusedByLineAndNothingChanges)
     EXPECT_EQ(refusal(QByteArray(kHeader21) + row(1, "146.52", "", "0", "") + row(2, "14x.5", "", "0", "")),
               "The CSV file cannot be read: line 3: Frequency \"14x.5\" is not a number");
     EXPECT_EQ(refusal(""), "The CSV file cannot be read: line 1: the file is empty");
-    // Numbers out of all proportion: a DCS code is refused, a step is no step.
+    // Numbers out of all proportion: a DCS code is refused, a step is no
+    // step, a location is no channel.
     EXPECT_EQ(refusal(QByteArray(kHeader21) + row(1, "146.52", "", "0", "DTCS", "88.5", "88.5", "25520000")),
               "The CSV file cannot be read: line 2: DtcsCode \"25520000\" is not a DCS code");
+    EXPECT_EQ(refusal(QByteArray(kHeader21) + row(1, "146.52", "", "0", "Tone", "-88.5")),
+              "The CSV file cannot be read: line 2: rToneFreq \"-88.5\" is not a tone");
     EXPECT_EQ(imported(row(1, "146.52", "", "0", "", "88.5", "88.5", "023", "NN", "023", "Tone->Tone", "FM",
                            "25520000"))[ColStepFreq - 1],
               NewChannelDefaults()[ColStepFreq]);
@@ -185,4 +188,14 @@ TEST(ChirpCsv, AnExportedTableImportsAsTheSameTable)
     EXPECT_EQ(ImportChirpCsv(csv, back).rowsTaken, 7);
     for (int n = 1; n <= 16; ++n)
         EXPECT_EQ(rowOf(back, n), rowOf(t, n)) << n;
+}
+
+TEST(ChirpCsv, ALocationBeyondAnyChannelIsReportedNotTaken)
+{
+    TextTable t = freshChannelTable();
+    const ChirpImportSummary beyond =
+            ImportChirpCsv(QByteArray(kHeader21) + row(1, "146.52", "", "0", "").replace("1,,146.52", "5.5e30,,146.52"), t);
+    EXPECT_EQ(beyond.rowsTaken, 0);
+    EXPECT_EQ(beyond.skipped.size(), 1);
+    EXPECT_EQ(rowOf(t, 1), QStringList(15, QString()));
 }
