@@ -16,11 +16,13 @@
 #include "signalling/TSignallingForm.h"
 #include "ui/TXStringGrid.h"
 
+#include <QComboBox>
 #include <QTimer>
 #include <fcntl.h>
 #include <map>
 #include <stdexcept>
 #include <unistd.h>
+#include <vector>
 
 using namespace lumora;
 using namespace lumora::fuzz;
@@ -29,6 +31,30 @@ namespace {
 
 int master = -1;
 QString device;
+Windows *windows = nullptr; // one set for the run, put back before each input
+TForm1::EditedMemory startTable;
+std::vector<SettingsValues> startAreas;
+
+// The windows as they were made: no transfer, the port closed, the same
+// table and settings, the buffers cleared.
+void resetWindows()
+{
+    Windows &w = *windows;
+    w.progress.Button2Click();
+    for (const auto &area : w.signalling.Areas())
+        area.second->StopTransfer();
+    w.form.Tim1->stop();
+    w.form.Comm1->ClosePort();
+    w.form.comcbb->setEnabled(true);
+    w.form.Restore(startTable);
+    const auto areas = w.signalling.Areas();
+    for (size_t i = 0; i < areas.size(); ++i)
+        areas[i].second->setSettings(startAreas[i]);
+    w.form.TxBuffer.fill(0);
+    w.form.RxBuffer.fill(0);
+    w.form.ReadIndex = 0;
+    w.form.WriteAckCount = 0;
+}
 
 void drain()
 {
@@ -89,19 +115,25 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
         std::abort();
     ::fcntl(master, F_SETFL, O_NONBLOCK);
     device = QString::fromLocal8Bit(::ptsname(master));
-    return 0;
-}
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
-{
-    Input in(data, size);
-    Windows w;
+    windows = new Windows;
+    Windows &w = *windows;
     w.form.SelectPort(device);
     // A few channels, so that a write has something to send.
     for (int r = 1; r <= 3; ++r) {
         w.form.xg->setCells(ColRxFreq, r, QStringLiteral("14%1.52").arg(r + 3));
         w.form.xgSetEditText(ColRxFreq, r);
     }
+    startTable = w.form.Snapshot();
+    for (const auto &area : w.signalling.Areas())
+        startAreas.push_back(area.second->Settings());
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    Input in(data, size);
+    resetWindows();
+    Windows &w = *windows;
     QByteArray sent;
     w.form.WriteTap = [&](const uint8_t *d, int n) { sent.append(reinterpret_cast<const char *>(d), n); };
 
@@ -145,6 +177,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             }
         }
     } catch (const std::exception &) {
+        w.form.WriteTap = nullptr;
         return 0; // refused before anything was sent: as the window shows it
     }
     checkSent(sent, e);
