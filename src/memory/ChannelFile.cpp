@@ -3,9 +3,11 @@
 #include "memory/Errors.h"
 
 #include <QFile>
-#include <QSaveFile>
+#include "memory/WholeFile.h"
+
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <QVector>
 
 namespace lumora {
 
@@ -142,19 +144,7 @@ void SaveChannelFile(const ICellTable &table, const OptionTexts &options, const 
 
     QStringEncoder encode(fileEncoding());
     const QByteArray bytes = encode(text);
-    QSaveFile file(fileName);
-    auto fail = [&] {
-        throw EFCreateError(
-            QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, file.errorString()));
-    };
-    if (!file.open(QIODevice::WriteOnly))
-        fail();
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        fail();
-    }
-    if (!file.commit())
-        fail();
+    SaveWholeFile(fileName, bytes);
 }
 
 void LoadChannelFile(ICellTable &table, OptionTexts &options, const QString &fileName)
@@ -185,14 +175,20 @@ void ReadChannelFile(const QByteArray &bytes, ICellTable &table, OptionTexts &op
                              .arg(lines.size())
                              .arg(kChannelFileLines));
 
-    // Everything is parsed; now the table and the options change together.
     const int rows = kChannelFileLines - kStoredOptionCount;
-    table.setRowCount(rows);
+    QVector<QStringList> cells;
     for (int row = 0; row < rows; ++row) {
-        const QStringList fields = SplitChannelLine(lines[row]);
-        for (int col = 0; col < table.colCount(); ++col)
-            table.setCellText(col, row, col < fields.size() ? fields[col] : QString());
+        // Quotes come in pairs (a quote inside a cell is doubled).
+        if (lines[row].count(QLatin1Char('"')) % 2 != 0)
+            refuse(fileName, QStringLiteral("line %1 has a quote that is not closed").arg(row + 1));
+        cells << SplitChannelLine(lines[row]); // fields beyond the row's cells are dropped
     }
+
+    // Everything is parsed; now the table and the options change together.
+    table.setRowCount(rows);
+    for (int row = 0; row < rows; ++row)
+        for (int col = 0; col < table.colCount(); ++col)
+            table.setCellText(col, row, col < cells[row].size() ? cells[row][col] : QString());
     for (int i = 0; i < kStoredOptionCount; ++i)
         options[i] = lines[rows + i];
 }

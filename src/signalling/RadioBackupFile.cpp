@@ -5,7 +5,7 @@
 
 #include <QFile>
 #include <QJsonDocument>
-#include <QSaveFile>
+#include "memory/WholeFile.h"
 
 namespace lumora {
 
@@ -86,9 +86,7 @@ AreaSettings ReadRadioBackup(const QByteArray &json, const AreaSettings &shapes,
 
 void SaveRadioBackup(const QString &fileName, const AreaSettings &areas)
 {
-    QSaveFile f(fileName);
-    if (!f.open(QIODevice::WriteOnly) || f.write(WriteRadioBackup(areas)) < 0 || !f.commit())
-        throw EFCreateError(QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, f.errorString()));
+    SaveWholeFile(fileName, WriteRadioBackup(areas));
 }
 
 AreaSettings LoadRadioBackup(const QString &fileName, const AreaSettings &shapes)

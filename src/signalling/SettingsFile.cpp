@@ -6,7 +6,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
+#include "memory/WholeFile.h"
 #include <algorithm>
 
 namespace lumora {
@@ -155,9 +155,7 @@ QStringList CompareSettings(const QString &areaName, const SettingsValues &expec
 
 void SaveSettingsFile(const QString &fileName, const QString &area, const SettingsValues &values)
 {
-    QSaveFile f(fileName);
-    if (!f.open(QIODevice::WriteOnly) || f.write(WriteSettingsJson(area, values)) < 0 || !f.commit())
-        throw EFCreateError(QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, f.errorString()));
+    SaveWholeFile(fileName, WriteSettingsJson(area, values));
 }
 
 SettingsValues LoadSettingsFile(const QString &fileName, const QString &area, const SettingsValues &shape)

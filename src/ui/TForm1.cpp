@@ -5,6 +5,7 @@
 #include "memory/ChannelFile.h"
 #include "memory/ChirpCsv.h"
 #include "memory/Errors.h"
+#include "memory/WholeFile.h"
 #include "protocol/ConnectionCheck.h"
 #include "serial/PortList.h"
 #include "serial/TComm.h"
@@ -22,7 +23,6 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QFile>
-#include <QSaveFile>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -512,7 +512,13 @@ int TForm1::ImportCsvFile(const QString &fileName)
     if (f.size() > kCsvMaxBytes)
         throw EFOpenError(QStringLiteral("\"%1\" is too large for a channel list").arg(fileName));
     xg->commitEdit();
-    const ChirpImportSummary summary = ImportChirpCsv(f.readAll(), *xg);
+    ChirpImportSummary summary;
+    try {
+        summary = ImportChirpCsv(f.readAll(), *xg);
+    } catch (EFOpenError &e) {
+        e.setDetail(QStringLiteral("File: %1").arg(fileName)); // the message names the line only
+        throw;
+    }
     recordEdit();
     ShowMessage(summary.text());
     return summary.rowsTaken;
@@ -521,9 +527,7 @@ int TForm1::ImportCsvFile(const QString &fileName)
 void TForm1::ExportCsvFile(const QString &fileName)
 {
     xg->commitEdit();
-    QSaveFile f(fileName);
-    if (!f.open(QIODevice::WriteOnly) || f.write(ExportChirpCsv(*xg)) < 0 || !f.commit())
-        throw EFCreateError(QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, f.errorString()));
+    SaveWholeFile(fileName, ExportChirpCsv(*xg));
 }
 
 void TForm1::ImportCsvClick()

@@ -11,6 +11,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -138,37 +139,90 @@ TEST(Cli, DoctorSaysWhyAPortCannotBeUsed)
 
 // A device whose group the user is not in: as an unprivileged user where
 // the test runs as root (who may open anything), else by the device's mode.
+// lumora-cli run as an unprivileged user (where the tests run as root, who
+// may open anything): a copy of it that such a user may run, wherever the
+// build is. Null where that cannot be done.
+std::unique_ptr<QTemporaryDir> unprivilegedCli(QString &program, QStringList &prefix)
+{
+    program = QStringLiteral(LUMORA_CLI_PATH);
+    prefix.clear();
+    if (::geteuid() != 0)
+        return std::make_unique<QTemporaryDir>();
+    if (QStandardPaths::findExecutable("setpriv").isEmpty())
+        return nullptr;
+    auto open = std::make_unique<QTemporaryDir>();
+    const QString copy = open->filePath("lumora-cli");
+    if (!QFile::copy(program, copy) || ::chmod(QFile::encodeName(open->path()).constData(), 0755) != 0)
+        return nullptr;
+    prefix = QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", copy};
+    program = "setpriv";
+    return open;
+}
+
+CliRun runAs(const QString &program, const QStringList &args)
+{
+    QProcess p;
+    p.start(program, args);
+    p.waitForFinished(60000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            QString::fromLocal8Bit(p.readAllStandardOutput()), QString::fromLocal8Bit(p.readAllStandardError())};
+}
+
 TEST(Cli, DoctorExplainsPermissionDenied)
 {
     VirtualRadio radio({});
     const QByteArray device = QFile::encodeName(radio.device());
-    QStringList command = {"doctor", "--port", radio.device()};
-    QString program = QStringLiteral(LUMORA_CLI_PATH);
-    QTemporaryDir open; // a copy of the program that the unprivileged user may run, wherever the build is
-    if (::geteuid() == 0) {
-        if (QStandardPaths::findExecutable("setpriv").isEmpty())
-            GTEST_SKIP() << "no setpriv to run as an unprivileged user";
+    QString program;
+    QStringList prefix;
+    const auto copy = unprivilegedCli(program, prefix);
+    if (!copy)
+        GTEST_SKIP() << "no setpriv to run as an unprivileged user";
+    if (::geteuid() == 0)
         ASSERT_EQ(::chown(device.constData(), 0, 20), 0); // root:dialout
-        const QString copy = open.filePath("lumora-cli");
-        ASSERT_TRUE(QFile::copy(program, copy));
-        ASSERT_EQ(::chmod(QFile::encodeName(open.path()).constData(), 0755), 0);
-        command = QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", copy} + command;
-        program = "setpriv";
-    }
-    ASSERT_EQ(::chmod(device.constData(), 0660), 0);
-    if (::geteuid() != 0)
-        ASSERT_EQ(::chmod(device.constData(), 0), 0);
-    QProcess p;
-    p.start(program, command);
-    ASSERT_TRUE(p.waitForFinished(60000));
-    const QString out = QString::fromLocal8Bit(p.readAllStandardOutput());
-    EXPECT_EQ(p.exitCode(), 1);
-    EXPECT_TRUE(out.startsWith(radio.device() + ": permission denied. ")) << out.toStdString();
+    ASSERT_EQ(::chmod(device.constData(), ::geteuid() == 0 ? 0660 : 0), 0);
+    const CliRun r = runAs(program, prefix + QStringList{"doctor", "--port", radio.device()});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.out.startsWith(radio.device() + ": permission denied. ")) << r.out.toStdString();
     if (::geteuid() == 0) {
-        EXPECT_TRUE(out.contains("belongs to the group \"dialout\", and you (nobody) are not in it"))
-            << out.toStdString();
-        EXPECT_TRUE(out.contains("sudo usermod -aG dialout nobody"));
+        EXPECT_TRUE(r.out.contains("belongs to the group \"dialout\", and you (nobody) are not in it"))
+            << r.out.toStdString();
+        EXPECT_TRUE(r.out.contains("sudo usermod -aG dialout nobody"));
     }
+}
+
+// A file that may not be read, and a folder that may not be written: the
+// message says so, and the file already there stays as it was.
+TEST(Cli, UnreadableFilesAndReadOnlyFoldersAreReported)
+{
+    QString program;
+    QStringList prefix;
+    const auto copy = unprivilegedCli(program, prefix);
+    if (!copy)
+        GTEST_SKIP() << "no setpriv to run as an unprivileged user";
+    QTemporaryDir dir;
+    ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+    const QString csv = dir.filePath("list.csv");
+    QFile f(csv);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("Location,Name,Frequency\n1,A,146.52\n");
+    f.close();
+    ASSERT_EQ(::chmod(QFile::encodeName(csv).constData(), 0), 0);
+    CliRun r = runAs(program, prefix + QStringList{"import-csv", csv, "--output", dir.filePath("x.wh")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.contains("Cannot open file \"" + csv + "\". Permission denied")) << r.err.toStdString();
+
+    // The folder is the test's (mode 755): the unprivileged user may not write into it.
+    ASSERT_EQ(::chmod(QFile::encodeName(csv).constData(), 0644), 0);
+    const QString wh = dir.filePath("kept.wh");
+    ASSERT_EQ(cli({"import-csv", csv, "--output", wh}).status, 0);
+    const QByteArray before = contents(wh);
+    ::chmod(QFile::encodeName(dir.path()).constData(), ::geteuid() == 0 ? 0755 : 0555);
+    r = runAs(program, prefix + QStringList{"export-csv", wh, "--output", dir.filePath("list.csv")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.contains("Cannot create file \"" + dir.filePath("list.csv") + "\".")) << r.err.toStdString();
+    ::chmod(QFile::encodeName(dir.path()).constData(), 0755);
+    EXPECT_EQ(contents(wh), before);
+    EXPECT_TRUE(contents(csv).startsWith("Location,Name,Frequency\n1,A,146.52"));
 }
 
 // A settings file read from one radio and written to another leaves the

@@ -249,3 +249,26 @@ TEST(LoadChannelFile, ExtraFieldsAreDroppedAndMissingOnesLeftEmpty)
     EXPECT_EQ(rowOf(t, 2), QStringList(15, QString()));
     EXPECT_EQ(o[OptVoxLev], "17");
 }
+
+// A quote that is never closed would swallow the rest of its line into
+// one cell: such a file is refused, and nothing changes.
+TEST(LoadChannelFile, AQuoteThatIsNotClosedIsRefused)
+{
+    QTemporaryDir dir;
+    QByteArray b = "c0,c1\r\n1,\"146.52000,x\r\n";
+    for (int i = 2; i < 26; ++i)
+        b += QByteArray::number(i) + "\r\n";
+    writeBytes(dir.filePath("x.wh"), b);
+    TextTable t = freshChannelTable();
+    setRow(t, 1, simplexChannel());
+    OptionTexts o = DefaultOptionTexts();
+    try {
+        LoadChannelFile(t, o, dir.filePath("x.wh"));
+        FAIL() << "taken";
+    } catch (const EFOpenError &e) {
+        EXPECT_TRUE(e.text().endsWith("is not a channel file: line 2 has a quote that is not closed"))
+            << e.text().toStdString();
+    }
+    EXPECT_EQ(rowOf(t, 1), simplexChannel());
+    EXPECT_EQ(o, DefaultOptionTexts());
+}
