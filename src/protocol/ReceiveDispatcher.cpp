@@ -1,5 +1,7 @@
 #include "protocol/ReceiveDispatcher.h"
 
+#include "protocol/Crc16.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -24,6 +26,11 @@ void route(ISignallingTransfer *window, BlockType type, const FrameBuffer &rx)
 void DispatchReceivedChunk(const uint8_t *buffer, uint16_t length, FrameBuffer &rx,
                            IMainTransfer &main, const SignallingRoutes &routes)
 {
+    // A data answer counts only whole and with its check value: a damaged
+    // or cut one is ignored, so the request goes out again after 300 ms
+    // instead of its bytes reaching the table.
+    if (length > 0 && buffer[0] == kWriteMark && (length < kFrameLength || !FrameCrcMatches(buffer)))
+        return;
     std::memcpy(rx.data(), buffer, std::min<size_t>(length, rx.size()));
     route(routes.FiveTone, BlockType::FiveTone, rx);
     route(routes.TwoTone, BlockType::TwoTone, rx);

@@ -1,3 +1,4 @@
+#include "protocol/Crc16.h"
 #include "protocol/ReceiveDispatcher.h"
 
 #include <gtest/gtest.h>
@@ -69,6 +70,7 @@ std::vector<uint8_t> answer(uint8_t type, uint8_t index, uint8_t byte5 = 0)
     a[2] = index;
     a[3] = 0x20;
     a[5] = byte5;
+    FillFrameCrc(a.data());
     return a;
 }
 
@@ -88,7 +90,7 @@ TEST(ReceiveDispatcher, RoutesTheMainTransfers)
     EXPECT_EQ(f.dispatch(answer(0, 1)), Calls());
     EXPECT_EQ(f.rx[0], 0) << "index 0 is cleared after every chunk";
     EXPECT_EQ(f.rx[1], 0);
-    EXPECT_EQ(f.rx[33], 0);
+    EXPECT_EQ(f.rx[33], answer(0, 1)[33]) << "the rest is the answer's, its check value last";
 }
 
 TEST(ReceiveDispatcher, AcknowledgesEveryDataAnswerWhoseByteFiveIs0x30)
@@ -120,6 +122,24 @@ TEST(ReceiveDispatcher, AShortChunkLeavesTheRestOfTheBuffer)
     Fixture f;
     f.dispatch(answer(0, 7));
     f.main.reading = true;
-    f.dispatch({0x57});
+    f.dispatch({0x06, 0x01});
     EXPECT_EQ(f.rx[2], 7) << "byte 2 is what the earlier answer left";
+}
+
+// A damaged or cut data answer never reaches a window: the request goes
+// out again instead, and its bytes stay out of the table.
+TEST(ReceiveDispatcher, ADataAnswerThatFailsItsCheckValueOrIsCutIsIgnored)
+{
+    Fixture f;
+    f.main.reading = true;
+    f.dtmf.reading = true;
+    std::vector<uint8_t> damaged = answer(1, 2, 0x30);
+    damaged[10] ^= 0x04;
+    EXPECT_EQ(f.dispatch(damaged), Calls());
+    EXPECT_EQ(f.rx[10], 0) << "nothing of it was taken";
+    std::vector<uint8_t> cut = answer(1, 2);
+    cut.resize(33);
+    EXPECT_EQ(f.dispatch(cut), Calls());
+    EXPECT_EQ(f.dispatch({0x57}), Calls());
+    EXPECT_EQ(f.dispatch(answer(1, 2)), Calls({"dtmf received", "main data"}));
 }

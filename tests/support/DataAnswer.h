@@ -1,6 +1,8 @@
 #pragma once
-// A data answer as the radio sends it: "W", type, index, 0x20 and the 28
-// payload bytes (the check value left 0: the tool does not verify it).
+// A data answer as the radio sends it: "W", type, index, 0x20, the 28
+// payload bytes and the check value.
+
+#include "protocol/Crc16.h"
 
 #include <algorithm>
 #include <array>
@@ -12,6 +14,7 @@ inline std::array<uint8_t, 34> DataAnswer(int type, int index, const std::array<
 {
     std::array<uint8_t, 34> f{0x57, static_cast<uint8_t>(type), static_cast<uint8_t>(index), 0x20};
     std::copy(payload.begin(), payload.end(), f.begin() + 4);
+    FillFrameCrc(f.data());
     return f;
 }
 

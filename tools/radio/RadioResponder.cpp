@@ -132,6 +132,7 @@ RadioResponder::Parse RadioResponder::parseOne(Outcome &out)
     if (!out.answer.empty() && chance() < faults_.corrupt) {
         const uint32_t bit = static_cast<uint32_t>(chance() * out.answer.size() * 8);
         out.answer[bit / 8] ^= static_cast<uint8_t>(1u << (bit % 8));
+        out.corrupted = true;
     }
     return Parse::Done;
 }

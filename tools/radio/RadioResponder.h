@@ -36,6 +36,7 @@ struct Outcome {
     std::vector<uint8_t> message; // the message as recognised
     std::vector<uint8_t> answer;  // empty: no answer
     bool dropped = false;
+    bool corrupted = false;       // one bit of the answer flipped
     bool stored = false;          // a block was written to the image
     bool transferDone = false;    // the last block of an area was read or written
 };

@@ -165,6 +165,7 @@ int main(int argc, char **argv)
     RadioResponder radio(image, faults);
     int messages = 0;
     int transfers = 0;
+    int dropped = 0, corrupted = 0, delayed = 0; // the faults made, reported at the end
     bool done = false;
     uint8_t buffer[4096];
     while (!stopRequested && !done) {
@@ -186,13 +187,17 @@ int main(int argc, char **argv)
         log.log('<', buffer, static_cast<size_t>(n));
         for (Outcome &out : radio.receive(buffer, static_cast<size_t>(n), Clock::now())) {
             ++messages;
+            dropped += out.dropped ? 1 : 0;
+            corrupted += out.corrupted ? 1 : 0;
             if (quietAfterMessages >= 0 && messages > quietAfterMessages)
                 continue; // heard, never answered
             if (cli.isSet(pace))
                 std::this_thread::sleep_for(wireTime(out.message.size()));
             if (!out.answer.empty()) {
-                if (delayMs > 0)
+                if (delayMs > 0) {
                     std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
+                    ++delayed;
+                }
                 if (cli.isSet(pace))
                     std::this_thread::sleep_for(wireTime(out.answer.size()));
                 log.log('>', out.answer.data(), out.answer.size());
@@ -220,5 +225,6 @@ int main(int argc, char **argv)
     ::close(master);
     if (!linkPath.isEmpty())
         QFile::remove(linkPath);
+    std::fprintf(stderr, "faults: %d dropped, %d corrupted, %d delayed\n", dropped, corrupted, delayed);
     return 0;
 }
