@@ -9,6 +9,7 @@ packages=(
     qt6-base-dev qt6-serialport-dev libgl-dev
     libgtest-dev
     dpkg-dev lintian
+    clang libclang-rt-14-dev
 )
 [ "${1:-}" = "--desktop" ] && packages+=(fonts-droid-fallback)
 

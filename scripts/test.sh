@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Builds LUMORA and runs every test, then builds and runs them all again
-# with AddressSanitizer and UndefinedBehaviorSanitizer, and the serial
-# tests with ThreadSanitizer.
+# Builds LUMORA and runs every test (the short fault soak and the fuzz
+# corpora among them), builds and checks the Debian package, runs every
+# fuzz target for a while, then builds and runs all the tests again with
+# AddressSanitizer and UndefinedBehaviorSanitizer, and the serial tests
+# with ThreadSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -24,6 +26,9 @@ export QT_QPA_PLATFORM=offscreen
 run_suite build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 # The Debian package: built, checked by lintian, its contents checked.
 scripts/package.sh
+# Every fuzz target for a bounded time (their corpora are replayed above
+# as ordinary tests too).
+scripts/fuzz.sh 20
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DLUMORA_SANITIZE=ON
 # The serial threads are plain C++: ThreadSanitizer checks all they share.
