@@ -38,8 +38,13 @@ void DispatchReceivedChunk(const uint8_t *buffer, uint16_t length, FrameBuffer &
     route(routes.Dtmf, BlockType::Dtmf, rx);
     if (rx[0] == kAck && main.MainReadUnderWay())
         main.MainReadGreetingAnswered();
-    if (rx[0] == kWriteMark && main.MainReadUnderWay())
-        main.MainReadDataAnswer(); // any block type
+    // The main read takes its own blocks only: an answer of a signalling
+    // area arriving late (from a transfer that was stopped) would be
+    // decoded as a channel and change the table.
+    const bool mainBlock = rx[1] == static_cast<uint8_t>(BlockType::Channel)
+                           || rx[1] == static_cast<uint8_t>(BlockType::Settings);
+    if (rx[0] == kWriteMark && main.MainReadUnderWay() && mainBlock)
+        main.MainReadDataAnswer();
     // Every data answer whose byte 5 is 0x30 is acknowledged, whoever asked.
     if (rx[0] == kWriteMark && rx[5] == 0x30)
         main.SendAcknowledgement();

@@ -83,7 +83,8 @@ TEST(ReceiveDispatcher, RoutesTheMainTransfers)
     f.main.reading = true;
     EXPECT_EQ(f.dispatch({0x06}), Calls({"main greeting"}));
     EXPECT_EQ(f.dispatch(answer(0, 1)), Calls({"main data"}));
-    EXPECT_EQ(f.dispatch(answer(3, 1)), Calls({"main data"})) << "the main read takes any type";
+    EXPECT_EQ(f.dispatch(answer(5, 0)), Calls({"main data"})) << "the settings block";
+    EXPECT_EQ(f.dispatch(answer(3, 1)), Calls()) << "a late signalling answer is no channel";
     f.main.reading = false;
     f.main.writing = true;
     EXPECT_EQ(f.dispatch({0x06}), Calls({"main ack"}));
@@ -141,5 +142,6 @@ TEST(ReceiveDispatcher, ADataAnswerThatFailsItsCheckValueOrIsCutIsIgnored)
     cut.resize(33);
     EXPECT_EQ(f.dispatch(cut), Calls());
     EXPECT_EQ(f.dispatch({0x57}), Calls());
-    EXPECT_EQ(f.dispatch(answer(1, 2)), Calls({"dtmf received", "main data"}));
+    EXPECT_EQ(f.dispatch(answer(1, 2)), Calls({"dtmf received"}));
+    EXPECT_EQ(f.dispatch(answer(0, 2)), Calls({"main data"}));
 }
