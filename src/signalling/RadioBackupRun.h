@@ -32,6 +32,7 @@ public:
     // starts; throws what the check finds, with nothing sent.
     void Start();
     void Cancel();
+    bool Running() const { return running_; }
     QProgressDialog *Progress() const { return progress_; }
 
 signals:

@@ -1,10 +1,12 @@
 #include "signalling/SignallingWindows.h"
 
+#include "memory/Errors.h"
 #include "ui/TForm1.h"
 #include "ui/UserDialogs.h"
 
 #include <QAction>
 #include <QMenu>
+#include <QPointer>
 #include <QTimer>
 
 namespace lumora {
@@ -73,11 +75,17 @@ void SignallingWindows::RestoreClick()
 
 void SignallingWindows::startRun(RadioBackupRun::Kind kind, const QString &fileName)
 {
-    if (Run)
-        return; // one at a time
+    if (Run && Run->Running())
+        throw ELumoraError(QStringLiteral("A backup or restore of the radio is under way. "
+                                          "Wait until it has finished, then try again"));
+    Run.reset(); // one that has finished and not yet been let go
     auto run = std::make_unique<RadioBackupRun>(form1_, *this, kind, fileName);
-    QObject::connect(run.get(), &RadioBackupRun::Finished, &form1_, [this] {
-        QTimer::singleShot(0, &form1_, [this] { Run.reset(); });
+    const QPointer<RadioBackupRun> started(run.get()); // null once this run is gone
+    QObject::connect(run.get(), &RadioBackupRun::Finished, &form1_, [this, started] {
+        QTimer::singleShot(0, &form1_, [this, started] {
+            if (started && Run.get() == started.data())
+                Run.reset();
+        });
     });
     run->Start(); // throws what it finds before anything is sent
     Run = std::move(run);

@@ -477,9 +477,10 @@ private slots:
             backup->trigger();
             QVERIFY(windows->Run && windows->Run->Progress()->isVisible());
             QVERIFY(!progress->isVisible()); // one dialog for the whole run
-            QTRY_VERIFY_WITH_TIMEOUT(!dialogs->messages.isEmpty(), kWait);
+            QTRY_VERIFY2_WITH_TIMEOUT(!dialogs->messages.isEmpty(), qPrintable(dialogs->errors.join(" / ")), kWait);
             QCOMPARE(dialogs->messages, QStringList({QString("The radio is backed up in \"%1\".").arg(dialogs->nextFileName)}));
         }
+        // Restored at once, before the finished backup has been let go.
         const QJsonObject file = readJson(dir->filePath("full.json"));
         QCOMPARE(file["dtmf"]["ID Code"].toString(), QString("0*#"));
         QCOMPARE(file["fsk"]["Fleet and ID"][9][1].toString(), QString("2000"));
@@ -495,7 +496,7 @@ private slots:
         form->SelectPort(second.device());
         dialogs->messages.clear();
         restore->trigger();
-        QTRY_VERIFY_WITH_TIMEOUT(!dialogs->messages.isEmpty(), kWait);
+        QTRY_VERIFY2_WITH_TIMEOUT(!dialogs->messages.isEmpty(), qPrintable(dialogs->errors.join(" / ")), kWait);
         QCOMPARE(dialogs->messages, QStringList({QString("The radio is restored from \"%1\".").arg(dialogs->nextFileName)}));
         QTRY_VERIFY(!windows->Run);
         QJsonObject a = readJson(memory());
