@@ -334,6 +334,8 @@ private:
             return;
         }
         ++figures_.completed;
+        if (!changing)
+            return; // priming: the factory memory is not what the windows encode yet
         // The radio keeps its file after answering: allow it a moment.
         bool same = false;
         std::vector<Payload> windows, radio;
