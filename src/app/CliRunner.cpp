@@ -67,16 +67,8 @@ int CliRunner::run(const Request &request)
         return 0;
     }
     if (request.verb == QLatin1String("doctor")) {
-        QStringList ports, descriptions;
-        if (!request.port.isEmpty()) {
-            ports << request.port;
-        } else {
-            for (const SerialPortEntry &port : ListSerialPortEntries()) {
-                ports << port.name;
-                descriptions << port.description;
-            }
-        }
-        const ConnectionReport report = CheckConnections(ports, descriptions);
+        const ConnectionReport report = CheckConnections(
+                request.port.isEmpty() ? ListSerialPortEntries() : QVector<SerialPortEntry>{{request.port, QString()}});
         out() << report.text() << Qt::endl;
         return report.radioAnswered ? 0 : 1;
     }

@@ -58,17 +58,16 @@ bool RadioAnswersGreeting(const QString &port, int waitMs)
     return answered;
 }
 
-ConnectionReport CheckConnections(const QStringList &ports, const QStringList &descriptions)
+ConnectionReport CheckConnections(const QVector<SerialPortEntry> &ports)
 {
     ConnectionReport report;
     if (ports.isEmpty())
         report.paragraphs << QStringLiteral("No serial port was found. Plug the programming cable in; a USB "
                                             "cable shows up as /dev/ttyUSB0 or /dev/ttyACM0.");
-    for (int i = 0; i < ports.size(); ++i) {
-        const QString &port = ports[i];
-        const QString described = descriptions.value(i).isEmpty()
-                                          ? port
-                                          : QStringLiteral("%1 (%2)").arg(port, descriptions.value(i));
+    for (const SerialPortEntry &entry : ports) {
+        const QString &port = entry.name;
+        const QString described =
+                entry.description.isEmpty() ? port : QStringLiteral("%1 (%2)").arg(port, entry.description);
         const PortAccess access = CheckPortAccess(port);
         if (access.kind != PortAccess::Opens) {
             report.paragraphs << access.explanation;

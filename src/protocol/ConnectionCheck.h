@@ -3,8 +3,11 @@
 // whether a radio answers the greeting. The same report in the window and
 // from lumora-cli doctor.
 
+#include "serial/PortList.h"
+
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 namespace lumora {
 
@@ -18,7 +21,7 @@ struct ConnectionReport {
     bool radioAnswered = false;
     QString text() const { return paragraphs.join(QStringLiteral("\n\n")); }
 };
-// descriptions: what the system says each port is (may be shorter).
-ConnectionReport CheckConnections(const QStringList &ports, const QStringList &descriptions = {});
+// Each port in the order given, named with its description where it has one.
+ConnectionReport CheckConnections(const QVector<SerialPortEntry> &ports);
 
 } // namespace lumora

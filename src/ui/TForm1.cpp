@@ -576,19 +576,16 @@ void TForm1::CheckConnectionClick()
                                           "Wait until it has finished, then try again"));
     Comm1->ClosePort(); // an idle signalling window's port: checked like any other
     comcbb->setEnabled(true);
-    QStringList ports, descriptions;
+    // The chosen port first, also where the system does not list it.
+    QVector<SerialPortEntry> ports = ListSerialPortEntries();
     const QString chosen = comcbb->currentText();
-    for (const SerialPortEntry &port : ListSerialPortEntries()) {
-        const bool first = port.name == chosen;
-        ports.insert(first ? 0 : ports.size(), port.name);
-        descriptions.insert(first ? 0 : descriptions.size(), port.description);
-    }
-    if (!chosen.isEmpty() && !ports.contains(chosen)) {
-        ports.prepend(chosen);
-        descriptions.prepend(QString());
-    }
+    const auto listed = std::find_if(ports.begin(), ports.end(), [&](const SerialPortEntry &p) { return p.name == chosen; });
+    if (listed != ports.end())
+        std::rotate(ports.begin(), listed, listed + 1);
+    else if (!chosen.isEmpty())
+        ports.prepend({chosen, QString()});
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const ConnectionReport report = CheckConnections(ports, descriptions);
+    const ConnectionReport report = CheckConnections(ports);
     QApplication::restoreOverrideCursor();
     ShowMessage(report.text());
 }

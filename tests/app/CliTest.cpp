@@ -24,15 +24,16 @@ struct CliRun {
     QString out, err;
 };
 
-CliRun cli(const QStringList &args)
+CliRun runAs(const QString &program, const QStringList &args)
 {
     QProcess p;
-    p.start(QStringLiteral(LUMORA_CLI_PATH), args);
+    p.start(program, args);
     p.waitForFinished(120000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromLocal8Bit(p.readAllStandardOutput()),
-            QString::fromLocal8Bit(p.readAllStandardError())};
+            QString::fromLocal8Bit(p.readAllStandardOutput()), QString::fromLocal8Bit(p.readAllStandardError())};
 }
+
+CliRun cli(const QStringList &args) { return runAs(QStringLiteral(LUMORA_CLI_PATH), args); }
 
 QByteArray contents(const QString &file)
 {
@@ -157,15 +158,6 @@ std::unique_ptr<QTemporaryDir> unprivilegedCli(QString &program, QStringList &pr
     prefix = QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", copy};
     program = "setpriv";
     return open;
-}
-
-CliRun runAs(const QString &program, const QStringList &args)
-{
-    QProcess p;
-    p.start(program, args);
-    p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromLocal8Bit(p.readAllStandardOutput()), QString::fromLocal8Bit(p.readAllStandardError())};
 }
 
 TEST(Cli, DoctorExplainsPermissionDenied)

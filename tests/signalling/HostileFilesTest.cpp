@@ -84,9 +84,10 @@ class HostileFilesTest : public QObject {
     QByteArray state() const
     {
         QByteArray all;
-        for (const QStringList &row : form->Snapshot().rows)
+        const TForm1::EditedMemory memory = form->Snapshot();
+        for (const QStringList &row : memory.rows)
             all += row.join('\t').toUtf8() + '\n';
-        for (const QString &o : form->Snapshot().options)
+        for (const QString &o : memory.options)
             all += o.toUtf8() + '\n';
         for (const auto &area : windows->Areas())
             all += WriteSettingsJson(area.first, area.second->Settings());
@@ -162,7 +163,7 @@ private slots:
     {
         QTest::addColumn<QString>("format");
         QTest::addColumn<QByteArray>("bytes");
-        for (const QString &f : {"wh", "csv", "dtmf", "5tone", "backup"}) {
+        for (const QString &f : QStringList{"wh", "csv", "dtmf", "5tone", "backup"}) {
             const QByteArray g = good.value(f);
             addRow(f, "empty", QByteArray());
             addRow(f, "binary", randomBytes(3000, 7));
@@ -207,7 +208,7 @@ private slots:
         const QString folder = dir.filePath("a folder.wh");
         QVERIFY(QDir().mkpath(folder));
         const QByteArray before = state();
-        for (const QString &f : {"wh", "csv", "dtmf", "backup"}) {
+        for (const QString &f : QStringList{"wh", "csv", "dtmf", "backup"}) {
             const QString message = load(f, folder);
             QVERIFY2(message.startsWith("Cannot open file \"" + folder + "\"."), qPrintable(message));
             QVERIFY(load(f, dir.filePath("missing")).startsWith("Cannot open file"));
