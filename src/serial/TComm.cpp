@@ -2,15 +2,25 @@
 
 #include "serial/ECommsError.h"
 
+#ifdef Q_OS_WIN
+#include <QWinEventNotifier>
+#else
 #include <QSocketNotifier>
+#endif
 
 namespace lumora {
 
-TComm::TComm(QObject *parent)
-    : QObject(parent),
-      notifier_(new QSocketNotifier(mailbox_.wakeDescriptor(), QSocketNotifier::Read, this))
+TComm::TComm(QObject *parent) : QObject(parent)
 {
-    connect(notifier_, &QSocketNotifier::activated, this, &TComm::dispatchReports);
+    // The event loop watches the mailbox's wake signal: the worker threads
+    // never call Qt, and the reports arrive on this object's thread.
+#ifdef Q_OS_WIN
+    auto *notifier = new QWinEventNotifier(mailbox_.signal().native(), this);
+    connect(notifier, &QWinEventNotifier::activated, this, &TComm::dispatchReports);
+#else
+    auto *notifier = new QSocketNotifier(mailbox_.signal().native(), QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, &TComm::dispatchReports);
+#endif
 }
 
 TComm::~TComm() { ClosePort(); }
@@ -19,7 +29,7 @@ void TComm::OpenPort()
 {
     if (link_)
         throw ECommsError("This serial port already opened");
-    link_ = std::make_unique<PosixSerialLink>(CommName.toStdString(), line_, timeouts_, mailbox_);
+    link_ = std::make_unique<SerialLink>(CommName.toStdString(), line_, timeouts_, mailbox_);
 }
 
 void TComm::ClosePort()
@@ -37,7 +47,6 @@ bool TComm::WriteBytes(const uint8_t *bytes, uint16_t count)
 
 void TComm::dispatchReports()
 {
-    mailbox_.clearWake();
     // One report at a time: a handler may open a modal box whose event loop
     // comes back here, and the order must hold across that.
     while (auto report = mailbox_.take()) {
@@ -50,6 +59,10 @@ void TComm::dispatchReports()
         case LinkReport::LineError:
             if (OnReceiveError)
                 OnReceiveError(this, report->value);
+            break;
+        case LinkReport::ModemState:
+            if (OnModemStateChange)
+                OnModemStateChange(this, report->value);
             break;
         case LinkReport::Hangup:
             if (OnRequestHangup)

@@ -6,14 +6,13 @@
 
 #include "serial/CommTypes.h"
 #include "serial/LinkMailbox.h"
-#include "serial/PosixSerialLink.h"
+#include "serial/SerialLink.h"
 
 #include <QObject>
 #include <QString>
 #include <functional>
 #include <memory>
 
-class QSocketNotifier;
 
 namespace lumora {
 
@@ -38,7 +37,7 @@ public:
 
     TReceiveDataEvent OnReceiveData;
     TReceiveErrorEvent OnReceiveError;
-    TModemStateChangeEvent OnModemStateChange; // no modem events on this backend yet
+    TModemStateChangeEvent OnModemStateChange; // carrier and ring, where the port reports them
     TNotifyEvent OnRequestHangup;
     TNotifyEvent OnSendDataEmpty;
 
@@ -89,8 +88,7 @@ private:
     LineSettings line_;
     CommTimeouts timeouts_;
     LinkMailbox mailbox_;
-    QSocketNotifier *notifier_;
-    std::unique_ptr<PosixSerialLink> link_;
+    std::unique_ptr<SerialLink> link_;
 };
 
 } // namespace lumora
