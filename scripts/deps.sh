@@ -10,6 +10,7 @@ packages=(
     libgtest-dev
     dpkg-dev lintian
     clang libclang-rt-14-dev
+    wine wine64 g++-mingw-w64-x86-64
 )
 [ "${1:-}" = "--desktop" ] && packages+=(fonts-droid-fallback)
 

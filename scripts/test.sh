@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds LUMORA and runs every test (the short fault soak and the fuzz
 # corpora among them), builds and checks the Debian package, runs every
-# fuzz target for a while, then builds and runs all the tests again with
-# AddressSanitizer and UndefinedBehaviorSanitizer, and the serial tests
-# with ThreadSanitizer.
+# fuzz target for a while, proves the serial core portable (built with
+# POSIX alone, and cross-built for Windows and run under Wine), then
+# builds and runs all the tests again with AddressSanitizer and
+# UndefinedBehaviorSanitizer, and the serial tests with ThreadSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -29,6 +30,8 @@ scripts/package.sh
 # Every fuzz target for a bounded time (their corpora are replayed above
 # as ordinary tests too).
 scripts/fuzz.sh 20
+# The serial core with POSIX alone, and its Win32 backend under Wine.
+scripts/serial-core.sh
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DLUMORA_SANITIZE=ON
 # The serial threads are plain C++: ThreadSanitizer checks all they share.

@@ -55,10 +55,12 @@ struct Overlapped {
         record.hEvent = ::CreateEventW(nullptr, TRUE, TRUE, nullptr);
         return record.hEvent != nullptr;
     }
-    // Lets an aborted call finish before its record is reused or dropped.
+    // Lets a call that the close aborted finish before its record is
+    // dropped. Some drivers (Wine's) do not abort a pending read on a
+    // purge: cancelling it does.
     void settle(HANDLE port)
     {
-        if (pending && ::WaitForSingleObject(record.hEvent, kSettleWaitMs) != WAIT_OBJECT_0) {
+        if (pending && ::WaitForSingleObject(record.hEvent, 0) != WAIT_OBJECT_0) {
             ::CancelIoEx(port, &record);
             ::WaitForSingleObject(record.hEvent, kSettleWaitMs);
         }
@@ -317,6 +319,10 @@ bool SerialLink::Backend::finishRead()
     DWORD got = 0;
     readCall.pending = false;
     if (!::GetOverlappedResult(port, &readCall.record, &got, FALSE)) {
+        // Wine ends a pending read with ERROR_TIMEOUT now and then, though
+        // no total timeout is set: what it read is good, and reading goes on.
+        if (::GetLastError() == ERROR_TIMEOUT)
+            return got == 0 || deliver(got);
         state.reportHangup(); // 109: the line hung up
         return false;
     }

@@ -37,16 +37,29 @@ namespace {
 
 constexpr int kRunLimitSeconds = 900;
 
+volatile std::sig_atomic_t stopRequested = 0;
+
+void requestStop(int) { stopRequested = 1; }
+
+// Wine's own processes (services, devices) outlive the command that
+// started them: they get no standard streams of ours to hold open.
 pid_t spawn(const std::vector<std::string> &command, posix_spawn_file_actions_t *actions = nullptr)
 {
+    posix_spawn_file_actions_t quiet;
+    if (!actions) {
+        posix_spawn_file_actions_init(&quiet);
+        for (int fd : {0, 1, 2})
+            posix_spawn_file_actions_addopen(&quiet, fd, "/dev/null", O_RDWR, 0);
+    }
     std::vector<char *> argv;
     for (const std::string &a : command)
         argv.push_back(const_cast<char *>(a.c_str()));
     argv.push_back(nullptr);
     pid_t pid = -1;
-    if (::posix_spawnp(&pid, argv[0], actions, nullptr, argv.data(), environ) != 0)
-        return -1;
-    return pid;
+    const int failed = ::posix_spawnp(&pid, argv[0], actions ? actions : &quiet, nullptr, argv.data(), environ);
+    if (!actions)
+        posix_spawn_file_actions_destroy(&quiet);
+    return failed ? -1 : pid;
 }
 
 // Waits up to limitMs for the process; kills it when it is still there.
@@ -87,7 +100,14 @@ bool pointLink(const std::string &link, const std::string &target)
 
 class WineServer {
 public:
-    WineServer() { pid_ = spawn({"wineserver", "-f", "-p"}); }
+    WineServer()
+    {
+        pid_ = spawn({"wineserver", "-f", "-p"});
+        // Wine's services start with the first program: let that be one
+        // whose standard streams lead nowhere.
+        if (pid_ > 0)
+            run({"wineboot"});
+    }
     ~WineServer() { stop(); }
     bool running() const { return pid_ > 0; }
     void stop()
@@ -131,43 +151,58 @@ int serveTests(const std::vector<std::string> &command, FarEnd &far)
     ::close(fromTests[1]);
     if (tests < 0)
         return 2;
-    std::FILE *requests = ::fdopen(fromTests[0], "r");
     const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(kRunLimitSeconds);
-    char *line = nullptr;
-    size_t capacity = 0;
-    bool timedOut = false;
+    const bool trace = std::getenv("LUMORA_FAR_TRACE") != nullptr;
+    std::string pending; // what came from the tests short of a whole line
+    bool stopped = false;
+    bool reaped = false;
+    int status = -1;
     for (;;) {
-        pollfd p{fromTests[0], POLLIN, 0};
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - std::chrono::steady_clock::now());
-        if (left.count() <= 0 || ::poll(&p, 1, static_cast<int>(left.count())) == 0) {
-            timedOut = true;
+        if (stopRequested || std::chrono::steady_clock::now() >= end) {
+            stopped = true;
             break;
         }
-        const ssize_t n = ::getline(&line, &capacity, requests);
-        if (n < 0)
-            break;
-        std::string text(line, static_cast<size_t>(n));
-        while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
-            text.pop_back();
-        const std::string mark = kFarRequestMark;
-        if (text.compare(0, mark.size(), mark) != 0) {
-            std::cout << text << std::endl;
+        pollfd p{fromTests[0], POLLIN, 0};
+        if (::poll(&p, 1, 200) <= 0) {
+            int raw = 0;
+            if (::waitpid(tests, &raw, WNOHANG) == tests) {
+                status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+                reaped = true;
+                break;
+            }
             continue;
         }
-        const std::string reply = serveFarRequest(far, text.substr(mark.size())) + "\n";
-        for (size_t done = 0; done < reply.size();) {
-            const ssize_t w = ::write(toTests[1], reply.data() + done, reply.size() - done);
-            if (w <= 0)
-                break;
-            done += static_cast<size_t>(w);
+        char buffer[65536];
+        const ssize_t n = ::read(fromTests[0], buffer, sizeof buffer);
+        if (n <= 0)
+            break;
+        pending.append(buffer, static_cast<size_t>(n));
+        for (size_t newline; (newline = pending.find('\n')) != std::string::npos;) {
+            std::string text = pending.substr(0, newline);
+            pending.erase(0, newline + 1);
+            if (!text.empty() && text.back() == '\r')
+                text.pop_back();
+            const std::string mark = kFarRequestMark;
+            if (text.compare(0, mark.size(), mark) != 0) {
+                std::cout << text << std::endl;
+                continue;
+            }
+            if (trace)
+                std::cerr << "far end: " << text.substr(mark.size(), 40) << std::endl;
+            const std::string reply = serveFarRequest(far, text.substr(mark.size())) + "\n";
+            for (size_t done = 0; done < reply.size();) {
+                const ssize_t w = ::write(toTests[1], reply.data() + done, reply.size() - done);
+                if (w <= 0)
+                    break;
+                done += static_cast<size_t>(w);
+            }
         }
     }
-    std::free(line);
-    std::fclose(requests);
+    ::close(fromTests[0]);
     ::close(toTests[1]);
-    if (timedOut)
-        std::cerr << "The tests ran longer than " << kRunLimitSeconds << " s and were stopped." << std::endl;
-    return reap(tests, timedOut ? 0 : 60000);
+    if (stopped)
+        std::cerr << (stopRequested ? "Stopped." : "The tests ran too long and were stopped.") << std::endl;
+    return reaped ? status : reap(tests, stopped ? 0 : 60000);
 }
 
 } // namespace
@@ -179,11 +214,13 @@ int main(int argc, char **argv)
         return 2;
     }
     std::signal(SIGPIPE, SIG_IGN);
+    std::signal(SIGTERM, requestStop);
+    std::signal(SIGINT, requestStop);
     char cwd[4096];
     const std::string prefix = std::getenv("WINEPREFIX") ? std::getenv("WINEPREFIX")
                                                          : std::string(::getcwd(cwd, sizeof cwd)) + "/wineprefix";
     ::setenv("WINEPREFIX", prefix.c_str(), 1);
-    ::setenv("WINEDEBUG", "-all", 1);
+    ::setenv("WINEDEBUG", "-all", 0); // kept when set, to look inside Wine
     ::setenv("WINEDLLOVERRIDES", "mscoree,mshtml=", 1);
     ::unsetenv("DISPLAY");
     const std::string link = prefix + "/lumora-com1";

@@ -1,0 +1,1 @@
+#error "The portable POSIX backend must not use <sys/epoll.h>"
