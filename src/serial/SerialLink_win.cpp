@@ -8,6 +8,7 @@
 #include "serial/ECommsError.h"
 #include "serial/LinkState.h"
 
+#include <atomic>
 #include <windows.h>
 
 namespace lumora {
@@ -88,14 +89,14 @@ struct SerialLink::Backend {
     bool handleEvents(DWORD mask);
     bool deliver(DWORD count);
     bool sendBlock(const LinkState::Block &block);
-    bool emptyReadsExpected() const;
     void stopThread(HANDLE &thread);
 
     HANDLE port;
     LinkState state;
     HANDLE reader = nullptr;
     HANDLE writer = nullptr;
-    COMMTIMEOUTS timeouts{};
+    // Set from the user-interface thread, read by the reader.
+    std::atomic<bool> emptyReadsExpected{false};
 
     Overlapped readCall;
     Overlapped eventCall;
@@ -196,7 +197,10 @@ void SerialLink::applyTimeouts(const CommTimeouts &t)
     c.WriteTotalTimeoutMultiplier = t.WriteTotalTimeoutMultiplier;
     c.WriteTotalTimeoutConstant = t.WriteTotalTimeoutConstant;
     ::SetCommTimeouts(backend_->port, &c);
-    backend_->timeouts = c;
+    // With only an interval timeout a read ends only after a byte: one that
+    // ends empty means the port is gone. With a total timeout it is a pause.
+    backend_->emptyReadsExpected = c.ReadTotalTimeoutConstant != 0 || c.ReadTotalTimeoutMultiplier != 0
+                                   || c.ReadIntervalTimeout == MAXDWORD;
 }
 
 void SerialLink::applyLineSettings(const LineSettings &line)
@@ -329,18 +333,10 @@ bool SerialLink::Backend::finishRead()
     return deliver(got);
 }
 
-// With only an interval timeout a read ends only after a byte: one that
-// ends empty means the port is gone. With a total timeout it is a pause.
-bool SerialLink::Backend::emptyReadsExpected() const
-{
-    return timeouts.ReadTotalTimeoutConstant != 0 || timeouts.ReadTotalTimeoutMultiplier != 0
-           || timeouts.ReadIntervalTimeout == MAXDWORD;
-}
-
 bool SerialLink::Backend::deliver(DWORD count)
 {
     if (count == 0) {
-        if (emptyReadsExpected())
+        if (emptyReadsExpected)
             return true;
         state.reportHangup();
         return false;
