@@ -309,3 +309,18 @@ TEST_F(SerialBehaviour, OpenCloseCyclesLeakNoHandle)
     got.settle(20);
     EXPECT_EQ(got.hangups, 0);
 }
+
+TEST(SerialLinkNames, WindowsPortsOpenInTheirDeviceFormSoThatAllNumbersWork)
+{
+#ifdef _WIN32
+    EXPECT_EQ(SerialLink::devicePath("COM1"), "\\\\.\\COM1");
+    EXPECT_EQ(SerialLink::devicePath("COM12"), "\\\\.\\COM12");
+    EXPECT_EQ(SerialLink::devicePath("com3"), "\\\\.\\com3");
+    EXPECT_EQ(SerialLink::devicePath("\\\\.\\COM4"), "\\\\.\\COM4");
+    EXPECT_EQ(SerialLink::devicePath("COM"), "COM");
+    EXPECT_EQ(SerialLink::devicePath("COM1x"), "COM1x");
+#else
+    EXPECT_EQ(SerialLink::devicePath("/dev/ttyUSB0"), "/dev/ttyUSB0");
+    EXPECT_EQ(SerialLink::devicePath("COM2"), "COM2");
+#endif
+}
