@@ -169,8 +169,9 @@ TEST(Cli, DoctorExplainsPermissionDenied)
     const auto copy = unprivilegedCli(program, prefix);
     if (!copy)
         GTEST_SKIP() << "no setpriv to run as an unprivileged user";
-    if (::geteuid() == 0)
+    if (::geteuid() == 0) {
         ASSERT_EQ(::chown(device.constData(), 0, 20), 0); // root:dialout
+    }
     ASSERT_EQ(::chmod(device.constData(), ::geteuid() == 0 ? 0660 : 0), 0);
     const CliRun r = runAs(program, prefix + QStringList{"doctor", "--port", radio.device()});
     EXPECT_EQ(r.status, 1);
