@@ -166,8 +166,7 @@ SerialLink::~SerialLink()
     b.stopThread(b.reader);
     ::PurgeComm(b.port, PURGE_TXABORT | PURGE_TXCLEAR);
     b.stopThread(b.writer);
-    const HANDLE port = b.port;
-    ::CloseHandle(port);
+    ::CloseHandle(b.port);
     backend_.reset();
 }
 
