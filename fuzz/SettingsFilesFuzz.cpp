@@ -8,7 +8,7 @@
 
 #include "memory/ChannelColumns.h"
 #include "memory/Errors.h"
-#include "signalling/RadioBackupFile.h"
+#include "backup/RadioBackupFile.h"
 #include "signalling/SettingsFile.h"
 #include "signalling/TSignallingForm.h"
 #include "ui/TXStringGrid.h"
@@ -38,7 +38,7 @@ bool sameShape(const SettingsValues &a, const SettingsValues &b)
 
 AreaSettings shapesNow()
 {
-    AreaSettings all{{QStringLiteral("main"), MainMemorySettings(*windows->form.xg, windows->form.Options())}};
+    AreaSettings all{{area::Main, MainMemorySettings(*windows->form.xg, windows->form.Options())}};
     for (const auto &[name, window] : windows->signalling.Areas())
         all << qMakePair(name, window->Settings());
     return all;

@@ -3,27 +3,14 @@
 // message boxes captured: what the user would be told is noted, nothing
 // waits for a click.
 
-#include "signalling/SignallingWindows.h"
+#include "support/CapturedDialogs.h"
+
+#include "app/ToolWindows.h"
 #include "ui/TApplication.h"
-#include "ui/TForm1.h"
-#include "ui/TForm3.h"
-#include "ui/UserDialogs.h"
 
 #include <QDir>
-#include <memory>
 
 namespace lumora::fuzz {
-
-class QuietDialogs : public IUserDialogs {
-public:
-    QStringList shown;
-    void ShowMessage(const QString &text) override { shown << text; }
-    void ShowError(const QString &text, const QString &) override { shown << text; }
-    bool AskYesNo(const QString &) override { return false; }
-    SaveAnswer AskSaveChanges(const QString &, const QString &) override { return SaveAnswer::Discard; }
-    QString AskOpenFileName(QWidget *, const QString &, const QString &) override { return {}; }
-    QString AskSaveFileName(QWidget *, const QString &, const QString &) override { return {}; }
-};
 
 // Once per process: the application, on the offscreen platform, with no
 // linked ports to list.
@@ -38,17 +25,15 @@ inline void StartApplication()
     static char name[] = "lumora-fuzz";
     static char *argv[] = {name, nullptr};
     app = new TApplication(argc, argv);
-    static QuietDialogs dialogs;
-    SetUserDialogs(&dialogs);
+    static test::CapturedDialogs dialogs;
 }
 
-inline QuietDialogs &Dialogs() { return static_cast<QuietDialogs &>(UserDialogs()); }
-
+// The windows by the names the targets use.
 struct Windows {
-    TForm1 form{QSize(1920, 1080)};
-    SignallingWindows signalling{form};
-    TForm3 progress{form};
-    Windows() { form.setProgressDialog(&progress); }
+    ToolWindows all{QSize(1920, 1080)};
+    TForm1 &form = *all.Form1;
+    TForm3 &progress = *all.Form3;
+    ToolWindows &signalling = all;
 };
 
 } // namespace lumora::fuzz

@@ -10,16 +10,15 @@
 // Exit status 0 only when nothing was lost or mismatched and no false
 // success was reported.
 
+#include "support/CapturedDialogs.h"
+#include "support/VirtualRadio.h"
+
+#include "app/ToolWindows.h"
 #include "memory/ChannelColumns.h"
 #include "memory/OptionSettings.h"
 #include "protocol/MainMemoryFrames.h"
-#include "signalling/SignallingWindows.h"
-#include "signalling/TSignallingForm.h"
 #include "ui/TApplication.h"
-#include "ui/TForm1.h"
-#include "ui/TForm3.h"
 #include "ui/TXStringGrid.h"
-#include "ui/UserDialogs.h"
 
 #include <QCommandLineParser>
 #include <QComboBox>
@@ -29,9 +28,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QRandomGenerator>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QThread>
@@ -39,6 +36,8 @@
 #include <memory>
 
 using namespace lumora;
+using lumora::test::CapturedDialogs;
+using Radio = lumora::test::VirtualRadio;
 
 namespace {
 
@@ -48,56 +47,12 @@ QTextStream &out()
     return s;
 }
 
-// Boxes as counts: a success, or an error.
-class Counting : public IUserDialogs {
-public:
-    QStringList successes, errors;
-    void ShowMessage(const QString &text) override { successes << text; }
-    void ShowError(const QString &text, const QString &) override { errors << text; }
-    bool AskYesNo(const QString &) override { return false; }
-    SaveAnswer AskSaveChanges(const QString &, const QString &) override { return SaveAnswer::Discard; }
-    QString AskOpenFileName(QWidget *, const QString &, const QString &) override { return {}; }
-    QString AskSaveFileName(QWidget *, const QString &, const QString &) override { return {}; }
-};
-
-// A virtual radio with its faults; its memory file is what it holds.
-class Radio {
-public:
-    Radio(const QString &program, const QString &memory, const QStringList &faults)
-    {
-        process_.start(program, QStringList{"--memory", memory} + faults);
-        if (process_.waitForStarted(5000) && process_.waitForReadyRead(5000))
-            device_ = QString::fromLocal8Bit(process_.readLine()).trimmed();
-    }
-    ~Radio() { stop(); }
-    const QString &device() const { return device_; }
-    // Stops it and adds up the faults it made.
-    int stop()
-    {
-        if (process_.state() == QProcess::NotRunning)
-            return 0;
-        process_.terminate();
-        process_.waitForFinished(5000);
-        const QString report = QString::fromLocal8Bit(process_.readAllStandardError());
-        int faults = 0;
-        const QRegularExpressionMatch m =
-                QRegularExpression("faults: (\\d+) dropped, (\\d+) corrupted, (\\d+) delayed").match(report);
-        for (int i = 1; m.hasMatch() && i <= 3; ++i)
-            faults += m.captured(i).toInt();
-        return faults;
-    }
-
-private:
-    QProcess process_;
-    QString device_;
-};
-
 // The radio's memory, block by block, as its file has it.
-std::vector<Payload> blocksOf(const QString &memory, const char *area)
+std::vector<Payload> blocksOf(const QString &memory, const QString &area)
 {
     QFile f(memory);
     f.open(QIODevice::ReadOnly);
-    const QJsonArray blocks = QJsonDocument::fromJson(f.readAll()).object().value(QLatin1String(area)).toArray();
+    const QJsonArray blocks = QJsonDocument::fromJson(f.readAll()).object().value(area).toArray();
     std::vector<Payload> result;
     for (const QJsonValue &b : blocks) {
         const QByteArray bytes = QByteArray::fromHex(b.toString().toLatin1());
@@ -135,11 +90,8 @@ std::vector<Payload> radioMainBlocks(const QString &memory)
     return blocks;
 }
 
-const char *memoryArea(const QString &area)
-{
-    return area == QLatin1String("fsk") ? "fleetsync" : area == QLatin1String("dtmf") ? "dtmf"
-         : area == QLatin1String("2tone") ? "2tone" : "5tone";
-}
+// The radio's memory file names FleetSync's area in full.
+QString memoryArea(const QString &name) { return name == area::FleetSync ? QStringLiteral("fleetsync") : name; }
 
 struct Figures {
     int run = 0, faults = 0, completed = 0, failedVisibly = 0, mismatches = 0, falseSuccesses = 0;
@@ -151,18 +103,9 @@ public:
     Soak(const QString &radioProgram, quint32 seed, bool quiet)
         : radioProgram_(radioProgram), random_(seed), quiet_(quiet)
     {
-        SetUserDialogs(&dialogs_);
-        form_ = std::make_unique<TForm1>(QSize(1920, 1080));
-        windows_ = std::make_unique<SignallingWindows>(*form_);
-        progress_ = std::make_unique<TForm3>(*form_);
-        form_->setProgressDialog(progress_.get());
-    }
-    ~Soak()
-    {
-        progress_.reset();
-        windows_.reset();
-        form_.reset();
-        SetUserDialogs(nullptr);
+        windows_ = std::make_unique<ToolWindows>(QSize(1920, 1080));
+        form_ = windows_->Form1.get();
+        progress_ = windows_->Form3.get();
     }
 
     Figures run(int transfers)
@@ -175,12 +118,12 @@ public:
             if (i % 12 == 0) {
                 if (radio)
                     figures_.faults += radio->stop();
-                radio = std::make_unique<Radio>(radioProgram_, memory, faults());
+                radio = std::make_unique<Radio>(QStringList{"--memory", memory} + faults(), radioProgram_);
                 form_->SelectPort(radio->device());
             }
             const int kind = static_cast<int>(random_.bounded(10));
             const bool reading = kind % 2 == 0;
-            const QString area = kind < 2 ? QStringLiteral("main") : windows_->Areas()[static_cast<size_t>(kind / 2 - 1)].first;
+            const QString area = kind < 2 ? area::Main : windows_->Areas()[static_cast<size_t>(kind / 2 - 1)].first;
             transfer(area, reading, memory);
             if (!quiet_ && (i + 1) % 100 == 0)
                 report(QStringLiteral("after %1").arg(i + 1));
@@ -204,10 +147,9 @@ private:
     // windows encode. Not counted.
     void prime(const QString &memory)
     {
-        Radio clean(radioProgram_, memory, {});
+        Radio clean({"--memory", memory}, radioProgram_);
         form_->SelectPort(clean.device());
-        for (const QString &area : {QStringLiteral("main"), QStringLiteral("dtmf"), QStringLiteral("2tone"),
-                                    QStringLiteral("5tone"), QStringLiteral("fsk")}) {
+        for (const QString &area : area::All()) {
             transfer(area, true, memory, false);
             transfer(area, false, memory, false);
         }
@@ -236,7 +178,7 @@ private:
     // rows swapped (every text stays one its column takes).
     void changeWhatIsWritten(const QString &area)
     {
-        if (area == QLatin1String("main")) {
+        if (area == area::Main) {
             TXStringGrid &g = *form_->xg;
             const int a = 1 + static_cast<int>(random_.bounded(kChannelCount));
             const int b = 1 + static_cast<int>(random_.bounded(kChannelCount));
@@ -265,26 +207,34 @@ private:
 
     std::vector<Payload> encoded(const QString &area)
     {
-        return area == QLatin1String("main") ? mainBlocks(*form_) : windows_->Area(area)->EncodeArea();
+        return area == area::Main ? mainBlocks(*form_) : windows_->Area(area)->EncodeArea();
     }
 
     std::vector<Payload> held(const QString &area, const QString &memory)
     {
-        return area == QLatin1String("main") ? radioMainBlocks(memory) : blocksOf(memory, memoryArea(area));
+        return area == area::Main ? radioMainBlocks(memory) : blocksOf(memory, memoryArea(area));
     }
 
     void transfer(const QString &area, bool reading, const QString &memory, bool changing = true)
     {
         ++figures_.run;
         ++figures_.perKind[area + (reading ? " read" : " write")];
-        dialogs_.successes.clear();
         dialogs_.errors.clear();
         std::vector<Payload> expected;
         bool ended = false, completed = false;
         QEventLoop loop;
+        auto end = [&](bool ok) {
+            ended = true;
+            completed = ok;
+            loop.quit();
+        };
+        // The transfer's end, or an error box: no more to wait for.
+        dialogs_.ErrorShown = [&] { loop.quit(); };
         QMetaObject::Connection c;
         try {
-            if (area == QLatin1String("main")) {
+            if (area == area::Main) {
+                c = QObject::connect(form_, &TForm1::MainTransferEnded, &loop,
+                                     [&](TransferEnd e) { end(e == TransferEnd::Completed); });
                 if (reading) {
                     form_->ReadIntoGrid();
                 } else {
@@ -295,11 +245,7 @@ private:
                 }
             } else {
                 TSignallingForm &w = *windows_->Area(area);
-                c = QObject::connect(&w, &TSignallingForm::TransferEnded, &loop, [&](bool ok) {
-                    ended = true;
-                    completed = ok;
-                    loop.quit();
-                });
+                c = QObject::connect(&w, &TSignallingForm::TransferEnded, &loop, end);
                 if (!reading) {
                     if (changing)
                         changeWhatIsWritten(area);
@@ -310,21 +256,18 @@ private:
         } catch (const std::exception &) {
             ++figures_.failedVisibly; // refused with its message before anything was sent
             QObject::disconnect(c);
+            dialogs_.ErrorShown = nullptr;
             return;
         }
-        // Waits for the end: a success box, an error box, the window's end.
-        QTimer poll, limit;
-        QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-            if (!dialogs_.successes.isEmpty() || !dialogs_.errors.isEmpty() || ended)
-                loop.quit();
-        });
+        QTimer limit;
         QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
-        poll.start(5);
         limit.setSingleShot(true);
         limit.start(60000);
-        loop.exec();
+        if (!ended && dialogs_.errors.isEmpty())
+            loop.exec();
         QObject::disconnect(c);
-        const bool success = !dialogs_.successes.isEmpty() || (ended && completed);
+        dialogs_.ErrorShown = nullptr;
+        const bool success = ended && completed;
         if (!success) {
             // Stopped as a user would: Cancel, or the window's Close.
             progress_->Button2Click();
@@ -367,10 +310,10 @@ private:
     QRandomGenerator random_;
     bool quiet_;
     QTemporaryDir dir_;
-    Counting dialogs_;
-    std::unique_ptr<TForm1> form_;
-    std::unique_ptr<SignallingWindows> windows_;
-    std::unique_ptr<TForm3> progress_;
+    CapturedDialogs dialogs_;
+    std::unique_ptr<ToolWindows> windows_;
+    TForm1 *form_ = nullptr;
+    TForm3 *progress_ = nullptr;
     Figures figures_;
 };
 

@@ -3,14 +3,12 @@
 #include "memory/ChannelColumns.h"
 #include "memory/ChannelFile.h"
 #include "memory/MemoryComparison.h"
+#include "app/ToolWindows.h"
+#include "protocol/AreaNames.h"
 #include "protocol/ConnectionCheck.h"
 #include "serial/PortList.h"
-#include "signalling/RadioBackupRun.h"
 #include "signalling/SettingsFile.h"
 #include "ui/TXStringGrid.h"
-#include "signalling/SignallingWindows.h"
-#include "ui/TForm1.h"
-#include "ui/TForm3.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -39,9 +37,6 @@ QTextStream &err()
 void CliRunner::ShowMessage(const QString &text)
 {
     out() << text << Qt::endl;
-    messages_ << text;
-    finished_ = true;
-    wakeUp();
 }
 
 void CliRunner::wakeUp()
@@ -72,19 +67,15 @@ int CliRunner::run(const Request &request)
         out() << report.text() << Qt::endl;
         return report.radioAnswered ? 0 : 1;
     }
-    static const QStringList areas = {"main", "dtmf", "2tone", "5tone", "fsk"};
-    if (!areas.contains(request.area)) {
+    if (!area::All().contains(request.area)) {
         err() << "lumora-cli: there is no " << request.area << " area" << Qt::endl;
         return 2;
     }
     SetUserDialogs(this);
     int status = 1;
     {
-        // The windows in the tool's order, unseen.
-        TForm1 form(QSize(1920, 1080));
-        SignallingWindows windows(form);
-        TForm3 progress(form);
-        form.setProgressDialog(&progress);
+        ToolWindows windows(QSize(1920, 1080)); // unseen
+        TForm1 &form = *windows.Form1;
         form.SelectPort(request.port);
         try {
             if (request.verb.endsWith(QLatin1String("-csv")))
@@ -99,7 +90,7 @@ int CliRunner::run(const Request &request)
             ShowException(e);
             status = kFailed;
         }
-        progress.Button2Click(); // whatever happened, the port is closed
+        windows.Form3->Button2Click(); // whatever happened, the port is closed
     }
     SetUserDialogs(nullptr);
     // diff says 1 when something would change, so its failures are 2.
@@ -130,20 +121,13 @@ bool CliRunner::waitForEnd(const Request &request, const std::function<bool()> &
     timeout.setSingleShot(true);
     QObject::connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
     timeout.start(request.timeoutSeconds * 1000);
-    // An end is seen at once (the boxes and the windows' end report quit
-    // the loop); the poll is the safety net.
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (failed_ || ended())
-            loop.quit();
-    });
-    poll.start(5);
     loop_ = &loop;
     struct Clear {
         QEventLoop *&loop;
         ~Clear() { loop = nullptr; }
     } clear{loop_};
-    loop.exec();
+    while (!failed_ && !ended() && timeout.isActive())
+        loop.exec();
     if (failed_)
         return false;
     if (!ended()) {
@@ -162,14 +146,23 @@ void CliRunner::reportTime(const Request &request, const char *what, const QElap
 
 bool CliRunner::runMain(TForm1 &form, bool reading, const Request &request)
 {
+    bool ended = false;
+    const QMetaObject::Connection connection =
+            QObject::connect(&form, &TForm1::MainTransferEnded, &form, [&](TransferEnd end) {
+                ended = end == TransferEnd::Completed;
+                wakeUp();
+            });
+    struct Disconnect {
+        const QMetaObject::Connection &c;
+        ~Disconnect() { QObject::disconnect(c); } // nothing here hears of the window after this
+    } disconnectAtEnd{connection};
     QElapsedTimer clock;
     clock.start();
-    finished_ = false;
     if (reading)
         form.rbtnClick();
     else
         form.wbtnClick();
-    const bool done = !failed_ && waitForEnd(request, [this] { return finished_; });
+    const bool done = !failed_ && waitForEnd(request, [&] { return ended; });
     if (done)
         reportTime(request, "transfer", clock);
     return done;
@@ -200,12 +193,12 @@ bool CliRunner::runArea(TForm1 &form, TSignallingForm &window, bool reading, con
     return done;
 }
 
-int CliRunner::backupOrRestore(TForm1 &form, SignallingWindows &windows, const Request &request)
+int CliRunner::backupOrRestore(TForm1 &form, ToolWindows &windows, const Request &request)
 {
     // The window's own run, unseen: its transfers, its checks before the
     // first byte, its one report at the end.
     const bool backup = request.verb == QLatin1String("backup");
-    RadioBackupRun run(form, windows, backup ? RadioBackupRun::Kind::Backup : RadioBackupRun::Kind::Restore,
+    RadioBackupRun run(form, windows.Areas(), backup ? RadioBackupRun::Kind::Backup : RadioBackupRun::Kind::Restore,
                        backup ? request.output : request.file);
     bool ended = false, completed = false;
     QObject::connect(&run, &RadioBackupRun::Finished, &run, [&](bool ok) {

@@ -2,6 +2,7 @@
 // lumora-cli's work: drives the main window, unseen, through the very
 // handlers its buttons call, and reports on the standard streams.
 
+#include "protocol/AreaNames.h"
 #include "ui/UserDialogs.h"
 
 #include <QElapsedTimer>
@@ -15,13 +16,13 @@ namespace lumora {
 
 class TForm1;
 class TSignallingForm;
-struct SignallingWindows;
+struct ToolWindows;
 
 class CliRunner : public IUserDialogs {
 public:
     struct Request {
         QString verb;           // ports, doctor, read, write, ...
-        QString area = "main";  // main, dtmf, 2tone, 5tone, fsk
+        QString area = area::Main; // main, dtmf, 2tone, 5tone, fsk
         QString port;
         QString file;           // read: --output, write: the file to write (.wh or .json);
                                 // import-csv, export-csv: the file to convert
@@ -44,7 +45,7 @@ public:
 private:
     int transfer(TForm1 &form, const Request &request);
     int convertCsv(TForm1 &form, const Request &request);
-    int backupOrRestore(TForm1 &form, SignallingWindows &windows, const Request &request);
+    int backupOrRestore(TForm1 &form, ToolWindows &windows, const Request &request);
     // One transfer, run to its end; false when it failed or timed out.
     bool runMain(TForm1 &form, bool reading, const Request &request);
     bool runArea(TForm1 &form, TSignallingForm &window, bool reading, const Request &request);
@@ -54,14 +55,13 @@ private:
     static constexpr int kFailed = -1; // an error, whatever the verb calls it
     int transferSignalling(TForm1 &form, TSignallingForm &window, const Request &request);
     // Runs the events until ended() holds, an error was shown, or the
-    // request's timeout (reported). True when ended.
+    // request's timeout (reported); the transfers' end signals and the
+    // error boxes wake it. True when ended.
     bool waitForEnd(const Request &request, const std::function<bool()> &ended);
 
     void wakeUp(); // the wait for a transfer's end looks again at once
     QEventLoop *loop_ = nullptr;
-    bool finished_ = false;
     bool failed_ = false;
-    QStringList messages_;
 };
 
 } // namespace lumora

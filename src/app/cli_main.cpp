@@ -100,8 +100,7 @@ int main(int argc, char **argv)
         return usage(QString());
     CliRunner::Request request;
     request.verb = words.takeFirst();
-    static const QStringList areas = {"main", "dtmf", "2tone", "5tone", "fsk"};
-    if (!words.isEmpty() && areas.contains(words.first()))
+    if (!words.isEmpty() && area::All().contains(words.first()))
         request.area = words.takeFirst();
     request.port = cli.value(port);
     request.verify = cli.isSet(verify);
@@ -112,7 +111,7 @@ int main(int argc, char **argv)
     request.timeoutSeconds = cli.value(timeout).toInt(&ok);
     if (!ok || request.timeoutSeconds <= 0)
         return usage(QStringLiteral("--timeout wants a whole number of seconds"));
-    const QString suffix = request.area == "main" ? QStringLiteral("wh") : QStringLiteral("json");
+    const QString suffix = request.area == area::Main ? QStringLiteral("wh") : QStringLiteral("json");
     if (request.verb == "ports" || request.verb == "doctor") {
         if (!words.isEmpty())
             return usage(QStringLiteral("%1 takes no arguments").arg(request.verb));
@@ -123,7 +122,7 @@ int main(int argc, char **argv)
     } else if (request.verb == "write" || request.verb == "diff") {
         if (request.port.isEmpty() || words.size() != 1)
             return usage(QStringLiteral("%1 needs --port DEV and one %2 file").arg(request.verb,
-                    request.area == "main" ? "channel" : "settings"));
+                    request.area == area::Main ? "channel" : "settings"));
         request.file = words.first();
     } else if (request.verb == "backup") {
         request.output = cli.value(output);

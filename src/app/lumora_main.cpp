@@ -1,11 +1,9 @@
 // lumora: the programming tool.
 
+#include "app/ToolWindows.h"
 #include "memory/ChannelFile.h"
 #include "memory/Errors.h"
-#include "signalling/SignallingWindows.h"
 #include "ui/TApplication.h"
-#include "ui/TForm1.h"
-#include "ui/TForm3.h"
 #include "ui/UserDialogs.h"
 
 #include <QIcon>
@@ -28,12 +26,8 @@ int main(int argc, char **argv)
         ShowException(ELumoraError(MissingChannelFileEncodingText()));
         return 1;
     }
-    // The windows in their order: the main window, then DTMF, 2TONE, 5TONE
-    // and FleetSync, then the progress dialog.
-    auto form1 = std::make_unique<TForm1>();
-    auto signalling = std::make_unique<SignallingWindows>(*form1);
-    auto form3 = std::make_unique<TForm3>(*form1);
-    form1->setProgressDialog(form3.get());
+    auto windows = std::make_unique<ToolWindows>();
+    TForm1 *form1 = windows->Form1.get();
 
     // "lumora PORT" selects a port the system does not list (the virtual
     // radio's pseudo-terminal, for one).
@@ -42,8 +36,6 @@ int main(int argc, char **argv)
         form1->SelectPort(args.at(1));
     form1->show();
     const int status = app.exec();
-    form3.reset();
-    signalling.reset();
-    form1.reset(); // closes the port and joins its threads
+    windows.reset(); // closes the port and joins its threads
     return status;
 }

@@ -169,4 +169,23 @@ SettingsValues LoadSettingsFile(const QString &fileName, const QString &area, co
     return ReadSettingsJson(f.readAll(), area, shape, fileName);
 }
 
+QVector<QStringList> TableRows(const ICellTable &table, int rows)
+{
+    QVector<QStringList> out;
+    for (int r = 1; r <= rows; ++r) {
+        QStringList row;
+        for (int c = 1; c < table.colCount(); ++c)
+            row << table.cellText(c, r);
+        out << row;
+    }
+    return out;
+}
+
+void SetTableRows(ICellTable &table, const QVector<QStringList> &rows)
+{
+    for (int r = 1; r <= rows.size() && r < table.rowCount(); ++r)
+        for (int c = 1; c < table.colCount(); ++c)
+            table.setCellText(c, r, rows[r - 1].value(c - 1));
+}
+
 } // namespace lumora

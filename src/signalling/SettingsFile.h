@@ -5,6 +5,8 @@
 // true or false, grids arrays of rows of texts. A file is checked whole
 // against the window's own shape before anything of it is used.
 
+#include "memory/CellTable.h"
+
 #include <QByteArray>
 #include <QJsonObject>
 #include <functional>
@@ -29,6 +31,11 @@ struct SettingsValue {
     static SettingsValue ofRows(const QString &key, const QVector<QStringList> &rows) { return {key, Rows, {}, false, rows}; }
 };
 using SettingsValues = QVector<SettingsValue>;
+
+// A table's data rows as settings keep them: rows 1 to rows, columns 1
+// onward; and back, as far as the table reaches.
+QVector<QStringList> TableRows(const ICellTable &table, int rows);
+void SetTableRows(ICellTable &table, const QVector<QStringList> &rows);
 
 QByteArray WriteSettingsJson(const QString &area, const SettingsValues &values);
 

@@ -59,19 +59,4 @@ void AddLabelledRow(QGridLayout *grid, const QString &label, QWidget *control)
     grid->addWidget(control, row, 1);
 }
 
-QVector<QStringList> GridRows(const TXStringGrid &grid, int rows)
-{
-    QVector<QStringList> out;
-    for (int r = 1; r <= rows; ++r)
-        out << grid.Rows(r).mid(1);
-    return out;
-}
-
-void SetGridRows(TXStringGrid &grid, const QVector<QStringList> &rows)
-{
-    for (int r = 1; r <= rows.size() && r < grid.RowCount(); ++r)
-        for (int c = 1; c < grid.ColCount(); ++c)
-            grid.setCells(c, r, rows[r - 1].value(c - 1));
-}
-
 } // namespace lumora

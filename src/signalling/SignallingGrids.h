@@ -1,6 +1,6 @@
 #pragma once
 // Building blocks of the signalling windows' layouts: their grids, boxes
-// and labelled rows, and a grid's data rows as a settings file keeps them.
+// and labelled rows.
 
 #include <QString>
 #include <QStringList>
@@ -31,9 +31,5 @@ TComboCellEditor *MakeListEditor(QObject *owner, const QString &name, const QStr
 QComboBox *MakeTextBox(QWidget *parent, const QString &name, const QStringList &items);
 // A label and its control in the next row of a two-column grid layout.
 void AddLabelledRow(QGridLayout *grid, const QString &label, QWidget *control);
-
-// Rows 1 to rows, columns 1 onward.
-QVector<QStringList> GridRows(const TXStringGrid &grid, int rows);
-void SetGridRows(TXStringGrid &grid, const QVector<QStringList> &rows);
 
 } // namespace lumora

@@ -120,65 +120,27 @@ void TForm2::setControls(const DtmfControls &c)
 namespace {
 
 const char *const kMemoryKey = "Autodial Memory";
-const char *const kControlsInOrder[] = {"cb1", "cb2", "cb3", "cb4", "cb5", "CheckB1",
-                                       "Edit1", "cb6", "cb7", "cb8", "cb9", "CheckB2"};
-
-// The controls as named texts and checks, and back.
-QString *textOf(DtmfControls &c, const QString &name)
-{
-    QString *texts[] = {&c.cb1, &c.cb2, &c.cb3, &c.cb4, &c.cb5, &c.Edit1, &c.cb6, &c.cb7, &c.cb8, &c.cb9};
-    const char *names[] = {"cb1", "cb2", "cb3", "cb4", "cb5", "Edit1", "cb6", "cb7", "cb8", "cb9"};
-    for (int i = 0; i < 10; ++i)
-        if (name == QLatin1String(names[i]))
-            return texts[i];
-    return nullptr;
-}
-
-bool *checkOf(DtmfControls &c, const QString &name)
-{
-    return name == QLatin1String("CheckB1") ? &c.CheckB1 : name == QLatin1String("CheckB2") ? &c.CheckB2 : nullptr;
-}
 
 } // namespace
 
-SettingsValues TForm2::Settings() const
+SettingsControls TForm2::settingsControls() const
 {
-    DtmfControls c = Controls();
-    SettingsValues values;
-    for (const char *name : kControlsInOrder) {
-        const QString key = DtmfLabel(QLatin1String(name));
-        if (bool *check = checkOf(c, QLatin1String(name)))
-            values << SettingsValue::ofCheck(key, *check);
-        else
-            values << SettingsValue::ofText(key, *textOf(c, QLatin1String(name)));
-    }
-    QVector<QStringList> memories;
-    for (int r = 1; r <= kDtmfMemories; ++r)
-        memories << QStringList{xg2->Cells(1, r)};
-    values << SettingsValue::ofRows(QLatin1String(kMemoryKey), memories);
-    return values;
+    SettingsControls controls;
+    for (int n = 1; n <= 5; ++n)
+        controls << SettingsControl{DtmfLabel(QStringLiteral("cb%1").arg(n)), cb[n]};
+    controls << SettingsControl{DtmfLabel(QStringLiteral("CheckB1")), CheckB1}
+             << SettingsControl{DtmfLabel(QStringLiteral("Edit1")), Edit1};
+    for (int n = 6; n <= 9; ++n)
+        controls << SettingsControl{DtmfLabel(QStringLiteral("cb%1").arg(n)), cb[n]};
+    controls << SettingsControl{DtmfLabel(QStringLiteral("CheckB2")), CheckB2}
+             << SettingsControl{QLatin1String(kMemoryKey), xg2, kDtmfMemories, true};
+    return controls;
 }
 
 void TForm2::setSettings(const SettingsValues &values)
 {
-    DtmfControls c = Controls();
-    for (const SettingsValue &v : values) {
-        for (const char *name : kControlsInOrder) {
-            if (v.key != DtmfLabel(QLatin1String(name)))
-                continue;
-            if (bool *check = checkOf(c, QLatin1String(name)))
-                *check = v.checked;
-            else
-                *textOf(c, QLatin1String(name)) = v.text;
-        }
-        if (v.key == QLatin1String(kMemoryKey))
-            for (int r = 1; r <= kDtmfMemories && r <= v.rows.size(); ++r) {
-                xg2->setCells(1, r, v.rows[r - 1].value(0));
-                xg2SetEditText(1, r); // as if typed
-            }
-    }
-    c.Edit1 = CleanDigitText(c.Edit1, DigitCoding::Id).left(8);
-    setControls(c);
+    TSignallingForm::setSettings(values);
+    Edit1->setText(CleanDigitText(Edit1->text(), DigitCoding::Id).left(8)); // as the box leaves it
 }
 
 void TForm2::xg2SetEditText(int col, int row)
@@ -196,10 +158,5 @@ void TForm2::decodeBlock(const uint8_t *frame)
 }
 
 Payload TForm2::encodeBlock(int index, const Payload &) const { return EncodeDtmfBlock(index, Controls(), *xg2); }
-
-void TForm2::Button3Click()
-{
-    hideAndEndTransfer();
-}
 
 } // namespace lumora

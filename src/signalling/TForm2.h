@@ -37,13 +37,12 @@ public:
 
     void FormCreate();
     void xg2SetEditText(int col, int row);
-    void Button3Click() override;
-    QString SettingsArea() const override { return QStringLiteral("dtmf"); }
-    SettingsValues Settings() const override;
+    QString SettingsArea() const override { return area::Dtmf; }
     void setSettings(const SettingsValues &values) override;
     QString AreaName() const override { return QStringLiteral("DTMF"); }
 
 protected:
+    SettingsControls settingsControls() const override;
     std::unique_ptr<TSignallingForm> makeScratch() const override { return std::make_unique<TForm2>(host()); }
     void decodeBlock(const uint8_t *frame) override;
     Payload encodeBlock(int index, const Payload &previous) const override;

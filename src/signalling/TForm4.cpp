@@ -140,34 +140,15 @@ void TForm4::setControls(const TwoToneControls &c)
 
 void TForm4::xg2SetEditText(int col, int row) { ApplyTwoToneDecodeRowRules(*xg2, col, row); }
 
-SettingsValues TForm4::Settings() const
+SettingsControls TForm4::settingsControls() const
 {
-    const TwoToneControls c = Controls();
-    const QString *texts[] = {&c.ed1, &c.ed2, &c.ed3, &c.ed4, &c.ed5, &c.cb1, &c.cb2, &c.cb3};
-    const char *names[] = {"ed1", "ed2", "ed3", "ed4", "ed5", "cb1", "cb2", "cb3"};
-    SettingsValues values;
-    for (int i = 0; i < 8; ++i)
-        values << SettingsValue::ofText(TwoToneLabel(QLatin1String(names[i])), *texts[i]);
-    values << SettingsValue::ofRows(QLatin1String(kEncodeKey), GridRows(*xg1, kTwoToneRows));
-    values << SettingsValue::ofRows(QLatin1String(kDecodeKey), GridRows(*xg2, kTwoToneRows));
-    return values;
-}
-
-void TForm4::setSettings(const SettingsValues &values)
-{
-    TwoToneControls c = Controls();
-    QString *texts[] = {&c.ed1, &c.ed2, &c.ed3, &c.ed4, &c.ed5, &c.cb1, &c.cb2, &c.cb3};
-    const char *names[] = {"ed1", "ed2", "ed3", "ed4", "ed5", "cb1", "cb2", "cb3"};
-    for (const SettingsValue &v : values) {
-        for (int i = 0; i < 8; ++i)
-            if (v.key == TwoToneLabel(QLatin1String(names[i])))
-                *texts[i] = v.text;
-        if (v.key == QLatin1String(kEncodeKey))
-            SetGridRows(*xg1, v.rows);
-        if (v.key == QLatin1String(kDecodeKey))
-            SetGridRows(*xg2, v.rows);
-    }
-    setControls(c);
+    SettingsControls controls;
+    for (int n = 1; n <= 5; ++n)
+        controls << SettingsControl{TwoToneLabel(QStringLiteral("ed%1").arg(n)), ed[n]};
+    for (int n = 1; n <= 3; ++n)
+        controls << SettingsControl{TwoToneLabel(QStringLiteral("cb%1").arg(n)), cb[n]};
+    return controls << SettingsControl{QLatin1String(kEncodeKey), xg1, kTwoToneRows}
+                    << SettingsControl{QLatin1String(kDecodeKey), xg2, kTwoToneRows};
 }
 
 void TForm4::decodeBlock(const uint8_t *frame)

@@ -39,13 +39,11 @@ public:
 
     void FormCreate();
     void xg2SetEditText(int col, int row);
-    void Button3Click() override { hideAndEndTransfer(); }
     QString AreaName() const override { return QStringLiteral("2TONE"); }
-    QString SettingsArea() const override { return QStringLiteral("2tone"); }
-    SettingsValues Settings() const override;
-    void setSettings(const SettingsValues &values) override;
+    QString SettingsArea() const override { return area::TwoTone; }
 
 protected:
+    SettingsControls settingsControls() const override;
     std::unique_ptr<TSignallingForm> makeScratch() const override { return std::make_unique<TForm4>(host()); }
     void decodeBlock(const uint8_t *frame) override;
     Payload encodeBlock(int index, const Payload &previous) const override;

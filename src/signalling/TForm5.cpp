@@ -207,47 +207,15 @@ void TForm5::xg2SetEditText(int col, int row) { ApplyFiveToneRowDefaults(*xg2, f
 
 void TForm5::xg3SetEditText(int col, int row) { ApplyFiveToneRowDefaults(*xg3, true, col, row); }
 
-SettingsValues TForm5::Settings() const
+SettingsControls TForm5::settingsControls() const
 {
-    const FiveToneControls c = Controls();
-    QVector<QStringList> standards;
-    for (int s = 1; s <= kFiveToneStandards; ++s)
-        standards << QStringList{xg1->Cells(1, s), xg1->Cells(2, s), xg1->Cells(3, s)};
-    return {
-        SettingsValue::ofText(FiveToneLabel(QStringLiteral("CCIR")), CCIR->currentText()),
-        SettingsValue::ofRows(QLatin1String(kStandardsKey), standards),
-        SettingsValue::ofText(FiveToneLabel(QStringLiteral("cb1")), c.cb1),
-        SettingsValue::ofText(FiveToneLabel(QStringLiteral("cb2")), c.cb2),
-        SettingsValue::ofText(FiveToneLabel(QStringLiteral("cb3")), c.cb3),
-        SettingsValue::ofText(FiveToneLabel(QStringLiteral("cb4")), c.cb4),
-        SettingsValue::ofRows(QLatin1String(kEncodeKey), GridRows(*xg2, kFiveToneRows)),
-        SettingsValue::ofRows(QLatin1String(kDecodeKey), GridRows(*xg3, kFiveToneRows)),
-        SettingsValue::ofText(FiveToneLabel(QStringLiteral("ed1")), ed1->text()),
-    };
-}
-
-void TForm5::setSettings(const SettingsValues &values)
-{
-    FiveToneControls c = Controls();
-    QString *delays[] = {&c.cb1, &c.cb2, &c.cb3, &c.cb4};
-    for (const SettingsValue &v : values) {
-        for (int n = 1; n <= 4; ++n)
-            if (v.key == FiveToneLabel(QStringLiteral("cb%1").arg(n)))
-                *delays[n - 1] = v.text;
-        if (v.key == FiveToneLabel(QStringLiteral("CCIR")))
-            CCIR->setEditText(v.text);
-        if (v.key == FiveToneLabel(QStringLiteral("ed1")))
-            ed1->setText(v.text);
-        if (v.key == QLatin1String(kStandardsKey))
-            for (int s = 1; s <= kFiveToneStandards && s <= v.rows.size(); ++s)
-                for (int col = 1; col <= 3; ++col)
-                    xg1->setCells(col, s, v.rows[s - 1].value(col - 1));
-        if (v.key == QLatin1String(kEncodeKey))
-            SetGridRows(*xg2, v.rows);
-        if (v.key == QLatin1String(kDecodeKey))
-            SetGridRows(*xg3, v.rows);
-    }
-    setControls(c);
+    SettingsControls controls{{FiveToneLabel(QStringLiteral("CCIR")), CCIR},
+                              {QLatin1String(kStandardsKey), xg1, kFiveToneStandards}};
+    for (int n = 1; n <= 4; ++n)
+        controls << SettingsControl{FiveToneLabel(QStringLiteral("cb%1").arg(n)), cb[n]};
+    return controls << SettingsControl{QLatin1String(kEncodeKey), xg2, kFiveToneRows}
+                    << SettingsControl{QLatin1String(kDecodeKey), xg3, kFiveToneRows}
+                    << SettingsControl{FiveToneLabel(QStringLiteral("ed1")), ed1};
 }
 
 void TForm5::decodeBlock(const uint8_t *frame)

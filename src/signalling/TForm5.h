@@ -42,13 +42,11 @@ public:
     void CCIRChange();
     void xg2SetEditText(int col, int row);
     void xg3SetEditText(int col, int row);
-    void Button3Click() override { hideAndEndTransfer(); }
     QString AreaName() const override { return QStringLiteral("5TONE"); }
-    QString SettingsArea() const override { return QStringLiteral("5tone"); }
-    SettingsValues Settings() const override;
-    void setSettings(const SettingsValues &values) override;
+    QString SettingsArea() const override { return area::FiveTone; }
 
 protected:
+    SettingsControls settingsControls() const override;
     std::unique_ptr<TSignallingForm> makeScratch() const override { return std::make_unique<TForm5>(host()); }
     void decodeBlock(const uint8_t *frame) override;
     Payload encodeBlock(int index, const Payload &previous) const override;

@@ -106,40 +106,15 @@ const char *const kEntriesKey = "Fleet and ID";
 
 } // namespace
 
-SettingsValues TForm6::Settings() const
+SettingsControls TForm6::settingsControls() const
 {
-    const FleetSyncControls c = Controls();
-    QVector<QStringList> entries;
-    for (int r = 1; r <= kFleetSyncEntries; ++r)
-        entries << QStringList{xg1->Cells(1, r), xg1->Cells(2, r)};
-    return {
-        SettingsValue::ofText(FleetSyncLabel(QStringLiteral("ed1")), c.ed1),
-        SettingsValue::ofText(FleetSyncLabel(QStringLiteral("ed2")), c.ed2),
-        SettingsValue::ofText(FleetSyncLabel(QStringLiteral("cb1")), c.cb1),
-        SettingsValue::ofText(FleetSyncLabel(QStringLiteral("ed3")), c.ed3),
-        SettingsValue::ofText(FleetSyncLabel(QStringLiteral("ed4")), c.ed4),
-        SettingsValue::ofCheck(FleetSyncLabel(QStringLiteral("CheckBox1")), c.CheckBox1),
-        SettingsValue::ofRows(QLatin1String(kEntriesKey), entries),
-    };
-}
-
-void TForm6::setSettings(const SettingsValues &values)
-{
-    FleetSyncControls c = Controls();
-    QString *texts[] = {&c.ed1, &c.ed2, &c.cb1, &c.ed3, &c.ed4};
-    const char *names[] = {"ed1", "ed2", "cb1", "ed3", "ed4"};
-    for (const SettingsValue &v : values) {
-        for (int i = 0; i < 5; ++i)
-            if (v.key == FleetSyncLabel(QLatin1String(names[i])))
-                *texts[i] = v.text;
-        if (v.key == FleetSyncLabel(QStringLiteral("CheckBox1")))
-            c.CheckBox1 = v.checked;
-        if (v.key == QLatin1String(kEntriesKey))
-            for (int r = 1; r <= kFleetSyncEntries && r <= v.rows.size(); ++r)
-                for (int col = 1; col <= 2; ++col)
-                    xg1->setCells(col, r, v.rows[r - 1].value(col - 1));
-    }
-    setControls(c);
+    return {{FleetSyncLabel(QStringLiteral("ed1")), ed1},
+            {FleetSyncLabel(QStringLiteral("ed2")), ed2},
+            {FleetSyncLabel(QStringLiteral("cb1")), cb1},
+            {FleetSyncLabel(QStringLiteral("ed3")), ed3},
+            {FleetSyncLabel(QStringLiteral("ed4")), ed4},
+            {FleetSyncLabel(QStringLiteral("CheckBox1")), CheckBox1},
+            {QLatin1String(kEntriesKey), xg1, kFleetSyncEntries}};
 }
 
 void TForm6::decodeBlock(const uint8_t *frame)

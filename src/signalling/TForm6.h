@@ -32,12 +32,11 @@ public:
 
     void FormCreate();
     void Button3Click() override;
-    QString SettingsArea() const override { return QStringLiteral("fsk"); }
-    SettingsValues Settings() const override;
-    void setSettings(const SettingsValues &values) override;
+    QString SettingsArea() const override { return area::FleetSync; }
     QString AreaName() const override { return QStringLiteral("FleetSync"); }
 
 protected:
+    SettingsControls settingsControls() const override;
     std::unique_ptr<TSignallingForm> makeScratch() const override { return std::make_unique<TForm6>(host()); }
     void decodeBlock(const uint8_t *frame) override;
     Payload encodeBlock(int index, const Payload &previous) const override;

@@ -2,6 +2,7 @@
 
 #include "memory/Errors.h"
 #include "ui/TXStringGrid.h"
+#include "ui/ToolTexts.h"
 #include "ui/UserDialogs.h"
 
 #include <QCheckBox>
@@ -78,8 +79,7 @@ void TSignallingForm::refuseWhileOtherTransfer() const
     // The transfers share the transmit buffer and Tim1: a second one would
     // corrupt the first.
     if (ReadUnderWay() || WriteUnderWay() || host_.OtherTransferUnderWay(this))
-        throw ELumoraError(QStringLiteral("Another transfer with the radio is under way. "
-                                          "Wait until it has finished, then try again"));
+        throw ELumoraError(AnotherTransferText());
 }
 
 void TSignallingForm::clearTx() { std::fill_n(host_.Tx().begin(), kClearedBytes, uint8_t(0)); }
@@ -269,7 +269,7 @@ void TSignallingForm::StopTransfer()
     endTransfer(false);
 }
 
-void TSignallingForm::hideAndEndTransfer()
+void TSignallingForm::Button3Click()
 {
     hide();
     Timer1->stop();

@@ -6,11 +6,12 @@
 // wbtn is. Each window adds its layout, its codec and the places where it
 // differs (which timers a write starts, Close, the guard timer).
 
+#include "protocol/AreaNames.h"
 #include "protocol/Frames.h"
 #include "protocol/SignallingHost.h"
 #include "protocol/TransferRoutes.h"
 #include "signalling/BlockFields.h"
-#include "signalling/SettingsFile.h"
+#include "signalling/SettingsControls.h"
 #include "ui/EditHistory.h"
 
 #include <QDialog>
@@ -43,7 +44,8 @@ public:
     void wbtnClick();
     // Ends a transfer under way at once (as a cancel): Tim1 and Timer1 stopped.
     void StopTransfer() override;
-    virtual void Button3Click() = 0;
+    // Close: the window hidden, Timer1 and Tim1 stopped, the buttons back.
+    virtual void Button3Click();
     virtual void Timer1Timer();
 
     // ISignallingTransfer
@@ -62,8 +64,8 @@ public:
     // Its settings file: the area's name there ("dtmf", "fsk"), and the
     // controls' values; setSettings takes them as if they had been typed.
     virtual QString SettingsArea() const = 0;
-    virtual SettingsValues Settings() const = 0;
-    virtual void setSettings(const SettingsValues &values) = 0;
+    SettingsValues Settings() const { return ReadSettings(settingsControls()); }
+    virtual void setSettings(const SettingsValues &values) { WriteSettings(settingsControls(), values); }
 
     // Undo and redo of the window's edits (its grids' cells, pastes and
     // clears, its boxes) and reads, as snapshots of its settings. Starts
@@ -77,6 +79,8 @@ signals:
     void TransferEnded(bool completed);
 
 protected:
+    // The controls its settings file keeps, in the file's order.
+    virtual SettingsControls settingsControls() const = 0;
     // The layout above the progress bar and the buttons.
     QVBoxLayout *contentLayout() const { return content_; }
     virtual void decodeBlock(const uint8_t *frame) = 0;
@@ -96,9 +100,6 @@ protected:
     // The block counter is the main window's ReadIndex, and a read asks
     // next for the block after the one the answer carried.
     virtual bool countsInReadIndex() const { return false; }
-    // Close for the windows whose Close ends the transfer: the window
-    // hidden, Timer1 and Tim1 stopped, the buttons back.
-    void hideAndEndTransfer();
     // Escape and the window manager's close act as Close.
     void reject() override { Button3Click(); }
 
@@ -124,5 +125,9 @@ private:
     bool restoring_ = false; // an undo or redo is filling the controls
     QVBoxLayout *content_;
 };
+
+// The signalling windows by the names of their areas, in the order DTMF,
+// 2TONE, 5TONE, FleetSync.
+using SignallingAreas = std::vector<std::pair<QString, TSignallingForm *>>;
 
 } // namespace lumora

@@ -38,8 +38,6 @@ public:
     // False when there is nothing to go back (or forward) to.
     bool Undo() { return step(undo_, redo_); }
     bool Redo() { return step(redo_, undo_); }
-    bool CanUndo() const { return !undo_.empty(); }
-    bool CanRedo() const { return !redo_.empty(); }
 
 private:
     bool step(std::deque<Snapshot> &from, std::deque<Snapshot> &to)

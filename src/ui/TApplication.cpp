@@ -6,7 +6,6 @@
 
 namespace lumora {
 
-const QString TApplication::Title = QStringLiteral("LUMORA  V1.0");
 
 TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv)
 {

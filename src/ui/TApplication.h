@@ -9,7 +9,6 @@ namespace lumora {
 class TApplication : public QApplication {
     Q_OBJECT
 public:
-    static const QString Title; // "LUMORA  V1.0"
     TApplication(int &argc, char **argv);
     bool notify(QObject *receiver, QEvent *event) override;
 };

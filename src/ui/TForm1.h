@@ -37,6 +37,9 @@ class TEditCellEditor;
 class TForm3;
 class TXStringGrid;
 
+// How a main read, verify or write ended.
+enum class TransferEnd { Completed, Cancelled, Failed };
+
 class TForm1 : public QMainWindow, public IMainTransfer, public ISignallingHost, private IByteSink {
     Q_OBJECT
 public:
@@ -49,7 +52,6 @@ public:
     FrameBuffer TxBuffer{};
     FrameBuffer RxBuffer{};
     QTimer *Tim1;   // 300 ms: sends the pending message again
-    QTimer *Timer1; // 15 s guard, never started by this window
     QTimer *Timer2; // 20 ms: the status bar
     int ReadIndex = 0;
     int WriteAckCount = 0;
@@ -67,13 +69,14 @@ public:
     std::array<TComboCellEditor *, 11> ComboCellEditors{}; // [1] to [10]
     QGroupBox *GroupBox1, *GroupBox2;
     QComboBox *comcbb;
-    std::array<QComboBox *, 11> ComboBoxes{}; // [1] to [10]: ComboBox1 to ComboBox10
+    std::array<QComboBox *, kOptionCount> OptionBoxes{}; // by OptionId: ComboBox1 to ComboBox10
     QPushButton *rbtn, *wbtn;
     std::array<QLabel *, 3> StatusPanels{};
     TForm3 *Form3 = nullptr;
 
-    // The windows created after this one.
-    void setProgressDialog(TForm3 *form3) { Form3 = form3; }
+    // The progress dialog, created after this window; its Retry and Cancel
+    // act on the main transfer under way.
+    void setProgressDialog(TForm3 *form3);
     // The signalling windows, in the order DTMF, 2TONE, 5TONE, FleetSync.
     // Only this window's close ends the application; they are hidden with it.
     void setSignallingWindows(const std::array<QWidget *, 4> &windows, const SignallingRoutes &routes);
@@ -164,6 +167,11 @@ public:
     // any transfer ends at once and says so, and the port is closed.
     void Comm1RequestHangup();
 
+signals:
+    // A main read, verify or write ended: completed (after its box), stopped
+    // by Cancel, or failed (reason: the error shown).
+    void MainTransferEnded(lumora::TransferEnd end, const QString &reason);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     bool event(QEvent *event) override;
@@ -172,7 +180,6 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    friend class TForm3;
     bool WriteBytes(const uint8_t *data, int count) override; // the port as byte sink
     void buildLayout();
     void buildGrid();
@@ -197,6 +204,11 @@ private:
     void startMainRead(); // the read itself, into the grid or a verify's table
     bool writeUnderWay() const; // main or signalling
     void stopAllTransfers();
+    // The progress dialog's Retry and Cancel.
+    void RetryMainTransfer();
+    void CancelMainTransfer();
+    // Ends the main transfer under way as Cancel does, without a word of it.
+    void endMainTransferQuietly();
     // The window's own controls take input or not; its other windows stay usable.
     void EnableWindow(bool enabled);
     void recordEdit(); // a change ended: one undo step, the title brought up to date

@@ -110,7 +110,7 @@ void TForm1::stopAllTransfers()
 {
     Tim1->stop();
     if (Form3 && (MainReadUnderWay() || MainWriteUnderWay()))
-        Form3->Button2Click(); // as Cancel: buttons back, port closed
+        CancelMainTransfer(); // buttons back, port closed
     if (Form3)
         Form3->hide();
     for (QWidget *w : signalling_)
@@ -141,13 +141,12 @@ void TForm1::Comm1RequestHangup()
     // Without this the transfer would resend into a dead line for ever.
     QString what;
     bool writing = false;
-    if (MainReadUnderWay() || MainWriteUnderWay()) {
+    const bool mainTransfer = MainReadUnderWay() || MainWriteUnderWay();
+    if (mainTransfer) {
         writing = MainWriteUnderWay();
         what = writing ? QStringLiteral("write to the radio")
                        : verify_ ? QStringLiteral("verify") : QStringLiteral("read from the radio");
-        Tim1->stop();
-        if (Form3)
-            Form3->Button2Click(); // as Cancel: buttons back, window usable
+        endMainTransferQuietly(); // buttons back, window usable
     } else if (ISignallingTransfer *w = signallingWindowWhere(
                        [](const ISignallingTransfer &t) { return t.ReadUnderWay() || t.WriteUnderWay(); })) {
         writing = w->WriteUnderWay();
@@ -165,8 +164,10 @@ void TForm1::Comm1RequestHangup()
                              .arg(port);
     if (writing)
         detail += QStringLiteral(" The radio is left half-written until you write it again.");
-    UserDialogs().ShowError(
-            QStringLiteral("The cable was disconnected, so the %1 did not complete.").arg(what), detail);
+    const QString text = QStringLiteral("The cable was disconnected, so the %1 did not complete.").arg(what);
+    UserDialogs().ShowError(text, detail);
+    if (mainTransfer)
+        emit MainTransferEnded(TransferEnd::Failed, text);
 }
 
 void TForm1::SendAcknowledgement() { SendData(TxBuffer, BuildAcknowledgement(TxBuffer)); }
@@ -273,6 +274,8 @@ void TForm1::MainReadDataAnswer()
     }
     if (!ended)
         Tim1->start();
+    else
+        emit MainTransferEnded(TransferEnd::Completed, QString());
 }
 
 // --- main write --------------------------------------------------------
@@ -307,10 +310,10 @@ void TForm1::MainWriteAcknowledged()
     } else if (WriteAckCount == 18) {
         WriteAckCount = 0;
         wbtn->setEnabled(true);
-        Form3->hide();
-        Form3->Button2Click();
+        endMainTransferQuietly();
         ShowMessage(QStringLiteral("Write Succeed!"));
         EnableWindow(true);
+        emit MainTransferEnded(TransferEnd::Completed, QString());
     }
 }
 
@@ -342,26 +345,42 @@ void TForm1::endOfMainTransfer()
 
 // --- the progress dialog's buttons ------------------------------------
 
-void TForm3::Button1Click()
+void TForm1::setProgressDialog(TForm3 *form3)
 {
-    form1_.EnableWindow(true);
-    form1_.Tim1->stop();
-    const bool reading = form1_.wbtn->isEnabledTo(form1_.client_);
-    form1_.Comm1->ClosePort();
-    hide();
-    QThread::msleep(300);
-    if (reading)
-        form1_.startMainRead(); // the same read again, a verify included
-    else
-        form1_.wbtnClick();
+    Form3 = form3;
+    connect(Form3, &TForm3::RetryClicked, this, &TForm1::RetryMainTransfer);
+    connect(Form3, &TForm3::CancelClicked, this, &TForm1::CancelMainTransfer);
 }
 
-void TForm3::Button2Click()
+void TForm1::RetryMainTransfer()
 {
-    form1_.Tim1->stop();
-    form1_.endOfMainTransfer();
-    hide();
-    form1_.EnableWindow(true);
+    EnableWindow(true);
+    Tim1->stop();
+    const bool reading = wbtn->isEnabledTo(client_);
+    Comm1->ClosePort();
+    Form3->hide();
+    QThread::msleep(300);
+    if (reading)
+        startMainRead(); // the same read again, a verify included
+    else
+        wbtnClick();
+}
+
+void TForm1::endMainTransferQuietly()
+{
+    Tim1->stop();
+    endOfMainTransfer();
+    if (Form3)
+        Form3->hide();
+    EnableWindow(true);
+}
+
+void TForm1::CancelMainTransfer()
+{
+    const bool underWay = MainReadUnderWay() || MainWriteUnderWay();
+    endMainTransferQuietly();
+    if (underWay)
+        emit MainTransferEnded(TransferEnd::Cancelled, QString());
 }
 
 } // namespace lumora

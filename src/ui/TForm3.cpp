@@ -1,13 +1,11 @@
 #include "ui/TForm3.h"
 
-#include "ui/TForm1.h"
-
 #include <QProgressBar>
 #include <QPushButton>
 
 namespace lumora {
 
-TForm3::TForm3(TForm1 &form1) : QDialog(nullptr), form1_(form1)
+TForm3::TForm3() : QDialog(nullptr)
 {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     setFixedSize(441, 96);

@@ -1,6 +1,7 @@
 #pragma once
 // The progress dialog of the main transfers, with Retry and Cancel: the
-// user's only way to stop a main transfer, which never times out.
+// user's only way to stop a main transfer, which never times out. The main
+// window listens to its buttons.
 
 #include <QDialog>
 
@@ -9,27 +10,26 @@ class QPushButton;
 
 namespace lumora {
 
-class TForm1;
-
 class TForm3 : public QDialog {
     Q_OBJECT
 public:
-    explicit TForm3(TForm1 &form1);
+    TForm3();
 
     QProgressBar *ProgressBar1;
     QPushButton *Button1; // "Retry"
     QPushButton *Button2; // "Cancel"
 
-    void Button1Click(); // Retry: start the same transfer again from its greeting
-    void Button2Click(); // Cancel: stop, close the port, give the window back
-    void Step();         // one step further; never beyond the maximum
+    void Button1Click() { emit RetryClicked(); }
+    void Button2Click() { emit CancelClicked(); }
+    void Step(); // one step further; never beyond the maximum
+
+signals:
+    void RetryClicked();  // start the same transfer again from its greeting
+    void CancelClicked(); // stop, close the port, give the window back
 
 protected:
     // Escape and the window manager's close button: exactly Cancel.
     void reject() override { Button2Click(); }
-
-private:
-    TForm1 &form1_;
 };
 
 } // namespace lumora

@@ -33,12 +33,6 @@ void TXStringColumnItem::setHeaderColor(const QColor &c)
     repaint();
 }
 
-void TXStringColumnItem::setHeaderFont(const QFont &f)
-{
-    headerFont_ = f;
-    repaint();
-}
-
 void TXStringColumnItem::setHeaderAlignment(Qt::Alignment a)
 {
     headerAlignment_ = a;

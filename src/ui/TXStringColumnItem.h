@@ -28,7 +28,6 @@ public:
     QColor HeaderColor() const { return headerColor_; }
     void setHeaderColor(const QColor &c);
     QFont HeaderFont() const { return headerFont_; }
-    void setHeaderFont(const QFont &f);
     Qt::Alignment HeaderAlignment() const { return headerAlignment_; }
     void setHeaderAlignment(Qt::Alignment a);
     QColor Color() const { return color_; }

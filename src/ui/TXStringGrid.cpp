@@ -368,8 +368,6 @@ void TXStringGrid::paintEvent(QPaintEvent *)
     }
 }
 
-bool TXStringGrid::EditCurrentCell() { return startEdit(false, QString()); }
-
 bool TXStringGrid::startEdit(bool pending, const QString &pendingText)
 {
     if (activeEditor_ || !(Options & goEditing) || !hasFocus())

@@ -86,8 +86,6 @@ public:
     TCellEditor *ActiveEditor() const { return activeEditor_; }
     int EditCol() const { return editCol_; }
     int EditRow() const { return editRow_; }
-    // Starts editing the current cell as F2 would; false where it cannot.
-    bool EditCurrentCell();
     // Commits the edit in progress, if any.
     void commitEdit();
 

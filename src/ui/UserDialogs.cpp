@@ -2,7 +2,7 @@
 
 #include "memory/Errors.h"
 #include "serial/ECommsError.h"
-#include "ui/TApplication.h"
+#include "ui/ToolTexts.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -15,7 +15,7 @@ namespace {
 
 // The application's title; not Qt's display name, which the window
 // system would append to every window's caption ("DTMF" stays "DTMF").
-QString title() { return TApplication::Title; }
+QString title() { return ToolTitle(); }
 
 
 // Wide enough that the window manager shows the whole title, not "LU...0".

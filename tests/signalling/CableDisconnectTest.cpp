@@ -6,7 +6,6 @@
 #include "ui/UiTestSupport.h"
 
 #include "serial/TComm.h"
-#include "signalling/SignallingWindows.h"
 
 #include <QComboBox>
 #include <QProgressBar>
@@ -26,9 +25,9 @@ constexpr int kWait = 30000; // wide: the sanitizer builds are slow
 class CableDisconnectTest : public QObject {
     Q_OBJECT
     std::unique_ptr<CapturedDialogs> dialogs;
-    std::unique_ptr<TForm1> form;
-    std::unique_ptr<SignallingWindows> windows;
-    std::unique_ptr<TForm3> progress;
+    std::unique_ptr<ToolWindows> windows;
+    TForm1 *form = nullptr;
+    TForm3 *progress = nullptr;
     int writesAfterError = 0;
 
     void attach(const QString &device)
@@ -57,17 +56,14 @@ private slots:
     void init()
     {
         dialogs = std::make_unique<CapturedDialogs>();
-        form = std::make_unique<TForm1>(QSize(1920, 1080));
-        windows = std::make_unique<SignallingWindows>(*form);
-        progress = std::make_unique<TForm3>(*form);
-        form->setProgressDialog(progress.get());
+        windows = std::make_unique<ToolWindows>(QSize(1920, 1080));
+        form = windows->Form1.get();
+        progress = windows->Form3.get();
         writesAfterError = 0;
     }
     void cleanup()
     {
-        progress.reset();
         windows.reset();
-        form.reset();
         dialogs.reset();
     }
 

@@ -7,9 +7,7 @@
 #include "ui/UiTestSupport.h"
 
 #include "memory/Errors.h"
-#include "signalling/RadioBackupRun.h"
 #include "signalling/SettingsFile.h"
-#include "signalling/SignallingWindows.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -73,9 +71,9 @@ private:
 class HostileFilesTest : public QObject {
     Q_OBJECT
     std::unique_ptr<CapturedDialogs> dialogs;
-    std::unique_ptr<TForm1> form;
-    std::unique_ptr<SignallingWindows> windows;
-    std::unique_ptr<TForm3> progress;
+    std::unique_ptr<ToolWindows> windows;
+    TForm1 *form = nullptr;
+    TForm3 *progress = nullptr;
     QTemporaryDir dir;
     QMap<QString, QByteArray> good; // a good file of each format, as the tool saves it
     QStringList report;             // format | file | message, for the record
@@ -104,7 +102,7 @@ class HostileFilesTest : public QObject {
             else if (format == "csv")
                 form->ImportCsvFile(file);
             else if (format == "backup")
-                RadioBackupRun(*form, *windows, RadioBackupRun::Kind::Restore, file).Start();
+                RadioBackupRun(*form, windows->Areas(), RadioBackupRun::Kind::Restore, file).Start();
             else
                 windows->Area(format)->setSettings(
                         LoadSettingsFile(file, windows->Area(format)->SettingsArea(), windows->Area(format)->Settings()));
@@ -123,10 +121,9 @@ private slots:
     void initTestCase()
     {
         dialogs = std::make_unique<CapturedDialogs>();
-        form = std::make_unique<TForm1>(QSize(1920, 1080));
-        windows = std::make_unique<SignallingWindows>(*form);
-        progress = std::make_unique<TForm3>(*form);
-        form->setProgressDialog(progress.get());
+        windows = std::make_unique<ToolWindows>(QSize(1920, 1080));
+        form = windows->Form1.get();
+        progress = windows->Form3.get();
         // Good files: a table with channels, the windows' own settings.
         form->xg->setCells(1, 1, "146.52");
         form->xgSetEditText(1, 1);
@@ -150,9 +147,7 @@ private slots:
     }
     void cleanupTestCase()
     {
-        progress.reset();
         windows.reset();
-        form.reset();
         dialogs.reset();
         // The messages each kind of file gets, for the record.
         if (qEnvironmentVariableIsSet("LUMORA_HOSTILE_REPORT"))

@@ -12,7 +12,6 @@
 #include "serial/TComm.h"
 #include "memory/ChannelColumns.h"
 #include "signalling/SignallingGrids.h"
-#include "signalling/SignallingWindows.h"
 #include "ui/TEditCellEditor.h"
 
 #include <QAction>
@@ -74,9 +73,9 @@ class SignallingTransferTest : public QObject {
     Q_OBJECT
     std::unique_ptr<QTemporaryDir> dir;
     std::unique_ptr<RecordingDialogs> dialogs;
-    std::unique_ptr<TForm1> form;
-    std::unique_ptr<SignallingWindows> windows;
-    std::unique_ptr<TForm3> progress;
+    std::unique_ptr<ToolWindows> windows;
+    TForm1 *form = nullptr;
+    TForm3 *progress = nullptr;
     QByteArray written;   // every byte the tool wrote
     QList<int> writeSizes; // bytes per write
     QByteArray received;
@@ -115,19 +114,16 @@ private slots:
     {
         dir = std::make_unique<QTemporaryDir>();
         dialogs = std::make_unique<RecordingDialogs>();
-        form = std::make_unique<TForm1>(QSize(1920, 1080));
-        windows = std::make_unique<SignallingWindows>(*form);
-        progress = std::make_unique<TForm3>(*form);
-        form->setProgressDialog(progress.get());
+        windows = std::make_unique<ToolWindows>(QSize(1920, 1080));
+        form = windows->Form1.get();
+        progress = windows->Form3.get();
         written.clear();
         writeSizes.clear();
         received.clear();
     }
     void cleanup()
     {
-        progress.reset();
         windows.reset();
-        form.reset();
         silent.reset();
         dialogs.reset();
         dir.reset();
@@ -162,7 +158,7 @@ private slots:
         QGuiApplication::clipboard()->setText("12a3\r\n4x56\r\n*#d\r\n"); // a spreadsheet's column
         QTest::keyClick(g, Qt::Key_V, Qt::ControlModifier);
         // Each memory committed as a typed one is: the window's digit rule.
-        QCOMPARE(GridRows(*g, 4), QVector<QStringList>({{""}, {"12A3"}, {"456"}, {"*#D"}}));
+        QCOMPARE(TableRows(*g, 4), QVector<QStringList>({{""}, {"12A3"}, {"456"}, {"*#D"}}));
         g->setCurrentCell(1, 3);
         QTest::keyClick(g, Qt::Key_Delete);
         QCOMPARE(g->Cells(1, 3), QString());
@@ -182,12 +178,12 @@ private slots:
         g->setFocus();
         QTest::keyClick(g, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(g->Cells(1, 1), QString());
-        QCOMPARE(GridRows(*g, 4), QVector<QStringList>({{""}, {"12A3"}, {""}, {"*#D"}}));
+        QCOMPARE(TableRows(*g, 4), QVector<QStringList>({{""}, {"12A3"}, {""}, {"*#D"}}));
         QCOMPARE(dtmf().cb[1]->currentText(), DtmfControls().cb1);
         QTest::keyClick(g, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(g->Cells(1, 3), QString("456"));
         QTest::keyClick(g, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(GridRows(*g, 4), QVector<QStringList>({{""}, {""}, {""}, {""}}));
+        QCOMPARE(TableRows(*g, 4), QVector<QStringList>({{""}, {""}, {""}, {""}}));
         QTest::keyClick(g, Qt::Key_Y, Qt::ControlModifier);
         QTest::keyClick(g, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         QTest::keyClick(g, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);

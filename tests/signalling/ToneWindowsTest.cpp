@@ -8,7 +8,6 @@
 
 #include "memory/Errors.h"
 #include "serial/TComm.h"
-#include "signalling/SignallingWindows.h"
 #include "ui/TComboCellEditor.h"
 
 #include <QComboBox>
@@ -31,8 +30,8 @@ class ToneWindowsTest : public QObject {
     Q_OBJECT
     std::unique_ptr<QTemporaryDir> dir;
     std::unique_ptr<CapturedDialogs> dialogs;
-    std::unique_ptr<TForm1> form;
-    std::unique_ptr<SignallingWindows> windows;
+    std::unique_ptr<ToolWindows> windows;
+    TForm1 *form = nullptr;
     QByteArray written;
 
     TForm4 &twoTone() { return *windows->Form4; }
@@ -84,14 +83,13 @@ private slots:
     {
         dir = std::make_unique<QTemporaryDir>();
         dialogs = std::make_unique<CapturedDialogs>();
-        form = std::make_unique<TForm1>(QSize(1920, 1080));
-        windows = std::make_unique<SignallingWindows>(*form);
+        windows = std::make_unique<ToolWindows>(QSize(1920, 1080));
+        form = windows->Form1.get();
         written.clear();
     }
     void cleanup()
     {
         windows.reset();
-        form.reset();
         silent.reset();
         dialogs.reset();
         dir.reset();
@@ -207,8 +205,9 @@ private slots:
         // Another pair of windows reads the same back, cell for cell.
         const auto xg2Before = GridRowsOf(*twoTone().xg2);
         const auto fiveBefore = GridRowsOf(*fiveTone().xg2) + GridRowsOf(*fiveTone().xg3) + GridRowsOf(*fiveTone().xg1);
-        windows.reset();
-        windows = std::make_unique<SignallingWindows>(*form);
+        windows = std::make_unique<ToolWindows>(QSize(1920, 1080));
+        form = windows->Form1.get();
+        attach(radio.device());
         twoTone().rbtnClick();
         QTRY_VERIFY_WITH_TIMEOUT(done(twoTone()), kWait);
         fiveTone().rbtnClick();

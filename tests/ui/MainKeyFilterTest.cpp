@@ -81,7 +81,7 @@ private slots:
 
     void boxesThatTakeNoTypedCharactersTakeNoPastedOnes()
     {
-        for (QComboBox *box : {form->comcbb, form->ComboBoxes[3], form->ComboBoxes[5]}) {
+        for (QComboBox *box : {form->comcbb, form->OptionBoxes[OptSqLev], form->OptionBoxes[OptVoice]}) {
             const QString before = box->currentText();
             box->setFocus();
             QTRY_VERIFY(box->hasFocus());
@@ -89,7 +89,7 @@ private slots:
             paste("/dev/ttyS9 5");
             QCOMPARE(box->currentText(), before);
         }
-        QComboBox *tot = form->ComboBoxes[4];
+        QComboBox *tot = form->OptionBoxes[OptTot];
         tot->setFocus();
         QTRY_VERIFY(tot->hasFocus());
         tot->lineEdit()->selectAll();

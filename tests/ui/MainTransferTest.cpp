@@ -132,8 +132,8 @@ class MainTransferTest : public QObject {
             form->xg->setCells(c + 1, 2, rows[0][c]);
             form->xg->setCells(c + 1, 16, rows[1][c]);
         }
-        form->ComboBoxes[4]->setEditText("180");
-        form->ComboBoxes[6]->setEditText("Monitor");
+        form->OptionBoxes[OptTot]->setEditText("180");
+        form->OptionBoxes[OptPf1]->setEditText("Monitor");
     }
 
     // The image blocks a write of the window's table must leave.
@@ -182,14 +182,14 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(dialogs->messages.size(), 1, kWait);
         QCOMPARE(dialogs->messages[0], QString("The radio holds what the table holds."));
         form->xg->setCells(ColTxFreq, 2, "144.90000");
-        form->ComboBoxes[4]->setEditText("120");
+        form->OptionBoxes[OptTot]->setEditText("120");
         form->Verify1->trigger();
         QTRY_COMPARE_WITH_TIMEOUT(dialogs->messages.size(), 2, kWait);
         QCOMPARE(dialogs->messages[1], QString("The radio differs from the table in 2 fields:\n"
                                                "Channel 2, TX Freq: written 144.90000, read 145.50000\n"
                                                "Option TOT: written 120, read 60"));
         QCOMPARE(form->xg->Cells(ColTxFreq, 2), QString("144.90000")); // the grid stays the user's
-        QCOMPARE(form->ComboBoxes[4]->currentText(), QString("120"));
+        QCOMPARE(form->OptionBoxes[OptTot]->currentText(), QString("120"));
         QVERIFY(form->rbtn->isEnabled());
         QVERIFY(!form->Comm1->IsOpen());
         form->rbtnClick(); // an ordinary read fills the grid again

@@ -95,11 +95,11 @@ private slots:
         QCOMPARE(form->GroupBox2->title(), QString("W/R"));
         QCOMPARE(form->rbtn->text(), QString("Read(F11)"));
         QCOMPARE(form->wbtn->text(), QString("Write(F12)"));
-        for (int n : {1, 2, 10})
-            QVERIFY(!form->ComboBoxes[n]->isVisible());
-        QCOMPARE(form->ComboBoxes[4]->currentText(), QString("60"));
-        QCOMPARE(form->ComboBoxes[5]->currentText(), QString("ENGLISH"));
-        QCOMPARE(form->ComboBoxes[9]->currentText(), QString("OPEN"));
+        for (OptionId id : {OptVoxLev, OptVoxTime, OptBeep})
+            QVERIFY(!form->OptionBoxes[id]->isVisible());
+        QCOMPARE(form->OptionBoxes[OptTot]->currentText(), QString("60"));
+        QCOMPARE(form->OptionBoxes[OptVoice]->currentText(), QString("ENGLISH"));
+        QCOMPARE(form->OptionBoxes[OptSavePower]->currentText(), QString("OPEN"));
         for (QAction *entry : form->SignaEntries)
             QVERIFY(!entry->isEnabled());
         QCOMPARE(form->xg->Cells(0, 16), QString("16"));
@@ -191,7 +191,7 @@ private slots:
 
     void theOptionBoxesKeepTheirTexts()
     {
-        QComboBox *tot = form->ComboBoxes[4];
+        QComboBox *tot = form->OptionBoxes[OptTot];
         tot->setFocus();
         QTRY_VERIFY(tot->lineEdit()->hasFocus());
         tot->lineEdit()->selectAll();
@@ -200,9 +200,9 @@ private slots:
         tot->lineEdit()->selectAll();
         press(Qt::Key_Delete);
         QCOMPARE(tot->currentText(), QString());
-        form->ComboBoxes[3]->setFocus(); // leaving the emptied box
+        form->OptionBoxes[OptSqLev]->setFocus(); // leaving the emptied box
         QTRY_COMPARE(tot->currentText(), QString("60"));
-        QComboBox *sq = form->ComboBoxes[3];
+        QComboBox *sq = form->OptionBoxes[OptSqLev];
         QTRY_VERIFY(sq->lineEdit()->hasFocus());
         typeKeys("5");
         QCOMPARE(sq->currentText(), QString("0"));
@@ -223,7 +223,7 @@ private slots:
             QVERIFY2(small.xg->ColWidths(c) > 0, qPrintable(QString::number(c)));
         QCOMPARE(small.xg->ColWidths(15), -1);
         QCOMPARE(small.xg->ColWidths(3), 69);
-        QCOMPARE(small.ComboBoxes[5]->currentText(), QString("CHINESE"));
+        QCOMPARE(small.OptionBoxes[OptVoice]->currentText(), QString("CHINESE"));
         QCOMPARE(small.rbtn->y(), 455);
         // The port list is filled after the adaptation and its first port chosen.
         QCOMPARE(small.comcbb->currentText(),
@@ -236,13 +236,13 @@ private slots:
     {
         QTemporaryDir dir;
         typeIntoCell(ColRxFreq, 5, "145.5");
-        form->ComboBoxes[4]->setEditText("120");
+        form->OptionBoxes[OptTot]->setEditText("120");
         dialogs->nextFileName = dir.filePath("set.wh");
         form->SaveClick(true);
         TForm1 other(QSize(1920, 1080));
         other.OpenClick(false);
         QCOMPARE(other.xg->Cells(ColRxFreq, 5), QString("145.50000"));
-        QCOMPARE(other.ComboBoxes[4]->currentText(), QString("120"));
+        QCOMPARE(other.OptionBoxes[OptTot]->currentText(), QString("120"));
         dialogs->nextFileName.clear(); // cancelled: nothing happens
         other.OpenClick(false);
         QVERIFY(dialogs->errors.isEmpty());

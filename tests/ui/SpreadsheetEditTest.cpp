@@ -210,7 +210,7 @@ private slots:
 
     void undoCoversTheOptionsAndImports()
     {
-        form->ComboBoxes[4]->setEditText("180");
+        form->OptionBoxes[OptTot]->setEditText("180");
         QVERIFY(form->HasUnsavedChanges());
         const QString csv = dir->filePath("in.csv");
         QFile f(csv);
@@ -223,9 +223,9 @@ private slots:
         onGrid(ColRxFreq, 5);
         press(Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(xg->Cells(ColRxFreq, 1), QString());
-        QCOMPARE(form->ComboBoxes[4]->currentText(), QString("180"));
+        QCOMPARE(form->OptionBoxes[OptTot]->currentText(), QString("180"));
         press(Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(form->ComboBoxes[4]->currentText(), DefaultOptionTexts()[OptTot]);
+        QCOMPARE(form->OptionBoxes[OptTot]->currentText(), DefaultOptionTexts()[OptTot]);
         QVERIFY(!form->HasUnsavedChanges());
     }
 
@@ -236,7 +236,7 @@ private slots:
         QCOMPARE(form->windowTitle(), QString("*LUMORA  V1.0"));
         savedFile("t.wh");
         QCOMPARE(form->windowTitle(), QString("LUMORA  V1.0"));
-        form->ComboBoxes[3]->setEditText("9");
+        form->OptionBoxes[OptSqLev]->setEditText("9");
         QCOMPARE(form->windowTitle(), QString("*LUMORA  V1.0"));
         onGrid(ColRxFreq, 2);
         press(Qt::Key_Z, Qt::ControlModifier); // back to what was saved

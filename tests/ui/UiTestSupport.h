@@ -1,50 +1,20 @@
 #pragma once
-// What the window tests share: boxes captured instead of shown, and a
-// main that runs the tests under the tool's own application object.
+// What the window tests share: the tool's windows with their boxes
+// captured, and a main that runs the tests under the tool's own
+// application object.
 
 #include "KeyboardSupport.h"
+#include "support/CapturedDialogs.h"
 
+#include "app/ToolWindows.h"
 #include "memory/ChannelColumns.h"
 #include "ui/TApplication.h"
-#include "ui/TForm1.h"
-#include "ui/TForm3.h"
 #include "ui/TXStringGrid.h"
-#include "ui/UserDialogs.h"
 
 #include <QStringList>
 #include <QtTest>
 
 namespace lumora::test {
-
-class CapturedDialogs : public IUserDialogs {
-public:
-    QStringList messages;
-    QStringList errors;
-    QString nextFileName;
-    QStringList questions;
-    bool nextAnswer = false;
-    CapturedDialogs() { SetUserDialogs(this); }
-    ~CapturedDialogs() override { SetUserDialogs(nullptr); }
-    void ShowMessage(const QString &text) override { messages << text; }
-    void ShowError(const QString &text, const QString &detail) override
-    {
-        errors << (detail.isEmpty() ? text : text + " | " + detail);
-    }
-    bool AskYesNo(const QString &text) override
-    {
-        questions << text;
-        return nextAnswer;
-    }
-    SaveAnswer nextSaveAnswer = SaveAnswer::Discard;
-    QStringList saveQuestions;
-    SaveAnswer AskSaveChanges(const QString &text, const QString &) override
-    {
-        saveQuestions << text;
-        return nextSaveAnswer;
-    }
-    QString AskOpenFileName(QWidget *, const QString &, const QString &) override { return nextFileName; }
-    QString AskSaveFileName(QWidget *, const QString &, const QString &) override { return nextFileName; }
-};
 
 // The fifteen fields of a channel row.
 inline QStringList rowOf(const TXStringGrid *g, int row)
@@ -62,13 +32,12 @@ inline bool showActive(QWidget *w)
     return QTest::qWaitForWindowActive(w);
 }
 
-// The main window with its progress dialog, on a large screen, its boxes
-// captured.
+// The tool's windows on a large screen, their boxes captured.
 struct MainWindowUnderTest {
     CapturedDialogs dialogs;
-    TForm1 form{QSize(1920, 1080)};
-    TForm3 progress{form};
-    MainWindowUnderTest() { form.setProgressDialog(&progress); }
+    ToolWindows windows{QSize(1920, 1080)};
+    TForm1 &form = *windows.Form1;
+    TForm3 &progress = *windows.Form3;
 };
 
 } // namespace lumora::test

@@ -1,22 +1,21 @@
-#include "signalling/RadioBackupRun.h"
+#include "backup/RadioBackupRun.h"
 
 #include "memory/ChannelColumns.h"
 #include "memory/Errors.h"
 #include "memory/MemoryComparison.h"
-#include "signalling/SignallingWindows.h"
 #include "ui/TForm1.h"
 #include "ui/TForm3.h"
 #include "ui/TXStringGrid.h"
+#include "ui/ToolTexts.h"
 
 #include <QProgressDialog>
 #include <QTimer>
 
 namespace lumora {
 
-RadioBackupRun::RadioBackupRun(TForm1 &form1, SignallingWindows &windows, Kind kind, const QString &fileName)
-    : form1_(form1), kind_(kind), fileName_(fileName), outer_(&UserDialogs())
+RadioBackupRun::RadioBackupRun(TForm1 &form1, const SignallingAreas &areas, Kind kind, const QString &fileName)
+    : form1_(form1), areas_(areas), kind_(kind), fileName_(fileName), outer_(&UserDialogs())
 {
-    areas_ = windows.Areas();
 }
 
 RadioBackupRun::~RadioBackupRun()
@@ -30,7 +29,7 @@ RadioBackupRun::~RadioBackupRun()
 
 AreaSettings RadioBackupRun::allSettings() const
 {
-    AreaSettings all{{QStringLiteral("main"), MainMemorySettings(*form1_.xg, form1_.Options())}};
+    AreaSettings all{{area::Main, MainMemorySettings(*form1_.xg, form1_.Options())}};
     for (const auto &[name, window] : areas_)
         all << qMakePair(name, window->Settings());
     return all;
@@ -39,8 +38,7 @@ AreaSettings RadioBackupRun::allSettings() const
 void RadioBackupRun::Start()
 {
     if (form1_.AnyTransferUnderWay())
-        throw ELumoraError(QStringLiteral("Another transfer with the radio is under way. "
-                                          "Wait until it has finished, then try again"));
+        throw ELumoraError(AnotherTransferText());
     if (kind_ == Kind::Restore) {
         // The whole file checked and every block of every area encoded
         // before the first byte goes out.
@@ -65,6 +63,8 @@ void RadioBackupRun::Start()
             throw;
         }
     }
+    connections_.push_back(connect(&form1_, &TForm1::MainTransferEnded, this,
+                                   [this](TransferEnd end) { mainTransferEnded(end); }));
     for (const auto &area : areas_)
         connections_.push_back(connect(area.second, &TSignallingForm::TransferEnded, this, [this](bool ok) {
             if (!running_)
@@ -77,7 +77,7 @@ void RadioBackupRun::Start()
     progress_ = new QProgressDialog(kind_ == Kind::Backup ? QStringLiteral("Backing up the radio...")
                                                           : QStringLiteral("Restoring the radio..."),
                                     QStringLiteral("Cancel"), 0, 1 + static_cast<int>(areas_.size()));
-    progress_->setWindowTitle(QStringLiteral("LUMORA  V1.0"));
+    progress_->setWindowTitle(ToolTitle());
     progress_->setMinimumDuration(0);
     progress_->setAutoClose(false);
     progress_->setAutoReset(false);
@@ -124,14 +124,20 @@ void RadioBackupRun::next()
     }
 }
 
+void RadioBackupRun::mainTransferEnded(TransferEnd end)
+{
+    if (!running_ || step_ != 0)
+        return;
+    if (end == TransferEnd::Completed)
+        QTimer::singleShot(0, this, &RadioBackupRun::next); // the main memory is done
+    else
+        finish(false, QString()); // a failure has said why
+}
+
 void RadioBackupRun::ShowMessage(const QString &text)
 {
-    if (running_ && step_ == 0 && (text == QLatin1String("   Read Succeed!") || text == QLatin1String("Write Succeed!"))) {
-        QTimer::singleShot(0, this, &RadioBackupRun::next); // the main memory is done
-        return;
-    }
-    if (running_ && text == QLatin1String("WRITE SUCCEED!"))
-        return; // the area's end comes as its TransferEnded
+    if (running_)
+        return; // a transfer's success: the run reports once, at its end
     outer_->ShowMessage(text);
 }
 

@@ -1,4 +1,4 @@
-#include "signalling/RadioBackupFile.h"
+#include "backup/RadioBackupFile.h"
 
 #include "memory/ChannelColumns.h"
 #include "memory/Errors.h"
@@ -20,14 +20,7 @@ QString optionKey(int i) { return QString(Option(static_cast<OptionId>(i)).label
 
 SettingsValues MainMemorySettings(const ICellTable &channels, const OptionTexts &options)
 {
-    QVector<QStringList> rows;
-    for (int n = 1; n <= kChannelCount; ++n) {
-        QStringList row;
-        for (int col = ColRxFreq; col < kChannelColumns; ++col)
-            row << channels.cellText(col, n);
-        rows << row;
-    }
-    SettingsValues values{SettingsValue::ofRows(QLatin1String(kChannelsKey), rows)};
+    SettingsValues values{SettingsValue::ofRows(QLatin1String(kChannelsKey), TableRows(channels, kChannelCount))};
     for (int i = 0; i < kOptionCount; ++i)
         values << SettingsValue::ofText(optionKey(i), options[static_cast<size_t>(i)]);
     return values;
@@ -37,9 +30,7 @@ void ApplyMainMemorySettings(const SettingsValues &values, ICellTable &channels,
 {
     for (const SettingsValue &v : values) {
         if (v.key == QLatin1String(kChannelsKey))
-            for (int n = 1; n <= kChannelCount && n <= v.rows.size(); ++n)
-                for (int col = ColRxFreq; col < kChannelColumns; ++col)
-                    channels.setCellText(col, n, v.rows[n - 1].value(col - 1));
+            SetTableRows(channels, v.rows.mid(0, kChannelCount));
         for (int i = 0; i < kOptionCount; ++i)
             if (v.key == optionKey(i))
                 options[static_cast<size_t>(i)] = v.text;

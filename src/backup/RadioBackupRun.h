@@ -4,7 +4,8 @@
 // progress dialog with Cancel. The transfers are the windows' own; their
 // own success boxes are held back, and the run reports once at its end.
 
-#include "signalling/RadioBackupFile.h"
+#include "backup/RadioBackupFile.h"
+#include "signalling/TSignallingForm.h"
 #include "ui/UserDialogs.h"
 
 #include <QObject>
@@ -13,19 +14,16 @@
 #include <functional>
 #include <vector>
 
-
-
 namespace lumora {
 
 class TForm1;
-class TSignallingForm;
-struct SignallingWindows;
+enum class TransferEnd;
 
 class RadioBackupRun : public QObject, private IUserDialogs {
     Q_OBJECT
 public:
     enum class Kind { Backup, Restore };
-    RadioBackupRun(TForm1 &form1, SignallingWindows &windows, Kind kind, const QString &fileName);
+    RadioBackupRun(TForm1 &form1, const SignallingAreas &areas, Kind kind, const QString &fileName);
     ~RadioBackupRun() override;
 
     // Checks (for a restore: the whole file, every block encoded) and
@@ -39,7 +37,8 @@ signals:
     void Finished(bool completed);
 
 private:
-    // IUserDialogs: the transfers' own boxes during the run.
+    // IUserDialogs: the transfers' own boxes during the run; their success
+    // boxes are held back.
     void ShowMessage(const QString &text) override;
     void ShowError(const QString &text, const QString &detail) override;
     bool AskYesNo(const QString &text) override { return outer_->AskYesNo(text); }
@@ -47,12 +46,13 @@ private:
     QString AskOpenFileName(QWidget *p, const QString &f, const QString &s) override { return outer_->AskOpenFileName(p, f, s); }
     QString AskSaveFileName(QWidget *p, const QString &f, const QString &s) override { return outer_->AskSaveFileName(p, f, s); }
 
+    void mainTransferEnded(TransferEnd end);
     void next();
     void finish(bool completed, const QString &text);
     AreaSettings allSettings() const;
 
     TForm1 &form1_;
-    std::vector<std::pair<QString, TSignallingForm *>> areas_;
+    SignallingAreas areas_;
     Kind kind_;
     QString fileName_;
     int step_ = -1; // -1 before the start; 0 the main memory; 1 to 4 the areas

@@ -1,0 +1,53 @@
+#pragma once
+// The tool's windows, created in their order: the main window, then the
+// DTMF, 2TONE, 5TONE and FleetSync windows, then the progress dialog. The
+// signalling windows are handed to the main window (its "Signa" entries
+// show them, its receive handler routes their answers), and "Back up
+// radio..." and "Restore radio..." join its "File" menu. The tool,
+// lumora-cli, the soak, the fuzz targets and the tests all build them here.
+
+#include "backup/RadioBackupRun.h"
+#include "signalling/TForm2.h"
+#include "signalling/TForm4.h"
+#include "signalling/TForm5.h"
+#include "signalling/TForm6.h"
+#include "ui/TForm1.h"
+#include "ui/TForm3.h"
+
+#include <QSize>
+#include <memory>
+#include <vector>
+
+class QAction;
+
+namespace lumora {
+
+struct ToolWindows {
+    // screen: the screen the main window adapts to (default: the primary one).
+    explicit ToolWindows(QSize screen = QSize());
+    ~ToolWindows();
+    ToolWindows(const ToolWindows &) = delete;
+    ToolWindows &operator=(const ToolWindows &) = delete;
+
+    std::unique_ptr<TForm1> Form1;
+    std::unique_ptr<TForm2> Form2; // DTMF
+    std::unique_ptr<TForm4> Form4; // 2TONE
+    std::unique_ptr<TForm5> Form5; // 5TONE
+    std::unique_ptr<TForm6> Form6; // FleetSync
+    std::unique_ptr<TForm3> Form3; // the main transfers' progress
+
+    // The areas by the names their files and lumora-cli use, in order.
+    SignallingAreas Areas() const;
+    TSignallingForm *Area(const QString &name) const; // or null
+    // "Back up radio..." and "Restore radio..." of the main window's "File" menu.
+    void BackupClick();
+    void RestoreClick();
+    std::unique_ptr<RadioBackupRun> Run; // the one under way, if any
+
+private:
+    void addBackupCommands();
+    void startRun(RadioBackupRun::Kind kind, const QString &fileName);
+    std::vector<QAction *> menuActions_;
+};
+
+} // namespace lumora

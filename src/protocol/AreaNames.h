@@ -1,0 +1,18 @@
+#pragma once
+// The radio's areas by the names their files and lumora-cli use.
+
+#include <QString>
+#include <QStringList>
+
+namespace lumora::area {
+
+inline const QString Main = QStringLiteral("main"); // the channels and the options
+inline const QString Dtmf = QStringLiteral("dtmf");
+inline const QString TwoTone = QStringLiteral("2tone");
+inline const QString FiveTone = QStringLiteral("5tone");
+inline const QString FleetSync = QStringLiteral("fsk");
+
+// Every area, in the order a backup takes them.
+inline QStringList All() { return {Main, Dtmf, TwoTone, FiveTone, FleetSync}; }
+
+} // namespace lumora::area

@@ -1,0 +1,206 @@
+// The main window's commands on files and edits: channel files, CHIRP
+// CSV, undo and redo, the question about unsaved changes, and the check of
+// the connection.
+
+#include "ui/TForm1.h"
+
+#include "memory/ChannelFile.h"
+#include "memory/ChirpCsv.h"
+#include "memory/Errors.h"
+#include "memory/WholeFile.h"
+#include "protocol/ConnectionCheck.h"
+#include "serial/PortList.h"
+#include "serial/TComm.h"
+#include "ui/TXStringGrid.h"
+#include "ui/ToolTexts.h"
+#include "ui/UserDialogs.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <algorithm>
+
+namespace lumora {
+
+namespace {
+
+const QString kFileFilter = QStringLiteral("*.wh (*.wh)");
+const QString kCsvFilter = QStringLiteral("CHIRP CSV (*.csv)");
+constexpr qint64 kCsvMaxBytes = 1024 * 1024;
+
+} // namespace
+
+void TForm1::OpenChannelFile(const QString &fileName)
+{
+    OptionTexts o = Options();
+    LoadChannelFile(*xg, o, fileName);
+    setOptions(o);
+    markSaved();
+}
+
+void TForm1::SaveChannelFileAs(const QString &fileName)
+{
+    SaveChannelFile(*xg, Options(), fileName);
+    markSaved();
+}
+
+TForm1::EditedMemory TForm1::Snapshot() const
+{
+    EditedMemory m;
+    for (int r = 0; r < xg->RowCount(); ++r)
+        m.rows << xg->Rows(r);
+    m.options = Options();
+    return m;
+}
+
+void TForm1::Restore(const EditedMemory &memory)
+{
+    xg->commitEdit();
+    for (int r = 0; r < memory.rows.size() && r < xg->RowCount(); ++r)
+        for (int c = 0; c < memory.rows[r].size() && c < xg->ColCount(); ++c)
+            xg->setCells(c, r, memory.rows[r][c]);
+    setOptions(memory.options);
+    showModified();
+}
+
+void TForm1::recordEdit()
+{
+    history_.Checkpoint();
+    showModified();
+}
+
+void TForm1::markSaved()
+{
+    history_.Checkpoint(); // an open or a read can be undone as well
+    saved_ = Snapshot();
+    showModified();
+}
+
+void TForm1::showModified()
+{
+    setWindowTitle(HasUnsavedChanges() ? QLatin1Char('*') + ToolTitle() : ToolTitle());
+}
+
+void TForm1::Undo()
+{
+    xg->commitEdit();
+    history_.Undo();
+}
+
+void TForm1::Redo()
+{
+    xg->commitEdit();
+    history_.Redo();
+}
+
+bool TForm1::AskToSaveChanges()
+{
+    xg->commitEdit();
+    recordEdit();
+    if (!HasUnsavedChanges())
+        return true;
+    switch (UserDialogs().AskSaveChanges(
+            QStringLiteral("Save changes?"),
+            QStringLiteral("The channel table or the optional settings have changed since they were "
+                           "last opened, saved or read from the radio."))) {
+    case IUserDialogs::SaveAnswer::Save: {
+        const QString name = UserDialogs().AskSaveFileName(this, kFileFilter, QStringLiteral("wh"));
+        if (name.isEmpty())
+            return false;
+        SaveChannelFileAs(name);
+        return true;
+    }
+    case IUserDialogs::SaveAnswer::Discard:
+        return true;
+    case IUserDialogs::SaveAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+int TForm1::ImportCsvFile(const QString &fileName)
+{
+    QFile f(fileName);
+    if (!f.open(QIODevice::ReadOnly))
+        throw EFOpenError(QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, f.errorString()));
+    if (f.size() > kCsvMaxBytes)
+        throw EFOpenError(QStringLiteral("\"%1\" is too large for a channel list").arg(fileName));
+    xg->commitEdit();
+    ChirpImportSummary summary;
+    try {
+        summary = ImportChirpCsv(f.readAll(), *xg);
+    } catch (EFOpenError &e) {
+        e.setDetail(QStringLiteral("File: %1").arg(fileName)); // the message names the line only
+        throw;
+    }
+    recordEdit();
+    ShowMessage(summary.text());
+    return summary.rowsTaken;
+}
+
+void TForm1::ExportCsvFile(const QString &fileName)
+{
+    xg->commitEdit();
+    SaveWholeFile(fileName, ExportChirpCsv(*xg));
+}
+
+void TForm1::ImportCsvClick()
+{
+    MoveFocusOn();
+    if (!AskToSaveChanges())
+        return;
+    const QString name = UserDialogs().AskOpenFileName(this, kCsvFilter, QStringLiteral("csv"));
+    if (!name.isEmpty())
+        ImportCsvFile(name);
+}
+
+void TForm1::ExportCsvClick()
+{
+    MoveFocusOn();
+    const QString name = UserDialogs().AskSaveFileName(this, kCsvFilter, QStringLiteral("csv"));
+    if (!name.isEmpty())
+        ExportCsvFile(name);
+}
+
+void TForm1::OpenClick(bool moveFocusFirst)
+{
+    if (moveFocusFirst)
+        MoveFocusOn();
+    if (!AskToSaveChanges())
+        return;
+    const QString name = UserDialogs().AskOpenFileName(this, kFileFilter, QStringLiteral("wh"));
+    if (!name.isEmpty())
+        OpenChannelFile(name);
+}
+
+void TForm1::SaveClick(bool moveFocusFirst)
+{
+    if (moveFocusFirst)
+        MoveFocusOn();
+    const QString name = UserDialogs().AskSaveFileName(this, kFileFilter, QStringLiteral("wh"));
+    if (!name.isEmpty())
+        SaveChannelFileAs(name);
+}
+
+void TForm1::CheckConnectionClick()
+{
+    xg->commitEdit();
+    if (AnyTransferUnderWay())
+        throw ELumoraError(AnotherTransferText());
+    Comm1->ClosePort(); // an idle signalling window's port: checked like any other
+    comcbb->setEnabled(true);
+    // The chosen port first, also where the system does not list it.
+    QVector<SerialPortEntry> ports = ListSerialPortEntries();
+    const QString chosen = comcbb->currentText();
+    const auto listed = std::find_if(ports.begin(), ports.end(), [&](const SerialPortEntry &p) { return p.name == chosen; });
+    if (listed != ports.end())
+        std::rotate(ports.begin(), listed, listed + 1);
+    else if (!chosen.isEmpty())
+        ports.prepend({chosen, QString()});
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const ConnectionReport report = CheckConnections(ports);
+    QApplication::restoreOverrideCursor();
+    ShowMessage(report.text());
+}
+
+} // namespace lumora

@@ -1,0 +1,266 @@
+// The main window's layout: menus, toolbar, the channel grid with its
+// column editors, the option boxes, the buttons and the status bar, and
+// how it adapts to a small screen.
+
+#include "ui/TForm1.h"
+
+#include "memory/ChannelColumns.h"
+#include "ui/TComboCellEditor.h"
+#include "ui/TEditCellEditor.h"
+#include "ui/TPortBox.h"
+#include "ui/TXStringGrid.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+#include <cmath>
+
+namespace lumora {
+
+namespace {
+
+const QColor kHeaderColor(235, 233, 237);
+
+// An option box with its label.
+struct OptionRow {
+    OptionId id;
+    const char *label;
+};
+// The visible options' boxes from top to bottom.
+const OptionRow kVisibleOptions[] = {{OptTot, "TOT"},  {OptSqLev, "SQ Lev"}, {OptSavePower, "Save Power"},
+                                     {OptScan, "Scan"}, {OptPf1, "PF1:"},    {OptPf2, "PF2:"},
+                                     {OptVoice, "Voice"}};
+
+} // namespace
+
+void TForm1::buildLayout()
+{
+    client_ = new QWidget(this);
+    client_->setFixedSize(851, 490);
+    setCentralWidget(client_);
+
+    FileMenu = menuBar()->addMenu(QStringLiteral("File"));
+    Open1 = FileMenu->addAction(QStringLiteral("Open"), this, [this] { OpenClick(false); });
+    Save1 = FileMenu->addAction(QStringLiteral("Save"), this, [this] { SaveClick(false); });
+    FileMenu->addSeparator();
+    ImportCsv1 = FileMenu->addAction(QStringLiteral("Import CSV..."), this, &TForm1::ImportCsvClick);
+    ExportCsv1 = FileMenu->addAction(QStringLiteral("Export CSV..."), this, &TForm1::ExportCsvClick);
+    Verify1 = FileMenu->addAction(QStringLiteral("Verify with radio"), this, &TForm1::VerifyClick);
+    CheckConnection1 = FileMenu->addAction(QStringLiteral("Check connection"), this, &TForm1::CheckConnectionClick);
+    FileMenu->addSeparator();
+    Exit1 = FileMenu->addAction(QStringLiteral("Exit"), this, &QWidget::close);
+    SignaMenu = menuBar()->addMenu(QStringLiteral("Signa"));
+    const char *signa[] = {"DTMF", "2TONE", "5TONE", "FSK"};
+    for (int i = 0; i < 4; ++i)
+        SignaEntries[i] = SignaMenu->addAction(QString::fromLatin1(signa[i]), this, [this, i] { SignaClick(i); });
+
+    ToolBar1 = new QToolBar(client_);
+    ToolBar1->setGeometry(0, 0, 851, 30);
+    ToolBar1->setIconSize(QSize(20, 20));
+    QStyle *s = style();
+    auto tool = [&](QStyle::StandardPixmap icon, const char *hint, auto slot) {
+        QAction *a = ToolBar1->addAction(s->standardIcon(icon), QString::fromLatin1(hint));
+        a->setToolTip(QString::fromLatin1(hint));
+        connect(a, &QAction::triggered, this, slot);
+        return a;
+    };
+    ToolButton1 = tool(QStyle::SP_DialogOpenButton, "Open", [this] { OpenClick(true); });
+    ToolButton2 = tool(QStyle::SP_DialogSaveButton, "Save", [this] { SaveClick(true); });
+    ToolBar1->addSeparator();
+    ToolButton3 = tool(QStyle::SP_ArrowUp, "Write(F12)", [this] {
+        MoveFocusOn();
+        wbtnClick();
+    });
+    ToolButton4 = tool(QStyle::SP_ArrowDown, "Read(F11)", [this] {
+        MoveFocusOn();
+        rbtnClick();
+    });
+    ToolBar1->addSeparator();
+    ToolButton6 = tool(QStyle::SP_DialogCloseButton, "Exit", [this] { close(); });
+
+    buildGrid();
+    buildOptions();
+
+    auto *status = new QStatusBar(client_);
+    status->setSizeGripEnabled(false);
+    status->setGeometry(0, 466, 851, 24);
+    for (QLabel *&panel : StatusPanels) {
+        panel = new QLabel(status);
+        panel->setFixedWidth(150);
+        status->addWidget(panel);
+    }
+    client_->adjustSize();
+    setFixedSize(sizeHint());
+}
+
+void TForm1::buildGrid()
+{
+    xg = new TXStringGrid(client_, kChannelColumns, kChannelRows);
+    xg->setObjectName(QStringLiteral("xg"));
+    xg->setGeometry(0, 30, 644, 428);
+    xg->ImmediateEditMode = true;
+    xg->FixedColor = kHeaderColor;
+    xg->FixedLineColor = Qt::black;
+    xg->setRowHeights(0, 24);
+    xg->setRowHeights(1, 22);
+    for (int r = 2; r < kChannelRows; ++r)
+        xg->setRowHeights(r, 24);
+
+    EditCellEditor1 = new TEditCellEditor(this);
+    EditCellEditor1->setObjectName(QStringLiteral("EditCellEditor1"));
+    struct ComboSpec {
+        const QStringList &items;
+        const char *defaultText;
+        bool list;
+    };
+    const ComboSpec specs[11] = {
+        {ToneVocabulary(), "", false}, // unused slot 0
+        {ToneVocabulary(), "NONE", false},
+        {TxPowerTexts(), "HIGH", true},
+        {WideNarrowTexts(), "WIDE", true},
+        {NoneYesTexts(), "YES", true},
+        {StepFreqTexts(), "25000", true},
+        {DtmfKeyTexts(), "NONE", true},
+        {ScramblerTexts(), "NONE", true},
+        {PttIdTexts(), "NONE", true},
+        {PttIdTypeTexts(), "DTMF", true},
+        {PttIdNoTexts(), "1", true},
+    };
+    for (int i = 1; i <= 10; ++i) {
+        auto *e = new TComboCellEditor(this);
+        e->setObjectName(QStringLiteral("ComboCellEditor%1").arg(i));
+        e->Items = specs[i].items;
+        e->DefaultText = QString::fromLatin1(specs[i].defaultText);
+        e->Style = specs[i].list ? TComboCellEditor::csDropDownList : TComboCellEditor::csDropDown;
+        ComboCellEditors[i] = e;
+    }
+    // column: width, editor (0 none, -1 the free-text one, else ComboCellEditorN)
+    const int layout[kChannelColumns][2] = {{70, 0},  {80, -1}, {80, -1}, {80, 1}, {80, 1}, {80, 2},
+                                            {80, 3},  {80, 4},  {-1, 5},  {-1, 6}, {-1, 6}, {-1, 8},
+                                            {-1, 7},  {-1, 9},  {-1, 10}, {-1, 4}};
+    for (int c = 0; c < kChannelColumns; ++c) {
+        TXStringColumnItem &column = xg->Columns()[c];
+        column.setCaption(ChannelCaptions()[c]);
+        column.setWidth(layout[c][0]);
+        column.setAlignment(Qt::AlignCenter);
+        column.setHeaderAlignment(Qt::AlignCenter);
+        column.setHeaderColor(kHeaderColor);
+        const int editor = layout[c][1];
+        if (editor == -1)
+            column.setEditor(EditCellEditor1);
+        else if (editor > 0)
+            column.setEditor(ComboCellEditors[editor]);
+    }
+    for (int r = 1; r < kChannelRows; ++r)
+        xg->setCells(ColChannelNo, r, QString::number(r));
+    xg->TypedTextRule = [this](const QString &text) { return allowedText(xg, text); };
+    // The committed cell as the event names it, never the current one.
+    xg->OnSetEditText = [this](TXStringGrid *, int col, int row, const QString &) { xgSetEditText(col, row); };
+}
+
+void TForm1::buildOptions()
+{
+    GroupBox1 = new QGroupBox(QStringLiteral("Optional Function"), client_);
+    GroupBox1->setGeometry(652, 32, 193, 300);
+    GroupBox2 = new QGroupBox(QStringLiteral("W/R"), client_);
+    GroupBox2->setGeometry(652, 340, 193, 118);
+
+    // The boxes sit on the window over their groups, as the window moves
+    // some of them on a small screen.
+    auto row = [&](int i, const QString &label, QComboBox *box) {
+        auto *l = new QLabel(label, client_);
+        l->setGeometry(662, 54 + i * 34, 72, 22);
+        box->setParent(client_);
+        box->setGeometry(736, 54 + i * 34, 100, 22);
+    };
+    comcbb = new TPortBox(client_);
+    comcbb->setObjectName(QStringLiteral("comcbb"));
+    comcbb->setEditable(true);
+    comcbb->setInsertPolicy(QComboBox::NoInsert);
+    comcbb->setEditText(QStringLiteral("COM1"));
+    row(0, QStringLiteral("COM"), comcbb);
+
+    const OptionTexts defaults = DefaultOptionTexts();
+    for (int id = 0; id < kOptionCount; ++id) {
+        auto *box = new QComboBox(client_);
+        box->setObjectName(QStringLiteral("ComboBox%1").arg(id + 1));
+        box->setEditable(true);
+        box->setInsertPolicy(QComboBox::NoInsert);
+        box->setCompleter(nullptr);
+        box->addItems(Option(static_cast<OptionId>(id)).items);
+        box->setEditText(defaults[static_cast<size_t>(id)]);
+        box->setVisible(Option(static_cast<OptionId>(id)).visible);
+        OptionBoxes[static_cast<size_t>(id)] = box;
+    }
+    int i = 1;
+    for (const OptionRow &o : kVisibleOptions)
+        row(i++, QString::fromLatin1(o.label), OptionBoxes[o.id]);
+    for (QComboBox *box : visibleOptionBoxes()) {
+        box->installEventFilter(this);
+        box->lineEdit()->installEventFilter(this);
+    }
+    // The hidden options and their labels are never shown.
+    const OptionRow hidden[] = {{OptVoxLev, "VOX Lev"}, {OptVoxTime, "VOX Time"}, {OptBeep, "Beep"}};
+    for (const OptionRow &h : hidden) {
+        auto *l = new QLabel(QString::fromLatin1(h.label), client_);
+        l->hide();
+        OptionBoxes[h.id]->hide();
+    }
+
+    rbtn = new QPushButton(QStringLiteral("Read(F11)"), client_);
+    rbtn->setGeometry(672, 364, 153, 36);
+    connect(rbtn, &QPushButton::clicked, this, &TForm1::rbtnClick);
+    wbtn = new QPushButton(QStringLiteral("Write(F12)"), client_);
+    wbtn->setGeometry(672, 408, 153, 36);
+    connect(wbtn, &QPushButton::clicked, this, &TForm1::wbtnClick);
+}
+
+void TForm1::ScaleFormToScreen(QSize screen)
+{
+    const int w = screen.width() * 99 / 100;
+    const int h = screen.height() * 90 / 100;
+    const double fy = h / 630.0;
+    const double fx = w / 930.0;
+    const double f = std::fabs(fy - 1) < std::fabs(fx - 1) ? fy : fx;
+    if (screen == QSize(1440, 900))
+        return;
+    auto even = [](double v) { return static_cast<int>(std::nearbyint(v)); };
+    QFont font = this->font();
+    font.setPointSizeF(font.pointSizeF() * f);
+    setFont(font);
+    for (QWidget *child : client_->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        const QRect g = child->geometry();
+        child->setGeometry(even(g.x() * fx), even(g.y() * fy), even(g.width() * fx),
+                           even(g.height() * fy));
+    }
+}
+
+void TForm1::AdaptToSmallScreen(QSize screen)
+{
+    if (screen.width() > 800 && screen.height() > 600)
+        return;
+    ScaleFormToScreen(screen);
+    client_->setFixedSize(800, 545);
+    xg->setGeometry(0, xg->y(), 830, 370);
+    const int widths[][2] = {{0, 50},  {3, 69},  {4, 69},  {5, 50},  {6, 31},  {7, 50}, {8, 50},
+                             {9, 50},  {10, 50}, {11, 34}, {12, 26}, {13, 50}, {14, 50}};
+    for (const auto &cw : widths)
+        xg->setColWidths(cw[0], cw[1]);
+    for (QWidget *w : {static_cast<QWidget *>(comcbb), static_cast<QWidget *>(wbtn),
+                       static_cast<QWidget *>(rbtn)})
+        w->move(w->x(), 455);
+    OptionTexts o = DefaultOptionTexts();
+    o[OptVoice] = QStringLiteral("CHINESE");
+    setOptions(o);
+    OptionBoxes[OptBeep]->setEditText(QStringLiteral("OPEN"));
+    comcbb->setEditText(QStringLiteral("COM1"));
+    setFixedSize(sizeHint());
+}
+
+} // namespace lumora
