@@ -5,8 +5,19 @@
 # POSIX alone, and cross-built for Windows and run under Wine), then
 # builds and runs all the tests again with AddressSanitizer and
 # UndefinedBehaviorSanitizer, and the serial tests with ThreadSanitizer.
+#
+# scripts/test.sh --quick [CTEST ARGS...]: for the edit-build-test loop,
+# builds once and runs the ordinary test suite only (no package, fuzzing,
+# Wine or sanitizers); further arguments go to ctest (-LE soak leaves the
+# soak out, -R Cli runs only the command-line tests).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+quick=false
+if [ "${1:-}" = "--quick" ]; then
+    quick=true
+    shift
+fi
 
 scripts/deps.sh
 jobs=$(nproc)
@@ -24,6 +35,13 @@ run_suite() {
 }
 
 export QT_QPA_PLATFORM=offscreen
+if $quick; then
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake --build build -j "$jobs"
+    (cd build && ctest --output-on-failure --timeout 300 -j "$jobs" "$@")
+    echo "The ordinary tests passed (quick run: no package, fuzzing, Wine or sanitizers)."
+    exit 0
+fi
 run_suite build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 # The Debian package: built, checked by lintian, its contents checked.
 scripts/package.sh

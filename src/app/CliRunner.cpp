@@ -144,53 +144,41 @@ void CliRunner::reportTime(const Request &request, const char *what, const QElap
         err() << what << " time: " << clock.nsecsElapsed() / 1e6 << " ms" << Qt::endl;
 }
 
-bool CliRunner::runMain(TForm1 &form, bool reading, const Request &request)
+bool CliRunner::runUntilEnd(const Request &request, const QMetaObject::Connection &ended, const bool &completed,
+                            const std::function<void()> &start)
 {
-    bool ended = false;
-    const QMetaObject::Connection connection =
-            QObject::connect(&form, &TForm1::MainTransferEnded, &form, [&](TransferEnd end) {
-                ended = end == TransferEnd::Completed;
-                wakeUp();
-            });
     struct Disconnect {
         const QMetaObject::Connection &c;
         ~Disconnect() { QObject::disconnect(c); } // nothing here hears of the window after this
-    } disconnectAtEnd{connection};
+    } disconnectAtEnd{ended};
     QElapsedTimer clock;
     clock.start();
-    if (reading)
-        form.rbtnClick();
-    else
-        form.wbtnClick();
-    const bool done = !failed_ && waitForEnd(request, [&] { return ended; });
+    start();
+    const bool done = !failed_ && waitForEnd(request, [&] { return completed; });
     if (done)
         reportTime(request, "transfer", clock);
     return done;
 }
 
-bool CliRunner::runArea(TForm1 &form, TSignallingForm &window, bool reading, const Request &request)
+bool CliRunner::runMain(TForm1 &form, bool reading, const Request &request)
 {
     bool completed = false;
-    const QMetaObject::Connection ended =
-            QObject::connect(&window, &TSignallingForm::TransferEnded, &window, [&](bool ok) {
-                completed = ok;
-                wakeUp();
-            });
-    struct Disconnect {
-        const QMetaObject::Connection &c;
-        ~Disconnect() { QObject::disconnect(c); } // nothing here hears of the window after this
-    } disconnectAtEnd{ended};
+    const auto ended = QObject::connect(&form, &TForm1::MainTransferEnded, &form, [&](TransferEnd end) {
+        completed = end == TransferEnd::Completed;
+        wakeUp();
+    });
+    return runUntilEnd(request, ended, completed, [&] { reading ? form.rbtnClick() : form.wbtnClick(); });
+}
+
+bool CliRunner::runArea(TForm1 &form, TSignallingForm &window, bool reading, const Request &request)
+{
     form.OpenPortForSignalling(); // as the "Signa" menu does, unseen
-    QElapsedTimer clock;
-    clock.start();
-    if (reading)
-        window.rbtnClick();
-    else
-        window.wbtnClick();
-    const bool done = !failed_ && waitForEnd(request, [&] { return completed; });
-    if (done)
-        reportTime(request, "transfer", clock);
-    return done;
+    bool completed = false;
+    const auto ended = QObject::connect(&window, &TSignallingForm::TransferEnded, &window, [&](bool ok) {
+        completed = ok;
+        wakeUp();
+    });
+    return runUntilEnd(request, ended, completed, [&] { reading ? window.rbtnClick() : window.wbtnClick(); });
 }
 
 int CliRunner::backupOrRestore(TForm1 &form, ToolWindows &windows, const Request &request)

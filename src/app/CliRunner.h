@@ -6,6 +6,7 @@
 #include "ui/UserDialogs.h"
 
 #include <QElapsedTimer>
+#include <QMetaObject>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -49,6 +50,10 @@ private:
     // One transfer, run to its end; false when it failed or timed out.
     bool runMain(TForm1 &form, bool reading, const Request &request);
     bool runArea(TForm1 &form, TSignallingForm &window, bool reading, const Request &request);
+    // Calls start, then waits until completed holds (set through the end
+    // signal's connection ended, which is let go at the end).
+    bool runUntilEnd(const Request &request, const QMetaObject::Connection &ended, const bool &completed,
+                     const std::function<void()> &start);
     void reportTime(const Request &request, const char *what, const QElapsedTimer &clock);
     // Lists the differences; 0 when there are none, else 1.
     int report(const Request &request, const QStringList &differences);

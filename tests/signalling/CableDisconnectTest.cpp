@@ -81,10 +81,16 @@ private slots:
         VirtualRadio radio({"--hangup-after", "6"});
         QVERIFY(radio.ok());
         attach(radio.device());
+        QStringList ends; // what those who wait for the end hear
+        QObject listener; // hears nothing after this test
+        connect(form, &TForm1::MainTransferEnded, &listener, [&](TransferEnd end, const QString &reason) {
+            ends << (end == TransferEnd::Failed ? reason : QStringLiteral("not a failure"));
+        });
         reading ? form->rbtnClick() : form->wbtnClick();
         QTRY_VERIFY_WITH_TIMEOUT(!dialogs->errors.isEmpty(), kWait);
         QVERIFY2(dialogs->errors[0].startsWith(message + " | The serial port " + radio.device() + " went away."),
                  qPrintable(dialogs->errors[0]));
+        QCOMPARE(ends, QStringList{message});
         QCOMPARE(dialogs->errors[0].contains("half-written"), !reading);
         expectWindowBack();
     }

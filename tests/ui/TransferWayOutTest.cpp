@@ -87,10 +87,16 @@ private slots:
     void escapeOnTheProgressDialogCancels()
     {
         QFETCH(bool, reading);
+        int cancels = 0;
+        QObject listener; // hears nothing after this test
+        connect(form, &TForm1::MainTransferEnded, &listener, [&](TransferEnd end) { cancels += end == TransferEnd::Cancelled; });
         start(reading);
         QApplication::setActiveWindow(progress);
         QTest::keyClick(progress, Qt::Key_Escape);
         checkStopped();
+        QCOMPARE(cancels, 1); // heard once, as a cancel
+        progress->Button2Click(); // with nothing under way: no end to tell
+        QCOMPARE(cancels, 1);
     }
 
     void theWindowManagersCloseOnTheProgressDialogCancels_data() { escapeOnTheProgressDialogCancels_data(); }
