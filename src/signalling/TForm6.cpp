@@ -129,12 +129,4 @@ Payload TForm6::encodeBlock(int index, const Payload &) const
     return EncodeFleetSyncBlock(index, Controls(), *xg1);
 }
 
-void TForm6::Button3Click()
-{
-    // As the radio's tool: the resending stops and the window goes; a
-    // transfer under way ends when the guard timer fires.
-    host().StopTim1();
-    hide();
-}
-
 } // namespace lumora

@@ -31,7 +31,6 @@ public:
     void setControls(const FleetSyncControls &controls);
 
     void FormCreate();
-    void Button3Click() override;
     QString SettingsArea() const override { return area::FleetSync; }
     QString AreaName() const override { return QStringLiteral("FleetSync"); }
 

@@ -118,8 +118,15 @@ void TSignallingForm::rbtnClick()
 
 void TSignallingForm::BlockReceived()
 {
-    // The answer's own block index decides what it fills.
+    Timer1->start(); // the radio answers: the guard measures silence only
+    // An answer for another block than the one asked for is a late copy
+    // (the radio answered a resent request too): it changes nothing, and
+    // the request stays pending.
     const uint8_t answered = host_.Rx()[2];
+    if (answered != counter()) {
+        host_.StartTim1();
+        return;
+    }
     decodeBlock(host_.Rx().data());
     stepBar();
     int &count = counter();
@@ -193,6 +200,7 @@ void TSignallingForm::sendBlock(int index)
 
 void TSignallingForm::BlockAcknowledged()
 {
+    Timer1->start(); // the radio answers: the guard measures silence only
     const int count = ++counter();
     // Success only once the radio has taken the last block.
     if (count == blockCount_) {
@@ -271,9 +279,20 @@ void TSignallingForm::StopTransfer()
 
 void TSignallingForm::Button3Click()
 {
+    // A transfer left behind would keep the port and refuse every other
+    // transfer until its guard ran out: it ends here, and says so.
     hide();
     Timer1->stop();
+    const bool reading = ReadUnderWay();
+    const bool writing = WriteUnderWay();
     endTransfer(false);
+    if (!reading && !writing)
+        return;
+    UserDialogs().ShowError(QStringLiteral("The %1 %2 was stopped because its window was closed.")
+                                    .arg(AreaName(), reading ? QStringLiteral("read") : QStringLiteral("write")),
+                            writing ? QStringLiteral("The radio may hold part of what was written until you "
+                                                     "write the area again.")
+                                    : QString());
 }
 
 void TSignallingForm::Timer1Timer()

@@ -44,8 +44,9 @@ public:
     void wbtnClick();
     // Ends a transfer under way at once (as a cancel): Tim1 and Timer1 stopped.
     void StopTransfer() override;
-    // Close: the window hidden, Timer1 and Tim1 stopped, the buttons back.
-    virtual void Button3Click();
+    // Close: the window hidden, Timer1 and Tim1 stopped, the buttons back;
+    // a transfer under way ends with a message.
+    void Button3Click();
     virtual void Timer1Timer();
 
     // ISignallingTransfer
@@ -97,8 +98,7 @@ protected:
     // Frames go out as the 4-byte header and then the 28 payload bytes,
     // without a check value.
     virtual bool writesHeaderThenPayload() const { return false; }
-    // The block counter is the main window's ReadIndex, and a read asks
-    // next for the block after the one the answer carried.
+    // The block counter is the main window's ReadIndex.
     virtual bool countsInReadIndex() const { return false; }
     // Escape and the window manager's close act as Close.
     void reject() override { Button3Click(); }

@@ -225,6 +225,12 @@ private:
         OptionTexts readOptions;
     };
     std::unique_ptr<Verification> verify_;
+    // The block the main read's pending request asks for (type -1: none yet).
+    struct AskedBlock {
+        int type = -1;
+        int index = 0;
+        bool operator!=(const AskedBlock &o) const { return type != o.type || index != o.index; }
+    } asked_;
     std::array<QWidget *, 4> signalling_{};
     SignallingRoutes routes_;
     EditHistory<EditedMemory> history_;

@@ -211,6 +211,7 @@ void TForm1::startMainRead()
         throw ELumoraError(QStringLiteral("A write to the radio is under way. Wait until it has finished, or cancel it"));
     beginMainTransfer(kMainReadSteps);
     ReadIndex = 0;
+    asked_ = {};
     rbtn->setEnabled(false);
     SendData(TxBuffer, BuildGreeting(TxBuffer));
     Tim1->start();
@@ -219,12 +220,24 @@ void TForm1::startMainRead()
 
 void TForm1::MainReadGreetingAnswered()
 {
+    // Once a channel has come, an acknowledgement is a late copy of the
+    // greeting's (the radio answered a resent greeting too).
+    if (asked_.type >= 0 && asked_ != AskedBlock{static_cast<int>(BlockType::Channel), 1})
+        return;
     // Also a second acknowledgement: channel 1 is asked for again.
     SendData(TxBuffer, BuildReadRequest(TxBuffer, BlockType::Channel, 1));
+    asked_ = {static_cast<int>(BlockType::Channel), 1};
 }
 
 void TForm1::MainReadDataAnswer()
 {
+    // An answer for another block than the one asked for is a late copy
+    // (the radio answered a resent request too): it changes nothing, and
+    // the request stays pending.
+    if (asked_ != AskedBlock{RxBuffer[1], RxBuffer[2]}) {
+        Tim1->start();
+        return;
+    }
     Tim1->stop();
     bool ended = false;
     // A verify reads into a table of its own, never into the grid.
@@ -264,12 +277,14 @@ void TForm1::MainReadDataAnswer()
     if (ReadIndex < 17) {
         BuildReadRequest(TxBuffer, BlockType::Channel, static_cast<uint8_t>(ReadIndex));
         WriteBytes(TxBuffer.data(), kRequestLength); // one write of four bytes
+        asked_ = {static_cast<int>(BlockType::Channel), ReadIndex};
         Form3->Step();
     }
     if (ReadIndex == 17) {
         QThread::msleep(2);
         ReadIndex = 0;
         SendData(TxBuffer, BuildReadRequest(TxBuffer, BlockType::Settings, 0));
+        asked_ = {static_cast<int>(BlockType::Settings), 0};
         // The dialog stays up with Cancel until the settings have come.
     }
     if (!ended)

@@ -253,6 +253,36 @@ private slots:
         QVERIFY(dialogs->messages.isEmpty() && dialogs->errors.isEmpty());
     }
 
+    // A radio that answers 350 ms late answers the resent request as well:
+    // the late copies change nothing, and the guard waits for silence, not
+    // for the whole read, so every area reads as from a prompt radio.
+    void aSlowRadioReadsEveryAreaWhole()
+    {
+        writeJson(memory(), customImage(dir->path()));
+        QVector<QJsonObject> slowly;
+        {
+            VirtualRadio slow({"--memory", memory(), "--delay", "350"});
+            QVERIFY(slow.ok());
+            attach(slow.device());
+            for (const auto &area : windows->Areas()) {
+                area.second->rbtnClick();
+                QTRY_VERIFY_WITH_TIMEOUT(done(*area.second), 2 * kWait);
+                slowly << SettingsToJson(area.second->Settings());
+            }
+        }
+        QVERIFY2(dialogs->errors.isEmpty(), qPrintable(dialogs->errors.join("; ")));
+        VirtualRadio radio({"--memory", memory()});
+        QVERIFY(radio.ok());
+        form->Comm1->ClosePort();
+        form->comcbb->setEnabled(true);
+        attach(radio.device());
+        for (const auto &area : windows->Areas()) {
+            area.second->rbtnClick();
+            QTRY_VERIFY_WITH_TIMEOUT(done(*area.second), kWait);
+            QCOMPARE(SettingsToJson(area.second->Settings()), slowly.takeFirst());
+        }
+    }
+
     void aWriteLeavesTheWindowsBytesInTheRadio()
     {
         VirtualRadio radio({"--memory", memory()});
@@ -417,6 +447,7 @@ private slots:
         QVERIFY(form->rbtn->isEnabled());
         dtmf().Button3Click();
         QVERIFY(done(dtmf()));
+        QVERIFY(!dtmf().Timer1->isActive());
 
         VirtualRadio silent({"--drop", "1"});
         form->SelectPort(silent.device());
@@ -443,8 +474,8 @@ private slots:
             QTest::keyClick(w, Qt::Key_Escape);
             QVERIFY(!w->isVisible());
             QVERIFY(!form->Tim1->isActive());
-            w->Timer1Timer(); // the FleetSync window's transfer ends with its guard
-            QVERIFY(done(*w));
+            QVERIFY(done(*w)); // at once, and said
+            QCOMPARE(dialogs->errors, QStringList{"The " + w->AreaName() + " read was stopped because its window was closed."});
             dialogs->errors.clear();
             QVERIFY(showActive(w));
             QCloseEvent close;
@@ -452,6 +483,12 @@ private slots:
             QVERIFY(!w->isVisible());
         }
         QVERIFY(!dtmf().Timer1->isActive());
+        dtmf().wbtnClick();
+        dtmf().Button3Click();
+        QVERIFY(done(dtmf()));
+        QCOMPARE(dialogs->errors.last(), QString("The DTMF write was stopped because its window was closed. | "
+                                                 "The radio may hold part of what was written until you write "
+                                                 "the area again."));
     }
 
     void theWholeRadioIsBackedUpAndRestoredUnderOneDialog()

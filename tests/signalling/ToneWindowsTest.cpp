@@ -239,24 +239,29 @@ private slots:
         QCOMPARE(written.size(), kFiveToneBlocks * 34);
     }
 
-    void aReadFollowsTheBlockIndexOfTheAnswer()
+    // An answer for another block than the one asked for (a late copy)
+    // changes nothing and ends nothing; the request stays pending.
+    void aReadTakesOnlyTheBlockItAskedFor()
     {
         attachSilent();
         fiveTone().rbtnClick();
         written.clear();
-        const auto answer = DataAnswer(4, 5, Payload{});
-        form->Comm1ReceiveData(answer.data(), 34);
-        QCOMPARE(written, QByteArray("\x52\x04\x06\x20", 4)); // block 6 next
-        QCOMPARE(form->ReadIndex, 6);
-        const auto last = DataAnswer(4, 16, Payload{});
-        form->Comm1ReceiveData(last.data(), 34);
-        QVERIFY(done(fiveTone()));
+        const QJsonObject before = SettingsToJson(fiveTone().Settings());
+        form->Comm1ReceiveData(DataAnswer(4, 5, Payload{}).data(), 34);
+        QVERIFY(written.isEmpty());
         QCOMPARE(form->ReadIndex, 0);
+        QCOMPARE(SettingsToJson(fiveTone().Settings()), before);
+        form->Comm1ReceiveData(DataAnswer(4, 0, Payload{}).data(), 34);
+        QCOMPARE(written, QByteArray("\x52\x04\x01\x20", 4)); // block 1 next
+        QCOMPARE(form->ReadIndex, 1);
+        form->Comm1ReceiveData(DataAnswer(4, 16, Payload{}).data(), 34);
+        QVERIFY(fiveTone().ReadUnderWay()); // the last block, but not the one asked for
+        fiveTone().StopTransfer();
 
         twoTone().rbtnClick();
-        const auto jump = DataAnswer(3, 10, Payload{});
-        form->Comm1ReceiveData(jump.data(), 34); // whatever was asked, 10 ends it
-        QVERIFY(done(twoTone()));
+        form->Comm1ReceiveData(DataAnswer(3, 10, Payload{}).data(), 34);
+        QVERIFY(twoTone().ReadUnderWay());
+        twoTone().StopTransfer();
     }
 
     void aWriteThatCannotBeEncodedSendsNothingAndNamesTheCell()
