@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace lumora {
 
@@ -24,13 +25,23 @@ void route(ISignallingTransfer *window, BlockType type, const FrameBuffer &rx)
 } // namespace
 
 void DispatchReceivedChunk(const uint8_t *buffer, uint16_t length, FrameBuffer &rx,
-                           IMainTransfer &main, const SignallingRoutes &routes)
+                           IMainTransfer &main, const SignallingRoutes &routes, UncheckedAnswer &unchecked)
 {
     // A data answer counts only whole and with its check value: a damaged
     // or cut one is ignored, so the request goes out again after 300 ms
-    // instead of its bytes reaching the table.
-    if (length > 0 && buffer[0] == kWriteMark && (length < kFrameLength || !FrameCrcMatches(buffer)))
-        return;
+    // instead of its bytes reaching the table. The same answer twice in a
+    // row counts whatever its check value.
+    const bool heldBefore = std::exchange(unchecked.held, false);
+    if (length > 0 && buffer[0] == kWriteMark) {
+        if (length < kFrameLength)
+            return;
+        if (!FrameCrcMatches(buffer)
+            && !(heldBefore && std::equal(unchecked.bytes.begin(), unchecked.bytes.end(), buffer))) {
+            std::copy_n(buffer, kFrameLength, unchecked.bytes.begin());
+            unchecked.held = true;
+            return;
+        }
+    }
     std::memcpy(rx.data(), buffer, std::min<size_t>(length, rx.size()));
     route(routes.FiveTone, BlockType::FiveTone, rx);
     route(routes.TwoTone, BlockType::TwoTone, rx);

@@ -8,6 +8,7 @@
 #include "memory/OptionSettings.h"
 #include "protocol/ByteSink.h"
 #include "protocol/Frames.h"
+#include "protocol/ReceiveDispatcher.h"
 #include "protocol/SignallingHost.h"
 #include "protocol/TransferRoutes.h"
 #include "ui/EditHistory.h"
@@ -231,6 +232,8 @@ private:
         int index = 0;
         bool operator!=(const AskedBlock &o) const { return type != o.type || index != o.index; }
     } asked_;
+    UncheckedAnswer unchecked_; // a data answer that failed its check value, for the next one
+
     std::array<QWidget *, 4> signalling_{};
     SignallingRoutes routes_;
     EditHistory<EditedMemory> history_;

@@ -133,7 +133,7 @@ void TForm1::refuseIfOtherTransfer() const
 
 void TForm1::Comm1ReceiveData(const uint8_t *buffer, uint16_t length)
 {
-    DispatchReceivedChunk(buffer, length, RxBuffer, *this, routes_);
+    DispatchReceivedChunk(buffer, length, RxBuffer, *this, routes_, unchecked_);
 }
 
 void TForm1::Comm1RequestHangup()

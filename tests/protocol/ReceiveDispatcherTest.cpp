@@ -51,11 +51,12 @@ struct Fixture {
     FakeWindow dtmf{log, "dtmf"}, fleet{log, "fsk"}, two{log, "2tone"}, five{log, "5tone"};
     FrameBuffer rx{};
     SignallingRoutes routes{&five, &two, &fleet, &dtmf};
+    UncheckedAnswer unchecked;
 
     std::vector<std::string> dispatch(std::vector<uint8_t> chunk)
     {
         log.calls.clear();
-        DispatchReceivedChunk(chunk.data(), static_cast<uint16_t>(chunk.size()), rx, main, routes);
+        DispatchReceivedChunk(chunk.data(), static_cast<uint16_t>(chunk.size()), rx, main, routes, unchecked);
         return log.calls;
     }
 };
@@ -144,4 +145,25 @@ TEST(ReceiveDispatcher, ADataAnswerThatFailsItsCheckValueOrIsCutIsIgnored)
     EXPECT_EQ(f.dispatch({0x57}), Calls());
     EXPECT_EQ(f.dispatch(answer(1, 2)), Calls({"dtmf received"}));
     EXPECT_EQ(f.dispatch(answer(0, 2)), Calls({"main data"}));
+}
+
+// A radio that computes its check value otherwise (here: low byte first)
+// still reads: the same answer twice in a row is taken. Two different
+// damaged answers, or one with another message between, are not.
+TEST(ReceiveDispatcher, TheSameAnswerTwiceInARowCountsWhateverItsCheckValue)
+{
+    Fixture f;
+    f.dtmf.reading = true;
+    std::vector<uint8_t> swapped = answer(1, 2);
+    std::swap(swapped[32], swapped[33]);
+    EXPECT_EQ(f.dispatch(swapped), Calls());
+    EXPECT_EQ(f.dispatch(swapped), Calls({"dtmf received"}));
+    EXPECT_EQ(f.dispatch(swapped), Calls()) << "a third copy starts a new pair";
+    std::vector<uint8_t> other = swapped;
+    other[10] ^= 0x01;
+    EXPECT_EQ(f.dispatch(other), Calls());
+    EXPECT_EQ(f.dispatch(swapped), Calls());
+    EXPECT_EQ(f.dispatch({0x06}), Calls());
+    EXPECT_EQ(f.dispatch(swapped), Calls()) << "not in a row";
+    EXPECT_EQ(f.dispatch(swapped), Calls({"dtmf received"}));
 }

@@ -144,6 +144,8 @@ void RadioResponder::answerData(BlockType type, int index, Outcome &out)
     const Block &b = *image_.block(type, index);
     std::copy(b.begin(), b.end(), frame.begin() + kPayloadOffset);
     FinishDataFrame(frame);
+    if (faults_.crcSwapped)
+        std::swap(frame[kFrameLength - 2], frame[kFrameLength - 1]);
     out.answer.assign(frame.begin(), frame.begin() + kFrameLength);
     out.transferDone = endsTransfer(type, index);
 }

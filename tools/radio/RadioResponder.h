@@ -30,6 +30,9 @@ struct Faults {
     // A block that stores one byte wrong (its bits inverted), as a failing
     // memory would: type, index, payload offset; type -1 for none.
     int badType = -1, badIndex = 0, badOffset = 0;
+    // The check value of every data answer sent low byte first, as a radio
+    // that computes it otherwise would.
+    bool crcSwapped = false;
 };
 
 struct Outcome {

@@ -107,7 +107,10 @@ int main(int argc, char **argv)
     const QCommandLineOption badByte(QStringLiteral("bad-byte"),
                                      "Store payload byte OFFSET of block INDEX of block type TYPE inverted.",
                                      "TYPE:INDEX:OFFSET");
-    cli.addOptions({link, memory, exitAfter, pace, seed, drop, dropFirst, corrupt, delay, hangupAfter, quietAfter, trace, badByte});
+    const QCommandLineOption crcSwapped(QStringLiteral("crc-swapped"),
+                                        "Send the check value of data answers low byte first.");
+    cli.addOptions({link, memory, exitAfter, pace, seed, drop, dropFirst, corrupt, delay, hangupAfter, quietAfter, trace,
+                    badByte, crcSwapped});
     cli.process(app);
 
     Faults faults;
@@ -115,6 +118,7 @@ int main(int argc, char **argv)
     faults.corrupt = cli.value(corrupt).toDouble();
     faults.seed = cli.value(seed).toUInt();
     faults.dropFirst = cli.value(dropFirst).toInt();
+    faults.crcSwapped = cli.isSet(crcSwapped);
     if (cli.isSet(badByte)) {
         const QStringList parts = cli.value(badByte).split(QLatin1Char(':'));
         if (parts.size() != 3)
