@@ -90,7 +90,7 @@ int CliRunner::run(const Request &request)
             ShowException(e);
             status = kFailed;
         }
-        windows.Form3->Button2Click(); // whatever happened, the port is closed
+        form.CancelMainTransfer(); // whatever happened, the port is closed
     }
     SetUserDialogs(nullptr);
     // diff says 1 when something would change, so its failures are 2.

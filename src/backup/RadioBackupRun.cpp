@@ -155,7 +155,7 @@ void RadioBackupRun::Cancel()
     // without this run hearing of it as an end.
     running_ = false;
     if (form1_.MainReadUnderWay() || form1_.MainWriteUnderWay())
-        form1_.Form3->Button2Click();
+        form1_.CancelMainTransfer();
     for (const auto &area : areas_)
         if (area.second->ReadUnderWay() || area.second->WriteUnderWay())
             area.second->StopTransfer();
@@ -173,7 +173,7 @@ void RadioBackupRun::finish(bool completed, const QString &text)
     SetUserDialogs(outer_);
     if (progress_)
         progress_->hide();
-    form1_.Form3->Button2Click(); // the port the run opened is closed again
+    form1_.CancelMainTransfer(); // the port the run opened is closed again
     if (!text.isEmpty())
         outer_->ShowMessage(text);
     emit Finished(completed);

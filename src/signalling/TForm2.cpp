@@ -150,6 +150,12 @@ void TForm2::xg2SetEditText(int col, int row)
         xg2->setCells(col, row, CleanDigitText(xg2->Cells(col, row), DigitCoding::Memory).left(8));
 }
 
+void TForm2::takeRead(const TSignallingForm &read)
+{
+    TSignallingForm::takeRead(read);
+    DigitCounts = static_cast<const TForm2 &>(read).DigitCounts; // the coding of what was read
+}
+
 void TForm2::decodeBlock(const uint8_t *frame)
 {
     DtmfControls c = Controls();

@@ -48,6 +48,7 @@ protected:
     Payload encodeBlock(int index, const Payload &previous) const override;
     int readBarMaximum() const override { return 5; }
     int writeBarMaximum() const override { return 4; }
+    void takeRead(const TSignallingForm &read) override;
 };
 
 } // namespace lumora

@@ -108,6 +108,10 @@ void TSignallingForm::rbtnClick()
 {
     refuseWhileOtherTransfer();
     host_.PreparePort();
+    // The answers go into a window of the same kind, never shown: only a
+    // complete read replaces what this one shows.
+    incoming_ = makeScratch();
+    incoming_->setSettings(Settings());
     host_.StartTim1();
     Timer1->start();
     rbtn->setEnabled(false);
@@ -127,12 +131,14 @@ void TSignallingForm::BlockReceived()
         host_.StartTim1();
         return;
     }
-    decodeBlock(host_.Rx().data());
+    incoming_->decodeBlock(host_.Rx().data());
     stepBar();
     int &count = counter();
     count = countsInReadIndex() ? answered + 1 : count + 1;
-    if (count == blockCount_)
+    if (count == blockCount_) {
+        takeRead(*incoming_);
         endTransfer(true);
+    }
     else
         request(count);
 }
@@ -265,6 +271,7 @@ void TSignallingForm::endTransfer(bool completed)
     ProgressBar1->hide();
     counter() = 0;
     pending_.clear();
+    incoming_.reset(); // a read that did not complete leaves the window as it was
     if (wasReading && history_)
         history_->Checkpoint(); // a read, whole or stopped, is one step
     if (wasUnderWay)
@@ -292,7 +299,7 @@ void TSignallingForm::Button3Click()
                                     .arg(AreaName(), reading ? QStringLiteral("read") : QStringLiteral("write")),
                             writing ? QStringLiteral("The radio may hold part of what was written until you "
                                                      "write the area again.")
-                                    : QString());
+                                    : UnchangedByReadText());
 }
 
 void TSignallingForm::Timer1Timer()
@@ -304,11 +311,18 @@ void TSignallingForm::Timer1Timer()
         return;
     }
     // The radio stopped answering: the transfer ends, and says so.
-    const QString what = ReadUnderWay() ? QStringLiteral("read") : QStringLiteral("write");
+    const bool reading = ReadUnderWay();
     endTransfer(false);
     UserDialogs().ShowError(QStringLiteral("The %1 %2 did not complete because the radio stopped answering.")
-                                    .arg(AreaName(), what),
-                            QString());
+                                    .arg(AreaName(), reading ? QStringLiteral("read") : QStringLiteral("write")),
+                            reading ? UnchangedByReadText() : QString());
+}
+
+void TSignallingForm::takeRead(const TSignallingForm &read) { setSettings(read.Settings()); }
+
+QString TSignallingForm::UnchangedByReadText() const
+{
+    return QStringLiteral("The %1 window is as it was before the read.").arg(AreaName());
 }
 
 } // namespace lumora

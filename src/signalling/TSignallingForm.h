@@ -57,6 +57,8 @@ public:
 
     // The area's name in messages ("DTMF", "FleetSync").
     QString AreaName() const override = 0;
+    // Said when a read did not complete: the window shows what it did before.
+    QString UnchangedByReadText() const;
     // Every block as a write sends it; throws the conversion error of the
     // first field that does not convert.
     std::vector<Payload> EncodeArea() const;
@@ -87,6 +89,9 @@ protected:
     virtual void decodeBlock(const uint8_t *frame) = 0;
     // A window of the same kind, never shown, to decode into.
     virtual std::unique_ptr<TSignallingForm> makeScratch() const = 0;
+    // What a completed read decoded into such a window becomes this
+    // window's: its settings (and whatever else a window keeps of a read).
+    virtual void takeRead(const TSignallingForm &read);
     // Throws EConvertError, with the control or cell in its detail.
     // previous: the payload the frame before left in the transmit buffer
     // (zeros for block 0), for bytes a block does not write.
@@ -121,6 +126,7 @@ private:
     BlockType type_;
     int blockCount_;
     std::vector<Payload> pending_; // the area as the write started
+    std::unique_ptr<TSignallingForm> incoming_; // what the read under way has read
     std::unique_ptr<EditHistory<QJsonObject>> history_;
     bool restoring_ = false; // an undo or redo is filling the controls
     QVBoxLayout *content_;

@@ -164,6 +164,10 @@ public:
     bool OtherTransferUnderWay(const ISignallingTransfer *asking) const override;
     void PreparePort() override { OpenPortForSignalling(); }
 
+    // Stops the main transfer under way as Cancel does, without a word to
+    // the user (a program ending it; closing the window).
+    void CancelMainTransfer();
+
     // The port reported a hang-up or an I/O error (the cable was pulled):
     // any transfer ends at once and says so, and the port is closed.
     void Comm1RequestHangup();
@@ -207,7 +211,7 @@ private:
     void stopAllTransfers();
     // The progress dialog's Retry and Cancel.
     void RetryMainTransfer();
-    void CancelMainTransfer();
+    void CancelClick();
     // Ends the main transfer under way as Cancel does, without a word of it.
     void endMainTransferQuietly();
     // The window's own controls take input or not; its other windows stay usable.
@@ -217,15 +221,17 @@ private:
     void showModified();
 
     QWidget *client_;
-    // A verify under way: what a read of the table would show, and what
-    // the read shows.
-    struct Verification {
-        TextTable expected{kChannelColumns, kChannelRows};
-        OptionTexts expectedOptions;
+    // A main read under way: what it has read so far, which only a
+    // completed read puts into the grid and the options; for a verify, what
+    // a read of the table would show.
+    struct MainRead {
+        bool verifying = false;
         TextTable read{kChannelColumns, kChannelRows};
         OptionTexts readOptions;
+        TextTable expected{kChannelColumns, kChannelRows};
+        OptionTexts expectedOptions;
     };
-    std::unique_ptr<Verification> verify_;
+    std::unique_ptr<MainRead> read_;
     // The block the main read's pending request asks for (type -1: none yet).
     struct AskedBlock {
         int type = -1;

@@ -140,17 +140,21 @@ void TForm1::Comm1RequestHangup()
 {
     // Without this the transfer would resend into a dead line for ever.
     QString what;
+    QString unchanged; // what a read that did not complete left as it was
     bool writing = false;
     const bool mainTransfer = MainReadUnderWay() || MainWriteUnderWay();
+    const bool readingIntoGrid = MainReadUnderWay() && read_ && !read_->verifying;
     if (mainTransfer) {
         writing = MainWriteUnderWay();
         what = writing ? QStringLiteral("write to the radio")
-                       : verify_ ? QStringLiteral("verify") : QStringLiteral("read from the radio");
+                       : read_ && read_->verifying ? QStringLiteral("verify") : QStringLiteral("read from the radio");
         endMainTransferQuietly(); // buttons back, window usable
     } else if (ISignallingTransfer *w = signallingWindowWhere(
                        [](const ISignallingTransfer &t) { return t.ReadUnderWay() || t.WriteUnderWay(); })) {
         writing = w->WriteUnderWay();
         what = QStringLiteral("%1 %2").arg(w->AreaName(), writing ? QStringLiteral("write") : QStringLiteral("read"));
+        if (!writing)
+            unchanged = QStringLiteral(" The %1 window is as it was before the read.").arg(w->AreaName());
         w->StopTransfer();
     }
     Tim1->stop();
@@ -164,6 +168,9 @@ void TForm1::Comm1RequestHangup()
                              .arg(port);
     if (writing)
         detail += QStringLiteral(" The radio is left half-written until you write it again.");
+    else if (readingIntoGrid)
+        detail += QStringLiteral(" The table and the options are as they were before the read.");
+    detail += unchanged;
     const QString text = QStringLiteral("The cable was disconnected, so the %1 did not complete.").arg(what);
     UserDialogs().ShowError(text, detail);
     if (mainTransfer)
@@ -200,7 +207,7 @@ void TForm1::rbtnClick()
 
 void TForm1::ReadIntoGrid()
 {
-    verify_.reset(); // a read of its own, into the grid
+    read_ = std::make_unique<MainRead>(); // into the grid, once it has all come
     startMainRead();
 }
 
@@ -210,6 +217,14 @@ void TForm1::startMainRead()
     if (!MainReadUnderWay() && MainWriteUnderWay())
         throw ELumoraError(QStringLiteral("A write to the radio is under way. Wait until it has finished, or cancel it"));
     beginMainTransfer(kMainReadSteps);
+    if (!read_)
+        read_ = std::make_unique<MainRead>();
+    if (!read_->verifying) { // the grid as it is: what no block carries stays
+        for (int r = 0; r < xg->RowCount(); ++r)
+            for (int c = 0; c < xg->ColCount(); ++c)
+                read_->read.setCellText(c, r, xg->Cells(c, r));
+        read_->readOptions = Options();
+    }
     ReadIndex = 0;
     asked_ = {};
     rbtn->setEnabled(false);
@@ -240,25 +255,19 @@ void TForm1::MainReadDataAnswer()
     }
     Tim1->stop();
     bool ended = false;
-    // A verify reads into a table of its own, never into the grid.
-    ICellTable &table = verify_ ? static_cast<ICellTable &>(verify_->read) : *xg;
+    // Into a table of its own: the grid only once the read is complete.
     if (RxBuffer[1] == static_cast<uint8_t>(BlockType::Settings)) {
-        OptionTexts o = verify_ ? verify_->readOptions : Options();
-        DecodeSettingsBlock(RxBuffer.data(), o);
-        if (verify_)
-            verify_->readOptions = o;
-        else
-            setOptions(o);
+        DecodeSettingsBlock(RxBuffer.data(), read_->readOptions);
         rbtn->setEnabled(true);
         RxBuffer[2] = 20;
         Form3->hide();
         Tim1->stop();
-        std::unique_ptr<Verification> verified = std::move(verify_);
+        std::unique_ptr<MainRead> done = std::move(read_);
         endOfMainTransfer();
         ended = true;
-        if (verified) {
-            const QStringList differences = CompareMainMemory(verified->expected, verified->expectedOptions,
-                                                              verified->read, verified->readOptions);
+        if (done->verifying) {
+            const QStringList differences = CompareMainMemory(done->expected, done->expectedOptions,
+                                                              done->read, done->readOptions);
             ShowMessage(differences.isEmpty()
                                 ? QStringLiteral("The radio holds what the table holds.")
                                 : QStringLiteral("The radio differs from the table in %1 field%2:\n")
@@ -266,12 +275,16 @@ void TForm1::MainReadDataAnswer()
                                                   .arg(differences.size() == 1 ? "" : "s")
                                           + differences.join(QLatin1Char('\n')));
         } else {
+            for (int r = 0; r < xg->RowCount(); ++r)
+                for (int c = 0; c < xg->ColCount(); ++c)
+                    xg->setCells(c, r, done->read.cellText(c, r));
+            setOptions(done->readOptions);
             markSaved();
             ShowMessage(QStringLiteral("   Read Succeed!"));
         }
         EnableWindow(true);
     } else {
-        DecodeChannelBlock(RxBuffer.data(), table);
+        DecodeChannelBlock(RxBuffer.data(), read_->read);
     }
     ReadIndex = RxBuffer[2] + 1;
     if (ReadIndex < 17) {
@@ -337,21 +350,19 @@ void TForm1::VerifyClick()
     MoveFocusOn();
     // What a read of the written table would show; a field that does not
     // convert is reported before anything is sent.
-    auto v = std::make_unique<Verification>();
+    auto v = std::make_unique<MainRead>();
+    v->verifying = true;
     TextsAfterWriting(*xg, Options(), v->expected, v->expectedOptions);
     FillChannelLabels(v->read);
     v->readOptions = DefaultOptionTexts();
     refuseIfOtherTransfer();
-    verify_ = std::move(v);
+    read_ = std::move(v);
     startMainRead(); // a port that does not open leaves Retry to go on verifying
 }
 
 void TForm1::endOfMainTransfer()
 {
-    const bool intoGrid = !verify_;
-    verify_.reset();
-    if (intoGrid)
-        recordEdit(); // what a read stopped half-way left in the table
+    read_.reset(); // a read that did not complete leaves the grid as it was
     wbtn->setEnabled(true);
     rbtn->setEnabled(true);
     comcbb->setEnabled(true);
@@ -364,7 +375,7 @@ void TForm1::setProgressDialog(TForm3 *form3)
 {
     Form3 = form3;
     connect(Form3, &TForm3::RetryClicked, this, &TForm1::RetryMainTransfer);
-    connect(Form3, &TForm3::CancelClicked, this, &TForm1::CancelMainTransfer);
+    connect(Form3, &TForm3::CancelClicked, this, &TForm1::CancelClick);
 }
 
 void TForm1::RetryMainTransfer()
@@ -388,6 +399,14 @@ void TForm1::endMainTransferQuietly()
     if (Form3)
         Form3->hide();
     EnableWindow(true);
+}
+
+void TForm1::CancelClick()
+{
+    const bool readingIntoGrid = MainReadUnderWay() && read_ && !read_->verifying;
+    CancelMainTransfer();
+    if (readingIntoGrid)
+        ShowMessage(QStringLiteral("The read from the radio was cancelled; the table and the options are as they were."));
 }
 
 void TForm1::CancelMainTransfer()

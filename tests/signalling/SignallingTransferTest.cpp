@@ -377,17 +377,22 @@ private slots:
     {
         QFETCH(bool, dtmfWindow);
         QFETCH(bool, reading);
-        VirtualRadio silent({"--drop", "1"});
-        QVERIFY(silent.ok());
-        attach(silent.device());
+        // The first block answered, then the radio goes quiet.
+        writeJson(memory(), customImage(dir->path()));
+        VirtualRadio quiet({"--memory", memory(), "--quiet-after", "1"});
+        QVERIFY(quiet.ok());
+        attach(quiet.device());
         TSignallingForm &w = dtmfWindow ? static_cast<TSignallingForm &>(dtmf()) : fsk();
+        const QJsonObject before = SettingsToJson(w.Settings());
         w.Timer1->setInterval(300); // the 10 s guard, shortened
         reading ? w.rbtnClick() : w.wbtnClick();
         QVERIFY(!done(w));
         QTRY_VERIFY_WITH_TIMEOUT(done(w), kWait);
         QCOMPARE(dialogs->errors.size(), 1);
         QCOMPARE(dialogs->errors[0], QString("The %1 %2 did not complete because the radio stopped answering.")
-                                             .arg(w.AreaName(), reading ? "read" : "write"));
+                                                     .arg(w.AreaName(), reading ? "read" : "write")
+                                             + (reading ? " | " + w.UnchangedByReadText() : QString()));
+        QCOMPARE(SettingsToJson(w.Settings()), before); // nothing of the first block
         QVERIFY(!form->Tim1->isActive());
         QVERIFY(dialogs->messages.isEmpty());
     }
@@ -427,6 +432,10 @@ private slots:
         const auto own = DataAnswer(1, 0, b0);
         form->Comm1ReceiveData(own.data(), 34);
         QCOMPARE(dtmf().BlockCounter, 1);
+        QCOMPARE(dtmf().cb[1]->currentText(), QString("6")); // only a complete read fills the window
+        for (int k = 1; k < kDtmfBlocks; ++k)
+            form->Comm1ReceiveData(DataAnswer(1, k, EncodeDtmfBlock(k, DtmfControls(), TextTable(2, 17))).data(), 34);
+        QVERIFY(done(dtmf()));
         QCOMPARE(dtmf().cb[1]->currentText(), QString("15"));
         QCOMPARE(fsk().ed1->text(), QString("100"));
         const uint8_t ack = 0x06;
@@ -475,7 +484,8 @@ private slots:
             QVERIFY(!w->isVisible());
             QVERIFY(!form->Tim1->isActive());
             QVERIFY(done(*w)); // at once, and said
-            QCOMPARE(dialogs->errors, QStringList{"The " + w->AreaName() + " read was stopped because its window was closed."});
+            QCOMPARE(dialogs->errors, QStringList{"The " + w->AreaName() + " read was stopped because its window was "
+                                                  "closed. | The " + w->AreaName() + " window is as it was before the read."});
             dialogs->errors.clear();
             QVERIFY(showActive(w));
             QCloseEvent close;

@@ -20,6 +20,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -345,12 +346,16 @@ private slots:
         VirtualRadio radio({"--memory", memory(), "--quiet-after", "17"});
         attach(radio.device());
         form->rbtnClick();
-        QTRY_VERIFY_WITH_TIMEOUT(form->xg->Cells(ColRxFreq, 1) == "146.52000" && form->ReadIndex == 0, kWait);
+        QTRY_VERIFY_WITH_TIMEOUT(progress->ProgressBar1->value() == 15 && form->ReadIndex == 0, kWait);
         QTest::qWait(400);
         QVERIFY(progress->isVisible());
         QVERIFY(!readSucceeded());
+        QCOMPARE(form->xg->Cells(ColRxFreq, 1), QString()); // only a complete read fills the grid
         progress->Button2->click();
         QVERIFY(form->rbtn->isEnabled());
+        QCOMPARE(form->xg->Cells(ColRxFreq, 1), QString());
+        QCOMPARE(dialogs->messages.last(),
+                 QString("The read from the radio was cancelled; the table and the options are as they were."));
     }
 };
 
