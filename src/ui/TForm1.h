@@ -13,6 +13,7 @@
 #include "protocol/TransferRoutes.h"
 #include "ui/EditHistory.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QSize>
 #include <QStringList>
@@ -56,6 +57,9 @@ public:
     QTimer *Timer2; // 20 ms: the status bar
     int ReadIndex = 0;
     int WriteAckCount = 0;
+    // A main transfer's dialog says how long the radio has been silent
+    // once it has been silent this long.
+    int SilenceNoticeMs = 5000;
     // Sees every write to the port as it is made (tests, traces).
     std::function<void(const uint8_t *data, int count)> WriteTap;
 
@@ -239,6 +243,8 @@ private:
         bool operator!=(const AskedBlock &o) const { return type != o.type || index != o.index; }
     } asked_;
     UncheckedAnswer unchecked_; // a data answer that failed its check value, for the next one
+    QElapsedTimer lastAnswer_;  // since the main transfer's last answer
+    void mainAnswerHeard(const QString &nextStep); // the dialog says what comes next
 
     std::array<QWidget *, 4> signalling_{};
     SignallingRoutes routes_;

@@ -43,7 +43,32 @@ void TForm1::SendData(const FrameBuffer &buffer, int count) { lumora::SendData(*
 
 void TForm1::FillFrameCrc() { lumora::FillFrameCrc(TxBuffer.data()); }
 
-void TForm1::Tim1Timer() { lumora::Tim1Timer(*this, TxBuffer); }
+void TForm1::Tim1Timer()
+{
+    lumora::Tim1Timer(*this, TxBuffer);
+    // The main transfers never give up by themselves: the dialog says how
+    // long the radio has been silent, so that the user knows to stop.
+    const bool reading = MainReadUnderWay();
+    if (Form3 && (reading || MainWriteUnderWay()) && lastAnswer_.isValid() && lastAnswer_.elapsed() >= SilenceNoticeMs)
+        Form3->ShowSilence(static_cast<int>(lastAnswer_.elapsed() / 1000),
+                           reading ? QStringLiteral("read") : QStringLiteral("write"));
+}
+
+void TForm1::mainAnswerHeard(const QString &nextStep)
+{
+    lastAnswer_.start();
+    if (Form3)
+        Form3->ShowStep(nextStep);
+}
+
+namespace {
+
+QString channelStep(const char *doing, int channel)
+{
+    return QStringLiteral("%1 channel %2 of %3").arg(QLatin1String(doing)).arg(channel).arg(kChannelCount);
+}
+
+} // namespace
 
 bool TForm1::MainReadUnderWay() const { return !rbtn->isEnabledTo(client_); }
 
@@ -187,6 +212,8 @@ void TForm1::beginMainTransfer(int steps)
     Form3->move(x() + 150, y() + 200);
     Form3->ProgressBar1->setRange(0, steps);
     Form3->ProgressBar1->setValue(0);
+    Form3->ShowStep(QStringLiteral("Greeting the radio"));
+    lastAnswer_.start();
     Form3->show();
     Comm1->CommName = comcbb->currentText();
     Comm1->ClosePort();
@@ -237,11 +264,14 @@ void TForm1::MainReadGreetingAnswered()
 {
     // Once a channel has come, an acknowledgement is a late copy of the
     // greeting's (the radio answered a resent greeting too).
-    if (asked_.type >= 0 && asked_ != AskedBlock{static_cast<int>(BlockType::Channel), 1})
+    if (asked_.type >= 0 && asked_ != AskedBlock{static_cast<int>(BlockType::Channel), 1}) {
+        lastAnswer_.start(); // the radio is there, only slow
         return;
+    }
     // Also a second acknowledgement: channel 1 is asked for again.
     SendData(TxBuffer, BuildReadRequest(TxBuffer, BlockType::Channel, 1));
     asked_ = {static_cast<int>(BlockType::Channel), 1};
+    mainAnswerHeard(channelStep("Reading", 1));
 }
 
 void TForm1::MainReadDataAnswer()
@@ -250,6 +280,7 @@ void TForm1::MainReadDataAnswer()
     // (the radio answered a resent request too): it changes nothing, and
     // the request stays pending.
     if (asked_ != AskedBlock{RxBuffer[1], RxBuffer[2]}) {
+        lastAnswer_.start(); // the radio is there, only slow
         Tim1->start();
         return;
     }
@@ -291,6 +322,7 @@ void TForm1::MainReadDataAnswer()
         BuildReadRequest(TxBuffer, BlockType::Channel, static_cast<uint8_t>(ReadIndex));
         WriteBytes(TxBuffer.data(), kRequestLength); // one write of four bytes
         asked_ = {static_cast<int>(BlockType::Channel), ReadIndex};
+        mainAnswerHeard(channelStep("Reading", ReadIndex));
         Form3->Step();
     }
     if (ReadIndex == 17) {
@@ -298,6 +330,7 @@ void TForm1::MainReadDataAnswer()
         ReadIndex = 0;
         SendData(TxBuffer, BuildReadRequest(TxBuffer, BlockType::Settings, 0));
         asked_ = {static_cast<int>(BlockType::Settings), 0};
+        mainAnswerHeard(QStringLiteral("Reading the options"));
         // The dialog stays up with Cancel until the settings have come.
     }
     if (!ended)
@@ -332,9 +365,11 @@ void TForm1::MainWriteAcknowledged()
     if (WriteAckCount >= 1 && WriteAckCount <= 16) {
         SendData(TxBuffer, BuildChannelFrame(TxBuffer, *xg, WriteAckCount));
         Tim1->start();
+        mainAnswerHeard(channelStep("Writing", WriteAckCount));
     } else if (WriteAckCount == 17) {
         SendData(TxBuffer, BuildSettingsFrame(TxBuffer, Options()));
         Tim1->start();
+        mainAnswerHeard(QStringLiteral("Writing the options"));
     } else if (WriteAckCount == 18) {
         WriteAckCount = 0;
         wbtn->setEnabled(true);

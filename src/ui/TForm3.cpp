@@ -1,5 +1,6 @@
 #include "ui/TForm3.h"
 
+#include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 
@@ -11,6 +12,8 @@ TForm3::TForm3() : QDialog(nullptr)
     setFixedSize(441, 96);
     // Only the main window's close ends the application.
     setAttribute(Qt::WA_QuitOnClose, false);
+    Label1 = new QLabel(this);
+    Label1->setGeometry(10, 1, 423, 17);
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setGeometry(10, 19, 423, 30);
     ProgressBar1->setTextVisible(false);
@@ -18,6 +21,11 @@ TForm3::TForm3() : QDialog(nullptr)
     Button1->setGeometry(56, 59, 100, 30);
     Button2 = new QPushButton(QStringLiteral("Cancel"), this);
     Button2->setGeometry(240, 59, 100, 30);
+    // Enter in the dialog presses nothing: Retry starts the transfer over.
+    for (QPushButton *b : {Button1, Button2}) {
+        b->setAutoDefault(false);
+        b->setDefault(false);
+    }
     connect(Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TForm3::Button2Click);
 }
@@ -25,6 +33,13 @@ TForm3::TForm3() : QDialog(nullptr)
 void TForm3::Step()
 {
     ProgressBar1->setValue(qMin(ProgressBar1->value() + 1, ProgressBar1->maximum()));
+}
+
+void TForm3::ShowStep(const QString &text) { Label1->setText(text); }
+
+void TForm3::ShowSilence(int seconds, const QString &transfer)
+{
+    Label1->setText(QStringLiteral("The radio has not answered for %1 s. Cancel stops the %2.").arg(seconds).arg(transfer));
 }
 
 } // namespace lumora

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 
+class QLabel;
 class QProgressBar;
 class QPushButton;
 
@@ -15,6 +16,7 @@ class TForm3 : public QDialog {
 public:
     TForm3();
 
+    QLabel *Label1; // what the transfer is doing, or how long the radio has been silent
     QProgressBar *ProgressBar1;
     QPushButton *Button1; // "Retry"
     QPushButton *Button2; // "Cancel"
@@ -22,6 +24,10 @@ public:
     void Button1Click() { emit RetryClicked(); }
     void Button2Click() { emit CancelClicked(); }
     void Step(); // one step further; never beyond the maximum
+    // What the transfer is doing now ("Reading channel 5 of 16").
+    void ShowStep(const QString &text);
+    // The radio has not answered for that long: said until the next step.
+    void ShowSilence(int seconds, const QString &transfer);
 
 signals:
     void RetryClicked();  // start the same transfer again from its greeting

@@ -20,6 +20,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -351,6 +352,7 @@ private slots:
         QVERIFY(progress->isVisible());
         QVERIFY(!readSucceeded());
         QCOMPARE(form->xg->Cells(ColRxFreq, 1), QString()); // only a complete read fills the grid
+        QCOMPARE(progress->Label1->text(), QString("Reading the options"));
         progress->Button2->click();
         QVERIFY(form->rbtn->isEnabled());
         QCOMPARE(form->xg->Cells(ColRxFreq, 1), QString());

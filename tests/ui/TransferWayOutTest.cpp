@@ -8,6 +8,7 @@
 #include "serial/TComm.h"
 
 #include <QCloseEvent>
+#include <QLabel>
 #include <QComboBox>
 #include <QPushButton>
 
@@ -97,6 +98,27 @@ private slots:
         QCOMPARE(cancels, 1); // heard once, as a cancel
         progress->Button2Click(); // with nothing under way: no end to tell
         QCOMPARE(cancels, 1);
+    }
+
+    // The radio silent: the dialog says for how long (after a wait
+    // shortened here), and Enter restarts nothing.
+    void theDialogSaysHowLongTheRadioHasBeenSilent_data() { escapeOnTheProgressDialogCancels_data(); }
+    void theDialogSaysHowLongTheRadioHasBeenSilent()
+    {
+        QFETCH(bool, reading);
+        form->SilenceNoticeMs = 600;
+        int retries = 0;
+        QObject listener; // hears nothing after this test
+        connect(progress, &TForm3::RetryClicked, &listener, [&] { ++retries; });
+        start(reading);
+        QCOMPARE(progress->Label1->text(), QString("Greeting the radio"));
+        QTRY_VERIFY_WITH_TIMEOUT(progress->Label1->text().startsWith("The radio has not answered for "), 5000);
+        QVERIFY(progress->Label1->text().endsWith(reading ? " s. Cancel stops the read." : " s. Cancel stops the write."));
+        QApplication::setActiveWindow(progress);
+        QTest::keyClick(progress, Qt::Key_Return);
+        QCOMPARE(retries, 0);
+        QVERIFY(progress->isVisible());
+        progress->Button2Click();
     }
 
     void theWindowManagersCloseOnTheProgressDialogCancels_data() { escapeOnTheProgressDialogCancels_data(); }
