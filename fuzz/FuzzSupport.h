@@ -77,9 +77,7 @@ inline bool SameCells(const ICellTable &a, const ICellTable &b)
 inline TextTable CopyOf(const ICellTable &t)
 {
     TextTable copy(t.colCount(), t.rowCount());
-    for (int r = 0; r < t.rowCount(); ++r)
-        for (int c = 0; c < t.colCount(); ++c)
-            copy.setCellText(c, r, t.cellText(c, r));
+    CopyCells(t, copy);
     return copy;
 }
 

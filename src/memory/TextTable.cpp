@@ -34,4 +34,11 @@ void TextTable::setCellText(int col, int row, const QString &text)
     rows_[row][col] = text;
 }
 
+void CopyCells(const ICellTable &from, ICellTable &to)
+{
+    for (int r = 0; r < from.rowCount() && r < to.rowCount(); ++r)
+        for (int c = 0; c < from.colCount() && c < to.colCount(); ++c)
+            to.setCellText(c, r, from.cellText(c, r));
+}
+
 } // namespace lumora

@@ -8,6 +8,9 @@
 
 namespace lumora {
 
+// Every cell of from that to has too.
+void CopyCells(const ICellTable &from, ICellTable &to);
+
 class TextTable : public ICellTable {
 public:
     TextTable(int cols, int rows);

@@ -138,9 +138,9 @@ void TSignallingForm::BlockReceived()
     if (count == blockCount_) {
         takeRead(*incoming_);
         endTransfer(true);
-    }
-    else
+    } else {
         request(count);
+    }
 }
 
 void TSignallingForm::wbtnClick()

@@ -247,9 +247,7 @@ void TForm1::startMainRead()
     if (!read_)
         read_ = std::make_unique<MainRead>();
     if (!read_->verifying) { // the grid as it is: what no block carries stays
-        for (int r = 0; r < xg->RowCount(); ++r)
-            for (int c = 0; c < xg->ColCount(); ++c)
-                read_->read.setCellText(c, r, xg->Cells(c, r));
+        CopyCells(*xg, read_->read);
         read_->readOptions = Options();
     }
     ReadIndex = 0;
@@ -306,9 +304,7 @@ void TForm1::MainReadDataAnswer()
                                                   .arg(differences.size() == 1 ? "" : "s")
                                           + differences.join(QLatin1Char('\n')));
         } else {
-            for (int r = 0; r < xg->RowCount(); ++r)
-                for (int c = 0; c < xg->ColCount(); ++c)
-                    xg->setCells(c, r, done->read.cellText(c, r));
+            CopyCells(done->read, *xg);
             setOptions(done->readOptions);
             markSaved();
             ShowMessage(QStringLiteral("   Read Succeed!"));
