@@ -19,6 +19,11 @@ public:
     // Ends a transfer under way at once, as not completed.
     virtual void StopTransfer() = 0;
     virtual QString AreaName() const = 0; // "DTMF", "FleetSync", in messages
+    // Said when its read did not complete: the window shows what it did before.
+    QString UnchangedByReadText() const
+    {
+        return QStringLiteral("The %1 window is as it was before the read.").arg(AreaName());
+    }
 };
 
 // The main window's transfers of the main memory.

@@ -24,9 +24,7 @@ SettingsValues ReadSettings(const SettingsControls &controls)
     return values;
 }
 
-namespace {
-
-void setText(QComboBox &box, const QString &text)
+void SetBoxText(QComboBox &box, const QString &text)
 {
     if (box.isEditable()) {
         box.setEditText(text);
@@ -36,6 +34,8 @@ void setText(QComboBox &box, const QString &text)
         box.addItem(text);
     box.setCurrentIndex(box.findText(text));
 }
+
+namespace {
 
 void setRows(TXStringGrid &grid, const SettingsControl &c, const QVector<QStringList> &rows)
 {
@@ -56,7 +56,7 @@ void WriteSettings(const SettingsControls &controls, const SettingsValues &value
             if (c.key != v.key)
                 continue;
             if (auto *box = qobject_cast<QComboBox *>(c.control))
-                setText(*box, v.text);
+                SetBoxText(*box, v.text);
             else if (auto *edit = qobject_cast<QLineEdit *>(c.control))
                 edit->setText(v.text);
             else if (auto *check = qobject_cast<QCheckBox *>(c.control))

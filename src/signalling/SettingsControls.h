@@ -8,6 +8,7 @@
 
 #include <QVector>
 
+class QComboBox;
 class QWidget;
 
 namespace lumora {
@@ -25,5 +26,8 @@ SettingsValues ReadSettings(const SettingsControls &controls);
 // Each value into the control of its key; other keys are passed over. A
 // list box that does not offer a text takes it as an item of its own.
 void WriteSettings(const SettingsControls &controls, const SettingsValues &values);
+// A box's text as typed; a list box that does not offer it takes it as an
+// item of its own, so that it shows what the radio has.
+void SetBoxText(QComboBox &box, const QString &text);
 
 } // namespace lumora

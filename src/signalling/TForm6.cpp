@@ -92,9 +92,7 @@ void TForm6::setControls(const FleetSyncControls &c)
     ed1->setText(c.ed1);
     ed2->setText(c.ed2);
     // A rate the list does not offer is shown as the radio has it.
-    if (cb1->findText(c.cb1) < 0)
-        cb1->addItem(c.cb1);
-    cb1->setCurrentIndex(cb1->findText(c.cb1));
+    SetBoxText(*cb1, c.cb1);
     ed3->setText(c.ed3);
     ed4->setText(c.ed4);
     CheckBox1->setChecked(c.CheckBox1);

@@ -320,9 +320,4 @@ void TSignallingForm::Timer1Timer()
 
 void TSignallingForm::takeRead(const TSignallingForm &read) { setSettings(read.Settings()); }
 
-QString TSignallingForm::UnchangedByReadText() const
-{
-    return QStringLiteral("The %1 window is as it was before the read.").arg(AreaName());
-}
-
 } // namespace lumora

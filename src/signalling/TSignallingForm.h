@@ -57,8 +57,6 @@ public:
 
     // The area's name in messages ("DTMF", "FleetSync").
     QString AreaName() const override = 0;
-    // Said when a read did not complete: the window shows what it did before.
-    QString UnchangedByReadText() const;
     // Every block as a write sends it; throws the conversion error of the
     // first field that does not convert.
     std::vector<Payload> EncodeArea() const;

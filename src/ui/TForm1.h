@@ -211,6 +211,7 @@ private:
     void beginMainTransfer(int steps);
     void endOfMainTransfer();
     void startMainRead(); // the read itself, into the grid or a verify's table
+    bool readIntoGridUnderWay() const; // a main read, not a verify
     bool writeUnderWay() const; // main or signalling
     void stopAllTransfers();
     // The progress dialog's Retry and Cancel.

@@ -74,6 +74,8 @@ bool TForm1::MainReadUnderWay() const { return !rbtn->isEnabledTo(client_); }
 
 bool TForm1::MainWriteUnderWay() const { return !wbtn->isEnabledTo(client_); }
 
+bool TForm1::readIntoGridUnderWay() const { return MainReadUnderWay() && read_ && !read_->verifying; }
+
 bool TForm1::AnyTransferUnderWay() const
 {
     return MainReadUnderWay() || MainWriteUnderWay() || signallingTransferUnderWay();
@@ -168,7 +170,7 @@ void TForm1::Comm1RequestHangup()
     QString unchanged; // what a read that did not complete left as it was
     bool writing = false;
     const bool mainTransfer = MainReadUnderWay() || MainWriteUnderWay();
-    const bool readingIntoGrid = MainReadUnderWay() && read_ && !read_->verifying;
+    const bool readingIntoGrid = readIntoGridUnderWay();
     if (mainTransfer) {
         writing = MainWriteUnderWay();
         what = writing ? QStringLiteral("write to the radio")
@@ -179,7 +181,7 @@ void TForm1::Comm1RequestHangup()
         writing = w->WriteUnderWay();
         what = QStringLiteral("%1 %2").arg(w->AreaName(), writing ? QStringLiteral("write") : QStringLiteral("read"));
         if (!writing)
-            unchanged = QStringLiteral(" The %1 window is as it was before the read.").arg(w->AreaName());
+            unchanged = QLatin1Char(' ') + w->UnchangedByReadText();
         w->StopTransfer();
     }
     Tim1->stop();
@@ -434,7 +436,7 @@ void TForm1::endMainTransferQuietly()
 
 void TForm1::CancelClick()
 {
-    const bool readingIntoGrid = MainReadUnderWay() && read_ && !read_->verifying;
+    const bool readingIntoGrid = readIntoGridUnderWay();
     CancelMainTransfer();
     if (readingIntoGrid)
         ShowMessage(QStringLiteral("The read from the radio was cancelled; the table and the options are as they were."));
