@@ -6,6 +6,7 @@
 #include "app/ToolWindows.h"
 #include "protocol/AreaNames.h"
 #include "protocol/ConnectionCheck.h"
+#include "protocol/MainMemoryFrames.h"
 #include "serial/PortList.h"
 #include "signalling/SettingsFile.h"
 #include "ui/TXStringGrid.h"
@@ -197,16 +198,15 @@ int CliRunner::backupOrRestore(TForm1 &form, ToolWindows &windows, const Request
     QElapsedTimer clock;
     clock.start();
     run.Start();
-    // What a read of the restored radio should show, from the texts the
-    // run has just taken from the file.
+    // The bytes the restore assigns, from the texts the run has just
+    // taken from the file.
     const auto areas = windows.Areas();
-    TextTable expected(kChannelColumns, kChannelRows);
-    OptionTexts expectedOptions;
-    QVector<SettingsValues> expectedAreas;
+    std::vector<AssignedBlock> expected;
+    std::vector<TSignallingForm::WrittenArea> expectedAreas;
     if (request.verify) {
-        TextsAfterWriting(*form.xg, form.Options(), expected, expectedOptions);
+        expected = MainWriteBlocks(*form.xg, form.Options());
         for (const auto &area : areas)
-            expectedAreas << area.second->SettingsAfterWriting();
+            expectedAreas.push_back(area.second->WhatAWriteAssigns());
     }
     if (!waitForEnd(request, [&] { return ended; }) || !completed)
         return kFailed;
@@ -215,12 +215,12 @@ int CliRunner::backupOrRestore(TForm1 &form, ToolWindows &windows, const Request
         return failed_ ? kFailed : 0;
     if (!runMain(form, true, request))
         return kFailed;
-    QStringList differences = CompareMainMemory(expected, expectedOptions, *form.xg, form.Options());
+    QStringList differences = CompareMainMemoryBytes(expected, form.LastReadBlocks());
     for (size_t i = 0; i < areas.size(); ++i) {
         TSignallingForm &window = *areas[i].second;
         if (!runArea(form, window, true, request))
             return kFailed;
-        differences += CompareSettings(window.AreaName(), expectedAreas[static_cast<int>(i)], window.Settings());
+        differences += window.DifferencesFromRead(expectedAreas[i]);
     }
     return report(request, differences);
 }
@@ -244,11 +244,14 @@ int CliRunner::transferSignalling(TForm1 &form, TSignallingForm &window, const R
     const QString &verb = request.verb;
     const bool compares = verb == QLatin1String("diff") || request.verify;
     SettingsValues expected;
+    TSignallingForm::WrittenArea written;
     if (verb != QLatin1String("read")) {
         // A file is checked whole, and encoded, before the radio hears of it.
         window.setSettings(LoadSettingsFile(request.file, window.SettingsArea(), window.Settings()));
         if (compares)
             expected = window.SettingsAfterWriting();
+        if (request.verify)
+            written = window.WhatAWriteAssigns(); // a verify compares the bytes
     }
     auto run = [&](bool reading) { return runArea(form, window, reading, request); };
     if (verb == QLatin1String("write") && !run(false))
@@ -261,6 +264,8 @@ int CliRunner::transferSignalling(TForm1 &form, TSignallingForm &window, const R
     }
     if (!compares)
         return failed_ ? kFailed : 0;
+    if (request.verify)
+        return report(request, window.DifferencesFromRead(written));
     return report(request, CompareSettings(window.AreaName(), expected, window.Settings()));
 }
 
@@ -270,10 +275,11 @@ int CliRunner::transfer(TForm1 &form, const Request &request)
     const bool compares = verb == QLatin1String("diff") || request.verify;
     TextTable expected(kChannelColumns, kChannelRows);
     OptionTexts expectedOptions;
+    std::vector<AssignedBlock> written; // a verify compares the bytes
     if (verb == QLatin1String("write")) {
         form.OpenChannelFile(request.file);
         if (compares)
-            TextsAfterWriting(*form.xg, form.Options(), expected, expectedOptions);
+            written = MainWriteBlocks(*form.xg, form.Options());
     } else if (verb == QLatin1String("diff")) {
         TextTable file(kChannelColumns, kChannelRows);
         FillChannelLabels(file);
@@ -292,6 +298,8 @@ int CliRunner::transfer(TForm1 &form, const Request &request)
     }
     if (!compares)
         return failed_ ? kFailed : 0;
+    if (request.verify)
+        return report(request, CompareMainMemoryBytes(written, form.LastReadBlocks()));
     return report(request, CompareMainMemory(expected, expectedOptions, *form.xg, form.Options()));
 }
 

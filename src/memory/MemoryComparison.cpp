@@ -3,13 +3,69 @@
 #include "memory/ChannelBlock.h"
 #include "memory/ChannelColumns.h"
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 
 namespace lumora {
 
 namespace {
 
 QString shown(const QString &text) { return text.trimmed().isEmpty() ? QStringLiteral("(empty)") : text; }
+
+QString optionName(int id) { return QString(Option(static_cast<OptionId>(id)).label).remove(QLatin1Char(':')); }
+
+// Where a field's bytes are in a block (frame offsets), and what shows them:
+// a channel column or an option.
+struct ByteField {
+    int offset;
+    int length;
+    int shownBy;
+    bool hertz;
+};
+
+const std::vector<ByteField> &channelFields()
+{
+    static const std::vector<ByteField> fields = {
+            {4, 4, ColRxFreq, true},     {8, 4, ColTxFreq, true},      {12, 2, ColToneDec, false},
+            {14, 2, ColToneEnc, false},  {16, 1, ColTxPower, false},   {17, 1, ColWideNarrow, false},
+            {18, 1, ColScanAdd, false},  {19, 2, ColStepFreq, false},  {21, 1, ColDtmf1, false},
+            {22, 1, ColDtmf2, false},    {23, 1, ColPttId, false},     {24, 1, ColScrambler, false},
+            {25, 1, ColCompandor, false}, {26, 1, ColPttIdType, false}, {27, 1, ColPttIdNo, false},
+    };
+    return fields;
+}
+
+const std::vector<ByteField> &optionFields()
+{
+    static const std::vector<ByteField> fields = {
+            {4, 1, OptSavePower, false}, {5, 1, OptBeep, false}, {12, 1, OptVoxLev, false},
+            {13, 1, OptVoxTime, false},  {14, 1, OptSqLev, false}, {15, 1, OptTot, false},
+            {16, 1, OptVoice, false},    {17, 1, OptPf1, false},   {18, 1, OptPf2, false},
+            {19, 1, OptScan, false},
+    };
+    return fields;
+}
+
+// A field's stored value in full: hertz, or its bytes as the radio keeps them.
+QString storedValue(const uint8_t *frame, const ByteField &f)
+{
+    uint32_t v = 0;
+    for (int i = f.length - 1; i >= 0; --i)
+        v = (v << 8) | frame[f.offset + i];
+    if (f.hertz)
+        return QStringLiteral("%1 Hz").arg(static_cast<int32_t>(v));
+    return QStringLiteral("%1 0x%2").arg(f.length == 1 ? QStringLiteral("byte") : QStringLiteral("word"))
+            .arg(v, f.length * 2, 16, QLatin1Char('0'));
+}
+
+std::array<uint8_t, 34> frameOf(int channel, const Payload &payload)
+{
+    std::array<uint8_t, 34> frame{};
+    frame[2] = static_cast<uint8_t>(channel);
+    std::memcpy(frame.data() + 4, payload.data(), payload.size());
+    return frame;
+}
 
 } // namespace
 
@@ -48,6 +104,57 @@ QStringList CompareMainMemory(const ICellTable &expectedChannels, const OptionTe
                                    .arg(QString(Option(static_cast<OptionId>(i)).label).remove(QLatin1Char(':')),
                                         shown(expectedOptions[static_cast<size_t>(i)]),
                                         shown(readOptions[static_cast<size_t>(i)]));
+    return differences;
+}
+
+QStringList CompareMainMemoryBytes(const std::vector<AssignedBlock> &written, const std::vector<Payload> &read)
+{
+    QStringList differences;
+    const size_t blocks = std::min(written.size(), read.size());
+    for (size_t b = 0; b < blocks; ++b) {
+        const std::vector<int> differing = written[b].differingOffsets(read[b]);
+        if (differing.empty())
+            continue;
+        const bool options = b == kChannelCount;
+        const int channel = static_cast<int>(b) + 1;
+        const auto w = frameOf(channel, written[b].bytes), r = frameOf(channel, read[b]);
+        // The texts each side shows, decoded as a read decodes them.
+        TextTable wt(kChannelColumns, kChannelRows), rt(kChannelColumns, kChannelRows);
+        OptionTexts wo = DefaultOptionTexts(), ro = DefaultOptionTexts();
+        if (options) {
+            DecodeSettingsBlock(w.data(), wo);
+            DecodeSettingsBlock(r.data(), ro);
+        } else {
+            DecodeChannelBlock(w.data(), wt);
+            DecodeChannelBlock(r.data(), rt);
+        }
+        const QString block = options ? QStringLiteral("Option") : QStringLiteral("Channel %1,").arg(channel);
+        std::vector<bool> named(34, false);
+        for (const ByteField &f : options ? optionFields() : channelFields()) {
+            bool differs = false;
+            for (int i = f.offset; i < f.offset + f.length; ++i)
+                differs = differs || std::find(differing.begin(), differing.end(), i - 4) != differing.end();
+            if (!differs)
+                continue;
+            std::fill_n(named.begin() + f.offset, f.length, true);
+            const QString field = options ? optionName(f.shownBy) : ChannelCaptions()[f.shownBy];
+            const QString wText = options ? wo[static_cast<size_t>(f.shownBy)] : wt.cellText(f.shownBy, channel);
+            const QString rText = options ? ro[static_cast<size_t>(f.shownBy)] : rt.cellText(f.shownBy, channel);
+            if (wText.trimmed() != rText.trimmed())
+                differences << QStringLiteral("%1 %2: written %3, read %4").arg(block, field, shown(wText), shown(rText));
+            else
+                differences << QStringLiteral("%1 %2: written %3 (%4), read %5 (%6)")
+                                       .arg(block, field, shown(wText), storedValue(w.data(), f), shown(rText),
+                                            storedValue(r.data(), f));
+        }
+        for (int offset : differing)
+            if (!named[static_cast<size_t>(offset + 4)])
+                differences << QStringLiteral("%1 byte %2: written 0x%3, read 0x%4")
+                                       .arg(options ? QStringLiteral("Options,") : block)
+                                       .arg(offset + 4)
+                                       .arg(w[static_cast<size_t>(offset + 4)], 2, 16, QLatin1Char('0'))
+                                       .arg(r[static_cast<size_t>(offset + 4)], 2, 16, QLatin1Char('0'));
+    }
     return differences;
 }
 

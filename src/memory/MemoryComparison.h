@@ -5,6 +5,7 @@
 // assign (channel offsets 28 to 30, options 20 to 31) have no text and so
 // are never compared.
 
+#include "memory/AssignedBytes.h"
 #include "memory/CellTable.h"
 #include "memory/OptionSettings.h"
 #include "memory/TextTable.h"
@@ -21,5 +22,17 @@ void TextsAfterWriting(const ICellTable &channels, const OptionTexts &options, T
 // One line per differing field: "Channel 3, TX Freq: written 145.00000, read 145.10000".
 QStringList CompareMainMemory(const ICellTable &expectedChannels, const OptionTexts &expectedOptions,
                               const ICellTable &readChannels, const OptionTexts &readOptions);
+
+// The main memory's blocks in the order a write sends them: channels 1 to
+// 16, then the options.
+constexpr int kMainBlockCount = 17;
+
+// What differs between the bytes a write assigned and the bytes a read
+// gave, one line per field: the texts when they differ ("Channel 2, TX
+// Freq: written 144.90000, read 145.50000"), and the stored values beside
+// them when the texts look the same ("... written 145.00000 (145000000 Hz),
+// read 145.00000 (145000001 Hz)"). An assigned byte of no field is named by
+// its offset.
+QStringList CompareMainMemoryBytes(const std::vector<AssignedBlock> &written, const std::vector<Payload> &read);
 
 } // namespace lumora

@@ -2,9 +2,12 @@
 // The frames of a main write: the sixteen channel blocks and the settings
 // block, each assembled in the transmit buffer from its index 0.
 
+#include "memory/AssignedBytes.h"
 #include "memory/CellTable.h"
 #include "memory/OptionSettings.h"
 #include "protocol/Frames.h"
+
+#include <vector>
 
 namespace lumora {
 
@@ -20,5 +23,10 @@ int BuildSettingsFrame(FrameBuffer &tx, const OptionTexts &options);
 // buffer: throws the first conversion error, so that nothing is sent of a
 // table that cannot be written whole.
 void CheckMainWrite(FrameBuffer scratch, const ICellTable &table, const OptionTexts &options);
+
+// The seventeen blocks of a main write, channels 1 to 16 and the options,
+// with the bytes the write sets (not those it leaves from the buffer).
+// Throws the first conversion error.
+std::vector<AssignedBlock> MainWriteBlocks(const ICellTable &table, const OptionTexts &options);
 
 } // namespace lumora

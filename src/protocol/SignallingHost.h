@@ -25,6 +25,9 @@ public:
     // Opens the port from the port selector unless it is open already (a
     // pulled cable closes it); throws when it cannot be opened.
     virtual void PreparePort() = 0;
+    // How many frames Tim1 has sent again so far: after a resend, an
+    // acknowledgement may answer the copy rather than the frame that followed.
+    virtual int ResendCount() const = 0;
 };
 
 } // namespace lumora

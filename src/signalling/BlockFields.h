@@ -4,13 +4,14 @@
 // does not read throws EConvertError "'%s' is not a valid integer value",
 // its detail naming the control or the grid cell it came from.
 
+#include "memory/AssignedBytes.h"
+
 #include <QString>
 #include <array>
 #include <cstdint>
 
 namespace lumora {
 
-using Payload = std::array<uint8_t, 28>; // d0 to d27
 
 inline void Put16(uint8_t *p, uint32_t v)
 {

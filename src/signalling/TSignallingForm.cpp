@@ -1,6 +1,7 @@
 #include "signalling/TSignallingForm.h"
 
 #include "memory/Errors.h"
+#include "signalling/SettingsFile.h"
 #include "ui/TXStringGrid.h"
 #include "ui/ToolTexts.h"
 #include "ui/UserDialogs.h"
@@ -112,6 +113,7 @@ void TSignallingForm::rbtnClick()
     // complete read replaces what this one shows.
     incoming_ = makeScratch();
     incoming_->setSettings(Settings());
+    received_.assign(static_cast<size_t>(blockCount_), Payload{});
     host_.StartTim1();
     Timer1->start();
     rbtn->setEnabled(false);
@@ -131,11 +133,18 @@ void TSignallingForm::BlockReceived()
         host_.StartTim1();
         return;
     }
-    incoming_->decodeBlock(host_.Rx().data());
+    std::copy_n(host_.Rx().begin() + kPayloadOffset, kPayloadLength, received_.at(answered).begin());
+    if (incoming_)
+        incoming_->decodeBlock(host_.Rx().data());
     stepBar();
     int &count = counter();
     count = countsInReadIndex() ? answered + 1 : count + 1;
     if (count == blockCount_) {
+        lastRead_ = received_;
+        if (readingBack()) {
+            endReadBack();
+            return;
+        }
         takeRead(*incoming_);
         endTransfer(true);
     } else {
@@ -148,8 +157,12 @@ void TSignallingForm::wbtnClick()
     refuseWhileOtherTransfer();
     // The whole area is encoded before anything is sent: a text that does
     // not convert stops the write with nothing sent.
-    pending_ = EncodeArea();
+    written_ = WhatAWriteAssigns();
+    pending_.clear();
+    for (const AssignedBlock &block : written_.blocks)
+        pending_.push_back(block.bytes);
     host_.PreparePort();
+    resendsBeforeWrite_ = host_.ResendCount();
     if (writeResends())
         host_.StartTim1();
     Timer1->start();
@@ -169,9 +182,44 @@ std::vector<Payload> TSignallingForm::EncodeArea() const
     return area;
 }
 
-SettingsValues TSignallingForm::SettingsAfterWriting() const
+SettingsValues TSignallingForm::SettingsAfterWriting() const { return settingsOf(EncodeArea()); }
+
+TSignallingForm::WrittenArea TSignallingForm::WhatAWriteAssigns() const
 {
+    WrittenArea written;
     const std::vector<Payload> area = EncodeArea();
+    for (int i = 0; i < blockCount_; ++i)
+        written.blocks.push_back(AssignedBy([&](Payload &p) { p = encodeBlock(i, p); }, area[static_cast<size_t>(i)]));
+    written.texts = settingsOf(area);
+    return written;
+}
+
+QStringList TSignallingForm::DifferencesFromRead(const WrittenArea &written) const
+{
+    if (lastRead_.size() != written.blocks.size())
+        return {QStringLiteral("%1: the area has not been read whole.").arg(AreaName())};
+    bool same = true;
+    for (size_t b = 0; b < written.blocks.size(); ++b)
+        same = same && written.blocks[b].differingOffsets(lastRead_[b]).empty();
+    if (same)
+        return {};
+    QStringList lines = CompareSettings(AreaName(), written.texts, settingsOf(lastRead_));
+    if (!lines.isEmpty())
+        return lines;
+    // The texts look the same: the bytes say what differs.
+    for (size_t b = 0; b < written.blocks.size(); ++b)
+        for (int offset : written.blocks[b].differingOffsets(lastRead_[b]))
+            lines << QStringLiteral("%1 block %2, d%3: written 0x%4, read 0x%5")
+                             .arg(AreaName())
+                             .arg(b)
+                             .arg(offset)
+                             .arg(written.blocks[b].bytes[static_cast<size_t>(offset)], 2, 16, QLatin1Char('0'))
+                             .arg(lastRead_[b][static_cast<size_t>(offset)], 2, 16, QLatin1Char('0'));
+    return lines;
+}
+
+SettingsValues TSignallingForm::settingsOf(const std::vector<Payload> &area) const
+{
     std::unique_ptr<TSignallingForm> scratch = makeScratch();
     scratch->setSettings(Settings()); // what no block carries stays as it is
     FrameBuffer frame{};
@@ -207,15 +255,45 @@ void TSignallingForm::sendBlock(int index)
 void TSignallingForm::BlockAcknowledged()
 {
     Timer1->start(); // the radio answers: the guard measures silence only
+    if (readingBack())
+        return; // a late copy's acknowledgement: every frame has gone
     const int count = ++counter();
     // Success only once the radio has taken the last block.
     if (count == blockCount_) {
+        if (writeResends() && host_.ResendCount() != resendsBeforeWrite_) {
+            startReadBack(); // the count may have run ahead of the blocks stored
+            return;
+        }
         endTransfer(true);
         ShowMessage(QStringLiteral("WRITE SUCCEED!"));
         return;
     }
     sendBlock(count);
     stepBar();
+}
+
+void TSignallingForm::startReadBack()
+{
+    rbtn->setEnabled(false); // Write stays disabled: this is still the write
+    received_.assign(static_cast<size_t>(blockCount_), Payload{});
+    counter() = 0;
+    showBar(readBarMaximum());
+    request(0);
+}
+
+void TSignallingForm::endReadBack()
+{
+    const QStringList differences = DifferencesFromRead(written_);
+    endTransfer(differences.isEmpty());
+    if (differences.isEmpty()) {
+        ShowMessage(QStringLiteral("WRITE SUCCEED!"));
+        return;
+    }
+    UserDialogs().ShowError(
+            QStringLiteral("The %1 write did not complete: the radio holds other values than were written.")
+                    .arg(AreaName()),
+            QStringLiteral("The radio answered late, so the area was read back after the write. It differs in:\n")
+                    + differences.join(QLatin1Char('\n')));
 }
 
 void TSignallingForm::TrackEdits()
@@ -264,13 +342,15 @@ void TSignallingForm::Redo()
 void TSignallingForm::endTransfer(bool completed)
 {
     const bool wasUnderWay = ReadUnderWay() || WriteUnderWay();
-    const bool wasReading = ReadUnderWay();
+    const bool wasReading = ReadUnderWay() && !WriteUnderWay(); // not a write's read-back
     host_.StopTim1();
     rbtn->setEnabled(true);
     wbtn->setEnabled(true);
     ProgressBar1->hide();
     counter() = 0;
     pending_.clear();
+    written_ = {};
+    received_.clear();
     incoming_.reset(); // a read that did not complete leaves the window as it was
     if (wasReading && history_)
         history_->Checkpoint(); // a read, whole or stopped, is one step
@@ -290,8 +370,8 @@ void TSignallingForm::Button3Click()
     // transfer until its guard ran out: it ends here, and says so.
     hide();
     Timer1->stop();
-    const bool reading = ReadUnderWay();
     const bool writing = WriteUnderWay();
+    const bool reading = ReadUnderWay() && !writing;
     endTransfer(false);
     if (!reading && !writing)
         return;
@@ -311,7 +391,7 @@ void TSignallingForm::Timer1Timer()
         return;
     }
     // The radio stopped answering: the transfer ends, and says so.
-    const bool reading = ReadUnderWay();
+    const bool reading = ReadUnderWay() && !WriteUnderWay();
     endTransfer(false);
     UserDialogs().ShowError(QStringLiteral("The %1 %2 did not complete because the radio stopped answering.")
                                     .arg(AreaName(), reading ? QStringLiteral("read") : QStringLiteral("write")),

@@ -62,6 +62,19 @@ public:
     std::vector<Payload> EncodeArea() const;
     // The settings as a read of the written area would show them.
     SettingsValues SettingsAfterWriting() const;
+    // What a write of the area assigns, as bytes and as the texts a read
+    // of them shows. Throws the first conversion error.
+    struct WrittenArea {
+        std::vector<AssignedBlock> blocks;
+        SettingsValues texts;
+    };
+    WrittenArea WhatAWriteAssigns() const;
+    // The blocks the last completed read or read-back gave; empty before.
+    const std::vector<Payload> &LastReadBlocks() const { return lastRead_; }
+    // How the last read differs from what a write assigned, one line per
+    // field: the texts where they differ, else each byte that does. Empty
+    // when every assigned byte matches.
+    QStringList DifferencesFromRead(const WrittenArea &written) const;
     // Its settings file: the area's name there ("dtmf", "fsk"), and the
     // controls' values; setSettings takes them as if they had been typed.
     virtual QString SettingsArea() const = 0;
@@ -119,11 +132,23 @@ private:
     void showBar(int maximum);
     void stepBar();
     int &counter(); // BlockCounter, or ReadIndex
+    // The settings a read of these blocks shows (what no block carries as now).
+    SettingsValues settingsOf(const std::vector<Payload> &area) const;
+    // A write that resent a frame reads the area back before it says
+    // anything: an acknowledgement names no frame. Read and Write are both
+    // disabled while it does.
+    bool readingBack() const { return ReadUnderWay() && WriteUnderWay(); }
+    void startReadBack();
+    void endReadBack();
 
     ISignallingHost &host_;
     BlockType type_;
     int blockCount_;
     std::vector<Payload> pending_; // the area as the write started
+    WrittenArea written_;          // the same, with what its bytes show
+    int resendsBeforeWrite_ = 0;
+    std::vector<Payload> received_; // the blocks the read under way has read
+    std::vector<Payload> lastRead_;
     std::unique_ptr<TSignallingForm> incoming_; // what the read under way has read
     std::unique_ptr<EditHistory<QJsonObject>> history_;
     bool restoring_ = false; // an undo or redo is filling the controls

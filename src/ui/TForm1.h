@@ -57,6 +57,7 @@ public:
     QTimer *Timer2; // 20 ms: the status bar
     int ReadIndex = 0;
     int WriteAckCount = 0;
+    int Resends = 0; // frames Tim1 has sent again since the program started
     // A main transfer's dialog says how long the radio has been silent
     // once it has been silent this long.
     int SilenceNoticeMs = 5000;
@@ -167,6 +168,11 @@ public:
     int &SharedReadIndex() override { return ReadIndex; }
     bool OtherTransferUnderWay(const ISignallingTransfer *asking) const override;
     void PreparePort() override { OpenPortForSignalling(); }
+    int ResendCount() const override { return Resends; }
+
+    // The blocks the last completed main read, verify or read-back gave:
+    // channels 1 to 16, then the options. Empty before any.
+    const std::vector<Payload> &LastReadBlocks() const { return lastRead_; }
 
     // Stops the main transfer under way as Cancel does, without a word to
     // the user (a program ending it; closing the window).
@@ -211,6 +217,11 @@ private:
     void beginMainTransfer(int steps);
     void endOfMainTransfer();
     void startMainRead(); // the read itself, into the grid or a verify's table
+    void sendGreetingForRead(); // the read's first message, its state reset
+    // A write that resent a frame reads the radio back before it says
+    // anything: an acknowledgement names no frame.
+    void startReadBack();
+    void endReadBack(const std::vector<AssignedBlock> &written, const std::vector<Payload> &read);
     bool readIntoGridUnderWay() const; // a main read, not a verify
     bool writeUnderWay() const; // main or signalling
     void stopAllTransfers();
@@ -227,16 +238,21 @@ private:
 
     QWidget *client_;
     // A main read under way: what it has read so far, which only a
-    // completed read puts into the grid and the options; for a verify, what
-    // a read of the table would show.
+    // completed read puts into the grid and the options; for a verify or a
+    // write's read-back, the bytes the write assigns.
     struct MainRead {
         bool verifying = false;
+        bool readingBack = false; // the end of a write: the write is under way too
         TextTable read{kChannelColumns, kChannelRows};
         OptionTexts readOptions;
-        TextTable expected{kChannelColumns, kChannelRows};
-        OptionTexts expectedOptions;
+        std::vector<Payload> blocks = std::vector<Payload>(kMainBlockCount);
+        std::vector<AssignedBlock> written;
     };
     std::unique_ptr<MainRead> read_;
+    std::vector<Payload> lastRead_;
+    // The write under way: its blocks, and Resends when it started.
+    std::vector<AssignedBlock> writing_;
+    int resendsBeforeWrite_ = 0;
     // The block the main read's pending request asks for (type -1: none yet).
     struct AskedBlock {
         int type = -1;

@@ -46,12 +46,14 @@ void TForm1::FillFrameCrc() { lumora::FillFrameCrc(TxBuffer.data()); }
 void TForm1::Tim1Timer()
 {
     lumora::Tim1Timer(*this, TxBuffer);
+    ++Resends;
     // The main transfers never give up by themselves: the dialog says how
-    // long the radio has been silent, so that the user knows to stop.
-    const bool reading = MainReadUnderWay();
-    if (Form3 && (reading || MainWriteUnderWay()) && lastAnswer_.isValid() && lastAnswer_.elapsed() >= SilenceNoticeMs)
+    // long the radio has been silent, so that the user knows to stop. (A
+    // write's read-back is part of the write.)
+    const bool writing = MainWriteUnderWay();
+    if (Form3 && (writing || MainReadUnderWay()) && lastAnswer_.isValid() && lastAnswer_.elapsed() >= SilenceNoticeMs)
         Form3->ShowSilence(static_cast<int>(lastAnswer_.elapsed() / 1000),
-                           reading ? QStringLiteral("read") : QStringLiteral("write"));
+                           writing ? QStringLiteral("write") : QStringLiteral("read"));
 }
 
 void TForm1::mainAnswerHeard(const QString &nextStep)
@@ -252,12 +254,17 @@ void TForm1::startMainRead()
         CopyCells(*xg, read_->read);
         read_->readOptions = Options();
     }
+    sendGreetingForRead();
+    EnableWindow(false);
+}
+
+void TForm1::sendGreetingForRead()
+{
     ReadIndex = 0;
     asked_ = {};
     rbtn->setEnabled(false);
     SendData(TxBuffer, BuildGreeting(TxBuffer));
     Tim1->start();
-    EnableWindow(false);
 }
 
 void TForm1::MainReadGreetingAnswered()
@@ -286,19 +293,28 @@ void TForm1::MainReadDataAnswer()
     }
     Tim1->stop();
     bool ended = false;
+    const bool options = RxBuffer[1] == static_cast<uint8_t>(BlockType::Settings);
+    const int block = options ? kChannelCount : RxBuffer[2] - 1;
+    if (block >= 0 && block < kMainBlockCount) // the bytes as they came, for comparing
+        std::copy_n(RxBuffer.begin() + kPayloadOffset, kPayloadLength, read_->blocks[static_cast<size_t>(block)].begin());
+    const bool readingBack = read_->readingBack;
     // Into a table of its own: the grid only once the read is complete.
-    if (RxBuffer[1] == static_cast<uint8_t>(BlockType::Settings)) {
+    if (options) {
         DecodeSettingsBlock(RxBuffer.data(), read_->readOptions);
+        Tim1->stop();
+        std::unique_ptr<MainRead> done = std::move(read_);
+        lastRead_ = done->blocks;
+        if (readingBack) {
+            endReadBack(done->written, done->blocks);
+            return;
+        }
         rbtn->setEnabled(true);
         RxBuffer[2] = 20;
         Form3->hide();
-        Tim1->stop();
-        std::unique_ptr<MainRead> done = std::move(read_);
         endOfMainTransfer();
         ended = true;
         if (done->verifying) {
-            const QStringList differences = CompareMainMemory(done->expected, done->expectedOptions,
-                                                              done->read, done->readOptions);
+            const QStringList differences = CompareMainMemoryBytes(done->written, done->blocks);
             ShowMessage(differences.isEmpty()
                                 ? QStringLiteral("The radio holds what the table holds.")
                                 : QStringLiteral("The radio differs from the table in %1 field%2:\n")
@@ -320,7 +336,7 @@ void TForm1::MainReadDataAnswer()
         BuildReadRequest(TxBuffer, BlockType::Channel, static_cast<uint8_t>(ReadIndex));
         WriteBytes(TxBuffer.data(), kRequestLength); // one write of four bytes
         asked_ = {static_cast<int>(BlockType::Channel), ReadIndex};
-        mainAnswerHeard(channelStep("Reading", ReadIndex));
+        mainAnswerHeard(channelStep(readingBack ? "Checking" : "Reading", ReadIndex));
         Form3->Step();
     }
     if (ReadIndex == 17) {
@@ -328,7 +344,7 @@ void TForm1::MainReadDataAnswer()
         ReadIndex = 0;
         SendData(TxBuffer, BuildReadRequest(TxBuffer, BlockType::Settings, 0));
         asked_ = {static_cast<int>(BlockType::Settings), 0};
-        mainAnswerHeard(QStringLiteral("Reading the options"));
+        mainAnswerHeard(readingBack ? QStringLiteral("Checking the options") : QStringLiteral("Reading the options"));
         // The dialog stays up with Cancel until the settings have come.
     }
     if (!ended)
@@ -346,7 +362,8 @@ void TForm1::wbtnClick()
     if (!MainWriteUnderWay() && MainReadUnderWay())
         throw ELumoraError(QStringLiteral("A read from the radio is under way. Wait until it has finished, or cancel it"));
     // Nothing goes out of a table that cannot be written whole.
-    CheckMainWrite(TxBuffer, *xg, Options());
+    writing_ = MainWriteBlocks(*xg, Options());
+    resendsBeforeWrite_ = Resends;
     Tim1->start();
     beginMainTransfer(kMainWriteSteps);
     wbtn->setEnabled(false);
@@ -357,6 +374,8 @@ void TForm1::wbtnClick()
 
 void TForm1::MainWriteAcknowledged()
 {
+    if (read_ && read_->readingBack)
+        return; // a late copy's: every frame has gone
     Tim1->stop();
     ++WriteAckCount;
     Form3->Step();
@@ -370,6 +389,10 @@ void TForm1::MainWriteAcknowledged()
         mainAnswerHeard(QStringLiteral("Writing the options"));
     } else if (WriteAckCount == 18) {
         WriteAckCount = 0;
+        if (Resends != resendsBeforeWrite_) {
+            startReadBack(); // the count may have run ahead of the frames stored
+            return;
+        }
         wbtn->setEnabled(true);
         endMainTransferQuietly();
         ShowMessage(QStringLiteral("Write Succeed!"));
@@ -378,14 +401,47 @@ void TForm1::MainWriteAcknowledged()
     }
 }
 
+void TForm1::startReadBack()
+{
+    auto back = std::make_unique<MainRead>();
+    back->verifying = true;
+    back->readingBack = true;
+    back->written = writing_;
+    read_ = std::move(back);
+    Form3->ProgressBar1->setRange(0, kMainReadSteps);
+    Form3->ProgressBar1->setValue(0);
+    mainAnswerHeard(QStringLiteral("Reading the radio back to check the write"));
+    sendGreetingForRead(); // the write stays under way until the radio is checked
+}
+
+void TForm1::endReadBack(const std::vector<AssignedBlock> &written, const std::vector<Payload> &read)
+{
+    const QStringList differences = CompareMainMemoryBytes(written, read);
+    wbtn->setEnabled(true);
+    endMainTransferQuietly();
+    if (differences.isEmpty()) {
+        ShowMessage(QStringLiteral("Write Succeed!"));
+        emit MainTransferEnded(TransferEnd::Completed, QString());
+        return;
+    }
+    const QString text = QStringLiteral("The write to the radio did not complete: the radio holds other values "
+                                        "than were written.");
+    UserDialogs().ShowError(text, QStringLiteral("The radio answered late, so it was read back after the write. "
+                                                 "It differs in %1 field%2:\n")
+                                          .arg(differences.size())
+                                          .arg(differences.size() == 1 ? "" : "s")
+                                          + differences.join(QLatin1Char('\n')));
+    emit MainTransferEnded(TransferEnd::Failed, text);
+}
+
 void TForm1::VerifyClick()
 {
     MoveFocusOn();
-    // What a read of the written table would show; a field that does not
+    // The bytes a write of the table assigns; a field that does not
     // convert is reported before anything is sent.
     auto v = std::make_unique<MainRead>();
     v->verifying = true;
-    TextsAfterWriting(*xg, Options(), v->expected, v->expectedOptions);
+    v->written = MainWriteBlocks(*xg, Options());
     FillChannelLabels(v->read);
     v->readOptions = DefaultOptionTexts();
     refuseIfOtherTransfer();
@@ -419,10 +475,13 @@ void TForm1::RetryMainTransfer()
     Comm1->ClosePort();
     Form3->hide();
     QThread::msleep(300);
-    if (reading)
+    if (reading) {
         startMainRead(); // the same read again, a verify included
-    else
+    } else {
+        read_.reset(); // a write's read-back starts again with the write
+        rbtn->setEnabled(true);
         wbtnClick();
+    }
 }
 
 void TForm1::endMainTransferQuietly()

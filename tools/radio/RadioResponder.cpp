@@ -36,9 +36,10 @@ double RadioResponder::chance()
     return rng_ / 4294967296.0;
 }
 
-bool RadioResponder::takeMessage(Outcome &out)
+bool RadioResponder::takeMessage(Outcome &out, size_t length)
 {
-    out.message = pending_;
+    length_ = length;
+    out.message.assign(pending_.begin(), pending_.begin() + static_cast<std::ptrdiff_t>(length));
     out.dropped = dropThis();
     return out.dropped;
 }
@@ -54,12 +55,6 @@ std::vector<Outcome> RadioResponder::receive(const uint8_t *data, size_t count,
                                              Clock::time_point now)
 {
     std::vector<Outcome> outcomes;
-    const bool sameBurst = !pending_.empty() || (now - last_) <= kBurstGap;
-    if (skipBurst_ && sameBurst && pending_.empty()) {
-        last_ = now; // still the tail of a message already answered
-        return outcomes;
-    }
-    skipBurst_ = false;
     if (!pending_.empty() && now - last_ > kStale)
         pending_.clear();
     pending_.insert(pending_.end(), data, data + count);
@@ -74,8 +69,10 @@ std::vector<Outcome> RadioResponder::receive(const uint8_t *data, size_t count,
             pending_.erase(pending_.begin());
             continue;
         }
-        pending_.clear(); // the rest of this burst belongs to the message
-        skipBurst_ = true;
+        // Every message is answered, however many came together; what
+        // follows a short message may be the rest of a 34-byte resend,
+        // which parses as nothing and is passed over byte by byte.
+        pending_.erase(pending_.begin(), pending_.begin() + static_cast<std::ptrdiff_t>(length_));
         outcomes.push_back(std::move(out));
     }
     return outcomes;
@@ -92,7 +89,7 @@ RadioResponder::Parse RadioResponder::parseOne(Outcome &out)
             return Parse::Unknown;
         if (n < sizeof kGreeting)
             return Parse::Incomplete;
-        if (takeMessage(out))
+        if (takeMessage(out, sizeof kGreeting))
             return Parse::Done; // ignored
         out.answer = {kAck};
         break;
@@ -104,7 +101,7 @@ RadioResponder::Parse RadioResponder::parseOne(Outcome &out)
         if (p[3] != kHeaderEnd || !validType(p[1])
             || !image_.block(static_cast<BlockType>(p[1]), index))
             return Parse::Unknown;
-        if (takeMessage(out))
+        if (takeMessage(out, kRequestLength))
             return Parse::Done; // ignored
         answerData(static_cast<BlockType>(p[1]), index, out);
         break;
@@ -119,7 +116,7 @@ RadioResponder::Parse RadioResponder::parseOne(Outcome &out)
         const size_t length = fleetSync ? kFleetSyncHeaderLength + kPayloadLength : kFrameLength;
         if (n < length)
             return Parse::Incomplete;
-        if (takeMessage(out))
+        if (takeMessage(out, length))
             return Parse::Done; // ignored
         if (!fleetSync && !FrameCrcMatches(p.data()))
             return Parse::Done; // a damaged frame gets no answer

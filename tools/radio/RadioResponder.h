@@ -8,9 +8,9 @@
 //                                      no answer)
 //   "W", 2, index, 0x20, 28 bytes  -> FleetSync: stored and 0x06, no CRC
 //
-// A message is recognised at the start of what has come; whatever else
-// arrived in the same burst (the left-over tail of a 34-byte
-// retransmission, the host's own 0x06) is dropped with it.
+// Messages are recognised one after another in what has come, each answered
+// in turn; bytes that begin no message (the left-over tail of a 34-byte
+// retransmission, the host's own 0x06) are passed over.
 
 #include "RadioImage.h"
 
@@ -55,15 +55,14 @@ public:
 
     // Time for an incomplete message to be given up.
     static constexpr std::chrono::milliseconds kStale{200};
-    // Bytes closer together than this belong to one burst.
-    static constexpr std::chrono::milliseconds kBurstGap{5};
 
 private:
     enum class Parse { Incomplete, Unknown, Done };
     Parse parseOne(Outcome &out);
     double chance();
     bool dropThis(); // decides, once per message, whether it is ignored
-    bool takeMessage(Outcome &out); // records the message; true if it is ignored
+    // Records the message, its first length bytes; true if it is ignored.
+    bool takeMessage(Outcome &out, size_t length);
     void answerData(BlockType type, int index, Outcome &out);
     void storeFrame(BlockType type, int index, const uint8_t *payload, Outcome &out);
 
@@ -73,7 +72,7 @@ private:
     int messages_ = 0;
     std::vector<uint8_t> pending_;
     Clock::time_point last_{};
-    bool skipBurst_ = false;
+    size_t length_ = 0; // of the message parsed last
 };
 
 } // namespace lumora::radio

@@ -10,7 +10,9 @@
 #include <QTextStream>
 
 #include <cerrno>
+#include <algorithm>
 #include <csignal>
+#include <deque>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
@@ -171,58 +173,79 @@ int main(int argc, char **argv)
     int transfers = 0;
     int dropped = 0, corrupted = 0, delayed = 0; // the faults made, reported at the end
     bool done = false;
+    bool hangupDue = false;
+    // Answers wait their delay each from its own message, so that a radio
+    // answering late answers every copy late, not later and later.
+    struct Due {
+        Clock::time_point at;
+        Outcome outcome;
+    };
+    std::deque<Due> answers;
     uint8_t buffer[4096];
-    while (!stopRequested && !done) {
-        pollfd p{master, POLLIN, 0};
-        if (::poll(&p, 1, 500) < 0)
-            continue; // a signal: the loop test sees it
-        if (p.revents & POLLHUP && !(p.revents & POLLIN)) {
-            // Nobody has the device open (the tool closes it between transfers).
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-            continue;
-        }
-        if (!(p.revents & POLLIN))
-            continue;
-        const ssize_t n = ::read(master, buffer, sizeof buffer);
-        if (n <= 0) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-            continue;
-        }
-        log.log('<', buffer, static_cast<size_t>(n));
-        for (Outcome &out : radio.receive(buffer, static_cast<size_t>(n), Clock::now())) {
-            ++messages;
-            dropped += out.dropped ? 1 : 0;
-            corrupted += out.corrupted ? 1 : 0;
-            if (quietAfterMessages >= 0 && messages > quietAfterMessages)
-                continue; // heard, never answered
+    auto answerDue = [&](Outcome &out) {
+        if (cli.isSet(pace))
+            std::this_thread::sleep_for(wireTime(out.message.size()));
+        if (!out.answer.empty()) {
             if (cli.isSet(pace))
-                std::this_thread::sleep_for(wireTime(out.message.size()));
-            if (!out.answer.empty()) {
-                if (delayMs > 0) {
-                    std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
-                    ++delayed;
-                }
-                if (cli.isSet(pace))
-                    std::this_thread::sleep_for(wireTime(out.answer.size()));
-                log.log('>', out.answer.data(), out.answer.size());
-                writeAll(master, out.answer);
-            }
-            // The file is kept while the host waits out the quiet line
-            // after the answer, so that keeping it costs the host nothing.
-            if (out.stored && !memoryFile.isEmpty()) {
-                try {
-                    image.save(memoryFile);
-                } catch (const std::exception &e) {
-                    return fail(QStringLiteral("cannot save %1: %2").arg(memoryFile, e.what()));
-                }
-            }
-            if (!out.answer.empty()) {
-                if (out.transferDone && exitAfterTransfers > 0 && ++transfers >= exitAfterTransfers)
-                    done = true;
-            }
-            if (hangupAfterMessages >= 0 && messages >= hangupAfterMessages)
-                done = true;
+                std::this_thread::sleep_for(wireTime(out.answer.size()));
+            log.log('>', out.answer.data(), out.answer.size());
+            writeAll(master, out.answer);
         }
+        // The file is kept while the host waits out the quiet line after
+        // the answer, so that keeping it costs the host nothing.
+        if (out.stored && !memoryFile.isEmpty())
+            image.save(memoryFile);
+        if (!out.answer.empty() && out.transferDone && exitAfterTransfers > 0 && ++transfers >= exitAfterTransfers)
+            done = true;
+    };
+    try {
+        while (!stopRequested && !done) {
+            while (!answers.empty() && answers.front().at <= Clock::now() && !done) {
+                answerDue(answers.front().outcome);
+                answers.pop_front();
+            }
+            if (hangupDue && answers.empty())
+                done = true;
+            if (done)
+                break;
+            int waitMs = 500;
+            if (!answers.empty())
+                waitMs = static_cast<int>(std::max<int64_t>(
+                        0, std::chrono::duration_cast<std::chrono::milliseconds>(answers.front().at - Clock::now()).count()));
+            pollfd p{master, POLLIN, 0};
+            if (::poll(&p, 1, waitMs) < 0)
+                continue; // a signal: the loop test sees it
+            if (p.revents & POLLHUP && !(p.revents & POLLIN)) {
+                // Nobody has the device open (the tool closes it between transfers).
+                std::this_thread::sleep_for(std::chrono::milliseconds(answers.empty() ? 10 : 1));
+                continue;
+            }
+            if (!(p.revents & POLLIN))
+                continue;
+            const ssize_t n = ::read(master, buffer, sizeof buffer);
+            if (n <= 0) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+                continue;
+            }
+            log.log('<', buffer, static_cast<size_t>(n));
+            const Clock::time_point now = Clock::now();
+            for (Outcome &out : radio.receive(buffer, static_cast<size_t>(n), now)) {
+                ++messages;
+                dropped += out.dropped ? 1 : 0;
+                corrupted += out.corrupted ? 1 : 0;
+                if (hangupAfterMessages >= 0 && messages >= hangupAfterMessages)
+                    hangupDue = true;
+                if (quietAfterMessages >= 0 && messages > quietAfterMessages)
+                    continue; // heard, never answered
+                if (!out.answer.empty() && delayMs > 0)
+                    ++delayed;
+                answers.push_back({now + std::chrono::milliseconds(out.answer.empty() ? 0 : delayMs), std::move(out)});
+                if (hangupDue)
+                    break; // the line goes after this message's answer
+            }
+        }
+    } catch (const std::exception &e) {
+        return fail(QStringLiteral("cannot save %1: %2").arg(memoryFile, e.what()));
     }
     if (done) // let the host read the last answer before the line goes
         std::this_thread::sleep_for(std::chrono::milliseconds(200));
