@@ -161,17 +161,16 @@ private:
 
     QStringList faults()
     {
-        // Lost, damaged and late answers. Late, but well within the 300 ms
-        // after which the tool sends again: an acknowledgement carries no
-        // block index, so one later than that is taken for the next
-        // frame's (a limit of the radio's protocol).
+        // Lost, damaged and late answers, some later than the 300 ms after
+        // which the tool sends again: such a radio answers every copy, and
+        // an acknowledgement carries no block index.
         const double drops[] = {0, 0.05, 0.2, 0.4};
         const double corruptions[] = {0, 0.05, 0.2};
-        const int delays[] = {0, 20, 60, 120};
+        const int delays[] = {0, 20, 60, 120, 350, 450};
         return {"--seed", QString::number(random_.bounded(1u << 30)),
                 "--drop", QString::number(drops[random_.bounded(4)]),
                 "--corrupt", QString::number(corruptions[random_.bounded(3)]),
-                "--delay", QString::number(delays[random_.bounded(4)])};
+                "--delay", QString::number(delays[random_.bounded(6)])};
     }
 
     // Something new to write: channels swapped, other options, a grid's

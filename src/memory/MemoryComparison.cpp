@@ -140,7 +140,9 @@ QStringList CompareMainMemoryBytes(const std::vector<AssignedBlock> &written, co
             const QString field = options ? optionName(f.shownBy) : ChannelCaptions()[f.shownBy];
             const QString wText = options ? wo[static_cast<size_t>(f.shownBy)] : wt.cellText(f.shownBy, channel);
             const QString rText = options ? ro[static_cast<size_t>(f.shownBy)] : rt.cellText(f.shownBy, channel);
-            if (wText.trimmed() != rText.trimmed())
+            // A text that differs says it; the same texts, or an empty one
+            // (a value without a text), need the stored values beside them.
+            if (wText.trimmed() != rText.trimmed() && !wText.trimmed().isEmpty() && !rText.trimmed().isEmpty())
                 differences << QStringLiteral("%1 %2: written %3, read %4").arg(block, field, shown(wText), shown(rText));
             else
                 differences << QStringLiteral("%1 %2: written %3 (%4), read %5 (%6)")

@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
@@ -328,6 +329,15 @@ TEST(Cli, VerifyNamesWhatTheRadioDidNotTake)
     r = cli({"write", "dtmf", "--port", dtmf.device(), dir.filePath("d.json"), "--verify"});
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.out.contains("DTMF, DTMF Spend [digit/s]: written 6, read 249")) << r.out.toStdString();
+
+    // One bit off: the texts look the same, the stored values do not.
+    VirtualRadio bit({"--memory", dir.filePath("bit.json"), "--bad-byte", "0:1:0:0x01"});
+    r = cli({"write", "--port", bit.device(), dir.filePath("a.wh"), "--verify"});
+    EXPECT_EQ(r.status, 1);
+    const QRegularExpressionMatch m = QRegularExpression(R"(Channel 1, RX Freq: written (\S+) \((\d+) Hz\), read \1 \((\d+) Hz\))")
+                                              .match(r.out);
+    ASSERT_TRUE(m.hasMatch()) << r.out.toStdString();
+    EXPECT_EQ(std::abs(m.captured(2).toInt() - m.captured(3).toInt()), 1);
 
     VirtualRadio good({"--memory", dir.filePath("good.json")});
     r = cli({"write", "fsk", "--port", good.device(), dir.filePath("d.json"), "--verify"});

@@ -283,6 +283,56 @@ private slots:
         }
     }
 
+    // A radio slower than the resend answers every copy, so a write's
+    // acknowledgements run ahead of its blocks. Slow, and falling silent at
+    // each of a write's last messages, every write of every area either
+    // says success with the radio holding exactly its bytes, or fails.
+    void aSlowRadioNeverGetsAFalseSuccess()
+    {
+        writeJson(memory(), customImage(dir->path()));
+        {
+            VirtualRadio radio({"--memory", memory()});
+            attach(radio.device());
+            for (const auto &area : windows->Areas()) {
+                area.second->rbtnClick();
+                QTRY_VERIFY_WITH_TIMEOUT(done(*area.second), kWait);
+            }
+            form->Comm1->ClosePort(); // before the line goes: no hang-up
+        }
+        const char *keys[] = {"dtmf", "2tone", "5tone", "fleetsync"};
+        const int blocks[] = {4, 11, 17, 3};
+        for (int a = 0; a < 4; ++a) {
+            TSignallingForm &w = *windows->Areas()[static_cast<size_t>(a)].second;
+            w.Timer1->setInterval(1500); // the silence that ends a transfer, shortened
+            const TSignallingForm::WrittenArea expected = w.WhatAWriteAssigns();
+            for (int quiet : {0, blocks[a] - 2, blocks[a] - 1, blocks[a]}) {
+                const QString file = dir->filePath(QString("slow-%1-%2.json").arg(a).arg(quiet));
+                QStringList args{"--memory", file, "--delay", "350"};
+                if (quiet > 0)
+                    args << "--quiet-after" << QString::number(quiet);
+                dialogs->messages.clear();
+                dialogs->errors.clear();
+                {
+                    VirtualRadio radio(args);
+                    form->comcbb->setEnabled(true);
+                    attach(radio.device());
+                    w.wbtnClick();
+                    QTRY_VERIFY_WITH_TIMEOUT(done(w), 2 * kWait);
+                    form->Comm1->ClosePort();
+                }
+                const QString run = QString("%1, quiet after %2").arg(keys[a]).arg(quiet);
+                if (dialogs->messages.contains("WRITE SUCCEED!")) {
+                    const QJsonObject image = readJson(file);
+                    for (int b = 0; b < blocks[a]; ++b)
+                        QVERIFY2(expected.blocks[static_cast<size_t>(b)].differingOffsets(blockOf(image, keys[a], b)).empty(),
+                                 qPrintable(run));
+                } else {
+                    QVERIFY2(quiet > 0 && !dialogs->errors.isEmpty(), qPrintable(run + ": " + dialogs->errors.join("; ")));
+                }
+            }
+        }
+    }
+
     void aWriteLeavesTheWindowsBytesInTheRadio()
     {
         VirtualRadio radio({"--memory", memory()});

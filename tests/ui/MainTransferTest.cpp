@@ -264,6 +264,47 @@ private slots:
         QVERIFY(dialogs->errors.isEmpty());
     }
 
+    // A radio slower than the resend answers every copy, so the write's
+    // acknowledgements run ahead of its frames: the write reads the radio
+    // back, says success only when it holds every byte, names what it does
+    // not hold, and never claims a write the radio fell silent during.
+    void aWriteThatResentIsReadBackBeforeItSucceeds()
+    {
+        fillTable();
+        auto writeTo = [&](const QStringList &args) {
+            dialogs->messages.clear();
+            dialogs->errors.clear();
+            VirtualRadio radio(args);
+            attach(radio.device());
+            form->SilenceNoticeMs = 1000;
+            form->wbtnClick();
+            QTRY_VERIFY_WITH_TIMEOUT(form->wbtn->isEnabled() || progress->Label1->text().contains("has not answered"),
+                                     3 * kWait);
+            form->CancelMainTransfer(); // a silent radio: the user stops
+        };
+        writeTo({"--memory", memory(), "--delay", "350"});
+        QCOMPARE(dialogs->messages, QStringList{"Write Succeed!"});
+        expectWritten(readJson(memory()));
+        bool readBack = false;
+        for (const Write &w : writes)
+            readBack = readBack || w.bytes.startsWith("R\x00\x10 ");
+        QVERIFY(readBack);
+
+        writeTo({"--memory", memory(), "--delay", "350", "--bad-byte", "0:2:0:0x01"});
+        QVERIFY(dialogs->messages.isEmpty());
+        QCOMPARE(dialogs->errors.size(), 1);
+        QVERIFY2(dialogs->errors[0].contains("Channel 2, RX Freq: written 146.52000 (146520000 Hz), read 146.52000 "
+                                             "(146520001 Hz)"),
+                 qPrintable(dialogs->errors[0]));
+
+        for (int quiet : {16, 17, 18}) { // the greeting, then 17 frames
+            const QString file = dir->filePath(QString("quiet%1.json").arg(quiet));
+            writeTo({"--memory", file, "--delay", "350", "--quiet-after", QString::number(quiet)});
+            QVERIFY2(dialogs->messages.isEmpty(), qPrintable(QString::number(quiet)));
+        }
+        QVERIFY(form->wbtn->isEnabled() && form->rbtn->isEnabled());
+    }
+
     void lostMessagesAreSentAgainUntilBothComplete()
     {
         {

@@ -48,6 +48,9 @@ bool RadioResponder::dropThis()
 {
     if (messages_++ < faults_.dropFirst)
         return true;
+    if (faults_.quietAfter >= 0 && messages_ > faults_.quietAfter)
+        return true; // heard, neither stored nor answered
+
     return chance() < faults_.drop;
 }
 
@@ -153,7 +156,7 @@ void RadioResponder::storeFrame(BlockType type, int index, const uint8_t *payloa
     std::copy(payload, payload + kPayloadLength, b.begin());
     if (static_cast<int>(type) == faults_.badType && index == faults_.badIndex && faults_.badOffset >= 0
         && faults_.badOffset < kPayloadLength)
-        b[static_cast<size_t>(faults_.badOffset)] = static_cast<uint8_t>(~b[static_cast<size_t>(faults_.badOffset)]);
+        b[static_cast<size_t>(faults_.badOffset)] ^= faults_.badMask;
     out.stored = true;
     out.answer = {kAck};
     out.transferDone = endsTransfer(type, index);

@@ -26,10 +26,12 @@ struct Faults {
     double drop = 0;    // probability of ignoring a message
     double corrupt = 0; // probability of flipping one bit of an answer
     int dropFirst = 0;  // messages ignored before any other fault applies
+    int quietAfter = -1; // messages after this many ignored, as a radio gone quiet
     uint32_t seed = 1;
-    // A block that stores one byte wrong (its bits inverted), as a failing
-    // memory would: type, index, payload offset; type -1 for none.
+    // A block that stores one byte wrong (the bits of badMask inverted), as
+    // a failing memory would: type, index, payload offset; type -1 for none.
     int badType = -1, badIndex = 0, badOffset = 0;
+    uint8_t badMask = 0xFF;
     // The check value of every data answer sent low byte first, as a radio
     // that computes it otherwise would.
     bool crcSwapped = false;

@@ -104,11 +104,12 @@ int main(int argc, char **argv)
     const QCommandLineOption dropFirst(QStringLiteral("drop-first"), "Ignore the first N messages.", "N", "0");
     const QCommandLineOption delay(QStringLiteral("delay"), "Answer MS milliseconds late.", "MS", "0");
     const QCommandLineOption hangupAfter(QStringLiteral("hangup-after"), "Close the line after N messages, like a pulled cable.", "N");
-    const QCommandLineOption quietAfter(QStringLiteral("quiet-after"), "Stop answering after N messages, keeping the line open.", "N");
+    const QCommandLineOption quietAfter(QStringLiteral("quiet-after"), "Stop answering (and storing) after N messages, keeping the line open.", "N");
     const QCommandLineOption trace(QStringLiteral("trace"), "Log every byte both ways, one message a line, in hex.", "FILE");
     const QCommandLineOption badByte(QStringLiteral("bad-byte"),
-                                     "Store payload byte OFFSET of block INDEX of block type TYPE inverted.",
-                                     "TYPE:INDEX:OFFSET");
+                                     "Store payload byte OFFSET of block INDEX of block type TYPE inverted\n"
+                                     "(only the bits of MASK, a number such as 0x01, when given).",
+                                     "TYPE:INDEX:OFFSET[:MASK]");
     const QCommandLineOption crcSwapped(QStringLiteral("crc-swapped"),
                                         "Send the check value of data answers low byte first.");
     cli.addOptions({link, memory, exitAfter, pace, seed, drop, dropFirst, corrupt, delay, hangupAfter, quietAfter, trace,
@@ -120,11 +121,15 @@ int main(int argc, char **argv)
     faults.corrupt = cli.value(corrupt).toDouble();
     faults.seed = cli.value(seed).toUInt();
     faults.dropFirst = cli.value(dropFirst).toInt();
+    faults.quietAfter = cli.isSet(quietAfter) ? cli.value(quietAfter).toInt() : -1;
     faults.crcSwapped = cli.isSet(crcSwapped);
     if (cli.isSet(badByte)) {
         const QStringList parts = cli.value(badByte).split(QLatin1Char(':'));
-        if (parts.size() != 3)
-            return fail(QStringLiteral("--bad-byte wants TYPE:INDEX:OFFSET"));
+        bool maskOk = true;
+        if (parts.size() == 4)
+            faults.badMask = static_cast<uint8_t>(parts[3].toUInt(&maskOk, 0));
+        if ((parts.size() != 3 && parts.size() != 4) || !maskOk)
+            return fail(QStringLiteral("--bad-byte wants TYPE:INDEX:OFFSET[:MASK]"));
         faults.badType = parts[0].toInt();
         faults.badIndex = parts[1].toInt();
         faults.badOffset = parts[2].toInt();
@@ -132,7 +137,6 @@ int main(int argc, char **argv)
     const int delayMs = cli.value(delay).toInt();
     const int exitAfterTransfers = cli.isSet(exitAfter) ? cli.value(exitAfter).toInt() : -1;
     const int hangupAfterMessages = cli.isSet(hangupAfter) ? cli.value(hangupAfter).toInt() : -1;
-    const int quietAfterMessages = cli.isSet(quietAfter) ? cli.value(quietAfter).toInt() : -1;
     const QString memoryFile = cli.value(memory);
 
     RadioImage image = RadioImage::BuiltIn();
@@ -231,12 +235,11 @@ int main(int argc, char **argv)
             const Clock::time_point now = Clock::now();
             for (Outcome &out : radio.receive(buffer, static_cast<size_t>(n), now)) {
                 ++messages;
-                dropped += out.dropped ? 1 : 0;
+                const bool quiet = faults.quietAfter >= 0 && messages > faults.quietAfter;
+                dropped += out.dropped && !quiet ? 1 : 0;
                 corrupted += out.corrupted ? 1 : 0;
                 if (hangupAfterMessages >= 0 && messages >= hangupAfterMessages)
                     hangupDue = true;
-                if (quietAfterMessages >= 0 && messages > quietAfterMessages)
-                    continue; // heard, never answered
                 if (!out.answer.empty() && delayMs > 0)
                     ++delayed;
                 answers.push_back({now + std::chrono::milliseconds(out.answer.empty() ? 0 : delayMs), std::move(out)});
