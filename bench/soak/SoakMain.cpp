@@ -17,6 +17,7 @@
 #include "memory/ChannelColumns.h"
 #include "memory/OptionSettings.h"
 #include "protocol/MainMemoryFrames.h"
+#include "serial/TComm.h"
 #include "ui/TApplication.h"
 #include "ui/TXStringGrid.h"
 
@@ -116,6 +117,10 @@ public:
         for (int i = 0; i < transfers; ++i) {
             // A new radio, with new faults and a new seed, every few transfers.
             if (i % 12 == 0) {
+                // The port closed first, as a user unplugging would: a
+                // signalling window keeps it open after its transfer.
+                form_->Comm1->ClosePort();
+                form_->comcbb->setEnabled(true);
                 if (radio)
                     figures_.faults += radio->stop();
                 radio = std::make_unique<Radio>(QStringList{"--memory", memory} + faults(), radioProgram_);
@@ -153,6 +158,8 @@ private:
             transfer(area, true, memory, false);
             transfer(area, false, memory, false);
         }
+        form_->Comm1->ClosePort();
+        form_->comcbb->setEnabled(true);
         clean.stop();
         if (figures_.failedVisibly > 0 || figures_.completed != 10)
             out() << "the radio could not be primed" << Qt::endl;
@@ -268,6 +275,11 @@ private:
         dialogs_.ErrorShown = nullptr;
         const bool success = ended && completed;
         if (!success) {
+            if (!quiet_)
+                out() << "failed: a " << area << (reading ? " read" : " write") << " (transfer " << figures_.run
+                      << "): " << (dialogs_.errors.isEmpty() ? QStringLiteral("no end within 60 s")
+                                                             : dialogs_.errors.join(QStringLiteral("; ")))
+                      << Qt::endl;
             // Stopped as a user would: Cancel, or the window's Close.
             progress_->Button2Click();
             for (const auto &a : windows_->Areas())
