@@ -40,7 +40,9 @@ Read and Write buttons do, without opening a window.
   write               open a channel or settings file and write it to the
                       radio
   --verify            after a write, read the area back and list every
-                      field that differs from what was written (status 1)
+                      field whose bytes differ from what was written, with
+                      the stored values where the texts look the same
+                      (status 1)
   diff                read the radio and list, field by field, what writing
                       FILE would change: status 0 when nothing, 1 when
                       something would, 2 on an error

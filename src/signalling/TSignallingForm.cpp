@@ -157,10 +157,8 @@ void TSignallingForm::wbtnClick()
     refuseWhileOtherTransfer();
     // The whole area is encoded before anything is sent: a text that does
     // not convert stops the write with nothing sent.
-    written_ = WhatAWriteAssigns();
-    pending_.clear();
-    for (const AssignedBlock &block : written_.blocks)
-        pending_.push_back(block.bytes);
+    written_ = {assignedBlocks(), {}}; // its texts only if a read-back needs them
+    pending_ = pending(written_.blocks);
     host_.PreparePort();
     resendsBeforeWrite_ = host_.ResendCount();
     if (writeResends())
@@ -184,14 +182,28 @@ std::vector<Payload> TSignallingForm::EncodeArea() const
 
 SettingsValues TSignallingForm::SettingsAfterWriting() const { return settingsOf(EncodeArea()); }
 
-TSignallingForm::WrittenArea TSignallingForm::WhatAWriteAssigns() const
+std::vector<AssignedBlock> TSignallingForm::assignedBlocks() const
 {
-    WrittenArea written;
+    std::vector<AssignedBlock> blocks;
     const std::vector<Payload> area = EncodeArea();
     for (int i = 0; i < blockCount_; ++i)
-        written.blocks.push_back(AssignedBy([&](Payload &p) { p = encodeBlock(i, p); }, area[static_cast<size_t>(i)]));
-    written.texts = settingsOf(area);
+        blocks.push_back(AssignedBy([&](Payload &p) { p = encodeBlock(i, p); }, area[static_cast<size_t>(i)]));
+    return blocks;
+}
+
+TSignallingForm::WrittenArea TSignallingForm::WhatAWriteAssigns() const
+{
+    WrittenArea written{assignedBlocks(), {}};
+    written.texts = settingsOf(pending(written.blocks));
     return written;
+}
+
+std::vector<Payload> TSignallingForm::pending(const std::vector<AssignedBlock> &blocks)
+{
+    std::vector<Payload> bytes;
+    for (const AssignedBlock &block : blocks)
+        bytes.push_back(block.bytes);
+    return bytes;
 }
 
 QStringList TSignallingForm::DifferencesFromRead(const WrittenArea &written) const
@@ -283,6 +295,7 @@ void TSignallingForm::startReadBack()
 
 void TSignallingForm::endReadBack()
 {
+    written_.texts = settingsOf(pending_);
     const QStringList differences = DifferencesFromRead(written_);
     endTransfer(differences.isEmpty());
     if (differences.isEmpty()) {

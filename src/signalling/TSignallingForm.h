@@ -134,6 +134,8 @@ private:
     int &counter(); // BlockCounter, or ReadIndex
     // The settings a read of these blocks shows (what no block carries as now).
     SettingsValues settingsOf(const std::vector<Payload> &area) const;
+    std::vector<AssignedBlock> assignedBlocks() const; // throws as EncodeArea
+    static std::vector<Payload> pending(const std::vector<AssignedBlock> &blocks); // their bytes
     // A write that resent a frame reads the area back before it says
     // anything: an acknowledgement names no frame. Read and Write are both
     // disabled while it does.

@@ -278,7 +278,7 @@ void TForm1::MainReadGreetingAnswered()
     // Also a second acknowledgement: channel 1 is asked for again.
     SendData(TxBuffer, BuildReadRequest(TxBuffer, BlockType::Channel, 1));
     asked_ = {static_cast<int>(BlockType::Channel), 1};
-    mainAnswerHeard(channelStep("Reading", 1));
+    mainAnswerHeard(channelStep(read_ && read_->readingBack ? "Checking the write:" : "Reading", 1));
 }
 
 void TForm1::MainReadDataAnswer()
@@ -336,7 +336,7 @@ void TForm1::MainReadDataAnswer()
         BuildReadRequest(TxBuffer, BlockType::Channel, static_cast<uint8_t>(ReadIndex));
         WriteBytes(TxBuffer.data(), kRequestLength); // one write of four bytes
         asked_ = {static_cast<int>(BlockType::Channel), ReadIndex};
-        mainAnswerHeard(channelStep(readingBack ? "Checking" : "Reading", ReadIndex));
+        mainAnswerHeard(channelStep(readingBack ? "Checking the write:" : "Reading", ReadIndex));
         Form3->Step();
     }
     if (ReadIndex == 17) {
@@ -344,7 +344,8 @@ void TForm1::MainReadDataAnswer()
         ReadIndex = 0;
         SendData(TxBuffer, BuildReadRequest(TxBuffer, BlockType::Settings, 0));
         asked_ = {static_cast<int>(BlockType::Settings), 0};
-        mainAnswerHeard(readingBack ? QStringLiteral("Checking the options") : QStringLiteral("Reading the options"));
+        mainAnswerHeard(readingBack ? QStringLiteral("Checking the write: the options")
+                                    : QStringLiteral("Reading the options"));
         // The dialog stays up with Cancel until the settings have come.
     }
     if (!ended)
