@@ -139,6 +139,19 @@ TEST(RadioResponder, CopesWithWhatTheHostReallySends)
     ASSERT_EQ(o.size(), 1u);
     EXPECT_EQ(o[0].answer[1], 5);
     EXPECT_TRUE(o[0].transferDone);
+
+    // Several messages in one read, each answered: a resent request (with
+    // its 30-byte tail), the next request, a frame and its resent copy.
+    Bytes burst = request(BlockType::Channel, 3);
+    burst.resize(34, 0);
+    for (const Bytes &m : {request(BlockType::Channel, 4), frame(BlockType::Dtmf, 1, 7), frame(BlockType::Dtmf, 1, 7)})
+        burst.insert(burst.end(), m.begin(), m.end());
+    const auto all = line.send(burst);
+    ASSERT_EQ(all.size(), 4u);
+    EXPECT_EQ(all[0].answer[2], 3);
+    EXPECT_EQ(all[1].answer[2], 4);
+    EXPECT_EQ(all[2].answer, Bytes{0x06});
+    EXPECT_EQ(all[3].answer, Bytes{0x06});
 }
 
 TEST(RadioResponder, MarksTheLastBlockOfAnArea)
