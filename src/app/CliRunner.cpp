@@ -248,10 +248,10 @@ int CliRunner::transferSignalling(TForm1 &form, TSignallingForm &window, const R
     if (verb != QLatin1String("read")) {
         // A file is checked whole, and encoded, before the radio hears of it.
         window.setSettings(LoadSettingsFile(request.file, window.SettingsArea(), window.Settings()));
-        if (compares)
-            expected = window.SettingsAfterWriting();
         if (request.verify)
             written = window.WhatAWriteAssigns(); // a verify compares the bytes
+        else if (compares)
+            expected = window.SettingsAfterWriting();
     }
     auto run = [&](bool reading) { return runArea(form, window, reading, request); };
     if (verb == QLatin1String("write") && !run(false))
