@@ -250,9 +250,7 @@ private:
     };
     std::unique_ptr<MainRead> read_;
     std::vector<Payload> lastRead_;
-    // The write under way: its blocks, and Resends when it started.
-    std::vector<AssignedBlock> writing_;
-    int resendsBeforeWrite_ = 0;
+    int resendsBeforeWrite_ = 0; // Resends when the write under way started
     // The block the main read's pending request asks for (type -1: none yet).
     struct AskedBlock {
         int type = -1;

@@ -363,7 +363,7 @@ void TForm1::wbtnClick()
     if (!MainWriteUnderWay() && MainReadUnderWay())
         throw ELumoraError(QStringLiteral("A read from the radio is under way. Wait until it has finished, or cancel it"));
     // Nothing goes out of a table that cannot be written whole.
-    writing_ = MainWriteBlocks(*xg, Options());
+    CheckMainWrite(TxBuffer, *xg, Options());
     resendsBeforeWrite_ = Resends;
     Tim1->start();
     beginMainTransfer(kMainWriteSteps);
@@ -407,7 +407,7 @@ void TForm1::startReadBack()
     auto back = std::make_unique<MainRead>();
     back->verifying = true;
     back->readingBack = true;
-    back->written = writing_;
+    back->written = MainWriteBlocks(*xg, Options()); // the window has been disabled since the write began
     read_ = std::move(back);
     Form3->ProgressBar1->setRange(0, kMainReadSteps);
     Form3->ProgressBar1->setValue(0);
