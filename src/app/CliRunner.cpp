@@ -204,7 +204,7 @@ int CliRunner::backupOrRestore(TForm1 &form, ToolWindows &windows, const Request
     std::vector<AssignedBlock> expected;
     std::vector<TSignallingForm::WrittenArea> expectedAreas;
     if (request.verify) {
-        expected = MainWriteBlocks(*form.xg, form.Options());
+        expected = form.WriteBlocks();
         for (const auto &area : areas)
             expectedAreas.push_back(area.second->WhatAWriteAssigns());
     }
@@ -239,6 +239,18 @@ int CliRunner::report(const Request &request, const QStringList &differences)
     return 1;
 }
 
+void CliRunner::warnNotWrittenBack(const QStringList &lines)
+{
+    // The file holds the texts; a write of it cannot give these back (a
+    // backup keeps them all).
+    if (lines.isEmpty())
+        return;
+    err() << "lumora-cli: the radio holds " << lines.size() << (lines.size() == 1 ? " value" : " values")
+          << " the saved texts cannot write back as read (a backup keeps every byte):" << Qt::endl;
+    for (const QString &line : lines)
+        err() << "  " << line << Qt::endl;
+}
+
 int CliRunner::transferSignalling(TForm1 &form, TSignallingForm &window, const Request &request)
 {
     const QString &verb = request.verb;
@@ -260,6 +272,7 @@ int CliRunner::transferSignalling(TForm1 &form, TSignallingForm &window, const R
         return kFailed;
     if (verb == QLatin1String("read")) {
         SaveSettingsFile(request.file, window.SettingsArea(), window.Settings());
+        warnNotWrittenBack(window.ValuesNotWrittenBack());
         return failed_ ? kFailed : 0;
     }
     if (!compares)
@@ -279,7 +292,7 @@ int CliRunner::transfer(TForm1 &form, const Request &request)
     if (verb == QLatin1String("write")) {
         form.OpenChannelFile(request.file);
         if (compares)
-            written = MainWriteBlocks(*form.xg, form.Options());
+            written = form.WriteBlocks();
     } else if (verb == QLatin1String("diff")) {
         TextTable file(kChannelColumns, kChannelRows);
         FillChannelLabels(file);
@@ -294,6 +307,7 @@ int CliRunner::transfer(TForm1 &form, const Request &request)
         return kFailed;
     if (verb == QLatin1String("read")) {
         form.SaveChannelFileAs(request.file);
+        warnNotWrittenBack(form.ValuesNotWrittenBack());
         return failed_ ? kFailed : 0;
     }
     if (!compares)

@@ -44,6 +44,7 @@ public:
     QString AskSaveFileName(QWidget *, const QString &, const QString &) override { return {}; }
 
 private:
+    static void warnNotWrittenBack(const QStringList &lines);
     int transfer(TForm1 &form, const Request &request);
     int convertCsv(TForm1 &form, const Request &request);
     int backupOrRestore(TForm1 &form, ToolWindows &windows, const Request &request);

@@ -4,7 +4,9 @@
 #include "memory/Errors.h"
 
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
+#include <QRegularExpression>
 #include "memory/WholeFile.h"
 
 namespace lumora {
@@ -12,6 +14,7 @@ namespace lumora {
 namespace {
 
 const char *const kChannelsKey = "Channels";
+const char *const kBytesKey = "bytes";
 constexpr qint64 kMaxBackupBytes = 1024 * 1024;
 
 QString optionKey(int i) { return QString(Option(static_cast<OptionId>(i)).label).remove(QLatin1Char(':')); }
@@ -37,25 +40,35 @@ void ApplyMainMemorySettings(const SettingsValues &values, ICellTable &channels,
     }
 }
 
-QByteArray WriteRadioBackup(const AreaSettings &areas)
+QByteArray WriteRadioBackup(const AreaSettings &areas, const AreaBytes &bytes)
 {
     QJsonObject o;
-    o.insert(QStringLiteral("format"), kSettingsFormat);
+    o.insert(QStringLiteral("format"), kBackupFormat);
     o.insert(QStringLiteral("area"), QStringLiteral("radio"));
-    for (const auto &[area, values] : areas)
-        o.insert(area, SettingsToJson(values));
+    for (int i = 0; i < areas.size(); ++i) {
+        QJsonObject area = SettingsToJson(areas[i].second);
+        QJsonArray blocks;
+        for (const Payload &block : bytes.value(i))
+            blocks.append(QString::fromLatin1(
+                    QByteArray(reinterpret_cast<const char *>(block.data()), static_cast<int>(block.size())).toHex()));
+        if (!blocks.isEmpty())
+            area.insert(QLatin1String(kBytesKey), blocks);
+        o.insert(areas[i].first, area);
+    }
     return QJsonDocument(o).toJson(QJsonDocument::Indented);
 }
 
-AreaSettings ReadRadioBackup(const QByteArray &json, const AreaSettings &shapes, const QString &fileName)
+AreaSettings ReadRadioBackup(const QByteArray &json, const AreaSettings &shapes, const QString &fileName,
+                             AreaBytes *bytes, const QVector<int> &blockCounts)
 {
     QString where;
     auto refuse = [&](const QString &why) {
         throw EFOpenError(QStringLiteral("\"%1\" is not a radio backup: %2%3").arg(fileName, where, why));
     };
     const QJsonObject o = ParseJsonObject(json, refuse);
-    if (o.value(QStringLiteral("format")).toInt(-1) != kSettingsFormat)
-        refuse(QStringLiteral("the key \"format\" must be %1").arg(kSettingsFormat));
+    const int format = o.value(QStringLiteral("format")).toInt(-1);
+    if (format != 1 && format != kBackupFormat)
+        refuse(QStringLiteral("the key \"format\" must be 1 or %1").arg(kBackupFormat));
     if (o.value(QStringLiteral("area")).toString() != QLatin1String("radio"))
         refuse(QStringLiteral("the key \"area\" must be \"radio\""));
     QStringList keys{QStringLiteral("format"), QStringLiteral("area")};
@@ -65,29 +78,52 @@ AreaSettings ReadRadioBackup(const QByteArray &json, const AreaSettings &shapes,
         if (!keys.contains(it.key()))
             refuse(QStringLiteral("the key \"%1\" is unknown").arg(it.key()));
     AreaSettings areas;
-    for (const auto &[area, shape] : shapes) {
+    if (bytes)
+        bytes->clear();
+    for (int i = 0; i < shapes.size(); ++i) {
+        const QString &area = shapes[i].first;
         if (!o.value(area).isObject())
             refuse(QStringLiteral("the key \"%1\" must hold the %1 area").arg(area));
         where = QStringLiteral("in \"%1\", ").arg(area);
-        areas << qMakePair(area, SettingsFromJson(o.value(area).toObject(), shape, {}, refuse));
+        QJsonObject values = o.value(area).toObject();
+        std::vector<Payload> blocks;
+        if (format >= 2 && values.contains(QLatin1String(kBytesKey))) {
+            const QJsonValue list = values.take(QLatin1String(kBytesKey));
+            const int count = blockCounts.value(i, -1);
+            static const QRegularExpression block(QStringLiteral("^[0-9a-fA-F]{56}$"));
+            if (!list.isArray() || (count >= 0 && list.toArray().size() != count))
+                refuse(QStringLiteral("the key \"bytes\" must hold %1 blocks").arg(count));
+            for (const QJsonValue &v : list.toArray()) {
+                if (!block.match(v.toString()).hasMatch())
+                    refuse(QStringLiteral("each block in \"bytes\" must be 56 hexadecimal digits"));
+                const QByteArray raw = QByteArray::fromHex(v.toString().toLatin1());
+                Payload p{};
+                std::copy(raw.begin(), raw.end(), p.begin());
+                blocks.push_back(p);
+            }
+        }
+        areas << qMakePair(area, SettingsFromJson(values, shapes[i].second, {}, refuse));
+        if (bytes)
+            *bytes << blocks;
         where.clear();
     }
     return areas;
 }
 
-void SaveRadioBackup(const QString &fileName, const AreaSettings &areas)
+void SaveRadioBackup(const QString &fileName, const AreaSettings &areas, const AreaBytes &bytes)
 {
-    SaveWholeFile(fileName, WriteRadioBackup(areas));
+    SaveWholeFile(fileName, WriteRadioBackup(areas, bytes));
 }
 
-AreaSettings LoadRadioBackup(const QString &fileName, const AreaSettings &shapes)
+AreaSettings LoadRadioBackup(const QString &fileName, const AreaSettings &shapes, AreaBytes *bytes,
+                             const QVector<int> &blockCounts)
 {
     QFile f(fileName);
     if (!f.open(QIODevice::ReadOnly))
         throw EFOpenError(QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, f.errorString()));
     if (f.size() > kMaxBackupBytes)
         throw EFOpenError(QStringLiteral("\"%1\" is not a radio backup: it is larger than 1 MiB").arg(fileName));
-    return ReadRadioBackup(f.readAll(), shapes, fileName);
+    return ReadRadioBackup(f.readAll(), shapes, fileName, bytes, blockCounts);
 }
 
 } // namespace lumora

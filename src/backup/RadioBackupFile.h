@@ -1,11 +1,16 @@
 #pragma once
 // A whole radio in one file: the main memory (the channel table and all ten
 // options) and the four signalling areas, each as the keys of its settings
-// file, under the format version and the area "radio":
-//   { "format": 1, "area": "radio",
-//     "main": { "Channels": [16 rows of 15 texts], "TOT": "60", ... },
+// file, under the format version and the area "radio". Since format 2 each
+// area also keeps its blocks as the radio gave them, 28 payload bytes in
+// hexadecimal per block (main: channels 1 to 16, then the options):
+//   { "format": 2, "area": "radio",
+//     "main": { "Channels": [16 rows of 15 texts], "TOT": "60", ...,
+//               "bytes": ["00451d09...", ... 17 blocks] },
 //     "dtmf": {...}, "2tone": {...}, "5tone": {...}, "fsk": {...} }
+// Files of format 1 (texts only) still load.
 
+#include "memory/AssignedBytes.h"
 #include "memory/CellTable.h"
 #include "memory/OptionSettings.h"
 #include "signalling/SettingsFile.h"
@@ -16,17 +21,23 @@
 namespace lumora {
 
 using AreaSettings = QVector<QPair<QString, SettingsValues>>; // area name, values
+// Each area's blocks, in the order of its settings; empty where a file has none.
+using AreaBytes = QVector<std::vector<Payload>>;
+constexpr int kBackupFormat = 2;
 
 // The main memory as settings: "Channels" and one key per option label.
 SettingsValues MainMemorySettings(const ICellTable &channels, const OptionTexts &options);
 void ApplyMainMemorySettings(const SettingsValues &values, ICellTable &channels, OptionTexts &options);
 
-QByteArray WriteRadioBackup(const AreaSettings &areas);
-// Checks the whole file against the areas' shapes; throws EFOpenError
-// naming the area and the key that does not fit.
-AreaSettings ReadRadioBackup(const QByteArray &json, const AreaSettings &shapes, const QString &fileName);
+QByteArray WriteRadioBackup(const AreaSettings &areas, const AreaBytes &bytes = {});
+// Checks the whole file against the areas' shapes (and each area's bytes
+// against its block count); throws EFOpenError naming the area and the key
+// that does not fit. bytes, if given, receives each area's blocks.
+AreaSettings ReadRadioBackup(const QByteArray &json, const AreaSettings &shapes, const QString &fileName,
+                             AreaBytes *bytes = nullptr, const QVector<int> &blockCounts = {});
 
-void SaveRadioBackup(const QString &fileName, const AreaSettings &areas);
-AreaSettings LoadRadioBackup(const QString &fileName, const AreaSettings &shapes);
+void SaveRadioBackup(const QString &fileName, const AreaSettings &areas, const AreaBytes &bytes = {});
+AreaSettings LoadRadioBackup(const QString &fileName, const AreaSettings &shapes, AreaBytes *bytes = nullptr,
+                             const QVector<int> &blockCounts = {});
 
 } // namespace lumora

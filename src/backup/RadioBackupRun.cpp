@@ -35,6 +35,57 @@ AreaSettings RadioBackupRun::allSettings() const
     return all;
 }
 
+AreaBytes RadioBackupRun::allBytes() const
+{
+    AreaBytes all{form1_.LastReadBlocks()};
+    for (const auto &area : areas_)
+        all << area.second->LastReadBlocks();
+    return all;
+}
+
+AreaBytes RadioBackupRun::baselines() const
+{
+    AreaBytes all{form1_.Baseline().blocks};
+    for (const auto &area : areas_)
+        all << area.second->Baseline();
+    return all;
+}
+
+QVector<int> RadioBackupRun::blockCounts() const
+{
+    QVector<int> counts{kMainBlockCount};
+    for (const auto &area : areas_)
+        counts << area.second->BlockCount();
+    return counts;
+}
+
+void RadioBackupRun::takeBytes(const AreaBytes &bytes)
+{
+    // A file without bytes (format 1) is written from its texts.
+    edited_.clear();
+    form1_.TakeBaseline(bytes.value(0));
+    if (!bytes.value(0).empty() && !form1_.ShowsBaseline())
+        edited_ << QStringLiteral("main memory:\n") + form1_.ValuesNotWrittenBack().join(QLatin1Char('\n'));
+    for (size_t i = 0; i < areas_.size(); ++i) {
+        TSignallingForm &window = *areas_[i].second;
+        const std::vector<Payload> blocks = bytes.value(static_cast<int>(i) + 1);
+        window.TakeBaseline(blocks);
+        if (!blocks.empty() && !window.ShowsBaseline())
+            edited_ << window.AreaName() + QStringLiteral(":\n")
+                               + window.ValuesNotWrittenBack().join(QLatin1Char('\n'));
+    }
+}
+
+QString RadioBackupRun::editedAreasText() const
+{
+    if (edited_.isEmpty())
+        return {};
+    return QStringLiteral("\nThe file's texts were changed in some areas: there, what changed is written from the "
+                          "texts and everything else byte for byte. Of the radio's values, the texts cannot carry "
+                          "these (the changed ones are written as the texts say):\n")
+           + edited_.join(QLatin1Char('\n'));
+}
+
 void RadioBackupRun::Start()
 {
     if (form1_.AnyTransferUnderWay())
@@ -43,7 +94,9 @@ void RadioBackupRun::Start()
         // The whole file checked and every block of every area encoded
         // before the first byte goes out.
         const AreaSettings before = allSettings();
-        const AreaSettings file = LoadRadioBackup(fileName_, before);
+        const AreaBytes beforeBytes = baselines();
+        AreaBytes bytes;
+        const AreaSettings file = LoadRadioBackup(fileName_, before, &bytes, blockCounts());
         auto apply = [this](const AreaSettings &all) {
             OptionTexts options = form1_.Options();
             ApplyMainMemorySettings(all[0].second, *form1_.xg, options);
@@ -53,13 +106,14 @@ void RadioBackupRun::Start()
         };
         apply(file);
         try {
-            TextTable channels(kChannelColumns, kChannelRows);
-            OptionTexts encoded;
-            TextsAfterWriting(*form1_.xg, form1_.Options(), channels, encoded);
+            takeBytes(bytes);
+            form1_.WriteBlocks();
             for (const auto &area : areas_)
                 area.second->EncodeArea();
         } catch (...) {
             apply(before); // a refused restore leaves the windows as they were
+            takeBytes(beforeBytes);
+            edited_.clear();
             throw;
         }
     }
@@ -115,9 +169,10 @@ void RadioBackupRun::next()
             return;
         }
         if (kind_ == Kind::Backup)
-            SaveRadioBackup(fileName_, allSettings());
-        finish(true, kind_ == Kind::Backup ? QStringLiteral("The radio is backed up in \"%1\".").arg(fileName_)
-                                           : QStringLiteral("The radio is restored from \"%1\".").arg(fileName_));
+            SaveRadioBackup(fileName_, allSettings(), allBytes());
+        finish(true, kind_ == Kind::Backup
+                             ? QStringLiteral("The radio is backed up in \"%1\".").arg(fileName_)
+                             : QStringLiteral("The radio is restored from \"%1\".").arg(fileName_) + editedAreasText());
     } catch (const std::exception &e) {
         finish(false, QString());
         ShowException(e);

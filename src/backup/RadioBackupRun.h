@@ -50,11 +50,19 @@ private:
     void next();
     void finish(bool completed, const QString &text);
     AreaSettings allSettings() const;
+    AreaBytes allBytes() const;        // what the last reads gave
+    AreaBytes baselines() const;       // what the windows keep of the radio
+    QVector<int> blockCounts() const;  // each area's
+    // Takes each area's blocks from the file as read from the radio, and
+    // says which areas the file's texts change.
+    void takeBytes(const AreaBytes &bytes);
+    QString editedAreasText() const;
 
     TForm1 &form1_;
     SignallingAreas areas_;
     Kind kind_;
     QString fileName_;
+    QStringList edited_; // a restore's areas whose texts the file changes
     int step_ = -1; // -1 before the start; 0 the main memory; 1 to 4 the areas
     bool running_ = false;
     IUserDialogs *outer_;

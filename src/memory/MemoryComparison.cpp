@@ -107,7 +107,8 @@ QStringList CompareMainMemory(const ICellTable &expectedChannels, const OptionTe
     return differences;
 }
 
-QStringList CompareMainMemoryBytes(const std::vector<AssignedBlock> &written, const std::vector<Payload> &read)
+QStringList CompareMainMemoryBytes(const std::vector<AssignedBlock> &written, const std::vector<Payload> &read,
+                                   const QString &writtenWord, const QString &readWord)
 {
     QStringList differences;
     const size_t blocks = std::min(written.size(), read.size());
@@ -143,18 +144,21 @@ QStringList CompareMainMemoryBytes(const std::vector<AssignedBlock> &written, co
             // A text that differs says it; the same texts, or an empty one
             // (a value without a text), need the stored values beside them.
             if (wText.trimmed() != rText.trimmed() && !wText.trimmed().isEmpty() && !rText.trimmed().isEmpty())
-                differences << QStringLiteral("%1 %2: written %3, read %4").arg(block, field, shown(wText), shown(rText));
+                differences << QStringLiteral("%1 %2: %3 %4, %5 %6")
+                                       .arg(block, field, writtenWord, shown(wText), readWord, shown(rText));
             else
-                differences << QStringLiteral("%1 %2: written %3 (%4), read %5 (%6)")
-                                       .arg(block, field, shown(wText), storedValue(w.data(), f), shown(rText),
-                                            storedValue(r.data(), f));
+                differences << QStringLiteral("%1 %2: %3 %4 (%5), %6 %7 (%8)")
+                                       .arg(block, field, writtenWord, shown(wText), storedValue(w.data(), f), readWord,
+                                            shown(rText), storedValue(r.data(), f));
         }
         for (int offset : differing)
             if (!named[static_cast<size_t>(offset + 4)])
-                differences << QStringLiteral("%1 byte %2: written 0x%3, read 0x%4")
+                differences << QStringLiteral("%1 byte %2: %3 0x%4, %5 0x%6")
                                        .arg(options ? QStringLiteral("Options,") : block)
                                        .arg(offset + 4)
+                                       .arg(writtenWord)
                                        .arg(w[static_cast<size_t>(offset + 4)], 2, 16, QLatin1Char('0'))
+                                       .arg(readWord)
                                        .arg(r[static_cast<size_t>(offset + 4)], 2, 16, QLatin1Char('0'));
     }
     return differences;

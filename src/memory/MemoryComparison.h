@@ -33,6 +33,9 @@ constexpr int kMainBlockCount = 17;
 // them when the texts look the same ("... written 145.00000 (145000000 Hz),
 // read 145.00000 (145000001 Hz)"). An assigned byte of no field is named by
 // its offset.
-QStringList CompareMainMemoryBytes(const std::vector<AssignedBlock> &written, const std::vector<Payload> &read);
+// written and read name the two sides in the lines.
+QStringList CompareMainMemoryBytes(const std::vector<AssignedBlock> &written, const std::vector<Payload> &read,
+                                   const QString &writtenWord = QStringLiteral("written"),
+                                   const QString &readWord = QStringLiteral("read"));
 
 } // namespace lumora

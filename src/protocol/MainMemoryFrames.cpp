@@ -2,33 +2,63 @@
 
 #include "memory/ChannelBlock.h"
 #include "memory/ChannelColumns.h"
+#include "memory/Errors.h"
+#include "memory/MemoryComparison.h"
 
 #include <algorithm>
 #include <functional>
 
 namespace lumora {
 
-int BuildChannelFrame(FrameBuffer &tx, const ICellTable &table, int n)
+const Payload *MainBaseline::kept(int b, const ICellTable &table, const OptionTexts &now) const
+{
+    if (blocks.size() != static_cast<size_t>(kChannelCount + 1))
+        return nullptr;
+    if (b == kChannelCount)
+        return now == options ? &blocks.back() : nullptr;
+    for (int col = 1; col < kChannelColumns; ++col)
+        if (table.cellText(col, b + 1) != channels.cellText(col, b + 1))
+            return nullptr;
+    return &blocks[static_cast<size_t>(b)];
+}
+
+namespace {
+
+int keptFrame(FrameBuffer &tx, const Payload &payload)
+{
+    std::copy(payload.begin(), payload.end(), tx.begin() + kPayloadOffset);
+    return FinishDataFrame(tx);
+}
+
+} // namespace
+
+int BuildChannelFrame(FrameBuffer &tx, const ICellTable &table, int n, const MainBaseline *baseline)
 {
     BuildDataFrameHeader(tx, BlockType::Channel, static_cast<uint8_t>(n));
+    if (const Payload *radio = baseline ? baseline->kept(n - 1, table, baseline->options) : nullptr)
+        return keptFrame(tx, *radio);
     EncodeChannelBlock(table, n, tx.data());
     tx[31] = 0xFF;
     return FinishDataFrame(tx);
 }
 
-int BuildSettingsFrame(FrameBuffer &tx, const OptionTexts &options)
+int BuildSettingsFrame(FrameBuffer &tx, const OptionTexts &options, const MainBaseline *baseline,
+                       const ICellTable *table)
 {
     BuildDataFrameHeader(tx, BlockType::Settings, 0);
+    if (const Payload *radio = baseline && table ? baseline->kept(kChannelCount, *table, options) : nullptr)
+        return keptFrame(tx, *radio);
     EncodeSettingsBlock(options, tx.data());
     return FinishDataFrame(tx);
 }
 
-void CheckMainWrite(FrameBuffer scratch, const ICellTable &table, const OptionTexts &options)
+void CheckMainWrite(FrameBuffer scratch, const ICellTable &table, const OptionTexts &options,
+                    const MainBaseline *baseline)
 {
     BuildGreeting(scratch);
     for (int n = 1; n <= kChannelCount; ++n)
-        BuildChannelFrame(scratch, table, n);
-    BuildSettingsFrame(scratch, options);
+        BuildChannelFrame(scratch, table, n, baseline);
+    BuildSettingsFrame(scratch, options, baseline, &table);
 }
 
 namespace {
@@ -49,17 +79,57 @@ AssignedBlock assignedBlock(const std::function<void(FrameBuffer &)> &build)
 
 } // namespace
 
-std::vector<AssignedBlock> MainWriteBlocks(const ICellTable &table, const OptionTexts &options)
+std::vector<AssignedBlock> MainWriteBlocks(const ICellTable &table, const OptionTexts &options,
+                                           const MainBaseline *baseline)
 {
     std::vector<AssignedBlock> blocks;
-    for (int n = 1; n <= kChannelCount; ++n) {
+    for (int n = 1; n <= kChannelCount + 1; ++n)
+        if (const Payload *radio = baseline ? baseline->kept(n - 1, table, options) : nullptr) {
+            blocks.push_back({*radio, {}});
+            blocks.back().assigned.fill(true); // the radio's block, byte for byte
+        } else if (n <= kChannelCount) {
         blocks.push_back(assignedBlock([&](FrameBuffer &f) { BuildChannelFrame(f, table, n); }));
         // The 0xFF that ends a channel record carries nothing, and a radio
         // programmed by other means may hold anything there.
-        blocks.back().assigned[31 - kPayloadOffset] = false;
-    }
-    blocks.push_back(assignedBlock([&](FrameBuffer &f) { BuildSettingsFrame(f, options); }));
+            blocks.back().assigned[31 - kPayloadOffset] = false;
+        } else {
+            blocks.push_back(assignedBlock([&](FrameBuffer &f) { BuildSettingsFrame(f, options); }));
+        }
     return blocks;
+}
+
+QStringList MainValuesNotWrittenBack(const MainBaseline &baseline)
+{
+    if (baseline.blocks.size() != static_cast<size_t>(kMainBlockCount))
+        return {};
+    try {
+        return CompareMainMemoryBytes(MainWriteBlocks(baseline.channels, baseline.options), baseline.blocks,
+                                      QStringLiteral("a write of the table sends"), QStringLiteral("the radio holds"));
+    } catch (const ELumoraError &e) {
+        return {QStringLiteral("%1 (%2)").arg(QString::fromUtf8(e.what()), e.detail())};
+    }
+}
+
+MainBaseline MainBaselineOf(const std::vector<Payload> &blocks)
+{
+    MainBaseline baseline;
+    baseline.blocks = blocks;
+    baseline.blocks.resize(kMainBlockCount);
+    FillChannelLabels(baseline.channels);
+    baseline.options = DefaultOptionTexts();
+    FrameBuffer frame{};
+    for (int b = 0; b < kMainBlockCount; ++b) {
+        const bool options = b == kChannelCount;
+        BuildDataFrameHeader(frame, options ? BlockType::Settings : BlockType::Channel,
+                             static_cast<uint8_t>(options ? 0 : b + 1));
+        std::copy(baseline.blocks[static_cast<size_t>(b)].begin(), baseline.blocks[static_cast<size_t>(b)].end(),
+                  frame.begin() + kPayloadOffset);
+        if (options)
+            DecodeSettingsBlock(frame.data(), baseline.options);
+        else
+            DecodeChannelBlock(frame.data(), baseline.channels);
+    }
+    return baseline;
 }
 
 } // namespace lumora

@@ -5,28 +5,53 @@
 #include "memory/AssignedBytes.h"
 #include "memory/CellTable.h"
 #include "memory/OptionSettings.h"
+#include "memory/ChannelColumns.h"
+#include "memory/TextTable.h"
 #include "protocol/Frames.h"
 
 #include <vector>
 
 namespace lumora {
 
+// The radio's own blocks and the texts a read of them showed: a write
+// sends a channel's (or the options') bytes as the radio gave them while
+// its texts are unchanged, so that it gives back what the table cannot show.
+struct MainBaseline {
+    std::vector<Payload> blocks; // channels 1 to 16, then the options; empty: none
+    TextTable channels{kChannelColumns, kChannelRows};
+    OptionTexts options{};
+    // The radio's block b (0 to 15 the channels, 16 the options) while the
+    // texts that show it are unchanged; null otherwise.
+    const Payload *kept(int b, const ICellTable &table, const OptionTexts &now) const;
+};
+
 // "W", 0, n, 0x20, channel n from row n, 0xFF at 31, check value. Bytes 28
 // to 30 keep what the buffer holds. Returns 34. Throws EConvertError.
-int BuildChannelFrame(FrameBuffer &tx, const ICellTable &table, int n);
+// A kept channel goes out as the radio gave it.
+int BuildChannelFrame(FrameBuffer &tx, const ICellTable &table, int n, const MainBaseline *baseline = nullptr);
 
 // "W", 5, 0, 0x20, the options, check value; 20 to 31 keep what the buffer
 // holds (in a write: the tail of channel 16). Returns 34. Throws.
-int BuildSettingsFrame(FrameBuffer &tx, const OptionTexts &options);
+int BuildSettingsFrame(FrameBuffer &tx, const OptionTexts &options, const MainBaseline *baseline = nullptr,
+                       const ICellTable *table = nullptr);
 
 // Assembles every frame of a main write, in order, into a copy of the
 // buffer: throws the first conversion error, so that nothing is sent of a
 // table that cannot be written whole.
-void CheckMainWrite(FrameBuffer scratch, const ICellTable &table, const OptionTexts &options);
+void CheckMainWrite(FrameBuffer scratch, const ICellTable &table, const OptionTexts &options,
+                    const MainBaseline *baseline = nullptr);
 
 // The seventeen blocks of a main write, channels 1 to 16 and the options,
 // with the bytes the write sets (not those it leaves from the buffer).
 // Throws the first conversion error.
-std::vector<AssignedBlock> MainWriteBlocks(const ICellTable &table, const OptionTexts &options);
+std::vector<AssignedBlock> MainWriteBlocks(const ICellTable &table, const OptionTexts &options,
+                                           const MainBaseline *baseline = nullptr);
+
+// The radio's values in a baseline that a write of the texts it shows
+// would not give back, one line per field ("Channel 3, RX Freq: a write
+// sends ..., the radio holds ...").
+QStringList MainValuesNotWrittenBack(const MainBaseline &baseline);
+// The baseline of these blocks: the texts a read of them shows.
+MainBaseline MainBaselineOf(const std::vector<Payload> &blocks);
 
 } // namespace lumora

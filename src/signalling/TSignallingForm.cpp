@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScopedValueRollback>
 #include <QProgressBar>
@@ -40,6 +41,15 @@ TSignallingForm::TSignallingForm(ISignallingHost &host, BlockType type, int bloc
     layout->setSizeConstraint(QLayout::SetFixedSize);
     content_ = new QVBoxLayout;
     layout->addLayout(content_);
+    NotWrittenBackLabel = new QLabel(this);
+    NotWrittenBackLabel->setTextFormat(Qt::RichText);
+    NotWrittenBackLabel->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    NotWrittenBackLabel->hide();
+    connect(NotWrittenBackLabel, &QLabel::linkActivated, this, [this] {
+        ShowMessage(QStringLiteral("The radio holds values this window cannot write back as they are:\n")
+                    + ValuesNotWrittenBack().join(QLatin1Char('\n')));
+    });
+    layout->addWidget(NotWrittenBackLabel);
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setTextVisible(false);
     ProgressBar1->hide();
@@ -146,6 +156,9 @@ void TSignallingForm::BlockReceived()
             return;
         }
         takeRead(*incoming_);
+        baseline_ = received_;
+        baselineTexts_ = Settings();
+        findLostValues();
         endTransfer(true);
     } else {
         request(count);
@@ -171,23 +184,17 @@ void TSignallingForm::wbtnClick()
     sendBlock(0);
 }
 
-std::vector<Payload> TSignallingForm::EncodeArea() const
-{
-    std::vector<Payload> area;
-    Payload previous{}; // block 0 follows the cleared buffer
-    for (int i = 0; i < blockCount_; ++i)
-        previous = area.emplace_back(encodeBlock(i, previous));
-    return area;
-}
+std::vector<Payload> TSignallingForm::EncodeArea() const { return pending(assignedBlocks()); }
 
 SettingsValues TSignallingForm::SettingsAfterWriting() const { return settingsOf(EncodeArea()); }
 
 std::vector<AssignedBlock> TSignallingForm::assignedBlocks() const
 {
     std::vector<AssignedBlock> blocks;
-    const std::vector<Payload> area = EncodeArea();
+    const SettingsValues now = baseline_.empty() ? SettingsValues() : Settings();
+    Payload previous{}; // block 0 follows the cleared buffer
     for (int i = 0; i < blockCount_; ++i)
-        blocks.push_back(AssignedBy([&](Payload &p) { p = encodeBlock(i, p); }, area[static_cast<size_t>(i)]));
+        previous = blocks.emplace_back(blockToWrite(i, previous, now)).bytes;
     return blocks;
 }
 
@@ -228,19 +235,6 @@ QStringList TSignallingForm::DifferencesFromRead(const WrittenArea &written) con
                              .arg(written.blocks[b].bytes[static_cast<size_t>(offset)], 2, 16, QLatin1Char('0'))
                              .arg(lastRead_[b][static_cast<size_t>(offset)], 2, 16, QLatin1Char('0'));
     return lines;
-}
-
-SettingsValues TSignallingForm::settingsOf(const std::vector<Payload> &area) const
-{
-    std::unique_ptr<TSignallingForm> scratch = makeScratch();
-    scratch->setSettings(Settings()); // what no block carries stays as it is
-    FrameBuffer frame{};
-    for (int i = 0; i < blockCount_; ++i) {
-        BuildDataFrameHeader(frame, type_, static_cast<uint8_t>(i));
-        std::copy(area[static_cast<size_t>(i)].begin(), area[static_cast<size_t>(i)].end(), frame.begin() + kPayloadOffset);
-        scratch->decodeBlock(frame.data());
-    }
-    return scratch->Settings();
 }
 
 void TSignallingForm::sendBlock(int index)

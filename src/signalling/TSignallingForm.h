@@ -11,14 +11,17 @@
 #include "protocol/SignallingHost.h"
 #include "protocol/TransferRoutes.h"
 #include "signalling/BlockFields.h"
+#include "signalling/SettingsCells.h"
 #include "signalling/SettingsControls.h"
 #include "ui/EditHistory.h"
 
 #include <QDialog>
 #include <QJsonObject>
+#include <functional>
 #include <memory>
 #include <vector>
 
+class QLabel;
 class QProgressBar;
 class QPushButton;
 class QTimer;
@@ -37,6 +40,9 @@ public:
     QPushButton *wbtn;    // "Write"
     QPushButton *Button3; // "Close"
     QProgressBar *ProgressBar1;
+    // After a read: how many of the radio's values the window cannot write
+    // back as read, as a link to the list.
+    QLabel *NotWrittenBackLabel;
     QTimer *Timer1; // 10 s guard
     int BlockCounter = 0;
 
@@ -75,6 +81,20 @@ public:
     // field: the texts where they differ, else each byte that does. Empty
     // when every assigned byte matches.
     QStringList DifferencesFromRead(const WrittenArea &written) const;
+    // The blocks a read gave (or a restore puts back) and the texts they
+    // show: a write sends the radio's own bytes for every block whose
+    // values are unchanged since, and keeps the radio's byte for a value
+    // the window cannot write back while its row or box is unchanged.
+    // No blocks: no baseline, a write sends the texts.
+    void TakeBaseline(const std::vector<Payload> &blocks);
+    const std::vector<Payload> &Baseline() const { return baseline_; }
+    int BlockCount() const { return blockCount_; }
+    bool HasBaseline() const { return !baseline_.empty(); }
+    // The controls show exactly what the baseline's bytes give.
+    bool ShowsBaseline() const;
+    // One line per value of the baseline the window cannot write back as
+    // the radio holds it: where it is shown, the byte, what a write sends.
+    QStringList ValuesNotWrittenBack() const { return lostLines_; }
     // Its settings file: the area's name there ("dtmf", "fsk"), and the
     // controls' values; setSettings takes them as if they had been typed.
     virtual QString SettingsArea() const = 0;
@@ -132,8 +152,29 @@ private:
     void showBar(int maximum);
     void stepBar();
     int &counter(); // BlockCounter, or ReadIndex
-    // The settings a read of these blocks shows (what no block carries as now).
-    SettingsValues settingsOf(const std::vector<Payload> &area) const;
+    // The settings a read of these blocks shows (what no block carries as
+    // in seed, or as now).
+    SettingsValues settingsOf(const std::vector<Payload> &area) const { return settingsOf(area, Settings()); }
+    SettingsValues settingsOf(const std::vector<Payload> &area, const SettingsValues &seed) const;
+    // The baseline's values a write cannot give back, found by encoding
+    // what the read shows and by which cells show each byte.
+    struct LostValue {
+        int block;
+        int offset;     // -1: the block's texts do not convert
+        uint8_t radio;  // the radio's byte
+        uint8_t written; // what a write of the texts sends
+        QString why;    // offset -1: the conversion error
+        std::vector<SettingsCell> cells; // the cells that show the byte (or, offset -1, the block)
+    };
+    void findLostValues();
+    void showValuesNotWrittenBack();
+    std::vector<SettingsCell> cellsShowing(TSignallingForm &scratch, int block,
+                                           const std::function<void(Payload &)> &change) const;
+    QString cellName(const SettingsCell &cell) const;
+    // Block b as a write sends it: the radio's bytes while nothing it
+    // shows has changed, else the texts' with the radio's bytes kept for
+    // values left as read. Throws a conversion error or a refusal.
+    AssignedBlock blockToWrite(int b, const Payload &previous, const SettingsValues &now) const;
     std::vector<AssignedBlock> assignedBlocks() const; // throws as EncodeArea
     static std::vector<Payload> pending(const std::vector<AssignedBlock> &blocks); // their bytes
     // A write that resent a frame reads the area back before it says
@@ -151,6 +192,12 @@ private:
     int resendsBeforeWrite_ = 0;
     std::vector<Payload> received_; // the blocks the read under way has read
     std::vector<Payload> lastRead_;
+    std::vector<Payload> baseline_;
+    SettingsValues baselineTexts_;
+    std::vector<Payload> baselineEncoded_; // the baseline's texts encoded (a block that does not convert: empty)
+    std::vector<bool> baselineConverts_;
+    std::vector<LostValue> lost_;
+    QStringList lostLines_;
     std::unique_ptr<TSignallingForm> incoming_; // what the read under way has read
     std::unique_ptr<EditHistory<QJsonObject>> history_;
     bool restoring_ = false; // an undo or redo is filling the controls

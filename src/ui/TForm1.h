@@ -8,6 +8,7 @@
 #include "memory/OptionSettings.h"
 #include "protocol/ByteSink.h"
 #include "protocol/Frames.h"
+#include "protocol/MainMemoryFrames.h"
 #include "protocol/ReceiveDispatcher.h"
 #include "protocol/SignallingHost.h"
 #include "protocol/TransferRoutes.h"
@@ -78,6 +79,9 @@ public:
     std::array<QComboBox *, kOptionCount> OptionBoxes{}; // by OptionId: ComboBox1 to ComboBox10
     QPushButton *rbtn, *wbtn;
     std::array<QLabel *, 3> StatusPanels{};
+    // After a read: how many of the radio's values the table cannot write
+    // back as read, as a link to the list.
+    QLabel *NotWrittenBackPanel = nullptr;
     TForm3 *Form3 = nullptr;
 
     // The progress dialog, created after this window; its Retry and Cancel
@@ -173,6 +177,17 @@ public:
     // The blocks the last completed main read, verify or read-back gave:
     // channels 1 to 16, then the options. Empty before any.
     const std::vector<Payload> &LastReadBlocks() const { return lastRead_; }
+    // The radio the table was read (or restored) from: a write sends each
+    // channel, and the options, as the radio gave them while unchanged.
+    // No blocks: no baseline, a write sends the table.
+    void TakeBaseline(const std::vector<Payload> &blocks);
+    // The table and the options show exactly what the baseline's bytes give.
+    bool ShowsBaseline() const;
+    const MainBaseline &Baseline() const { return baseline_; }
+    // The blocks a write of the table sends. Throws the first conversion error.
+    std::vector<AssignedBlock> WriteBlocks() const;
+    // The radio's values the table cannot write back as it holds them.
+    QStringList ValuesNotWrittenBack() const { return MainValuesNotWrittenBack(baseline_); }
 
     // Stops the main transfer under way as Cancel does, without a word to
     // the user (a program ending it; closing the window).
@@ -250,6 +265,9 @@ private:
     };
     std::unique_ptr<MainRead> read_;
     std::vector<Payload> lastRead_;
+    MainBaseline baseline_;
+    // Says in the status bar what the last read cannot write back.
+    void showValuesNotWrittenBack();
     int resendsBeforeWrite_ = 0; // Resends when the write under way started
     // The block the main read's pending request asks for (type -1: none yet).
     struct AskedBlock {

@@ -9,6 +9,7 @@
 #include "ui/TEditCellEditor.h"
 #include "ui/TPortBox.h"
 #include "ui/TXStringGrid.h"
+#include "ui/UserDialogs.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -95,6 +96,16 @@ void TForm1::buildLayout()
         panel->setFixedWidth(150);
         status->addWidget(panel);
     }
+    NotWrittenBackPanel = new QLabel(status);
+    NotWrittenBackPanel->setTextFormat(Qt::RichText);
+    NotWrittenBackPanel->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    connect(NotWrittenBackPanel, &QLabel::linkActivated, this, [this] {
+        ShowMessage(QStringLiteral("The radio holds values the table cannot write back as they are. A write keeps "
+                                   "the radio's bytes for every channel (and the options) left unchanged; a "
+                                   "channel you change is written as the table shows it:\n")
+                    + ValuesNotWrittenBack().join(QLatin1Char('\n')));
+    });
+    status->addWidget(NotWrittenBackPanel, 1);
     client_->adjustSize();
     setFixedSize(sizeHint());
 }

@@ -15,6 +15,7 @@
 #include "ui/TXStringGrid.h"
 #include "ui/UserDialogs.h"
 
+#include <QLabel>
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -324,6 +325,10 @@ void TForm1::MainReadDataAnswer()
         } else {
             CopyCells(done->read, *xg);
             setOptions(done->readOptions);
+            baseline_.blocks = done->blocks;
+            CopyCells(*xg, baseline_.channels);
+            baseline_.options = Options();
+            showValuesNotWrittenBack();
             markSaved();
             ShowMessage(QStringLiteral("   Read Succeed!"));
         }
@@ -354,6 +359,32 @@ void TForm1::MainReadDataAnswer()
         emit MainTransferEnded(TransferEnd::Completed, QString());
 }
 
+std::vector<AssignedBlock> TForm1::WriteBlocks() const { return MainWriteBlocks(*xg, Options(), &baseline_); }
+
+void TForm1::TakeBaseline(const std::vector<Payload> &blocks)
+{
+    baseline_ = blocks.empty() ? MainBaseline() : MainBaselineOf(blocks);
+    showValuesNotWrittenBack();
+}
+
+bool TForm1::ShowsBaseline() const
+{
+    for (int b = 0; b < kMainBlockCount; ++b)
+        if (!baseline_.kept(b, *xg, Options()))
+            return false;
+    return true;
+}
+
+void TForm1::showValuesNotWrittenBack()
+{
+    const int n = static_cast<int>(ValuesNotWrittenBack().size());
+    NotWrittenBackPanel->setText(n == 0 ? QString()
+                                        : QStringLiteral("<a href=\"list\">%1 value%2 the table cannot write back as "
+                                                         "read</a>")
+                                                  .arg(n)
+                                                  .arg(n == 1 ? "" : "s"));
+}
+
 // --- main write --------------------------------------------------------
 
 void TForm1::wbtnClick()
@@ -363,7 +394,7 @@ void TForm1::wbtnClick()
     if (!MainWriteUnderWay() && MainReadUnderWay())
         throw ELumoraError(QStringLiteral("A read from the radio is under way. Wait until it has finished, or cancel it"));
     // Nothing goes out of a table that cannot be written whole.
-    CheckMainWrite(TxBuffer, *xg, Options());
+    CheckMainWrite(TxBuffer, *xg, Options(), &baseline_);
     resendsBeforeWrite_ = Resends;
     Tim1->start();
     beginMainTransfer(kMainWriteSteps);
@@ -381,11 +412,11 @@ void TForm1::MainWriteAcknowledged()
     ++WriteAckCount;
     Form3->Step();
     if (WriteAckCount >= 1 && WriteAckCount <= 16) {
-        SendData(TxBuffer, BuildChannelFrame(TxBuffer, *xg, WriteAckCount));
+        SendData(TxBuffer, BuildChannelFrame(TxBuffer, *xg, WriteAckCount, &baseline_));
         Tim1->start();
         mainAnswerHeard(channelStep("Writing", WriteAckCount));
     } else if (WriteAckCount == 17) {
-        SendData(TxBuffer, BuildSettingsFrame(TxBuffer, Options()));
+        SendData(TxBuffer, BuildSettingsFrame(TxBuffer, Options(), &baseline_, xg));
         Tim1->start();
         mainAnswerHeard(QStringLiteral("Writing the options"));
     } else if (WriteAckCount == 18) {
@@ -407,7 +438,7 @@ void TForm1::startReadBack()
     auto back = std::make_unique<MainRead>();
     back->verifying = true;
     back->readingBack = true;
-    back->written = MainWriteBlocks(*xg, Options()); // the window has been disabled since the write began
+    back->written = WriteBlocks(); // the window has been disabled since the write began
     read_ = std::move(back);
     Form3->ProgressBar1->setRange(0, kMainReadSteps);
     Form3->ProgressBar1->setValue(0);
@@ -442,7 +473,7 @@ void TForm1::VerifyClick()
     // convert is reported before anything is sent.
     auto v = std::make_unique<MainRead>();
     v->verifying = true;
-    v->written = MainWriteBlocks(*xg, Options());
+    v->written = WriteBlocks();
     FillChannelLabels(v->read);
     v->readOptions = DefaultOptionTexts();
     refuseIfOtherTransfer();

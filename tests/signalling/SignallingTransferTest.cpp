@@ -592,16 +592,12 @@ private slots:
         QTRY_VERIFY2_WITH_TIMEOUT(!dialogs->messages.isEmpty(), qPrintable(dialogs->errors.join(" / ")), kWait);
         QCOMPARE(dialogs->messages, QStringList({QString("The radio is restored from \"%1\".").arg(dialogs->nextFileName)}));
         QTRY_VERIFY(!windows->Run);
-        QJsonObject a = readJson(memory());
-        const QJsonObject b = readJson(dir->filePath("blank.json"));
-        // The one byte the window cannot carry: a side tone of 0x01 reads
-        // as unchecked and is written as 0x00.
-        QJsonArray fleetSync = a["fleetsync"].toArray();
-        fleetSync[0] = fleetSync[0].toString().replace(16, 2, "00");
-        a["fleetsync"] = fleetSync;
-        for (const char *area : {"dtmf", "fleetsync", "2tone", "5tone"})
-            QCOMPARE(a[area], b[area]);
-        QCOMPARE(b["channel"][0].toString().left(48), a["channel"][0].toString().left(48));
+        // Every byte of every area, even those the windows cannot show (a
+        // FleetSync side tone of 0x01).
+        const QJsonObject a = readJson(memory()), b = readJson(dir->filePath("blank.json"));
+        for (const QString &area : a.keys())
+            if (a[area].isArray())
+                QCOMPARE(b[area], a[area]);
     }
 
     void aRefusedRestoreLeavesTheWindowsAsTheyWere()

@@ -138,17 +138,18 @@ class MainTransferTest : public QObject {
         form->OptionBoxes[OptPf1]->setEditText("Monitor");
     }
 
-    // The image blocks a write of the window's table must leave.
+    // The image blocks a write of the window's table must leave: a channel
+    // left as read goes back as the radio gave it.
     void expectWritten(const QJsonObject &image)
     {
         FrameBuffer tx{};
         BuildGreeting(tx);
         for (int n = 1; n <= 16; ++n) {
-            BuildChannelFrame(tx, *form->xg, n);
+            BuildChannelFrame(tx, *form->xg, n, &form->Baseline());
             const Bytes block(reinterpret_cast<const char *>(tx.data()) + 4, 28);
             QCOMPARE(image["channel"].toArray()[n - 1].toString(), QString::fromLatin1(block.toHex()));
         }
-        BuildSettingsFrame(tx, form->Options());
+        BuildSettingsFrame(tx, form->Options(), &form->Baseline(), form->xg);
         const Bytes settings(reinterpret_cast<const char *>(tx.data()) + 4, 28);
         QCOMPARE(image["settings"].toArray()[0].toString(), QString::fromLatin1(settings.toHex()));
         // And by hand, the bytes the radio needs for channel 2.

@@ -1,0 +1,219 @@
+// What a signalling window keeps of the radio it was read from, so that a
+// write gives back every byte the user has not changed.
+
+#include "signalling/TSignallingForm.h"
+
+#include "memory/Errors.h"
+#include "ui/TXStringGrid.h"
+
+#include <QLabel>
+#include <algorithm>
+
+namespace lumora {
+
+namespace {
+
+QString hex(uint8_t b) { return QStringLiteral("0x%1").arg(b, 2, 16, QLatin1Char('0')); }
+
+QString errorText(const ELumoraError &e)
+{
+    const QString what = QString::fromUtf8(e.what());
+    return e.detail().isEmpty() ? what : QStringLiteral("%1 (%2)").arg(what, e.detail());
+}
+
+} // namespace
+
+void TSignallingForm::TakeBaseline(const std::vector<Payload> &blocks)
+{
+    baseline_ = blocks;
+    if (blocks.empty()) {
+        baselineTexts_.clear();
+        lost_.clear();
+        lostLines_.clear();
+        showValuesNotWrittenBack();
+        return;
+    }
+    baseline_.resize(static_cast<size_t>(blockCount_));
+    baselineTexts_ = settingsOf(baseline_);
+    findLostValues();
+}
+
+bool TSignallingForm::ShowsBaseline() const
+{
+    return HasBaseline() && DifferingCells(Settings(), baselineTexts_).empty();
+}
+
+SettingsValues TSignallingForm::settingsOf(const std::vector<Payload> &area, const SettingsValues &seed) const
+{
+    std::unique_ptr<TSignallingForm> scratch = makeScratch();
+    scratch->setSettings(seed); // what no block carries stays as it is
+    FrameBuffer frame{};
+    for (int i = 0; i < blockCount_; ++i) {
+        BuildDataFrameHeader(frame, type_, static_cast<uint8_t>(i));
+        std::copy(area[static_cast<size_t>(i)].begin(), area[static_cast<size_t>(i)].end(), frame.begin() + kPayloadOffset);
+        scratch->decodeBlock(frame.data());
+    }
+    return scratch->Settings();
+}
+
+std::vector<SettingsCell> TSignallingForm::cellsShowing(TSignallingForm &scratch, int block,
+                                                      const std::function<void(Payload &)> &change) const
+{
+    // The cells whose text changes when the block's bytes change so.
+    scratch.setSettings(baselineTexts_);
+    Payload changed = baseline_[static_cast<size_t>(block)];
+    change(changed);
+    FrameBuffer frame{};
+    BuildDataFrameHeader(frame, type_, static_cast<uint8_t>(block));
+    std::copy(changed.begin(), changed.end(), frame.begin() + kPayloadOffset);
+    scratch.decodeBlock(frame.data());
+    return DifferingCells(baselineTexts_, scratch.Settings());
+}
+
+void TSignallingForm::findLostValues()
+{
+    lost_.clear();
+    lostLines_.clear();
+    const auto n = static_cast<size_t>(blockCount_);
+    baselineEncoded_.assign(n, Payload{});
+    baselineConverts_.assign(n, false);
+    std::unique_ptr<TSignallingForm> read = makeScratch(); // the window as the read left it
+    read->setSettings(baselineTexts_);
+    std::unique_ptr<TSignallingForm> probe = makeScratch();
+    auto showing = [&](int b, std::initializer_list<std::function<void(Payload &)>> changes) {
+        std::vector<SettingsCell> cells;
+        for (const auto &change : changes)
+            for (const SettingsCell &c : cellsShowing(*probe, b, change))
+                if (std::find(cells.begin(), cells.end(), c) == cells.end())
+                    cells.push_back(c);
+        return cells;
+    };
+    Payload previous{};
+    for (int b = 0; b < blockCount_; ++b) {
+        const Payload &radio = baseline_[static_cast<size_t>(b)];
+        AssignedBlock encoded;
+        try {
+            const Payload sent = read->encodeBlock(b, previous);
+            encoded = AssignedBy([&](Payload &p) { p = read->encodeBlock(b, p); }, sent);
+        } catch (const ELumoraError &e) {
+            // Every cell the block shows, whatever its bytes.
+            auto fill = [](uint8_t v) { return [v](Payload &p) { p.fill(v); }; };
+            lost_.push_back({b, -1, 0, 0, errorText(e),
+                             showing(b, {[](Payload &p) { for (uint8_t &x : p) x = static_cast<uint8_t>(~x); },
+                                         fill(0x00), fill(0x01), fill(0x11), fill(0x55), fill(0xAA), fill(0xFF)})});
+            previous = radio;
+            continue;
+        }
+        baselineEncoded_[static_cast<size_t>(b)] = encoded.bytes;
+        baselineConverts_[static_cast<size_t>(b)] = true;
+        previous = encoded.bytes;
+        for (size_t k = 0; k < radio.size(); ++k) {
+            if (!encoded.assigned[k] || encoded.bytes[k] == radio[k])
+                continue;
+            std::vector<SettingsCell> cells;
+            for (int bit = -1; bit < 8; ++bit) // each bit flipped, and all of them
+                for (const SettingsCell &c : cellsShowing(*probe, b, [k, bit](Payload &p) {
+                         p[k] = static_cast<uint8_t>(p[k] ^ (bit < 0 ? 0xFF : 1 << bit));
+                     }))
+                    if (std::find(cells.begin(), cells.end(), c) == cells.end())
+                        cells.push_back(c);
+            lost_.push_back({b, static_cast<int>(k), radio[k], encoded.bytes[k], {}, cells});
+        }
+    }
+    for (const LostValue &v : lost_) {
+        QStringList places;
+        for (const SettingsCell &c : v.cells)
+            places << cellName(c);
+        const bool inRow = std::any_of(v.cells.begin(), v.cells.end(), [](const SettingsCell &c) { return c.row > 0; });
+        if (v.offset < 0)
+            lostLines_ << QStringLiteral("%1 block %2 (%3): %4; a write keeps the radio's bytes while the block is "
+                                         "unchanged")
+                                  .arg(AreaName())
+                                  .arg(v.block)
+                                  .arg(places.isEmpty() ? QStringLiteral("nothing shown") : places.join(QStringLiteral(", ")),
+                                       v.why);
+        else if (places.isEmpty())
+            lostLines_ << QStringLiteral("%1 block %2, byte d%3: the radio's %4 is not shown; a write keeps it while "
+                                         "the block is unchanged, and sends %5 once it has changed")
+                                  .arg(AreaName())
+                                  .arg(v.block)
+                                  .arg(v.offset)
+                                  .arg(hex(v.radio), hex(v.written));
+        else
+            lostLines_ << QStringLiteral("%1, %2: the radio's %3 (block %4, byte d%5) would be written as %6; a write "
+                                         "keeps the radio's byte while the %7 is unchanged")
+                                  .arg(AreaName(), places.join(QStringLiteral(", ")), hex(v.radio))
+                                  .arg(v.block)
+                                  .arg(v.offset)
+                                  .arg(hex(v.written), inRow ? QStringLiteral("row") : QStringLiteral("box"));
+    }
+    showValuesNotWrittenBack();
+}
+
+void TSignallingForm::showValuesNotWrittenBack()
+{
+    const int n = static_cast<int>(lostLines_.size());
+    NotWrittenBackLabel->setText(QStringLiteral("<a href=\"list\">%1 value%2 this window cannot write back as read</a>")
+                                         .arg(n)
+                                         .arg(n == 1 ? "" : "s"));
+    NotWrittenBackLabel->setVisible(n > 0);
+}
+
+QString TSignallingForm::cellName(const SettingsCell &cell) const
+{
+    if (cell.row == 0)
+        return cell.key;
+    for (const SettingsControl &c : settingsControls())
+        if (c.key == cell.key)
+            if (auto *grid = qobject_cast<TXStringGrid *>(c.control)) {
+                const QString caption = grid->Cells(cell.col, 0).trimmed();
+                return CellPlace(cell.key, cell.row, caption.isEmpty() ? QString::number(cell.col) : caption);
+            }
+    return CellPlace(cell.key, cell.row, QString::number(cell.col));
+}
+
+AssignedBlock TSignallingForm::blockToWrite(int b, const Payload &previous, const SettingsValues &now) const
+{
+    auto encode = [&] {
+        const Payload sent = encodeBlock(b, previous);
+        return AssignedBy([&](Payload &p) { p = encodeBlock(b, p); }, sent);
+    };
+    if (baseline_.empty())
+        return encode();
+    const auto i = static_cast<size_t>(b);
+    AssignedBlock radio{baseline_[i], {}};
+    radio.assigned.fill(true);
+    auto changed = [&](const SettingsCell &c) { return CellDiffers(c, now, baselineTexts_); };
+    if (!baselineConverts_[i]) {
+        // As read, the block does not convert: unchanged, it is the
+        // radio's; changed, it converts or says where it does not.
+        const auto v = std::find_if(lost_.begin(), lost_.end(), [b](const LostValue &l) { return l.block == b; });
+        if (v == lost_.end() || std::none_of(v->cells.begin(), v->cells.end(), changed))
+            return radio;
+        return encode();
+    }
+    AssignedBlock e = encode();
+    bool same = true;
+    for (size_t k = 0; k < e.bytes.size(); ++k)
+        same = same && (!e.assigned[k] || e.bytes[k] == baselineEncoded_[i][k]);
+    if (same)
+        return radio; // nothing the block shows has changed
+    for (const LostValue &v : lost_) {
+        if (v.block != b || v.offset < 0 || v.cells.empty() || std::any_of(v.cells.begin(), v.cells.end(), changed))
+            continue; // not shown, or given a new value
+        if (std::none_of(v.cells.begin(), v.cells.end(),
+                         [&](const SettingsCell &c) { return UnitDiffers(c, now, baselineTexts_); })) {
+            e.bytes[static_cast<size_t>(v.offset)] = v.radio; // its row or box is as read
+            continue;
+        }
+        ELumoraError refusal(QStringLiteral("The %1 write was refused: %2 shows the radio's %3, which the window "
+                                            "cannot write back, and its row has changed. Choose a value for it, or "
+                                            "undo the changes to its row.")
+                                     .arg(AreaName(), cellName(v.cells.front()), hex(v.radio)));
+        refusal.setDetail(cellName(v.cells.front()));
+        throw refusal;
+    }
+    return e;
+}
+
+} // namespace lumora
