@@ -79,21 +79,32 @@ AssignedBlock assignedBlock(const std::function<void(FrameBuffer &)> &build)
 
 } // namespace
 
+namespace {
+
+// Block b (0 to 15 a channel, 16 the options) as a write of the texts sends it.
+AssignedBlock encodedBlock(int b, const ICellTable &table, const OptionTexts &options)
+{
+    if (b == kChannelCount)
+        return assignedBlock([&](FrameBuffer &f) { BuildSettingsFrame(f, options); });
+    AssignedBlock block = assignedBlock([&](FrameBuffer &f) { BuildChannelFrame(f, table, b + 1); });
+    // The 0xFF that ends a channel record carries nothing, and a radio
+    // programmed by other means may hold anything there.
+    block.assigned[31 - kPayloadOffset] = false;
+    return block;
+}
+
+} // namespace
+
 std::vector<AssignedBlock> MainWriteBlocks(const ICellTable &table, const OptionTexts &options,
                                            const MainBaseline *baseline)
 {
     std::vector<AssignedBlock> blocks;
-    for (int n = 1; n <= kChannelCount + 1; ++n)
-        if (const Payload *radio = baseline ? baseline->kept(n - 1, table, options) : nullptr) {
+    for (int b = 0; b < kMainBlockCount; ++b)
+        if (const Payload *radio = baseline ? baseline->kept(b, table, options) : nullptr) {
             blocks.push_back({*radio, {}});
             blocks.back().assigned.fill(true); // the radio's block, byte for byte
-        } else if (n <= kChannelCount) {
-        blocks.push_back(assignedBlock([&](FrameBuffer &f) { BuildChannelFrame(f, table, n); }));
-        // The 0xFF that ends a channel record carries nothing, and a radio
-        // programmed by other means may hold anything there.
-            blocks.back().assigned[31 - kPayloadOffset] = false;
         } else {
-            blocks.push_back(assignedBlock([&](FrameBuffer &f) { BuildSettingsFrame(f, options); }));
+            blocks.push_back(encodedBlock(b, table, options));
         }
     return blocks;
 }
@@ -102,12 +113,23 @@ QStringList MainValuesNotWrittenBack(const MainBaseline &baseline)
 {
     if (baseline.blocks.size() != static_cast<size_t>(kMainBlockCount))
         return {};
-    try {
-        return CompareMainMemoryBytes(MainWriteBlocks(baseline.channels, baseline.options), baseline.blocks,
-                                      QStringLiteral("a write of the table sends"), QStringLiteral("the radio holds"));
-    } catch (const ELumoraError &e) {
-        return {QStringLiteral("%1 (%2)").arg(QString::fromUtf8(e.what()), e.detail())};
+    QStringList lines;
+    std::vector<AssignedBlock> written;
+    for (int b = 0; b < kMainBlockCount; ++b) {
+        try {
+            written.push_back(encodedBlock(b, baseline.channels, baseline.options));
+        } catch (const ELumoraError &e) {
+            written.emplace_back(); // nothing of it to compare
+            const QString what = QString::fromUtf8(e.what());
+            lines << QStringLiteral("%1: the texts the radio's bytes show do not convert (%2); a write keeps the "
+                                    "radio's bytes while %3 unchanged")
+                             .arg(b == kChannelCount ? QStringLiteral("Options") : QStringLiteral("Channel %1").arg(b + 1),
+                                  e.detail().isEmpty() ? what : what + QStringLiteral(", ") + e.detail(),
+                                  b == kChannelCount ? QStringLiteral("they are") : QStringLiteral("it is"));
+        }
     }
+    return lines + CompareMainMemoryBytes(written, baseline.blocks, QStringLiteral("a write of the table sends"),
+                                          QStringLiteral("the radio holds"));
 }
 
 MainBaseline MainBaselineOf(const std::vector<Payload> &blocks)

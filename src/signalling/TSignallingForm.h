@@ -94,7 +94,10 @@ public:
     bool ShowsBaseline() const;
     // One line per value of the baseline the window cannot write back as
     // the radio holds it: where it is shown, the byte, what a write sends.
-    QStringList ValuesNotWrittenBack() const { return lostLines_; }
+    QStringList ValuesNotWrittenBack() const;
+    // The settings a read of these blocks shows (what no block carries as
+    // the window has it now).
+    SettingsValues SettingsOfBlocks(const std::vector<Payload> &area) const { return settingsOf(area); }
     // Its settings file: the area's name there ("dtmf", "fsk"), and the
     // controls' values; setSettings takes them as if they had been typed.
     virtual QString SettingsArea() const = 0;
@@ -165,8 +168,13 @@ private:
         uint8_t written; // what a write of the texts sends
         QString why;    // offset -1: the conversion error
         std::vector<SettingsCell> cells; // the cells that show the byte (or, offset -1, the block)
+        bool cellsKnown = false;
     };
     void findLostValues();
+    // The cells of each lost value, and the lines that name them: worked
+    // out when first asked for, as they take a decode per changed bit.
+    void findLostCells() const;
+    void findCellsOf(LostValue &value, TSignallingForm &probe) const;
     void showValuesNotWrittenBack();
     std::vector<SettingsCell> cellsShowing(TSignallingForm &scratch, int block,
                                            const std::function<void(Payload &)> &change) const;
@@ -175,6 +183,8 @@ private:
     // shows has changed, else the texts' with the radio's bytes kept for
     // values left as read. Throws a conversion error or a refusal.
     AssignedBlock blockToWrite(int b, const Payload &previous, const SettingsValues &now) const;
+    // What the window shows with block b decoded from these bytes into seed.
+    SettingsValues blockShows(int b, const Payload &bytes, const SettingsValues &seed) const;
     std::vector<AssignedBlock> assignedBlocks() const; // throws as EncodeArea
     static std::vector<Payload> pending(const std::vector<AssignedBlock> &blocks); // their bytes
     // A write that resent a frame reads the area back before it says
@@ -196,8 +206,10 @@ private:
     SettingsValues baselineTexts_;
     std::vector<Payload> baselineEncoded_; // the baseline's texts encoded (a block that does not convert: empty)
     std::vector<bool> baselineConverts_;
-    std::vector<LostValue> lost_;
-    QStringList lostLines_;
+    mutable std::vector<LostValue> lost_;
+    mutable QStringList lostLines_;
+    mutable bool lostCellsKnown_ = true;
+    mutable std::unique_ptr<TSignallingForm> scratch_; // decodes and encodes off screen
     std::unique_ptr<TSignallingForm> incoming_; // what the read under way has read
     std::unique_ptr<EditHistory<QJsonObject>> history_;
     bool restoring_ = false; // an undo or redo is filling the controls

@@ -45,7 +45,9 @@ bool TSignallingForm::ShowsBaseline() const
 
 SettingsValues TSignallingForm::settingsOf(const std::vector<Payload> &area, const SettingsValues &seed) const
 {
-    std::unique_ptr<TSignallingForm> scratch = makeScratch();
+    if (!scratch_)
+        scratch_ = makeScratch();
+    TSignallingForm *scratch = scratch_.get();
     scratch->setSettings(seed); // what no block carries stays as it is
     FrameBuffer frame{};
     for (int i = 0; i < blockCount_; ++i) {
@@ -77,17 +79,10 @@ void TSignallingForm::findLostValues()
     const auto n = static_cast<size_t>(blockCount_);
     baselineEncoded_.assign(n, Payload{});
     baselineConverts_.assign(n, false);
-    std::unique_ptr<TSignallingForm> read = makeScratch(); // the window as the read left it
+    if (!scratch_)
+        scratch_ = makeScratch();
+    TSignallingForm *read = scratch_.get(); // the window as the read left it
     read->setSettings(baselineTexts_);
-    std::unique_ptr<TSignallingForm> probe = makeScratch();
-    auto showing = [&](int b, std::initializer_list<std::function<void(Payload &)>> changes) {
-        std::vector<SettingsCell> cells;
-        for (const auto &change : changes)
-            for (const SettingsCell &c : cellsShowing(*probe, b, change))
-                if (std::find(cells.begin(), cells.end(), c) == cells.end())
-                    cells.push_back(c);
-        return cells;
-    };
     Payload previous{};
     for (int b = 0; b < blockCount_; ++b) {
         const Payload &radio = baseline_[static_cast<size_t>(b)];
@@ -96,30 +91,62 @@ void TSignallingForm::findLostValues()
             const Payload sent = read->encodeBlock(b, previous);
             encoded = AssignedBy([&](Payload &p) { p = read->encodeBlock(b, p); }, sent);
         } catch (const ELumoraError &e) {
-            // Every cell the block shows, whatever its bytes.
-            auto fill = [](uint8_t v) { return [v](Payload &p) { p.fill(v); }; };
-            lost_.push_back({b, -1, 0, 0, errorText(e),
-                             showing(b, {[](Payload &p) { for (uint8_t &x : p) x = static_cast<uint8_t>(~x); },
-                                         fill(0x00), fill(0x01), fill(0x11), fill(0x55), fill(0xAA), fill(0xFF)})});
+            lost_.push_back({b, -1, 0, 0, errorText(e), {}});
             previous = radio;
             continue;
         }
         baselineEncoded_[static_cast<size_t>(b)] = encoded.bytes;
         baselineConverts_[static_cast<size_t>(b)] = true;
         previous = encoded.bytes;
-        for (size_t k = 0; k < radio.size(); ++k) {
-            if (!encoded.assigned[k] || encoded.bytes[k] == radio[k])
-                continue;
-            std::vector<SettingsCell> cells;
-            for (int bit = -1; bit < 8; ++bit) // each bit flipped, and all of them
-                for (const SettingsCell &c : cellsShowing(*probe, b, [k, bit](Payload &p) {
-                         p[k] = static_cast<uint8_t>(p[k] ^ (bit < 0 ? 0xFF : 1 << bit));
-                     }))
-                    if (std::find(cells.begin(), cells.end(), c) == cells.end())
-                        cells.push_back(c);
-            lost_.push_back({b, static_cast<int>(k), radio[k], encoded.bytes[k], {}, cells});
-        }
+        for (size_t k = 0; k < radio.size(); ++k)
+            if (encoded.assigned[k] && encoded.bytes[k] != radio[k])
+                lost_.push_back({b, static_cast<int>(k), radio[k], encoded.bytes[k], {}, {}});
     }
+    lostCellsKnown_ = false;
+    showValuesNotWrittenBack();
+}
+
+void TSignallingForm::findCellsOf(LostValue &v, TSignallingForm &probe) const
+{
+    if (v.cellsKnown)
+        return;
+    v.cellsKnown = true;
+    auto add = [&](const std::function<void(Payload &)> &change) {
+        for (const SettingsCell &c : cellsShowing(probe, v.block, change))
+            if (std::find(v.cells.begin(), v.cells.end(), c) == v.cells.end())
+                v.cells.push_back(c);
+    };
+    if (v.offset < 0) {
+        // Every cell the block shows, whatever its bytes.
+        add([](Payload &p) {
+            for (uint8_t &x : p)
+                x = static_cast<uint8_t>(~x);
+        });
+        for (uint8_t fill : {0x00, 0x01, 0x11, 0x55, 0xAA, 0xFF})
+            add([fill](Payload &p) { p.fill(fill); });
+        return;
+    }
+    const auto k = static_cast<size_t>(v.offset);
+    for (int bit = -1; bit < 8; ++bit) // each bit flipped, and all of them
+        add([k, bit](Payload &p) { p[k] = static_cast<uint8_t>(p[k] ^ (bit < 0 ? 0xFF : 1 << bit)); });
+    for (uint8_t value : {0x00, 0xFF}) // a flag that knows only these
+        add([k, value](Payload &p) { p[k] = value; });
+}
+
+QStringList TSignallingForm::ValuesNotWrittenBack() const
+{
+    findLostCells();
+    return lostLines_;
+}
+
+void TSignallingForm::findLostCells() const
+{
+    if (lostCellsKnown_)
+        return;
+    lostCellsKnown_ = true;
+    std::unique_ptr<TSignallingForm> probe = makeScratch();
+    for (LostValue &v : lost_)
+        findCellsOf(v, *probe);
     for (const LostValue &v : lost_) {
         QStringList places;
         for (const SettingsCell &c : v.cells)
@@ -147,12 +174,11 @@ void TSignallingForm::findLostValues()
                                   .arg(v.offset)
                                   .arg(hex(v.written), inRow ? QStringLiteral("row") : QStringLiteral("box"));
     }
-    showValuesNotWrittenBack();
 }
 
 void TSignallingForm::showValuesNotWrittenBack()
 {
-    const int n = static_cast<int>(lostLines_.size());
+    const int n = static_cast<int>(lost_.size());
     NotWrittenBackLabel->setText(QStringLiteral("<a href=\"list\">%1 value%2 this window cannot write back as read</a>")
                                          .arg(n)
                                          .arg(n == 1 ? "" : "s"));
@@ -185,10 +211,10 @@ AssignedBlock TSignallingForm::blockToWrite(int b, const Payload &previous, cons
     radio.assigned.fill(true);
     auto changed = [&](const SettingsCell &c) { return CellDiffers(c, now, baselineTexts_); };
     if (!baselineConverts_[i]) {
-        // As read, the block does not convert: unchanged, it is the
-        // radio's; changed, it converts or says where it does not.
-        const auto v = std::find_if(lost_.begin(), lost_.end(), [b](const LostValue &l) { return l.block == b; });
-        if (v == lost_.end() || std::none_of(v->cells.begin(), v->cells.end(), changed))
+        // As read, the block does not convert: while it shows what the
+        // radio's bytes show, it is the radio's; changed, it converts or
+        // says where it does not.
+        if (DifferingCells(blockShows(b, baseline_[i], now), now).empty())
             return radio;
         return encode();
     }
@@ -198,6 +224,13 @@ AssignedBlock TSignallingForm::blockToWrite(int b, const Payload &previous, cons
         same = same && (!e.assigned[k] || e.bytes[k] == baselineEncoded_[i][k]);
     if (same)
         return radio; // nothing the block shows has changed
+    std::unique_ptr<TSignallingForm> probe;
+    for (LostValue &v : lost_)
+        if (v.block == b && !v.cellsKnown) {
+            if (!probe)
+                probe = makeScratch();
+            findCellsOf(v, *probe);
+        }
     for (const LostValue &v : lost_) {
         if (v.block != b || v.offset < 0 || v.cells.empty() || std::any_of(v.cells.begin(), v.cells.end(), changed))
             continue; // not shown, or given a new value
@@ -213,7 +246,39 @@ AssignedBlock TSignallingForm::blockToWrite(int b, const Payload &previous, cons
         refusal.setDetail(cellName(v.cells.front()));
         throw refusal;
     }
+    // The radio's bytes that nothing shows are kept where keeping them
+    // leaves what the block shows as the window has it.
+    std::vector<const LostValue *> hidden;
+    for (const LostValue &v : lost_)
+        if (v.block == b && v.offset >= 0 && v.cells.empty())
+            hidden.push_back(&v);
+    if (hidden.empty())
+        return e;
+    const SettingsValues shown = blockShows(b, e.bytes, now);
+    auto keep = [&](const std::vector<const LostValue *> &values) {
+        Payload kept = e.bytes;
+        for (const LostValue *v : values)
+            kept[static_cast<size_t>(v->offset)] = v->radio;
+        if (DifferingCells(blockShows(b, kept, now), shown).empty())
+            e.bytes = kept;
+    };
+    keep(hidden);
+    if (e.bytes[static_cast<size_t>(hidden.front()->offset)] != hidden.front()->radio)
+        for (const LostValue *v : hidden)
+            keep({v});
     return e;
+}
+
+SettingsValues TSignallingForm::blockShows(int b, const Payload &bytes, const SettingsValues &seed) const
+{
+    if (!scratch_)
+        scratch_ = makeScratch();
+    scratch_->setSettings(seed);
+    FrameBuffer frame{};
+    BuildDataFrameHeader(frame, type_, static_cast<uint8_t>(b));
+    std::copy(bytes.begin(), bytes.end(), frame.begin() + kPayloadOffset);
+    scratch_->decodeBlock(frame.data());
+    return scratch_->Settings();
 }
 
 } // namespace lumora

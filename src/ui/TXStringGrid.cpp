@@ -81,10 +81,11 @@ QString TXStringGrid::Cells(int col, int row) const
 
 void TXStringGrid::setCells(int col, int row, const QString &text)
 {
-    if (row < 0 || row >= RowCount() || col < 0 || col >= cols_)
-        return;
+    if (row < 0 || row >= RowCount() || col < 0 || col >= cols_ || cells_[row][col] == text)
+        return; // nothing to draw anew
     cells_[row][col] = text;
-    viewport()->update(cellRect(col, row));
+    if (isVisible())
+        viewport()->update(cellRect(col, row));
 }
 
 QStringList TXStringGrid::Rows(int row) const
