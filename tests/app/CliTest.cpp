@@ -8,10 +8,12 @@
 #include <QJsonObject>
 #include <QTest>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <functional>
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -377,40 +379,88 @@ TEST(Cli, DiffListsWhatAWriteWouldChange)
 }
 
 // A radio's six areas into one file, and that file into a blank radio.
-TEST(Cli, BacksUpAndRestoresTheWholeRadio)
+// A radio image with every block of every area filled by fill(block).
+QJsonObject imageOf(const QString &file, const std::function<QString()> &fill)
+{
+    QJsonObject image = QJsonDocument::fromJson(contents(file)).object();
+    for (const QString &area : image.keys())
+        if (image[area].isArray()) {
+            QStringList blocks;
+            for (int i = 0; i < image[area].toArray().size(); ++i)
+                blocks << fill();
+            image[area] = QJsonArray::fromStringList(blocks);
+        }
+    return image;
+}
+
+void save(const QString &file, const QJsonObject &o)
+{
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(QJsonDocument(o).toJson());
+}
+
+TEST(Cli, BacksUpAndRestoresEveryByteOfTheRadio)
 {
     QTemporaryDir dir;
+    { VirtualRadio fresh({"--memory", dir.filePath("first.json")}); } // the radio's own image, for its shape
+    // Any radio, every byte value allowed: most of it no window can show.
+    QRandomGenerator random(21);
+    save(dir.filePath("first.json"), imageOf(dir.filePath("first.json"), [&] {
+             QByteArray b(28, 0);
+             for (char &c : b)
+                 c = static_cast<char>(random.bounded(256));
+             return QString::fromLatin1(b.toHex());
+         }));
+    save(dir.filePath("blank.json"), imageOf(dir.filePath("first.json"), [] { return QString(56, '0'); }));
     VirtualRadio first({"--memory", dir.filePath("first.json")});
     ASSERT_TRUE(first.ok());
     CliRun r = cli({"backup", "--port", first.device(), "--output", dir.filePath("full.json")});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
-    const QJsonObject backup = QJsonDocument::fromJson(contents(dir.filePath("full.json"))).object();
+    QJsonObject backup = QJsonDocument::fromJson(contents(dir.filePath("full.json"))).object();
+    EXPECT_EQ(backup["format"].toInt(), 2);
     EXPECT_EQ(backup["area"].toString(), "radio");
-    EXPECT_EQ(backup["main"]["Channels"][0][0].toString(), "146.52000");
-    EXPECT_EQ(backup["main"]["TOT"].toString(), "60");
-    EXPECT_EQ(backup["dtmf"]["ID Code"].toString(), "12345678");
-    EXPECT_EQ(backup["5tone"]["Standard Name"].toString(), "CCIR");
+    EXPECT_EQ(backup.value("main").toObject().value("bytes").toArray().size(), 17);
 
-    // A blank radio: every block zero.
-    QJsonObject blank = QJsonDocument::fromJson(contents(dir.filePath("first.json"))).object();
-    for (const QString &area : blank.keys())
-        if (blank[area].isArray())
-            blank[area] = QJsonArray::fromStringList(QStringList(blank[area].toArray().size(), QString(56, '0')));
-    QFile f(dir.filePath("blank.json"));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(QJsonDocument(blank).toJson());
-    f.close();
+    // A read lists what its file cannot write back, and succeeds.
+    r = cli({"read", "2tone", "--port", first.device(), "--output", dir.filePath("2tone.json")});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(r.err.contains(QRegularExpression("the radio holds \\d+ values the saved texts cannot write back")))
+            << r.err.toStdString();
+
+    // Into a blank radio: every block of every area as the first radio's.
     VirtualRadio second({"--memory", dir.filePath("blank.json")});
     r = cli({"restore", "--port", second.device(), dir.filePath("full.json"), "--verify"});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
-    EXPECT_TRUE(r.out.endsWith("Verified: the radio holds what was written.\n"));
+    EXPECT_TRUE(r.out.endsWith("Verified: the radio holds what was written.\n")) << r.out.toStdString();
     const QJsonObject a = QJsonDocument::fromJson(contents(dir.filePath("first.json"))).object();
     const QJsonObject b = QJsonDocument::fromJson(contents(dir.filePath("blank.json"))).object();
-    for (const char *area : {"dtmf", "fleetsync", "2tone", "5tone"})
-        EXPECT_EQ(a[area], b[area]) << area;
-    for (int n = 0; n < 16; ++n) // the bytes the tool assigns: offsets 4 to 27
-        EXPECT_EQ(a["channel"][n].toString().left(48), b["channel"][n].toString().left(48)) << n;
-    EXPECT_EQ(a["settings"][0].toString().left(32), b["settings"][0].toString().left(32));
+    for (const QString &area : a.keys())
+        EXPECT_EQ(a[area], b[area]) << area.toStdString();
+
+    // An edited area is written from what changed and said so; a file of
+    // the first format (texts only) still restores.
+    QJsonObject fsk = backup["fsk"].toObject();
+    fsk["ID[Own]"] = "1234";
+    backup["fsk"] = fsk;
+    save(dir.filePath("edited.json"), backup);
+    r = cli({"restore", "--port", second.device(), dir.filePath("edited.json")});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains("The file's texts were changed in some areas")) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains("FleetSync:")) << r.out.toStdString();
+    VirtualRadio third({"--memory", dir.filePath("third.json")}); // as the radio comes
+    ASSERT_EQ(cli({"backup", "--port", third.device(), "--output", dir.filePath("texts.json")}).status, 0);
+    backup = QJsonDocument::fromJson(contents(dir.filePath("texts.json"))).object();
+    for (const QString &area : backup.keys())
+        if (backup[area].isObject()) {
+            QJsonObject texts = backup[area].toObject();
+            texts.remove("bytes");
+            backup[area] = texts;
+        }
+    backup["format"] = 1;
+    save(dir.filePath("texts.json"), backup);
+    r = cli({"restore", "--port", third.device(), dir.filePath("texts.json")});
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
 }
 
 TEST(Cli, RefusesARestoreWithOneBadAreaBeforeSendingAnything)

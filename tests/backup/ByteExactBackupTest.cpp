@@ -138,6 +138,8 @@ private slots:
         } catch (const ELumoraError &e) {
             QVERIFY2(e.text().contains("2TONE Decode, row 1, column \"Response Mode\""), qPrintable(e.text()));
         }
+        QVERIFY_THROWS_EXCEPTION(ELumoraError, twoTone.wbtnClick()); // Write: refused with nothing sent
+        QVERIFY(!twoTone.WriteUnderWay());
         // (The cell shows what it showed before the read: another is chosen.)
         const bool remind = CellValue(asRead, {"2TONE Decode", 1, 2}) != "REMIND";
         twoTone.setSettings(withCell(withCell(asRead, "2TONE Decode", 1, 3, "2"), "2TONE Decode", 1, 2,
