@@ -82,8 +82,7 @@ QString RadioBackupRun::editedAreasText() const
         return {};
     return QStringLiteral("\nThe file's texts were changed in some areas: there, what changed is written from the "
                           "texts and everything else byte for byte. Of the radio's values, the texts cannot carry "
-                          "these (the changed ones are written as the texts say):\n")
-           + edited_.join(QLatin1Char('\n'));
+                          "these (the changed ones are written as the texts say):");
 }
 
 void RadioBackupRun::Start()
@@ -172,7 +171,8 @@ void RadioBackupRun::next()
             SaveRadioBackup(fileName_, allSettings(), allBytes());
         finish(true, kind_ == Kind::Backup
                              ? QStringLiteral("The radio is backed up in \"%1\".").arg(fileName_)
-                             : QStringLiteral("The radio is restored from \"%1\".").arg(fileName_) + editedAreasText());
+                             : QStringLiteral("The radio is restored from \"%1\".").arg(fileName_) + editedAreasText(),
+               edited_.join(QLatin1Char('\n')));
     } catch (const std::exception &e) {
         finish(false, QString());
         ShowException(e);
@@ -220,7 +220,7 @@ void RadioBackupRun::Cancel()
                                kind_ == Kind::Backup ? "is unchanged." : "may be left half-written."));
 }
 
-void RadioBackupRun::finish(bool completed, const QString &text)
+void RadioBackupRun::finish(bool completed, const QString &text, const QString &list)
 {
     if (!running_)
         return;
@@ -230,7 +230,7 @@ void RadioBackupRun::finish(bool completed, const QString &text)
         progress_->hide();
     form1_.CancelMainTransfer(); // the port the run opened is closed again
     if (!text.isEmpty())
-        outer_->ShowMessage(text);
+        outer_->ShowList(text, list);
     emit Finished(completed);
 }
 

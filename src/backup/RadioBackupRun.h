@@ -48,7 +48,8 @@ private:
 
     void mainTransferEnded(TransferEnd end);
     void next();
-    void finish(bool completed, const QString &text);
+    // list: what stands behind the text (an edited area's values).
+    void finish(bool completed, const QString &text, const QString &list = QString());
     AreaSettings allSettings() const;
     AreaBytes allBytes() const;        // what the last reads gave
     AreaBytes baselines() const;       // what the windows keep of the radio

@@ -46,8 +46,11 @@ TSignallingForm::TSignallingForm(ISignallingHost &host, BlockType type, int bloc
     NotWrittenBackLabel->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     NotWrittenBackLabel->hide();
     connect(NotWrittenBackLabel, &QLabel::linkActivated, this, [this] {
-        ShowMessage(QStringLiteral("The radio holds values this window cannot write back as they are:\n")
-                    + ValuesNotWrittenBack().join(QLatin1Char('\n')));
+        ShowList(QStringLiteral("The radio holds %1 values this window cannot write back as they are. A write "
+                                "keeps the radio's bytes for every block left unchanged, and for such a value "
+                                "while its row or box is unchanged.")
+                         .arg(ValuesNotWrittenBack().size()),
+                 ValuesNotWrittenBack().join(QLatin1Char('\n')));
     });
     layout->addWidget(NotWrittenBackLabel);
     ProgressBar1 = new QProgressBar(this);

@@ -100,10 +100,11 @@ void TForm1::buildLayout()
     NotWrittenBackPanel->setTextFormat(Qt::RichText);
     NotWrittenBackPanel->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     connect(NotWrittenBackPanel, &QLabel::linkActivated, this, [this] {
-        ShowMessage(QStringLiteral("The radio holds values the table cannot write back as they are. A write keeps "
-                                   "the radio's bytes for every channel (and the options) left unchanged; a "
-                                   "channel you change is written as the table shows it:\n")
-                    + ValuesNotWrittenBack().join(QLatin1Char('\n')));
+        ShowList(QStringLiteral("The radio holds %1 values the table cannot write back as they are. A write keeps "
+                                "the radio's bytes for every channel (and the options) left unchanged; a channel "
+                                "you change is written as the table shows it.")
+                         .arg(ValuesNotWrittenBack().size()),
+                 ValuesNotWrittenBack().join(QLatin1Char('\n')));
     });
     status->addWidget(NotWrittenBackPanel, 1);
     client_->adjustSize();

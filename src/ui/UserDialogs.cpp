@@ -34,6 +34,13 @@ public:
         widenForTitle(box);
         box.exec();
     }
+    void ShowList(const QString &text, const QString &list) override
+    {
+        QMessageBox box(QMessageBox::Information, title(), text, QMessageBox::Ok, MessageBoxParent());
+        box.setDetailedText(list);
+        widenForTitle(box);
+        box.exec();
+    }
     void ShowError(const QString &text, const QString &detail) override
     {
         QMessageBox box(QMessageBox::Critical, title(), text, QMessageBox::Ok, MessageBoxParent());
@@ -119,6 +126,8 @@ IUserDialogs &UserDialogs()
 }
 
 void ShowMessage(const QString &text) { UserDialogs().ShowMessage(text); }
+
+void ShowList(const QString &text, const QString &list) { UserDialogs().ShowList(text, list); }
 
 QString ErrorBoxText(const QString &text)
 {

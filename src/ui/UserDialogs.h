@@ -14,6 +14,12 @@ class IUserDialogs {
 public:
     virtual ~IUserDialogs() = default;
     virtual void ShowMessage(const QString &text) = 0;
+    // A message with a list too long for a box: the list behind "Show
+    // Details...". Elsewhere (tests, lumora-cli) the one text with the list.
+    virtual void ShowList(const QString &text, const QString &list)
+    {
+        ShowMessage(list.isEmpty() ? text : text + QLatin1Char('\n') + list);
+    }
     // An error box: the text (already with its period) and a detail text.
     virtual void ShowError(const QString &text, const QString &detail) = 0;
     // A question with Yes and No; true for Yes. No is the default answer.
@@ -37,6 +43,7 @@ IUserDialogs &UserDialogs();
 QWidget *MessageBoxParent();
 
 void ShowMessage(const QString &text);
+void ShowList(const QString &text, const QString &list);
 // The error of an exception: its text, with a period appended when it ends
 // in a character above "."; the serial port's system reason as detail.
 void ShowException(const std::exception &error);
