@@ -75,10 +75,10 @@ std::vector<Payload> mainBlocks(TForm1 &form)
         blocks.push_back(p);
     };
     for (int n = 1; n <= kChannelCount; ++n) {
-        BuildChannelFrame(tx, *form.xg, n);
+        BuildChannelFrame(tx, *form.xg, n, &form.Baseline()); // a channel as read goes back as read
         take();
     }
-    BuildSettingsFrame(tx, form.Options());
+    BuildSettingsFrame(tx, form.Options(), &form.Baseline(), form.xg);
     take();
     return blocks;
 }

@@ -63,16 +63,20 @@ void RadioBackupRun::takeBytes(const AreaBytes &bytes)
 {
     // A file without bytes (format 1) is written from its texts.
     edited_.clear();
+    auto edited = [this](const QString &area, const QStringList &lost) {
+        edited_ << area + QStringLiteral(": ")
+                           + (lost.isEmpty() ? QStringLiteral("the texts carry every value")
+                                             : QLatin1Char('\n') + lost.join(QLatin1Char('\n')));
+    };
     form1_.TakeBaseline(bytes.value(0));
     if (!bytes.value(0).empty() && !form1_.ShowsBaseline())
-        edited_ << QStringLiteral("main memory:\n") + form1_.ValuesNotWrittenBack().join(QLatin1Char('\n'));
+        edited(QStringLiteral("main memory"), form1_.ValuesNotWrittenBack());
     for (size_t i = 0; i < areas_.size(); ++i) {
         TSignallingForm &window = *areas_[i].second;
         const std::vector<Payload> blocks = bytes.value(static_cast<int>(i) + 1);
         window.TakeBaseline(blocks);
         if (!blocks.empty() && !window.ShowsBaseline())
-            edited_ << window.AreaName() + QStringLiteral(":\n")
-                               + window.ValuesNotWrittenBack().join(QLatin1Char('\n'));
+            edited(window.AreaName(), window.ValuesNotWrittenBack());
     }
 }
 

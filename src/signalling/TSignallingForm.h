@@ -174,10 +174,9 @@ private:
     // The cells of each lost value, and the lines that name them: worked
     // out when first asked for, as they take a decode per changed bit.
     void findLostCells() const;
-    void findCellsOf(LostValue &value, TSignallingForm &probe) const;
+    void findCellsOf(LostValue &value) const;
     void showValuesNotWrittenBack();
-    std::vector<SettingsCell> cellsShowing(TSignallingForm &scratch, int block,
-                                           const std::function<void(Payload &)> &change) const;
+    std::vector<SettingsCell> cellsShowing(int block, const std::function<void(Payload &)> &change) const;
     QString cellName(const SettingsCell &cell) const;
     // Block b as a write sends it: the radio's bytes while nothing it
     // shows has changed, else the texts' with the radio's bytes kept for
@@ -210,6 +209,7 @@ private:
     mutable QStringList lostLines_;
     mutable bool lostCellsKnown_ = true;
     mutable std::unique_ptr<TSignallingForm> scratch_; // decodes and encodes off screen
+    TSignallingForm &offScreen() const;               // scratch_, made when first needed
     std::unique_ptr<TSignallingForm> incoming_; // what the read under way has read
     std::unique_ptr<EditHistory<QJsonObject>> history_;
     bool restoring_ = false; // an undo or redo is filling the controls

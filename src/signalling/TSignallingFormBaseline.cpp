@@ -45,9 +45,7 @@ bool TSignallingForm::ShowsBaseline() const
 
 SettingsValues TSignallingForm::settingsOf(const std::vector<Payload> &area, const SettingsValues &seed) const
 {
-    if (!scratch_)
-        scratch_ = makeScratch();
-    TSignallingForm *scratch = scratch_.get();
+    TSignallingForm *scratch = &offScreen();
     scratch->setSettings(seed); // what no block carries stays as it is
     FrameBuffer frame{};
     for (int i = 0; i < blockCount_; ++i) {
@@ -58,18 +56,12 @@ SettingsValues TSignallingForm::settingsOf(const std::vector<Payload> &area, con
     return scratch->Settings();
 }
 
-std::vector<SettingsCell> TSignallingForm::cellsShowing(TSignallingForm &scratch, int block,
-                                                      const std::function<void(Payload &)> &change) const
+std::vector<SettingsCell> TSignallingForm::cellsShowing(int block, const std::function<void(Payload &)> &change) const
 {
     // The cells whose text changes when the block's bytes change so.
-    scratch.setSettings(baselineTexts_);
     Payload changed = baseline_[static_cast<size_t>(block)];
     change(changed);
-    FrameBuffer frame{};
-    BuildDataFrameHeader(frame, type_, static_cast<uint8_t>(block));
-    std::copy(changed.begin(), changed.end(), frame.begin() + kPayloadOffset);
-    scratch.decodeBlock(frame.data());
-    return DifferingCells(baselineTexts_, scratch.Settings());
+    return DifferingCells(baselineTexts_, blockShows(block, changed, baselineTexts_));
 }
 
 void TSignallingForm::findLostValues()
@@ -79,9 +71,7 @@ void TSignallingForm::findLostValues()
     const auto n = static_cast<size_t>(blockCount_);
     baselineEncoded_.assign(n, Payload{});
     baselineConverts_.assign(n, false);
-    if (!scratch_)
-        scratch_ = makeScratch();
-    TSignallingForm *read = scratch_.get(); // the window as the read left it
+    TSignallingForm *read = &offScreen(); // the window as the read left it
     read->setSettings(baselineTexts_);
     Payload previous{};
     for (int b = 0; b < blockCount_; ++b) {
@@ -106,13 +96,13 @@ void TSignallingForm::findLostValues()
     showValuesNotWrittenBack();
 }
 
-void TSignallingForm::findCellsOf(LostValue &v, TSignallingForm &probe) const
+void TSignallingForm::findCellsOf(LostValue &v) const
 {
     if (v.cellsKnown)
         return;
     v.cellsKnown = true;
     auto add = [&](const std::function<void(Payload &)> &change) {
-        for (const SettingsCell &c : cellsShowing(probe, v.block, change))
+        for (const SettingsCell &c : cellsShowing(v.block, change))
             if (std::find(v.cells.begin(), v.cells.end(), c) == v.cells.end())
                 v.cells.push_back(c);
     };
@@ -144,9 +134,8 @@ void TSignallingForm::findLostCells() const
     if (lostCellsKnown_)
         return;
     lostCellsKnown_ = true;
-    std::unique_ptr<TSignallingForm> probe = makeScratch();
     for (LostValue &v : lost_)
-        findCellsOf(v, *probe);
+        findCellsOf(v);
     for (const LostValue &v : lost_) {
         QStringList places;
         for (const SettingsCell &c : v.cells)
@@ -224,13 +213,9 @@ AssignedBlock TSignallingForm::blockToWrite(int b, const Payload &previous, cons
         same = same && (!e.assigned[k] || e.bytes[k] == baselineEncoded_[i][k]);
     if (same)
         return radio; // nothing the block shows has changed
-    std::unique_ptr<TSignallingForm> probe;
     for (LostValue &v : lost_)
-        if (v.block == b && !v.cellsKnown) {
-            if (!probe)
-                probe = makeScratch();
-            findCellsOf(v, *probe);
-        }
+        if (v.block == b)
+            findCellsOf(v);
     for (const LostValue &v : lost_) {
         if (v.block != b || v.offset < 0 || v.cells.empty() || std::any_of(v.cells.begin(), v.cells.end(), changed))
             continue; // not shown, or given a new value
@@ -259,11 +244,12 @@ AssignedBlock TSignallingForm::blockToWrite(int b, const Payload &previous, cons
         Payload kept = e.bytes;
         for (const LostValue *v : values)
             kept[static_cast<size_t>(v->offset)] = v->radio;
-        if (DifferingCells(blockShows(b, kept, now), shown).empty())
+        const bool keeps = DifferingCells(blockShows(b, kept, now), shown).empty();
+        if (keeps)
             e.bytes = kept;
+        return keeps;
     };
-    keep(hidden);
-    if (e.bytes[static_cast<size_t>(hidden.front()->offset)] != hidden.front()->radio)
+    if (!keep(hidden)) // all at once, or one by one
         for (const LostValue *v : hidden)
             keep({v});
     return e;
@@ -271,14 +257,20 @@ AssignedBlock TSignallingForm::blockToWrite(int b, const Payload &previous, cons
 
 SettingsValues TSignallingForm::blockShows(int b, const Payload &bytes, const SettingsValues &seed) const
 {
-    if (!scratch_)
-        scratch_ = makeScratch();
-    scratch_->setSettings(seed);
+    TSignallingForm &scratch = offScreen();
+    scratch.setSettings(seed);
     FrameBuffer frame{};
     BuildDataFrameHeader(frame, type_, static_cast<uint8_t>(b));
     std::copy(bytes.begin(), bytes.end(), frame.begin() + kPayloadOffset);
-    scratch_->decodeBlock(frame.data());
-    return scratch_->Settings();
+    scratch.decodeBlock(frame.data());
+    return scratch.Settings();
+}
+
+TSignallingForm &TSignallingForm::offScreen() const
+{
+    if (!scratch_)
+        scratch_ = makeScratch();
+    return *scratch_;
 }
 
 } // namespace lumora

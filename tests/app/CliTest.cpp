@@ -412,6 +412,19 @@ TEST(Cli, BacksUpAndRestoresEveryByteOfTheRadio)
                  c = static_cast<char>(random.bounded(256));
              return QString::fromLatin1(b.toHex());
          }));
+    // Among them: a 2TONE pair byte 0x11 and a response mode of 5, a 5TONE
+    // decode record of standard 7, a channel whose receive frequency is 0.
+    QJsonObject image = QJsonDocument::fromJson(contents(dir.filePath("first.json"))).object();
+    auto patch = [&](const char *area, int block, int offset, const char *hex) {
+        QJsonArray blocks = image[area].toArray();
+        blocks[block] = blocks[block].toString().replace(2 * offset, static_cast<int>(qstrlen(hex)), hex);
+        image[area] = blocks;
+    };
+    patch("2tone", 3, 0, "11");
+    patch("2tone", 4, 0, "ab05");
+    patch("5tone", 10, 0, "07");
+    patch("channel", 2, 0, "00000000");
+    save(dir.filePath("first.json"), image);
     save(dir.filePath("blank.json"), imageOf(dir.filePath("first.json"), [] { return QString(56, '0'); }));
     VirtualRadio first({"--memory", dir.filePath("first.json")});
     ASSERT_TRUE(first.ok());
