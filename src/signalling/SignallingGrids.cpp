@@ -15,6 +15,7 @@ TXStringGrid *MakeSignallingGrid(QWidget *parent, const QString &name, const QVe
 {
     auto *grid = new TXStringGrid(parent, static_cast<int>(columns.size()), rows);
     grid->setObjectName(name);
+    grid->ImmediateEditMode = true; // the key that opens an editor is its first character
     for (int c = 0; c < columns.size(); ++c) {
         TXStringColumnItem &column = grid->Columns()[c];
         column.setCaption(columns[c].caption);

@@ -85,6 +85,12 @@ bool TMetaCellEditor::eventFilter(QObject *watched, QEvent *event)
             g->commitEdit();
             return true;
         }
+        if (k == Qt::Key_Escape) {
+            // Escape takes back the edit, and only the edit: the window
+            // does not hear it (a dialog would close).
+            g->cancelEdit();
+            return true;
+        }
         if (leavesOn(k)) {
             g->navigate(k, key->modifiers()); // commits first
             return true;

@@ -435,6 +435,20 @@ void TXStringGrid::commitEdit()
     editor->EndEdit();
 }
 
+void TXStringGrid::cancelEdit()
+{
+    if (!activeEditor_ || committing_)
+        return;
+    committing_ = true; // the focus the control loses commits nothing
+    qApp->removeEventFilter(this);
+    TCellEditor *editor = activeEditor_;
+    setFocus(Qt::OtherFocusReason);
+    activeEditor_ = nullptr;
+    editor->Hide();
+    committing_ = false;
+    viewport()->update();
+}
+
 void TXStringGrid::commitEditText(const QString &text)
 {
     if (editCol_ < 0 || editRow_ < 0)

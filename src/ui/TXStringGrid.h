@@ -88,6 +88,9 @@ public:
     int EditRow() const { return editRow_; }
     // Commits the edit in progress, if any.
     void commitEdit();
+    // Ends the edit in progress, if any, leaving the cell as it was
+    // (Escape): nothing is committed and no cell rule runs.
+    void cancelEdit();
 
     // Spreadsheet editing, with no cell being edited (Ctrl+C, Ctrl+V,
     // Delete). Each cell taken is committed as a typed one: its editor's

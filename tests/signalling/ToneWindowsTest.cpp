@@ -152,6 +152,28 @@ private slots:
                  QStringList({"CCIR", "12345", "CALL", "45678", "ASK", "ABCDE", "BE ASKED", "56789"}));
     }
 
+    // The key that opens an editor is its first character; Escape takes
+    // back an open edit and leaves the window open, a second one closes it.
+    void everyKeyLandsAndEscapeTakesBackOnlyTheEdit()
+    {
+        QVERIFY(showActive(&fiveTone()));
+        fiveTone().PageControl1->setCurrentIndex(1);
+        TXStringGrid *g = fiveTone().xg2;
+        g->setFocus();
+        g->setCurrentCell(1, 2);
+        typeKeys("ABCDE");
+        press(Qt::Key_Return);
+        QCOMPARE(g->Cells(1, 2), QString("ABCDE"));
+        g->setCurrentCell(2, 2);
+        typeKeys("555");
+        press(Qt::Key_Escape);
+        QVERIFY(!g->ActiveEditor());
+        QVERIFY(fiveTone().isVisible());
+        QCOMPARE(g->Cells(2, 2), QString("12345")); // the row's default, as it was
+        press(Qt::Key_Escape);
+        QVERIFY(!fiveTone().isVisible());
+    }
+
     void theToneTableFollowsTheStandardBox()
     {
         fiveTone().CCIR->setEditText("EEA");

@@ -55,6 +55,19 @@ private slots:
         ForEachLeavingKey([](const char *name, int key, int mods) { QTest::newRow(name) << key << mods; });
     }
 
+    // Escape closes the editor and keeps the cell as it was: the next key
+    // starts a new edit instead of adding to the taken-back text.
+    void escapeTakesBackTheEdit()
+    {
+        typeIntoCell(ColRxFreq, 8, "146");
+        press(Qt::Key_Escape);
+        QVERIFY(!form->xg->ActiveEditor());
+        QCOMPARE(form->xg->Cells(ColRxFreq, 8), QString());
+        typeKeys("146.52");
+        press(Qt::Key_Return);
+        QCOMPARE(rowOf(form->xg, 8), kNewChannel);
+    }
+
     // 146.52 typed into RX Freq of an empty channel, then the key, then
     // Enter: the channel is made with its defaults, whatever the key did.
     void aNewChannelGetsItsDefaultsWhateverKeyEndsTheEdit_data() { leavingKeys_data(); }
