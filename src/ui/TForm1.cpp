@@ -1,5 +1,7 @@
 #include "ui/TForm1.h"
 
+#include <QStatusBar>
+
 #include "memory/ChannelCellRules.h"
 #include "memory/ChannelColumns.h"
 #include "serial/TComm.h"
@@ -137,7 +139,18 @@ void TForm1::Timer2Timer()
                              + LocalTimeText(locale, now.time()));
 }
 
-void TForm1::xgSetEditText(int col, int row) { ApplyChannelCellRules(*xg, col, row); }
+void TForm1::xgSetEditText(int col, int row)
+{
+    const QString rx = xg->Cells(ColRxFreq, row);
+    ApplyChannelCellRules(*xg, col, row);
+    // A receive frequency the rules refuse empties its channel: said where
+    // the user looks next, with the way back.
+    if (col == ColRxFreq && !IsEmptyField(rx) && IsEmptyField(xg->Cells(ColRxFreq, row)))
+        StatusBar1->showMessage(QStringLiteral("Channel %1 emptied: %2 is not a frequency. Ctrl+Z brings it back.")
+                                        .arg(row)
+                                        .arg(rx.trimmed()),
+                                10000);
+}
 
 OptionTexts TForm1::Options() const
 {

@@ -32,6 +32,8 @@ class QPushButton;
 class QTimer;
 class QToolBar;
 
+class QStatusBar;
+
 namespace lumora {
 
 class TComm;
@@ -78,6 +80,7 @@ public:
     QComboBox *comcbb;
     std::array<QComboBox *, kOptionCount> OptionBoxes{}; // by OptionId: ComboBox1 to ComboBox10
     QPushButton *rbtn, *wbtn;
+    QStatusBar *StatusBar1 = nullptr;
     std::array<QLabel *, 3> StatusPanels{};
     // After a read: how many of the radio's values the table cannot write
     // back as read, as a link to the list.

@@ -88,7 +88,7 @@ void TForm1::buildLayout()
     buildGrid();
     buildOptions();
 
-    auto *status = new QStatusBar(client_);
+    auto *status = StatusBar1 = new QStatusBar(client_);
     status->setSizeGripEnabled(false);
     status->setGeometry(0, 466, 851, 24);
     for (QLabel *&panel : StatusPanels) {

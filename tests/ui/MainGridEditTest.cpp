@@ -8,7 +8,10 @@
 #include "memory/ToneText.h"
 #include "ui/TXStringGrid.h"
 
+#include <QComboBox>
 #include <QGroupBox>
+#include <QStatusBar>
+#include <QToolBar>
 
 using namespace lumora;
 using namespace lumora::test;
@@ -66,6 +69,21 @@ private slots:
         typeKeys("146.52");
         press(Qt::Key_Return);
         QCOMPARE(rowOf(form->xg, 8), kNewChannel);
+    }
+
+    // A receive frequency the rules refuse empties its channel, says so in
+    // the status bar, and Ctrl+Z brings the channel back.
+    void anEmptiedChannelIsSaidAndComesBack()
+    {
+        typeIntoCell(ColRxFreq, 3, "146.52");
+        press(Qt::Key_Return);
+        typeIntoCell(ColRxFreq, 3, "1475");
+        press(Qt::Key_Return);
+        QCOMPARE(rowOf(form->xg, 3), QStringList(15, QString()));
+        QCOMPARE(form->StatusBar1->currentMessage(),
+                 QString("Channel 3 emptied: 1475 is not a frequency. Ctrl+Z brings it back."));
+        press(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(rowOf(form->xg, 3), kNewChannel);
     }
 
     // 146.52 typed into RX Freq of an empty channel, then the key, then
@@ -143,6 +161,17 @@ private slots:
         QTest::mouseClick(form->GroupBox1, Qt::LeftButton); // takes no focus
         QCOMPARE(form->xg->Cells(ColToneDec, 3), QString("023N"));
         QVERIFY(!form->xg->ActiveEditor());
+
+        // A click on another box whose list opens, or on the toolbar.
+        typeIntoCell(ColRxFreq, 5, "146.52");
+        QTest::mouseClick(static_cast<QWidget *>(form->OptionBoxes[OptTot]), Qt::LeftButton);
+        if (QWidget *list = QApplication::activePopupWidget())
+            list->close();
+        QCOMPARE(rowOf(form->xg, 5), kNewChannel);
+        QVERIFY(!form->xg->ActiveEditor());
+        typeIntoCell(ColRxFreq, 6, "146.52");
+        QTest::mouseClick(form->ToolBar1->widgetForAction(form->ToolBar1->actions().at(2)), Qt::LeftButton);
+        QCOMPARE(rowOf(form->xg, 6), kNewChannel);
 
         typeIntoCell(ColToneEnc, 3, "88");
         form->close();
