@@ -28,6 +28,9 @@ public:
     // How many frames Tim1 has sent again so far: after a resend, an
     // acknowledgement may answer the copy rather than the frame that followed.
     virtual int ResendCount() const = 0;
+    // A signalling window was closed: the port goes back (closed, the port
+    // box usable again) once no window or transfer uses it.
+    virtual void ReleasePort() {}
 };
 
 } // namespace lumora

@@ -383,6 +383,7 @@ void TSignallingForm::Button3Click()
     const bool writing = WriteUnderWay();
     const bool reading = ReadUnderWay() && !writing;
     endTransfer(false);
+    host_.ReleasePort();
     if (!reading && !writing)
         return;
     UserDialogs().ShowError(QStringLiteral("The %1 %2 was stopped because its window was closed.")

@@ -194,6 +194,19 @@ void TForm1::OpenPortForSignalling()
     }
 }
 
+void TForm1::ReleasePort()
+{
+    // Left open, the port would keep the port box locked and another
+    // program away from the radio.
+    if (AnyTransferUnderWay() || !Comm1->IsOpen() || comcbb->isEnabledTo(client_))
+        return;
+    for (QWidget *w : signalling_)
+        if (w && w->isVisible())
+            return;
+    Comm1->ClosePort();
+    comcbb->setEnabled(true);
+}
+
 void TForm1::SignaClick(int window)
 {
     OpenPortForSignalling();

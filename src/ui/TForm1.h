@@ -176,6 +176,7 @@ public:
     bool OtherTransferUnderWay(const ISignallingTransfer *asking) const override;
     void PreparePort() override { OpenPortForSignalling(); }
     int ResendCount() const override { return Resends; }
+    void ReleasePort() override;
 
     // The blocks the last completed main read, verify or read-back gave:
     // channels 1 to 16, then the options. Empty before any.

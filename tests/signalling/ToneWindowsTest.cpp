@@ -174,6 +174,22 @@ private slots:
         QVERIFY(!fiveTone().isVisible());
     }
 
+    // Closing the last signalling window gives the port back.
+    void theLastWindowClosedGivesThePortBack()
+    {
+        VirtualRadio radio({"--memory", memory()});
+        QVERIFY(radio.ok());
+        form->SelectPort(radio.device());
+        form->SignaClick(1);
+        form->SignaClick(2);
+        QVERIFY(form->Comm1->IsOpen() && !form->comcbb->isEnabled());
+        twoTone().Button3Click();
+        QVERIFY(form->Comm1->IsOpen()); // 5TONE is still open
+        fiveTone().Button3Click();
+        QVERIFY(!form->Comm1->IsOpen());
+        QVERIFY(form->comcbb->isEnabled());
+    }
+
     void theToneTableFollowsTheStandardBox()
     {
         fiveTone().CCIR->setEditText("EEA");
