@@ -35,6 +35,19 @@ int hexValue(QChar c)
 
 } // namespace
 
+void CheckFits(const QString &where, const QString &text, qint64 value, qint64 low, qint64 high, int step)
+{
+    if (value >= low && value <= high)
+        return;
+    ERangeError e(QStringLiteral("%1 '%2' does not fit the radio: it holds %3 to %4%5")
+                          .arg(where, text.trimmed())
+                          .arg(low)
+                          .arg(high)
+                          .arg(step > 1 ? QStringLiteral(" in steps of %1").arg(step) : QString()));
+    e.setDetail(where);
+    throw e;
+}
+
 int StrToInt(const QString &text)
 {
     int i = 0;

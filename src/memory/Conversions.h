@@ -14,6 +14,10 @@ namespace lumora {
 // text, or a value outside 32 bits throws EConvertError
 // "'%s' is not a valid integer value" with the text as given.
 int StrToInt(const QString &text);
+// A number read from text must lie within low to high, as the radio's
+// bytes hold it; otherwise ERangeError "<where> '<text>' does not fit the
+// radio: it holds <low> to <high>[ in steps of <step>]", where as detail.
+void CheckFits(const QString &where, const QString &text, qint64 value, qint64 low, qint64 high, int step = 1);
 
 // A decimal number: optional blanks around it, an optional sign, digits with
 // at most one ".", and an optional exponent. Anything else throws

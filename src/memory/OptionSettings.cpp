@@ -75,9 +75,14 @@ OptionTexts DefaultOptionTexts()
 void EncodeSettingsBlock(const OptionTexts &o, uint8_t *frame)
 {
     uint8_t b[20] = {}; // indexed by frame offset; 4 to 11 stay zero
-    b[12] = o[OptVoxLev] == kNone ? 0 : static_cast<uint8_t>(StrToInt(o[OptVoxLev]));
-    b[13] = static_cast<uint8_t>(StrToInt(o[OptVoxTime]));
-    b[14] = static_cast<uint8_t>(StrToInt(o[OptSqLev]));
+    auto byteOf = [&](OptionId id) {
+        const int value = StrToInt(o[id]);
+        CheckFits(QString(Option(id).label).remove(QLatin1Char(':')), o[id], value, 0, 0xFF);
+        return static_cast<uint8_t>(value);
+    };
+    b[12] = o[OptVoxLev] == kNone ? 0 : byteOf(OptVoxLev);
+    b[13] = byteOf(OptVoxTime);
+    b[14] = byteOf(OptSqLev);
     b[15] = timeOut(o[OptTot]);
     b[16] = o[OptVoice] == kClose ? 0 : o[OptVoice] == kChinese ? 1 : 2;
     b[17] = functionKey(o[OptPf1]);

@@ -5,14 +5,19 @@
 
 namespace lumora {
 
-int WholeNumber(const QString &text, const QString &where)
+int WholeNumber(const QString &text, const QString &where, int max)
 {
-    return InPlace(where, [&] { return StrToInt(text); });
+    const int value = InPlace(where, [&] { return StrToInt(text); });
+    if (max >= 0)
+        CheckFits(where, text, value, 0, max);
+    return value;
 }
 
-int WholeQuotient(const QString &text, int divisor, const QString &where)
+int WholeQuotient(const QString &text, int divisor, const QString &where, int max)
 {
     const int value = WholeNumber(text, where);
+    if (max >= 0)
+        CheckFits(where, text, value, 0, static_cast<qint64>(max) * divisor, divisor);
     if (value % divisor == 0)
         return value / divisor;
     EConvertError e(QStringLiteral("'%1' is not a valid integer value")

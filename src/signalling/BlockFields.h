@@ -30,11 +30,16 @@ inline uint32_t Get32(const uint8_t *p) { return Get16(p) | (static_cast<uint32_
 template <class F>
 auto InPlace(const QString &where, F f) -> decltype(f());
 
-// The text as a whole number.
-int WholeNumber(const QString &text, const QString &where);
-// The text's number divided by divisor, which must come out whole: the
-// quotient is written as text and read again, so 105 / 10 fails as '10.5'.
-int WholeQuotient(const QString &text, int divisor, const QString &where);
+// The largest values a byte and a little-endian word hold.
+constexpr int kByteMax = 0xFF;
+constexpr int kWordMax = 0xFFFF;
+// The text as a whole number, from 0 to max (what its bytes hold; refused
+// with CheckFits' ERangeError beyond).
+int WholeNumber(const QString &text, const QString &where, int max = -1);
+// The text's number divided by divisor, from 0 to max once divided; it
+// must come out whole: the quotient is written as text and read again, so
+// 105 / 10 fails as '10.5'.
+int WholeQuotient(const QString &text, int divisor, const QString &where, int max = -1);
 // "Row r, column c" for a grid cell, and its caption.
 QString CellPlace(const QString &grid, int row, const QString &column);
 

@@ -95,16 +95,16 @@ Payload EncodeDtmfBlock(int index, const DtmfControls &c, const ICellTable &memo
 {
     Payload d{};
     if (index == 0) {
-        d[0] = low8(WholeNumber(c.cb1, label("cb1")));
-        d[1] = low8(WholeQuotient(c.cb2, 10, label("cb2")));
-        d[2] = low8(WholeQuotient(c.cb3, 10, label("cb3")));
-        d[3] = low8(WholeQuotient(c.cb4, 10, label("cb4")));
-        d[4] = c.cb5 == QLatin1String("D Code") ? 0 : low8(WholeQuotient(c.cb5, 100, label("cb5")));
+        d[0] = low8(WholeNumber(c.cb1, label("cb1"), kByteMax));
+        d[1] = low8(WholeQuotient(c.cb2, 10, label("cb2"), kByteMax));
+        d[2] = low8(WholeQuotient(c.cb3, 10, label("cb3"), kByteMax));
+        d[3] = low8(WholeQuotient(c.cb4, 10, label("cb4"), kByteMax));
+        d[4] = c.cb5 == QLatin1String("D Code") ? 0 : low8(WholeQuotient(c.cb5, 100, label("cb5"), kByteMax));
         d[5] = c.CheckB1 ? 0xFF : 0x00;
         Put32(&d[10], EncodeIdDigits(c.Edit1));
         d[14] = byteOf(kGroupCodes, c.cb6, 0);
         // "Off" is no time at all.
-        d[15] = c.cb7 == QLatin1String("Off") ? 0 : low8(WholeNumber(c.cb7, label("cb7")));
+        d[15] = c.cb7 == QLatin1String("Off") ? 0 : low8(WholeNumber(c.cb7, label("cb7"), kByteMax));
         d[16] = byteOf(kCallAlerts, c.cb8, 0);
         d[17] = byteOf(kTransponds, c.cb9, 0);
         d[18] = c.CheckB2 ? 0xFF : 0x00;

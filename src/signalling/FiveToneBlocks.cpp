@@ -225,14 +225,14 @@ Payload EncodeFiveToneBlock(int index, const FiveToneControls &c, const ICellTab
                 static const char *cols[] = {"5 TONE Standard", "TX Time(ms)", "Group Code", "Duplication Code"};
                 return CellPlace(QStringLiteral("5 TONE Standard"), s, QLatin1String(cols[col]));
             };
-            d[static_cast<size_t>(3 * s - 3)] = static_cast<uint8_t>(WholeNumber(standards.cellText(1, s), place(1)));
+            d[static_cast<size_t>(3 * s - 3)] = static_cast<uint8_t>(WholeNumber(standards.cellText(1, s), place(1), kByteMax));
             d[static_cast<size_t>(3 * s - 2)] = static_cast<uint8_t>(codeAt(standards.cellText(2, s), place(2)));
             d[static_cast<size_t>(3 * s - 1)] = static_cast<uint8_t>(codeAt(standards.cellText(3, s), place(3)));
         }
-        d[20] = static_cast<uint8_t>(WholeQuotient(c.cb1, 10, label("cb1")));
-        d[21] = static_cast<uint8_t>(WholeQuotient(c.cb2, 10, label("cb2")));
-        d[22] = static_cast<uint8_t>(WholeQuotient(c.cb3, 10, label("cb3")));
-        d[23] = static_cast<uint8_t>(WholeQuotient(c.cb4, 10, label("cb4")));
+        d[20] = static_cast<uint8_t>(WholeQuotient(c.cb1, 10, label("cb1"), kByteMax));
+        d[21] = static_cast<uint8_t>(WholeQuotient(c.cb2, 10, label("cb2"), kByteMax));
+        d[22] = static_cast<uint8_t>(WholeQuotient(c.cb3, 10, label("cb3"), kByteMax));
+        d[23] = static_cast<uint8_t>(WholeQuotient(c.cb4, 10, label("cb4"), kByteMax));
     } else if (index >= 1 && index <= 8) {
         d = previous; // a record leaves its last byte as the buffer holds it
         for (int half = 0; half < 2; ++half) {

@@ -21,7 +21,8 @@ uint16_t entryNumber(const ICellTable &entries, int col, int row)
     if (text.isEmpty())
         return 0;
     return static_cast<uint16_t>(WholeNumber(text, CellPlace(QStringLiteral("Fleet and ID"), row,
-                                                               QLatin1String(kColumns[col]))));
+                                                               QLatin1String(kColumns[col])),
+                                             kWordMax));
 }
 
 QString entryText(uint16_t value) { return value == 0 ? QString() : QString::number(value); }
@@ -59,11 +60,11 @@ Payload EncodeFleetSyncBlock(int index, const FleetSyncControls &c, const ICellT
     if (index < 0 || index >= kFleetSyncBlocks)
         return d;
     if (index == 0) {
-        Put16(&d[0], static_cast<uint32_t>(WholeNumber(c.ed1, label("ed1"))));
-        Put16(&d[2], static_cast<uint32_t>(WholeNumber(c.ed2, label("ed2"))));
-        d[4] = static_cast<uint8_t>(WholeQuotient(c.cb1, 100, label("cb1")));
-        Put16(&d[5], static_cast<uint32_t>(WholeNumber(c.ed3, label("ed3")))); // unaligned
-        d[7] = static_cast<uint8_t>(WholeNumber(c.ed4, label("ed4")));
+        Put16(&d[0], static_cast<uint32_t>(WholeNumber(c.ed1, label("ed1"), kWordMax)));
+        Put16(&d[2], static_cast<uint32_t>(WholeNumber(c.ed2, label("ed2"), kWordMax)));
+        d[4] = static_cast<uint8_t>(WholeQuotient(c.cb1, 100, label("cb1"), kByteMax));
+        Put16(&d[5], static_cast<uint32_t>(WholeNumber(c.ed3, label("ed3"), kWordMax))); // unaligned
+        d[7] = static_cast<uint8_t>(WholeNumber(c.ed4, label("ed4"), kByteMax));
         d[8] = c.CheckBox1 ? 0xFF : 0x00;
     }
     for (int i = 0; i < entryCount(index); ++i) {

@@ -31,7 +31,7 @@ QString decodeColumnCaption(int col)
 int toneHz(const QString &text, const QString &where)
 {
     const double value = InPlace(where, [&] { return StrToFloat(text); });
-    return WholeNumber(QString::number(value, 'g', 15), where);
+    return WholeNumber(QString::number(value, 'g', 15), where, kWordMax);
 }
 
 uint8_t modeByte(const QString &text)
@@ -123,10 +123,10 @@ Payload EncodeTwoToneBlock(int index, const TwoToneControls &c, const ICellTable
         const QString *tones[] = {&c.ed1, &c.ed2, &c.ed3, &c.ed4};
         for (int t = 0; t < 4; ++t)
             Put16(&d[2 * t], static_cast<uint32_t>(toneHz(*tones[t], TwoToneLabel(QStringLiteral("ed%1").arg(t + 1)))));
-        Put16(&d[8], static_cast<uint32_t>(WholeNumber(c.ed5, label("ed5"))));
-        Put16(&d[10], static_cast<uint32_t>(WholeNumber(c.cb1, label("cb1"))));
-        Put16(&d[12], static_cast<uint32_t>(WholeNumber(c.cb2, label("cb2"))));
-        Put16(&d[14], static_cast<uint32_t>(WholeNumber(c.cb3, label("cb3"))));
+        Put16(&d[8], static_cast<uint32_t>(WholeNumber(c.ed5, label("ed5"), kWordMax)));
+        Put16(&d[10], static_cast<uint32_t>(WholeNumber(c.cb1, label("cb1"), kWordMax)));
+        Put16(&d[12], static_cast<uint32_t>(WholeNumber(c.cb2, label("cb2"), kWordMax)));
+        Put16(&d[14], static_cast<uint32_t>(WholeNumber(c.cb3, label("cb3"), kWordMax)));
     }
     if (index <= 2) {
         for (int i = 0; i < entryCount(index); ++i) {
@@ -135,7 +135,8 @@ Payload EncodeTwoToneBlock(int index, const TwoToneControls &c, const ICellTable
                 const QString text = encode.cellText(col, row);
                 const int hz = text.isEmpty() ? 0
                                               : WholeNumber(text, CellPlace(QStringLiteral("Encode"), row,
-                                                                            QLatin1String(kEncodeColumns[col])));
+                                                                            QLatin1String(kEncodeColumns[col])),
+                                                            kWordMax);
                 Put16(&d[static_cast<size_t>(entryOffset(index) + 4 * i + 2 * (col - 1))], static_cast<uint32_t>(hz));
             }
         }
@@ -150,7 +151,7 @@ Payload EncodeTwoToneBlock(int index, const TwoToneControls &c, const ICellTable
             uint8_t *at = &d[static_cast<size_t>(12 * half + 3 * j)];
             at[0] = static_cast<uint8_t>(InPlace(place(3 * j + 1), [&] { return TextToPair(decode.cellText(3 * j + 1, row)); }));
             at[1] = modeByte(decode.cellText(3 * j + 2, row));
-            at[2] = static_cast<uint8_t>(WholeNumber(decode.cellText(3 * j + 3, row), place(3 * j + 3)));
+            at[2] = static_cast<uint8_t>(WholeNumber(decode.cellText(3 * j + 3, row), place(3 * j + 3), kByteMax));
         }
     }
     return d;

@@ -2,11 +2,15 @@
 
 #include "memory/Errors.h"
 #include "memory/TextTable.h"
+#include "memory/OptionSettings.h"
 #include "signalling/DtmfBlocks.h"
+#include "signalling/FleetSyncBlocks.h"
+#include "signalling/TwoToneBlocks.h"
 
 #include "support/DataAnswer.h"
 
 #include <gtest/gtest.h>
+#include <functional>
 #include <random>
 
 using namespace lumora;
@@ -188,4 +192,39 @@ TEST(DtmfBlocks, RandomAreasComeBackByteForByte)
         for (int k = 0; k < 4; ++k)
             ASSERT_EQ(EncodeDtmfBlock(k, c, m), area[k]) << "run " << run << " block " << k;
     }
+}
+
+// A number its bytes cannot hold is refused, quoting the text as shown
+// and giving the range, in every window and the options: none wraps.
+TEST(DtmfBlocks, ANumberItsBytesCannotHoldIsRefusedWithItsRange)
+{
+    auto refusal = [](const std::function<void()> &encode) {
+        try {
+            encode();
+        } catch (const ERangeError &e) {
+            return e.text();
+        }
+        return QString("encoded");
+    };
+    DtmfControls dtmf;
+    dtmf.cb2 = "3000";
+    EXPECT_EQ(refusal([&] { EncodeDtmfBlock(0, dtmf, memoryTable()); }),
+              "First Digit Time [ms] '3000' does not fit the radio: it holds 0 to 2550 in steps of 10");
+    dtmf.cb2 = "99999";
+    EXPECT_EQ(refusal([&] { EncodeDtmfBlock(0, dtmf, memoryTable()); }),
+              "First Digit Time [ms] '99999' does not fit the radio: it holds 0 to 2550 in steps of 10");
+    TwoToneControls twoTone;
+    twoTone.ed5 = "70000";
+    TextTable encode(3, 17), decode(kTwoToneDecodeColumns, 17);
+    EXPECT_EQ(refusal([&] { EncodeTwoToneBlock(0, twoTone, encode, decode); }),
+              "Rest Time(ms) '70000' does not fit the radio: it holds 0 to 65535");
+    FleetSyncControls fsk;
+    fsk.ed4 = "-1";
+    TextTable entries(3, 17);
+    EXPECT_EQ(refusal([&] { EncodeFleetSyncBlock(0, fsk, entries); }).left(20), "Message Mode Timer [");
+    OptionTexts options = DefaultOptionTexts();
+    options[OptSqLev] = "300";
+    std::array<uint8_t, 34> frame{};
+    EXPECT_EQ(refusal([&] { EncodeSettingsBlock(options, frame.data()); }),
+              "SQ Lev '300' does not fit the radio: it holds 0 to 255");
 }

@@ -47,7 +47,7 @@ TEST(TwoToneBlocks, EntriesAndRowsSitInTheirBlocks)
     TextTable enc = encodeTable();
     enc.setCellText(1, 3, "1000");
     enc.setCellText(2, 3, "2000");
-    enc.setCellText(1, 16, "70000"); // its low 16 bits
+    enc.setCellText(1, 16, "4464");
     const Payload b1 = EncodeTwoToneBlock(1, TwoToneControls(), enc, decodeTable());
     EXPECT_EQ(b1[0], 0xE8);
     EXPECT_EQ(b1[1], 0x03);
