@@ -54,8 +54,8 @@ void ToolWindows::addBackupCommands()
 {
     QMenu *menu = Form1->FileMenu;
     QAction *before = menu->actions().value(menu->actions().indexOf(Form1->Exit1));
-    auto *backup = new QAction(QStringLiteral("Back up radio..."), menu);
-    auto *restore = new QAction(QStringLiteral("Restore radio..."), menu);
+    auto *backup = new QAction(QStringLiteral("&Back up radio..."), menu);
+    auto *restore = new QAction(QStringLiteral("&Restore radio..."), menu);
     QObject::connect(backup, &QAction::triggered, Form1.get(), [this] { BackupClick(); });
     QObject::connect(restore, &QAction::triggered, Form1.get(), [this] { RestoreClick(); });
     menu->insertActions(before, {backup, restore});

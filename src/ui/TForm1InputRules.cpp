@@ -5,6 +5,8 @@
 
 #include "ui/TXStringGrid.h"
 
+#include <QMenu>
+#include <QMenuBar>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -74,6 +76,10 @@ bool TForm1::filterKey(QObject *watched, QKeyEvent *key)
     auto *widget = qobject_cast<QWidget *>(watched);
     if (!widget || widget->window() != this)
         return false;
+    if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::NoModifier) {
+        menuBar()->setActiveAction(FileMenu->menuAction()); // the menus by keyboard
+        return true;
+    }
     if (key->key() == Qt::Key_F11 || key->key() == Qt::Key_F12) {
         if (!client_->isEnabled())
             return true; // a transfer is under way: the window takes no input

@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
@@ -46,18 +47,20 @@ void TForm1::buildLayout()
     client_->setFixedSize(851, 490);
     setCentralWidget(client_);
 
-    FileMenu = menuBar()->addMenu(QStringLiteral("File"));
-    Open1 = FileMenu->addAction(QStringLiteral("Open"), this, [this] { OpenClick(false); });
-    Save1 = FileMenu->addAction(QStringLiteral("Save"), this, [this] { SaveClick(false); });
+    FileMenu = menuBar()->addMenu(QStringLiteral("&File")); // Alt+F; the & only marks the key
+    Open1 = FileMenu->addAction(QStringLiteral("&Open"), this, [this] { OpenClick(false); });
+    Open1->setShortcut(QKeySequence::Open);
+    Save1 = FileMenu->addAction(QStringLiteral("&Save"), this, [this] { SaveClick(false); });
+    Save1->setShortcut(QKeySequence::Save);
     FileMenu->addSeparator();
-    ImportCsv1 = FileMenu->addAction(QStringLiteral("Import CSV..."), this, &TForm1::ImportCsvClick);
-    ExportCsv1 = FileMenu->addAction(QStringLiteral("Export CSV..."), this, &TForm1::ExportCsvClick);
-    Verify1 = FileMenu->addAction(QStringLiteral("Verify with radio"), this, &TForm1::VerifyClick);
-    CheckConnection1 = FileMenu->addAction(QStringLiteral("Check connection"), this, &TForm1::CheckConnectionClick);
+    ImportCsv1 = FileMenu->addAction(QStringLiteral("&Import CSV..."), this, &TForm1::ImportCsvClick);
+    ExportCsv1 = FileMenu->addAction(QStringLiteral("&Export CSV..."), this, &TForm1::ExportCsvClick);
+    Verify1 = FileMenu->addAction(QStringLiteral("&Verify with radio"), this, &TForm1::VerifyClick);
+    CheckConnection1 = FileMenu->addAction(QStringLiteral("&Check connection"), this, &TForm1::CheckConnectionClick);
     FileMenu->addSeparator();
-    Exit1 = FileMenu->addAction(QStringLiteral("Exit"), this, &QWidget::close);
-    SignaMenu = menuBar()->addMenu(QStringLiteral("Signa"));
-    const char *signa[] = {"DTMF", "2TONE", "5TONE", "FSK"};
+    Exit1 = FileMenu->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
+    SignaMenu = menuBar()->addMenu(QStringLiteral("&Signa"));
+    const char *signa[] = {"&DTMF", "&2TONE", "&5TONE", "&FSK"};
     for (int i = 0; i < 4; ++i)
         SignaEntries[i] = SignaMenu->addAction(QString::fromLatin1(signa[i]), this, [this, i] { SignaClick(i); });
 

@@ -24,7 +24,8 @@ bool TXStringGrid::shortcutKey(QKeyEvent *event)
     else if (event->matches(QKeySequence::Undo))
         emit UndoRequested();
     else if (event->matches(QKeySequence::Redo)
-             || (event->key() == Qt::Key_Z && mods == (Qt::ControlModifier | Qt::ShiftModifier)))
+             || (event->key() == Qt::Key_Z && mods == (Qt::ControlModifier | Qt::ShiftModifier))
+             || (event->key() == Qt::Key_Y && mods == Qt::ControlModifier))
         emit RedoRequested();
     else
         return false;

@@ -555,9 +555,9 @@ private slots:
     {
         QAction *backup = nullptr, *restore = nullptr;
         for (QAction *a : form->FileMenu->actions()) {
-            if (a->text() == "Back up radio...")
+            if (a->text().remove(QLatin1Char('&')) == "Back up radio...")
                 backup = a;
-            if (a->text() == "Restore radio...")
+            if (a->text().remove(QLatin1Char('&')) == "Restore radio...")
                 restore = a;
         }
         QVERIFY(backup && restore);
@@ -619,7 +619,7 @@ private slots:
         form->xg->setCells(ColRxFreq, 1, "439.00000");
         dialogs->nextFileName = dir->filePath("bad.json");
         for (QAction *a : form->FileMenu->actions())
-            if (a->text() == "Restore radio...")
+            if (a->text().remove(QLatin1Char('&')) == "Restore radio...")
                 QVERIFY_THROWS_EXCEPTION(EConvertError, a->trigger()); // shown by the application's handler
         QCOMPARE(form->xg->Cells(ColRxFreq, 1), QString("439.00000"));
         QCOMPARE(dtmf().cb[3]->currentText(), QString("100"));
@@ -633,7 +633,7 @@ private slots:
         form->SelectPort(silent.device());
         dialogs->nextFileName = dir->filePath("never.json");
         for (QAction *a : form->FileMenu->actions())
-            if (a->text() == "Back up radio...")
+            if (a->text().remove(QLatin1Char('&')) == "Back up radio...")
                 a->trigger();
         QVERIFY(windows->Run);
         QVERIFY(form->MainReadUnderWay());

@@ -10,6 +10,8 @@
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QMenu>
+#include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -84,6 +86,19 @@ private slots:
                  QString("Channel 3 emptied: 1475 is not a frequency. Ctrl+Z brings it back."));
         press(Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(rowOf(form->xg, 3), kNewChannel);
+    }
+
+    // The keyboard reaches the menus (F10) and Ctrl+Y redoes.
+    void theMenusAndRedoAnswerTheKeyboard()
+    {
+        typeIntoCell(ColRxFreq, 3, "146.52");
+        press(Qt::Key_Return);
+        press(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(form->xg->Cells(ColRxFreq, 3), QString());
+        press(Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(rowOf(form->xg, 3), kNewChannel);
+        press(Qt::Key_F10);
+        QCOMPARE(form->menuBar()->activeAction(), form->FileMenu->menuAction());
     }
 
     // 146.52 typed into RX Freq of an empty channel, then the key, then

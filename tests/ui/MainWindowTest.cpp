@@ -256,7 +256,7 @@ private slots:
         csv.write("Location,Frequency,Duplex,Offset,Mode\n3,145.6,-,0.6,FM\n4,145.7,,0,DV\n");
         csv.close();
         typeIntoCell(ColRxFreq, 5, "146.52"); // stays: the list does not name it
-        QCOMPARE(form->ImportCsv1->text(), QString("Import CSV..."));
+        QCOMPARE(form->ImportCsv1->text().remove(QLatin1Char('&')), QString("Import CSV...")); // as shown
         dialogs->nextFileName = csv.fileName();
         form->ImportCsv1->trigger();
         QCOMPARE(dialogs->messages, QStringList({"1 channel imported.\nNot imported:\nLocation 4: mode DV is not FM or NFM"}));
