@@ -11,6 +11,7 @@ packages=(
     dpkg-dev lintian
     clang libclang-rt-14-dev
     wine wine64 g++-mingw-w64-x86-64
+    xvfb openbox xdotool x11-utils imagemagick
 )
 [ "${1:-}" = "--desktop" ] && packages+=(fonts-droid-fallback)
 

@@ -25,4 +25,5 @@ cmake --build build --target serial_wine_driver
 export WINEPREFIX="$PWD/build-mingw/wineprefix"
 build/tests/serial/serial_wine_driver build-mingw/serial_unit_tests.exe --gtest_brief=1
 build/tests/serial/serial_wine_driver build-mingw/serial_behaviour_tests.exe --gtest_brief=1
+build/tests/serial/serial_wine_driver build-mingw/windows_pieces_tests.exe --gtest_brief=1
 echo "The serial core passed natively with POSIX alone and under Wine."

@@ -23,4 +23,4 @@ for _ in $(seq 50); do
 done
 port="$ports_dir/lumora-radio"
 echo "Virtual radio on $(head -n 1 "$radio_out"), linked as $port"
-build/src/app/lumora "$port"
+build/src/app/lumora --port "$port"

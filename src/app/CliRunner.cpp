@@ -2,20 +2,36 @@
 
 #include "memory/ChannelColumns.h"
 #include "memory/ChannelFile.h"
+#include "memory/ChirpCsv.h"
 #include "memory/MemoryComparison.h"
 #include "app/ToolWindows.h"
+#include "backup/FleetRun.h"
+#include "memory/Errors.h"
 #include "protocol/AreaNames.h"
 #include "protocol/ConnectionCheck.h"
 #include "protocol/MainMemoryFrames.h"
+#include "serial/ECommsError.h"
 #include "serial/PortList.h"
 #include "signalling/SettingsFile.h"
 #include "ui/TXStringGrid.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTextStream>
+#include <QThread>
 #include <QTimer>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace lumora {
 
@@ -35,9 +51,16 @@ QTextStream &err()
 
 } // namespace
 
+QString CliRunner::asTheUserNamedIt(QString text) const
+{
+    for (const auto &[scratch, named] : scratchNames_)
+        text.replace(scratch, named);
+    return text;
+}
+
 void CliRunner::ShowMessage(const QString &text)
 {
-    out() << text << Qt::endl;
+    (dataOnStdout_ ? err() : out()) << asTheUserNamedIt(text) << Qt::endl; // standard output may be the data
 }
 
 void CliRunner::wakeUp()
@@ -46,26 +69,160 @@ void CliRunner::wakeUp()
         QMetaObject::invokeMethod(loop_, [l = loop_] { l->quit(); }, Qt::QueuedConnection);
 }
 
+void CliRunner::stillGoing()
+{
+    if (timeout_) // each transfer of a run has the whole timeout
+        timeout_->start();
+}
+
 void CliRunner::ShowError(const QString &text, const QString &detail)
 {
-    err() << text << Qt::endl;
-    if (!detail.isEmpty())
-        err() << detail << Qt::endl;
+    // Every line says whose it is and, where the text does not, which
+    // device it concerns.
+    QString subject;
+    const QString named = text + detail;
+    if (!request_.port.isEmpty() && !named.contains(request_.port)
+        && (request_.file.isEmpty() || !named.contains(request_.file))
+        && (request_.output.isEmpty() || !named.contains(request_.output)))
+        subject = request_.port + QStringLiteral(": ");
+    const QStringList lines = asTheUserNamedIt(text + (detail.isEmpty() ? QString() : QLatin1Char('\n') + detail))
+                                      .split(QLatin1Char('\n'));
+    for (int i = 0; i < lines.size(); ++i)
+        err() << "lumora-cli: " << (i == 0 ? subject : QString()) << lines[i] << Qt::endl;
     failed_ = true;
     wakeUp();
 }
 
-int CliRunner::run(const Request &request)
+namespace {
+
+// Where a verb reads its file and where it writes one.
+QString *inputOf(CliRunner::Request &r)
+{
+    const QString &v = r.verb;
+    return v == QLatin1String("write") || v == QLatin1String("diff") || v == QLatin1String("restore")
+                           || v.endsWith(QLatin1String("-csv"))
+                   ? &r.file
+                   : nullptr;
+}
+
+QString *outputOf(CliRunner::Request &r)
+{
+    if (r.verb == QLatin1String("read"))
+        return &r.file;
+    if (r.verb == QLatin1String("backup") || r.verb.endsWith(QLatin1String("-csv")))
+        return &r.output;
+    return nullptr;
+}
+
+QString suffixOf(const CliRunner::Request &r, bool input)
+{
+    if (r.verb == QLatin1String("import-csv"))
+        return input ? QStringLiteral("csv") : QStringLiteral("wh");
+    if (r.verb == QLatin1String("export-csv"))
+        return input ? QStringLiteral("wh") : QStringLiteral("csv");
+    if (r.verb == QLatin1String("backup") || r.verb == QLatin1String("restore") || r.area != area::Main)
+        return QStringLiteral("json");
+    return QStringLiteral("wh");
+}
+
+// A pipe, a terminal or another device: written straight through, not
+// replaced by a saved copy as a regular file is.
+bool streamsThrough(const QString &target)
+{
+    const QFileInfo info(target);
+    return target == QLatin1String("-") || (info.exists() && !info.isFile() && !info.isDir());
+}
+
+// /dev/stdout, or whatever file standard output is.
+bool isStandardOutput(const QString &target)
+{
+#ifdef _WIN32
+    return target.compare(QLatin1String("CON"), Qt::CaseInsensitive) == 0;
+#else
+    struct stat a {}, b {};
+    return ::stat(QFile::encodeName(target).constData(), &a) == 0 && ::fstat(STDOUT_FILENO, &b) == 0
+           && a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+#endif
+}
+
+} // namespace
+
+int CliRunner::run(const Request &asked)
+{
+    // "-" and targets that are no regular files: the command works on a
+    // scratch file, filled from standard input first or given out at the end.
+    Request request = asked;
+    QTemporaryDir scratch;
+    QString target;
+    if (QString *input = inputOf(request); input && *input == QLatin1String("-")) {
+        const QString copy = scratch.filePath(QStringLiteral("input.") + suffixOf(request, true));
+        QFile in, file(copy);
+        if (!in.open(stdin, QIODevice::ReadOnly) || !file.open(QIODevice::WriteOnly)
+            || file.write(in.readAll()) < 0 || !file.flush()) {
+            err() << "lumora-cli: standard input: cannot be read" << Qt::endl;
+            return 1;
+        }
+        *input = copy;
+        scratchNames_.append({copy, QStringLiteral("standard input")});
+    }
+    if (QString *output = outputOf(request); output && streamsThrough(*output)) {
+        target = *output;
+        *output = scratch.filePath(QStringLiteral("output.") + suffixOf(request, false));
+        dataOnStdout_ = target == QLatin1String("-") || isStandardOutput(target);
+        scratchNames_.append({*output, target == QLatin1String("-") ? QStringLiteral("standard output") : target});
+    }
+    dataOnStdout_ = dataOnStdout_ || request.json;
+    request_ = request;
+    const int status = runRequest(request);
+    if (status != 0 || target.isEmpty())
+        return status;
+    QFile made(*outputOf(request)), to;
+    const bool opened = target == QLatin1String("-") ? to.open(stdout, QIODevice::WriteOnly)
+                                                     : (to.setFileName(target), to.open(QIODevice::WriteOnly));
+    if (!made.open(QIODevice::ReadOnly) || !opened || to.write(made.readAll()) < 0 || !to.flush()) {
+        err() << "lumora-cli: " << (target == QLatin1String("-") ? QStringLiteral("standard output") : target)
+              << ": cannot be written: " << to.errorString() << Qt::endl;
+        return 1;
+    }
+    return status;
+}
+
+int CliRunner::runRequest(const Request &request)
 {
     if (request.verb == QLatin1String("ports")) {
-        for (const QString &port : ListSerialPorts())
-            out() << port << Qt::endl;
+        QJsonArray ports;
+        for (const SerialPortEntry &port : ListSerialPortEntries()) {
+            if (!request.json) {
+                out() << port.name << Qt::endl;
+                continue;
+            }
+            auto known = [](int id) { return id < 0 ? QJsonValue() : QJsonValue(id); };
+            ports.append(QJsonObject{{"name", port.name},
+                                     {"description", port.description},
+                                     {"manufacturer", port.manufacturer},
+                                     {"vendorId", known(port.vendorId)},
+                                     {"productId", known(port.productId)},
+                                     {"serialNumber", port.serialNumber}});
+        }
+        if (request.json)
+            out() << QJsonDocument(ports).toJson();
         return 0;
     }
     if (request.verb == QLatin1String("doctor")) {
         const ConnectionReport report = CheckConnections(
                 request.port.isEmpty() ? ListSerialPortEntries() : QVector<SerialPortEntry>{{request.port, QString()}});
-        out() << report.text() << Qt::endl;
+        if (request.json) {
+            QJsonArray ports;
+            for (const ConnectionReport::Port &p : report.ports)
+                ports.append(QJsonObject{{"port", p.name},
+                                         {"description", p.description},
+                                         {"state", p.state},
+                                         {"radioAnswered", p.radioAnswered},
+                                         {"text", p.text}});
+            out() << QJsonDocument(QJsonObject{{"radioAnswered", report.radioAnswered}, {"ports", ports}}).toJson();
+        } else {
+            out() << report.text() << Qt::endl;
+        }
         return report.radioAnswered ? 0 : 1;
     }
     if (!area::All().contains(request.area)) {
@@ -81,12 +238,21 @@ int CliRunner::run(const Request &request)
         try {
             if (request.verb.endsWith(QLatin1String("-csv")))
                 status = convertCsv(form, request);
+            else if (request.verb == QLatin1String("fleet"))
+                status = fleet(form, windows, request);
             else if (request.verb == QLatin1String("backup") || request.verb == QLatin1String("restore"))
                 status = backupOrRestore(form, windows, request);
             else if (TSignallingForm *window = windows.Area(request.area))
                 status = transferSignalling(form, *window, request);
             else
                 status = transfer(form, request);
+        } catch (const ECommsError &e) {
+            // One line, as shells print them: the device, what failed, why.
+            QString line = QString::fromStdString(e.text());
+            if (!e.reason().empty())
+                line += QStringLiteral(": ") + QString::fromStdString(e.reason());
+            err() << "lumora-cli: " << request.port << ": " << line << Qt::endl;
+            status = kFailed;
         } catch (const std::exception &e) {
             ShowException(e);
             status = kFailed;
@@ -103,13 +269,20 @@ int CliRunner::run(const Request &request)
 int CliRunner::convertCsv(TForm1 &form, const Request &request)
 {
     // Through the window's own import and export, unseen.
+    // The summary goes to standard error: standard output is for data.
     if (request.verb == QLatin1String("import-csv")) {
-        if (form.ImportCsvFile(request.file) == 0)
+        const ChirpImportSummary summary = form.ImportCsvFile(request.file);
+        err() << summary.text() << Qt::endl;
+        if (summary.rowsTaken == 0)
             return kFailed; // nothing taken: no channel file either
+        if (request.strict && !summary.skipped.isEmpty()) {
+            err() << "lumora-cli: --strict: rows were skipped, so no channel file was written" << Qt::endl;
+            return kFailed;
+        }
         form.SaveChannelFileAs(request.output);
     } else {
         form.OpenChannelFile(request.file);
-        form.ExportCsvFile(request.output);
+        err() << form.ExportCsvFile(request.output).text() << Qt::endl;
     }
     return failed_ ? kFailed : 0;
 }
@@ -123,10 +296,12 @@ bool CliRunner::waitForEnd(const Request &request, const std::function<bool()> &
     QObject::connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
     timeout.start(request.timeoutSeconds * 1000);
     loop_ = &loop;
+    timeout_ = &timeout;
     struct Clear {
         QEventLoop *&loop;
-        ~Clear() { loop = nullptr; }
-    } clear{loop_};
+        QTimer *&timeout;
+        ~Clear() { loop = nullptr; timeout = nullptr; }
+    } clear{loop_, timeout_};
     while (!failed_ && !ended() && timeout.isActive())
         loop.exec();
     if (failed_)
@@ -179,57 +354,132 @@ bool CliRunner::runArea(TForm1 &form, TSignallingForm &window, bool reading, con
         completed = ok;
         wakeUp();
     });
-    return runUntilEnd(request, ended, completed, [&] { reading ? window.rbtnClick() : window.wbtnClick(); });
+    return runUntilEnd(request, ended, completed, [&] { reading ? window.ReadFromRadio() : window.wbtnClick(); });
 }
 
 int CliRunner::backupOrRestore(TForm1 &form, ToolWindows &windows, const Request &request)
 {
+    QStringList differences;
+    const int status = runBackupOrRestore(form, windows, request, [&](RadioBackupRun &run) {
+        run.KeepIdentity(request.keepIdentity);
+    }, &differences);
+    return status != 0 || !request.verify ? status : report(request, differences);
+}
+
+namespace {
+
+// Whether a radio answers the greeting on the port (a missing or busy port
+// is no radio).
+bool radioAnswers(const QString &port)
+{
+    try {
+        return RadioAnswersGreeting(port, 700);
+    } catch (const std::exception &) {
+        return false;
+    }
+}
+
+} // namespace
+
+int CliRunner::runBackupOrRestore(TForm1 &form, ToolWindows &windows, const Request &request,
+                                  const std::function<void(RadioBackupRun &)> &setUp, QStringList *differences)
+{
     // The window's own run, unseen: its transfers, its checks before the
-    // first byte, its one report at the end.
+    // first byte, its read-back, its one report at the end.
     const bool backup = request.verb == QLatin1String("backup");
     RadioBackupRun run(form, windows.Areas(), backup ? RadioBackupRun::Kind::Backup : RadioBackupRun::Kind::Restore,
                        backup ? request.output : request.file);
+    setUp(run);
+    run.Verify(request.verify && !backup);
     bool ended = false, completed = false;
     QObject::connect(&run, &RadioBackupRun::Finished, &run, [&](bool ok) {
         ended = true;
         completed = ok;
         wakeUp();
     });
+    QObject::connect(&run, &RadioBackupRun::StepStarted, &run, [this] { stillGoing(); });
     QElapsedTimer clock;
     clock.start();
     run.Start();
-    // The bytes the restore assigns, from the texts the run has just
-    // taken from the file.
-    const auto areas = windows.Areas();
-    std::vector<AssignedBlock> expected;
-    std::vector<TSignallingForm::WrittenArea> expectedAreas;
-    if (request.verify) {
-        expected = form.WriteBlocks();
-        for (const auto &area : areas)
-            expectedAreas.push_back(area.second->WhatAWriteAssigns());
-    }
     if (!waitForEnd(request, [&] { return ended; }) || !completed)
         return kFailed;
     reportTime(request, backup ? "backup" : "restore", clock);
-    if (!request.verify)
-        return failed_ ? kFailed : 0;
-    if (!runMain(form, true, request))
-        return kFailed;
-    QStringList differences = CompareMainMemoryBytes(expected, form.LastReadBlocks());
-    for (size_t i = 0; i < areas.size(); ++i) {
-        TSignallingForm &window = *areas[i].second;
-        if (!runArea(form, window, true, request))
-            return kFailed;
-        differences += window.DifferencesFromRead(expectedAreas[i]);
+    *differences = run.Differences();
+    return failed_ ? kFailed : 0;
+}
+
+int CliRunner::fleet(TForm1 &form, ToolWindows &windows, const Request &request)
+{
+    // One radio after another on the one port: wait for it, program it
+    // (the window's own fleet run), say its line, wait for it to go.
+    FleetSetup setup;
+    setup.templateFile = request.file;
+    setup.logFile = request.log;
+    if (!request.idsFile.isEmpty()) {
+        setup.identities = FleetSetup::Identities::List;
+        setup.idsFile = request.idsFile;
+    } else if (request.firstId >= 0) {
+        setup.identities = FleetSetup::Identities::Counting;
+        setup.firstId = request.firstId;
+        setup.step = request.idStep;
+        setup.dtmfIdFollows = request.dtmfIdFollows;
     }
-    return report(request, differences);
+    FleetRun run(form, windows.Areas(), setup);
+    bool done = false;
+    FleetLogRow row;
+    QObject::connect(&run, &FleetRun::RadioDone, &run, [&](const FleetLogRow &r) {
+        row = r;
+        done = true;
+        wakeUp();
+    });
+    QObject::connect(&run, &FleetRun::StillGoing, &run, [this] { stillGoing(); });
+    for (int programmed = 0; request.radios == 0 || programmed < request.radios; ++programmed) {
+        if (!run.NextIdentity()) {
+            err() << "lumora-cli: the list of identities has run out: the run ends" << Qt::endl;
+            break;
+        }
+        QElapsedTimer waited;
+        waited.start();
+        bool present = false;
+        while (!(present = radioAnswers(request.port)) && waited.elapsed() < request.waitSeconds * 1000)
+            QThread::msleep(200);
+        if (!present) {
+            out() << "No radio answered on " << request.port << " within " << request.waitSeconds
+                  << " seconds: the run ends." << Qt::endl;
+            break;
+        }
+        done = false;
+        run.ProgramNext();
+        if (!waitForEnd(request, [&] { return done; })) {
+            run.Cancel(QStringLiteral("not finished within %1 seconds").arg(request.timeoutSeconds));
+            while (!done)
+                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        }
+        out() << FleetRun::LineOf(row) << Qt::endl;
+        for (const QString &difference : row.differences)
+            out() << "  " << difference << Qt::endl;
+        if (request.reportTime) // for the benchmark: the radio's whole time, from its greeting
+            err() << "fleet time: " << waited.nsecsElapsed() / 1e6 << " ms" << Qt::endl;
+        if (request.radios > 0 && programmed + 1 == request.radios)
+            break; // the last one: no need to see it go
+        while (radioAnswers(request.port)) // the next radio is another one
+            QThread::msleep(200);
+    }
+    return run.Failures() == 0 ? 0 : 1;
 }
 
 int CliRunner::report(const Request &request, const QStringList &differences)
 {
+    const bool verifying = request.verb != QLatin1String("diff");
+    if (request.json) { // diff: the same lines, one object each
+        QJsonArray list;
+        for (const QString &line : differences)
+            list.append(QJsonObject{{"area", request.area}, {"text", line}});
+        out() << QJsonDocument(list).toJson();
+        return differences.isEmpty() ? 0 : 1;
+    }
     for (const QString &line : differences)
         out() << line << Qt::endl;
-    const bool verifying = request.verb != QLatin1String("diff");
     if (differences.isEmpty()) {
         out() << (verifying ? "Verified: the radio holds what was written." : "Nothing would change.") << Qt::endl;
         return 0;

@@ -2,6 +2,7 @@
 // lumora-cli's work: drives the main window, unseen, through the very
 // handlers its buttons call, and reports on the standard streams.
 
+#include "backup/RadioBackupRun.h"
 #include "protocol/AreaNames.h"
 #include "ui/UserDialogs.h"
 
@@ -9,9 +10,12 @@
 #include <QMetaObject>
 #include <QString>
 #include <QStringList>
+#include <QPair>
+#include <QVector>
 #include <functional>
 
 class QEventLoop;
+class QTimer;
 
 namespace lumora {
 
@@ -30,9 +34,23 @@ public:
         QString output;         // import-csv, export-csv: --output
         int timeoutSeconds = 60;
         bool verify = false;    // write: read the area back and compare
+        bool strict = false;    // import-csv: a skipped row fails the import
+        bool json = false;      // ports, doctor, diff: JSON on standard output
+        bool keepIdentity = false; // restore, fleet: the radio keeps its fleet, ID and DTMF ID code
+        // fleet: the identities (--ids FILE.csv; --first-id N, --step S,
+        // --dtmf-id-follows), how long to wait for a radio, the log.
+        QString idsFile;
+        int firstId = -1;
+        int idStep = 1;
+        bool dtmfIdFollows = false;
+        int waitSeconds = 60;
+        int radios = 0; // fleet --count: stop after so many radios (0: no limit)
+        QString log;
         bool reportTime = false;
     };
 
+    // Files named "-" are standard input and output; an output that is a
+    // pipe or a device is written straight through once the command is done.
     int run(const Request &request);
 
     // IUserDialogs: boxes become lines on stdout and stderr.
@@ -44,10 +62,15 @@ public:
     QString AskSaveFileName(QWidget *, const QString &, const QString &) override { return {}; }
 
 private:
+    int runRequest(const Request &request);
     static void warnNotWrittenBack(const QStringList &lines);
     int transfer(TForm1 &form, const Request &request);
     int convertCsv(TForm1 &form, const Request &request);
     int backupOrRestore(TForm1 &form, ToolWindows &windows, const Request &request);
+    // The run to its end (and with verify the read-back): 0, or kFailed.
+    int runBackupOrRestore(TForm1 &form, ToolWindows &windows, const Request &request,
+                           const std::function<void(RadioBackupRun &)> &setUp, QStringList *differences);
+    int fleet(TForm1 &form, ToolWindows &windows, const Request &request);
     // One transfer, run to its end; false when it failed or timed out.
     bool runMain(TForm1 &form, bool reading, const Request &request);
     bool runArea(TForm1 &form, TSignallingForm &window, bool reading, const Request &request);
@@ -66,8 +89,16 @@ private:
     bool waitForEnd(const Request &request, const std::function<bool()> &ended);
 
     void wakeUp(); // the wait for a transfer's end looks again at once
+    void stillGoing(); // a run's next transfer began: its timeout starts again
     QEventLoop *loop_ = nullptr;
+    QTimer *timeout_ = nullptr;
     bool failed_ = false;
+    bool dataOnStdout_ = false; // messages then go to standard error
+    Request request_;           // the one running, for its errors' subject
+    // Scratch files stand for standard input and output, pipes and devices:
+    // messages name what the user named.
+    QVector<QPair<QString, QString>> scratchNames_;
+    QString asTheUserNamedIt(QString text) const;
 };
 
 } // namespace lumora

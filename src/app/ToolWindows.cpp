@@ -1,9 +1,12 @@
 #include "app/ToolWindows.h"
 
+#include "backup/FleetDialog.h"
 #include "memory/Errors.h"
 #include "ui/UserDialogs.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QStatusBar>
 #include <QMenu>
 #include <QPointer>
 #include <QTimer>
@@ -38,6 +41,7 @@ ToolWindows::ToolWindows(QSize screen)
 
 ToolWindows::~ToolWindows()
 {
+    Fleet.reset();
     Run.reset();
     for (QAction *a : menuActions_)
         delete a;
@@ -57,10 +61,12 @@ void ToolWindows::addBackupCommands()
     auto *backup = new QAction(QStringLiteral("&Back up radio..."), menu);
     auto *restore = new QAction(QStringLiteral("&Restore radio..."), menu);
     QObject::connect(backup, &QAction::triggered, Form1.get(), [this] { BackupClick(); });
+    auto *fleet = new QAction(QStringLiteral("&Program several radios..."), menu);
     QObject::connect(restore, &QAction::triggered, Form1.get(), [this] { RestoreClick(); });
-    menu->insertActions(before, {backup, restore});
+    QObject::connect(fleet, &QAction::triggered, Form1.get(), [this] { FleetClick(); });
+    menu->insertActions(before, {backup, restore, fleet});
     menu->insertSeparator(before);
-    menuActions_ = {backup, restore};
+    menuActions_ = {backup, restore, fleet};
 }
 
 SignallingAreas ToolWindows::Areas() const
@@ -80,10 +86,18 @@ TSignallingForm *ToolWindows::Area(const QString &name) const
     return nullptr;
 }
 
+bool ToolWindows::askAboutSignallingEdits(const std::function<void()> &then) const
+{
+    for (const auto &area : Areas())
+        if (!area.second->AskToWriteChanges(then))
+            return false;
+    return true;
+}
+
 void ToolWindows::BackupClick()
 {
-    if (!Form1->AskToSaveChanges())
-        return; // the backup reads the radio into the table
+    if (!askAboutSignallingEdits([this] { BackupClick(); }) || !Form1->AskToSaveChanges())
+        return; // the backup reads the radio into the table and the windows
     const QString name = UserDialogs().AskSaveFileName(Form1.get(), kBackupFilter, QStringLiteral("json"));
     if (!name.isEmpty())
         startRun(RadioBackupRun::Kind::Backup, name);
@@ -91,20 +105,29 @@ void ToolWindows::BackupClick()
 
 void ToolWindows::RestoreClick()
 {
-    if (!Form1->AskToSaveChanges())
-        return; // the restore puts the file into the table
-    const QString name = UserDialogs().AskOpenFileName(Form1.get(), kBackupFilter, QStringLiteral("json"));
+    if (!askAboutSignallingEdits([this] { RestoreClick(); }) || !Form1->AskToSaveChanges())
+        return; // the restore puts the file into the table and the windows
+    bool keepIdentity = false;
+    const QString name = UserDialogs().AskOpenFileNameWithOption(
+            Form1.get(), kBackupFilter, QStringLiteral("json"),
+            QStringLiteral("&Keep this radio's identity (FleetSync own fleet and ID, DTMF ID code)"), &keepIdentity);
     if (!name.isEmpty())
-        startRun(RadioBackupRun::Kind::Restore, name);
+        startRun(RadioBackupRun::Kind::Restore, name, keepIdentity);
 }
 
-void ToolWindows::startRun(RadioBackupRun::Kind kind, const QString &fileName)
+void ToolWindows::refuseIfARunIsUnderWay() const
 {
-    if (Run && Run->Running())
+    if ((Run && Run->Running()) || Fleet)
         throw ELumoraError(QStringLiteral("A backup or restore of the radio is under way. "
                                           "Wait until it has finished, then try again"));
+}
+
+void ToolWindows::startRun(RadioBackupRun::Kind kind, const QString &fileName, bool keepIdentity)
+{
+    refuseIfARunIsUnderWay();
     Run.reset(); // one that has finished and not yet been let go
     auto run = std::make_unique<RadioBackupRun>(*Form1, Areas(), kind, fileName);
+    run->KeepIdentity(keepIdentity);
     const QPointer<RadioBackupRun> started(run.get()); // null once this run is gone
     QObject::connect(run.get(), &RadioBackupRun::Finished, Form1.get(), [this, started] {
         QTimer::singleShot(0, Form1.get(), [this, started] {
@@ -114,6 +137,70 @@ void ToolWindows::startRun(RadioBackupRun::Kind kind, const QString &fileName)
     });
     run->Start(); // throws what it finds before anything is sent
     Run = std::move(run);
+}
+
+void ToolWindows::FleetClick()
+{
+    if (!askAboutSignallingEdits([this] { FleetClick(); }) || !Form1->AskToSaveChanges())
+        return; // every radio goes through the table and the windows
+    FleetDialog dialog(Form1.get());
+    if (dialog.exec() == QDialog::Accepted)
+        StartFleet(dialog.Setup());
+}
+
+void ToolWindows::StartFleet(const FleetSetup &setup)
+{
+    refuseIfARunIsUnderWay();
+    Run.reset();
+    Fleet = std::make_unique<FleetRun>(*Form1, Areas(), setup); // throws for a log or list it cannot read
+    QObject::connect(Fleet.get(), &FleetRun::RadioDone, Form1.get(), [this](const FleetLogRow &row) {
+        const QString line = FleetRun::LineOf(row);
+        Form1->StatusBar1->showMessage(line);
+        QTimer::singleShot(0, Form1.get(), [this, line] { askForNextRadio(line); });
+    });
+    askForNextRadio(QString());
+}
+
+void ToolWindows::askForNextRadio(const QString &previous)
+{
+    // Asked between radios, never during one: Enter goes on, Cancel ends.
+    if (!Fleet)
+        return;
+    const std::optional<FleetIdentity> identity = Fleet->NextIdentity();
+    if (!identity) {
+        endFleet(previous, QStringLiteral("The list of identities has run out: the run ends."));
+        return;
+    }
+    QString text = previous.isEmpty() ? QString() : previous + QStringLiteral(".\n\n");
+    text += QStringLiteral("Connect radio %1 to %2 and press Enter to program it %3. Cancel ends the run.")
+                    .arg(Fleet->NextRadio())
+                    .arg(Form1->comcbb->currentText(), FleetRun::IdentityText(*identity));
+    if (!UserDialogs().AskToGoOn(text)) {
+        endFleet(previous, QString());
+        return;
+    }
+    try {
+        Fleet->ProgramNext();
+    } catch (...) {
+        Fleet.reset(); // the error box says why the run ends
+        throw;
+    }
+}
+
+void ToolWindows::endFleet(const QString &previous, const QString &why)
+{
+    const FleetSetup setup = Fleet->Setup();
+    QString text = previous.isEmpty() ? QString() : previous + QStringLiteral(".\n\n");
+    if (!why.isEmpty())
+        text += why + QLatin1Char(' ');
+    text += QStringLiteral("The fleet run programmed %1 %2, %3 written and verified.")
+                    .arg(Fleet->Radios())
+                    .arg(Fleet->Radios() == 1 ? "radio" : "radios")
+                    .arg(Fleet->Radios() - Fleet->Failures());
+    if (!setup.logFile.isEmpty())
+        text += QStringLiteral(" The log is in \"%1\".").arg(setup.logFile);
+    Fleet.reset();
+    UserDialogs().ShowMessage(text);
 }
 
 } // namespace lumora

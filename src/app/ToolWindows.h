@@ -3,9 +3,11 @@
 // DTMF, 2TONE, 5TONE and FleetSync windows, then the progress dialog. The
 // signalling windows are handed to the main window (its "Signa" entries
 // show them, its receive handler routes their answers), and "Back up
-// radio..." and "Restore radio..." join its "File" menu. The tool,
+// radio...", "Restore radio..." and "Program several radios..." join its
+// "File" menu. The tool,
 // lumora-cli, the soak, the fuzz targets and the tests all build them here.
 
+#include "backup/FleetRun.h"
 #include "backup/RadioBackupRun.h"
 #include "signalling/TForm2.h"
 #include "signalling/TForm4.h"
@@ -15,6 +17,7 @@
 #include "ui/TForm3.h"
 
 #include <QSize>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -43,10 +46,22 @@ struct ToolWindows {
     void BackupClick();
     void RestoreClick();
     std::unique_ptr<RadioBackupRun> Run; // the one under way, if any
+    // "Program several radios...": the setup asked for, then StartFleet.
+    void FleetClick();
+    // Asks for the first radio; after each radio its line and a question
+    // for the next, until the user cancels or the identities run out.
+    void StartFleet(const FleetSetup &setup);
+    std::unique_ptr<FleetRun> Fleet; // the one under way, if any
 
 private:
     void addBackupCommands();
-    void startRun(RadioBackupRun::Kind kind, const QString &fileName);
+    // Each signalling window with edits not written asks about them; then
+    // runs after a write they asked for.
+    bool askAboutSignallingEdits(const std::function<void()> &then) const;
+    void startRun(RadioBackupRun::Kind kind, const QString &fileName, bool keepIdentity = false);
+    void refuseIfARunIsUnderWay() const; // a backup, restore or fleet run
+    void askForNextRadio(const QString &previous);
+    void endFleet(const QString &previous, const QString &why);
     std::vector<QAction *> menuActions_;
 };
 

@@ -2,28 +2,32 @@
 // windows and transfer code as the tool's buttons, without showing them.
 
 #include "app/CliRunner.h"
+#include "app/ProgramStart.h"
 #include "memory/ChannelFile.h"
 #include "ui/TApplication.h"
 
 #include <QCommandLineParser>
 #include <QTextStream>
+#include <cstdio>
 
 using namespace lumora;
 
 namespace {
 
 const char *const kHelp = R"(Usage:
-  lumora-cli ports
-  lumora-cli doctor [--port DEV]
+  lumora-cli ports [--json]
+  lumora-cli doctor [--port DEV] [--json]
   lumora-cli read  [AREA] --port DEV --output FILE.wh [--timeout SECONDS]
   lumora-cli write [AREA] --port DEV FILE.wh [--timeout SECONDS]
   lumora-cli read  dtmf|2tone|5tone|fsk --port DEV --output FILE.json [--timeout SECONDS]
   lumora-cli write dtmf|2tone|5tone|fsk --port DEV FILE.json [--timeout SECONDS]
   lumora-cli write [AREA] --port DEV FILE --verify
-  lumora-cli diff  [AREA] --port DEV FILE
+  lumora-cli diff  [AREA] --port DEV FILE [--json]
   lumora-cli backup  --port DEV --output FILE.json
-  lumora-cli restore --port DEV FILE.json [--verify]
-  lumora-cli import-csv FILE.csv --output FILE.wh
+  lumora-cli restore --port DEV FILE.json [--verify] [--keep-identity]
+  lumora-cli fleet --port DEV TEMPLATE.json --keep-identity|--ids FILE.csv|--first-id N
+                   [--step S] [--dtmf-id-follows] [--wait SECONDS] [--log FILE.csv] [--count N]
+  lumora-cli import-csv FILE.csv --output FILE.wh [--strict]
   lumora-cli export-csv FILE.wh --output FILE.csv
 
 Reads or writes the radio on the serial port DEV, exactly as the tool's
@@ -49,22 +53,83 @@ Read and Write buttons do, without opening a window.
   backup              read all six areas of the radio into one file
   restore             write such a file back, every area (checked and
                       encoded whole before the first byte is sent)
+  --keep-identity     restore: read the radio's FleetSync own fleet and ID
+                      and its DTMF ID code first and write them in place
+                      of the file's
+  fleet               program one radio after another on DEV from the
+                      template (a backup file): wait for a radio to answer
+                      (--wait seconds at most, default 60; then the run
+                      ends), write all six areas with the radio's identity,
+                      read them back and compare, say one line, log it, and
+                      wait for the radio to go. A radio that fails is
+                      reported and its identity goes to the next one. The
+                      identity: --keep-identity (each keeps its own), --ids
+                      FILE.csv (columns Fleet, ID, DTMF ID, one radio a
+                      row), or --first-id N [--step S] (FleetSync IDs
+                      counted up; --dtmf-id-follows: the DTMF ID code is
+                      the ID too). --log FILE.csv gets a row a radio (time,
+                      port, number, identity, result, differences); a run
+                      started again with the same log goes on from it and
+                      gives no identity twice; --count N ends the run
+                      after N radios. Status 0 when every radio was
+                      written and verified
   import-csv          make a channel file from a CHIRP CSV channel list;
-                      rows that do not fit are listed, never dropped
-  export-csv          write the channels of a channel file as CHIRP CSV
+                      the summary and every row not taken (with its line
+                      and reason) go to standard error; status 0 when
+                      every row was taken or skipped for a reason, 1 when
+                      no row was taken
+  --strict            import-csv: status 1, and no channel file, when any
+                      row was skipped
+  export-csv          write the channels of a channel file as CHIRP CSV;
+                      the summary goes to standard error
   AREA                main (the default, channel files .wh); the signalling
                       areas dtmf (DTMF), 2tone, 5tone and fsk (FleetSync),
                       settings files in JSON
-  --port DEV          the serial device, for example /dev/ttyUSB0
-  --output FILE       where a read is saved
-  --timeout SECONDS   give up a transfer not finished by then (default 60);
+  -p, --port DEV      the serial device, for example /dev/ttyUSB0
+  -o, --output FILE   where a read is saved
+  -t, --timeout SECONDS
+                      give up a transfer not finished by then (default 60);
                       the radio protocol itself never times out
-  --help              this text
+  --json              ports, doctor, diff: one JSON document on standard
+                      output (ports: name, description, manufacturer,
+                      vendorId, productId, serialNumber; doctor: port,
+                      description, state, radioAnswered, text; diff: area,
+                      text)
+  FILE                "-" is standard input or standard output; an output
+                      that is a pipe or a device (/dev/stdout) is written
+                      straight through, a regular file is saved whole
+  -h, --help          this text; "lumora-cli help COMMAND" or
+                      "lumora-cli COMMAND --help" that command's
+  --version           the program's name and version
 
 Success messages ("   Read Succeed!", "Write Succeed!", "WRITE SUCCEED!")
 go to standard output, errors with their details to standard error. The exit status is 0
 only on success.
 )";
+
+// The usage lines and the paragraph of one command, taken from the help.
+QString CommandHelp(const QString &help, const QString &verb)
+{
+    QString usage, about;
+    bool inParagraph = false;
+    for (const QString &line : help.split(QLatin1Char('\n'))) {
+        if (line.startsWith(QStringLiteral("  lumora-cli ") + verb + QLatin1Char(' '))
+            || line == QStringLiteral("  lumora-cli ") + verb)
+            usage += line + QLatin1Char('\n');
+        if (line.startsWith(QStringLiteral("  ") + verb + QLatin1Char(' '))) {
+            inParagraph = true;
+            about += line + QLatin1Char('\n');
+        } else if (inParagraph && line.startsWith(QString(22, QLatin1Char(' ')))) {
+            about += line + QLatin1Char('\n');
+        } else {
+            inParagraph = false;
+        }
+    }
+    if (usage.isEmpty())
+        return QString();
+    return QStringLiteral("Usage:\n") + usage + QLatin1Char('\n') + about
+           + QStringLiteral("\nOptions and files: lumora-cli --help.\n");
+}
 
 int usage(const QString &problem)
 {
@@ -79,25 +144,51 @@ int usage(const QString &problem)
 
 int main(int argc, char **argv)
 {
+    for (int i = 1; i < argc; ++i)
+        if (QByteArray(argv[i]) == "--version") {
+            std::printf("%s\n", qPrintable(VersionLine(QStringLiteral("lumora-cli"))));
+            return 0;
+        }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    QuietRuntimeFolder runtime;
     TApplication app(argc, argv);
     QCommandLineParser cli;
     cli.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
     const QCommandLineOption help(QStringList{"help", "h"});
-    const QCommandLineOption port(QStringLiteral("port"), QString(), QStringLiteral("DEV"));
-    const QCommandLineOption output(QStringLiteral("output"), QString(), QStringLiteral("FILE"));
-    const QCommandLineOption timeout(QStringLiteral("timeout"), QString(), QStringLiteral("SECONDS"), QStringLiteral("60"));
+    const QCommandLineOption port(QStringList{"port", "p"}, QString(), QStringLiteral("DEV"));
+    const QCommandLineOption output(QStringList{"output", "o"}, QString(), QStringLiteral("FILE"));
+    const QCommandLineOption timeout(QStringList{"timeout", "t"}, QString(), QStringLiteral("SECONDS"), QStringLiteral("60"));
+    const QCommandLineOption json(QStringLiteral("json"));
     const QCommandLineOption reportTime(QStringLiteral("report-time")); // for the benchmark
     const QCommandLineOption verify(QStringLiteral("verify"));
-    cli.addOptions({help, port, output, timeout, reportTime, verify});
+    const QCommandLineOption strict(QStringLiteral("strict"));
+    const QCommandLineOption keepIdentity(QStringLiteral("keep-identity"));
+    const QCommandLineOption ids(QStringLiteral("ids"), QString(), QStringLiteral("FILE"));
+    const QCommandLineOption firstId(QStringLiteral("first-id"), QString(), QStringLiteral("N"));
+    const QCommandLineOption step(QStringLiteral("step"), QString(), QStringLiteral("S"), QStringLiteral("1"));
+    const QCommandLineOption dtmfIdFollows(QStringLiteral("dtmf-id-follows"));
+    const QCommandLineOption wait(QStringLiteral("wait"), QString(), QStringLiteral("SECONDS"), QStringLiteral("60"));
+    const QCommandLineOption log(QStringLiteral("log"), QString(), QStringLiteral("FILE"));
+    const QCommandLineOption count(QStringLiteral("count"), QString(), QStringLiteral("N"), QStringLiteral("0"));
+    cli.addOptions({help, port, output, timeout, reportTime, verify, strict, json, keepIdentity, ids, firstId, step,
+                    dtmfIdFollows, wait, log, count});
     if (!cli.parse(QCoreApplication::arguments()))
         return usage(cli.errorText());
-    if (cli.isSet(help)) {
-        QTextStream(stdout) << kHelp;
+    QStringList words = cli.positionalArguments();
+    // "lumora-cli help read" and "lumora-cli read --help": that command's help.
+    if (cli.isSet(help) || words.value(0) == QLatin1String("help")) {
+        const QString verb = words.value(words.value(0) == QLatin1String("help") ? 1 : 0);
+        if (verb.isEmpty()) {
+            QTextStream(stdout) << kHelp;
+            return 0;
+        }
+        const QString text = CommandHelp(QString::fromUtf8(kHelp), verb);
+        if (text.isEmpty())
+            return usage(QStringLiteral("unknown command '%1'").arg(verb));
+        QTextStream(stdout) << text;
         return 0;
     }
-    QStringList words = cli.positionalArguments();
     if (words.isEmpty())
         return usage(QString());
     CliRunner::Request request;
@@ -108,6 +199,38 @@ int main(int argc, char **argv)
     request.verify = cli.isSet(verify);
     if (request.verify && request.verb != "write" && request.verb != "restore")
         return usage(QStringLiteral("--verify goes with write and restore"));
+    request.json = cli.isSet(json);
+    if (request.json && request.verb != "ports" && request.verb != "doctor" && request.verb != "diff")
+        return usage(QStringLiteral("--json goes with ports, doctor and diff"));
+    request.keepIdentity = cli.isSet(keepIdentity);
+    if (request.keepIdentity && request.verb != "restore" && request.verb != "fleet")
+        return usage(QStringLiteral("--keep-identity goes with restore and fleet"));
+    for (const QCommandLineOption *o : {&ids, &firstId, &step, &dtmfIdFollows, &wait, &log, &count})
+        if (cli.isSet(*o) && request.verb != "fleet")
+            return usage(QStringLiteral("--%1 goes with fleet").arg(o->names().first()));
+    if (request.verb == "fleet") {
+        if (int(request.keepIdentity) + int(cli.isSet(ids)) + int(cli.isSet(firstId)) != 1)
+            return usage(QStringLiteral("fleet needs one of --keep-identity, --ids FILE.csv and --first-id N"));
+        request.idsFile = cli.value(ids);
+        bool numbers = true, ok = true;
+        if (cli.isSet(firstId))
+            request.firstId = cli.value(firstId).toInt(&ok);
+        numbers = numbers && ok && request.firstId >= -1;
+        request.idStep = cli.value(step).toInt(&ok);
+        numbers = numbers && ok && request.idStep > 0;
+        request.waitSeconds = cli.value(wait).toInt(&ok);
+        numbers = numbers && ok && request.waitSeconds > 0;
+        request.radios = cli.value(count).toInt(&ok);
+        numbers = numbers && ok && request.radios >= 0;
+        if (!numbers)
+            return usage(QStringLiteral("--first-id, --step, --wait and --count want whole numbers (--step and --wait "
+                                        "above 0)"));
+        request.dtmfIdFollows = cli.isSet(dtmfIdFollows);
+        request.log = cli.value(log);
+    }
+    request.strict = cli.isSet(strict);
+    if (request.strict && request.verb != "import-csv")
+        return usage(QStringLiteral("--strict goes with import-csv"));
     request.reportTime = cli.isSet(reportTime);
     bool ok = false;
     request.timeoutSeconds = cli.value(timeout).toInt(&ok);
@@ -133,6 +256,10 @@ int main(int argc, char **argv)
     } else if (request.verb == "restore") {
         if (request.port.isEmpty() || words.size() != 1)
             return usage(QStringLiteral("restore needs --port DEV and one backup file"));
+        request.file = words.first();
+    } else if (request.verb == "fleet") {
+        if (request.port.isEmpty() || words.size() != 1)
+            return usage(QStringLiteral("fleet needs --port DEV and one backup file as the template"));
         request.file = words.first();
     } else if (request.verb == "import-csv" || request.verb == "export-csv") {
         const bool importing = request.verb == "import-csv";

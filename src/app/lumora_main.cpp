@@ -1,20 +1,92 @@
 // lumora: the programming tool.
 
+#include "app/ProgramStart.h"
 #include "app/ToolWindows.h"
 #include "memory/ChannelFile.h"
 #include "memory/Errors.h"
 #include "ui/TApplication.h"
 #include "ui/UserDialogs.h"
 
+#include <QCommandLineParser>
+#include <QFileInfo>
 #include <QIcon>
 #include <QStringList>
+#include <cstdio>
 #include <memory>
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 using namespace lumora;
 
+namespace {
+
+const char kHelp[] = R"(Usage: lumora [--port DEV] [FILE.wh]
+
+Programs the radio: reads its 16 channels and options into a table, edits
+them, writes them back, keeps channel sets as .wh files, and edits the
+DTMF, 2TONE, 5TONE and FleetSync settings.
+
+  FILE.wh      open this channel file
+  --port DEV   choose the serial port DEV, listed by the system or not
+  --help       this text
+  --version    the program's name and version
+
+A single argument that is no channel file (a device such as /dev/ttyUSB0)
+is taken as the port, as before. lumora-cli(1) does the same transfers
+without a window.
+)";
+
+bool isChannelFile(const QString &argument)
+{
+    const QFileInfo file(argument);
+    return argument.endsWith(QLatin1String(".wh"), Qt::CaseInsensitive) || (file.isFile() && !file.isSymLink());
+}
+
+#ifdef _WIN32
+// The desktop program has no console of its own: --help, --version and
+// its errors go where it was started from (a redirection, or the console).
+void useParentConsole()
+{
+    if (::GetFileType(::GetStdHandle(STD_OUTPUT_HANDLE)) != FILE_TYPE_UNKNOWN)
+        return;
+    if (::AttachConsole(ATTACH_PARENT_PROCESS)) {
+        std::freopen("CONOUT$", "w", stdout);
+        std::freopen("CONOUT$", "w", stderr);
+    }
+}
+#endif
+
+} // namespace
+
 int main(int argc, char **argv)
 {
+#ifdef _WIN32
+    useParentConsole();
+#endif
+    // Answered without a display, before Qt starts.
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "--help" || arg == "-h") {
+            std::fputs(kHelp, stdout);
+            return 0;
+        }
+        if (arg == "--version") {
+            std::printf("%s\n", qPrintable(VersionLine(QStringLiteral("lumora"))));
+            return 0;
+        }
+    }
+    QuietRuntimeFolder runtime;
     TApplication app(argc, argv);
+    QCommandLineParser cli;
+    const QCommandLineOption port(QStringLiteral("port"), QString(), QStringLiteral("DEV"));
+    cli.addOption(port);
+    if (!cli.parse(QCoreApplication::arguments()) || cli.positionalArguments().size() > 1) {
+        std::fprintf(stderr, "lumora: %s\n\n%s", qPrintable(cli.errorText().isEmpty() ? QStringLiteral("one file at most")
+                                                                                       : cli.errorText()),
+                     kHelp);
+        return 2;
+    }
     // The installed theme's icon, else the one built in; the desktop entry
     // tells the desktop which program these windows belong to.
     QIcon builtIn;
@@ -28,13 +100,19 @@ int main(int argc, char **argv)
     }
     auto windows = std::make_unique<ToolWindows>();
     TForm1 *form1 = windows->Form1.get();
-
-    // "lumora PORT" selects a port the system does not list (the virtual
-    // radio's pseudo-terminal, for one).
-    const QStringList args = QCoreApplication::arguments();
-    if (args.size() > 1)
-        form1->SelectPort(args.at(1));
+    if (cli.isSet(port))
+        form1->SelectPort(cli.value(port)); // a port the system does not list (the virtual radio's, for one)
     form1->show();
+    const QString argument = cli.positionalArguments().value(0);
+    if (!argument.isEmpty() && !isChannelFile(argument)) {
+        form1->SelectPort(argument);
+    } else if (!argument.isEmpty()) {
+        try {
+            form1->OpenChannelFile(argument);
+        } catch (const std::exception &e) {
+            ShowException(e); // the window stays, empty
+        }
+    }
     const int status = app.exec();
     windows.reset(); // closes the port and joins its threads
     return status;

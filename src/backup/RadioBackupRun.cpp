@@ -14,8 +14,9 @@
 namespace lumora {
 
 RadioBackupRun::RadioBackupRun(TForm1 &form1, const SignallingAreas &areas, Kind kind, const QString &fileName)
-    : form1_(form1), areas_(areas), kind_(kind), fileName_(fileName), outer_(&UserDialogs())
+    : form1_(form1), areas_(areas), kind_(kind), fileName_(fileName)
 {
+    Outer = &UserDialogs();
 }
 
 RadioBackupRun::~RadioBackupRun()
@@ -23,7 +24,7 @@ RadioBackupRun::~RadioBackupRun()
     for (const auto &c : connections_)
         disconnect(c);
     if (running_)
-        SetUserDialogs(outer_);
+        SetUserDialogs(Outer);
     delete progress_;
 }
 
@@ -89,37 +90,111 @@ QString RadioBackupRun::editedAreasText() const
                           "these (the changed ones are written as the texts say):");
 }
 
+namespace {
+
+// What makes a radio this radio in a fleet: its FleetSync own fleet and ID,
+// and the DTMF ID code by which the others call it.
+const std::pair<QString, const char *> kIdentityKeys[] = {
+        {area::FleetSync, "Fleet[Own]"}, {area::FleetSync, "ID[Own]"}, {area::Dtmf, "ID Code"}};
+
+SettingsValue *valueOf(SettingsValues &values, const QString &key)
+{
+    for (SettingsValue &v : values)
+        if (v.key == key)
+            return &v;
+    return nullptr;
+}
+
+} // namespace
+
+const QStringList &RadioBackupRun::IdentityKeys()
+{
+    static const QStringList keys = [] {
+        QStringList k;
+        for (const auto &identity : kIdentityKeys)
+            k << QLatin1String(identity.second);
+        return k;
+    }();
+    return keys;
+}
+
+std::vector<RadioBackupRun::Identity> RadioBackupRun::readIdentity() const
+{
+    std::vector<Identity> identity;
+    for (const auto &[area, key] : kIdentityKeys)
+        for (const auto &[name, window] : areas_)
+            if (name == area) {
+                SettingsValues values = window->Settings();
+                if (const SettingsValue *v = valueOf(values, QLatin1String(key)))
+                    identity.push_back({name, QLatin1String(key), v->text});
+            }
+    return identity;
+}
+
+void RadioBackupRun::putIdentity()
+{
+    for (const Identity &id : identity_)
+        for (const auto &[name, window] : areas_)
+            if (name == id.area) {
+                SettingsValues values = window->Settings();
+                if (SettingsValue *v = valueOf(values, id.key))
+                    v->text = id.text;
+                window->setSettings(values);
+            }
+}
+
+QString RadioBackupRun::keptIdentityText() const
+{
+    QStringList kept;
+    for (const Identity &id : identity_)
+        kept << QStringLiteral("%1 %2").arg(id.key, id.text);
+    if (kept.isEmpty())
+        return QString();
+    return (keepIdentity_ ? QStringLiteral("\nThe radio kept its identity: %1.")
+                          : QStringLiteral("\nThe radio was given the identity %1."))
+            .arg(kept.join(", "));
+}
+
+void RadioBackupRun::takeFile()
+{
+    // The whole file checked and every block of every area encoded before
+    // the first byte goes out.
+    const AreaSettings before = allSettings();
+    const AreaBytes beforeBytes = baselines();
+    AreaBytes bytes;
+    const AreaSettings file = LoadRadioBackup(fileName_, before, &bytes, blockCounts());
+    auto apply = [this](const AreaSettings &all) {
+        OptionTexts options = form1_.Options();
+        ApplyMainMemorySettings(all[0].second, *form1_.xg, options);
+        form1_.setOptions(options);
+        for (size_t i = 0; i < areas_.size(); ++i)
+            areas_[i].second->setSettings(all[static_cast<int>(i) + 1].second);
+    };
+    apply(file);
+    try {
+        takeBytes(bytes);
+        putIdentity(); // its blocks are written from the texts, the rest byte for byte
+        form1_.WriteBlocks();
+        for (const auto &area : areas_)
+            area.second->EncodeArea();
+    } catch (...) {
+        apply(before); // a refused restore leaves the windows as they were
+        takeBytes(beforeBytes);
+        edited_.clear();
+        throw;
+    }
+}
+
 void RadioBackupRun::Start()
 {
     if (form1_.AnyTransferUnderWay())
         throw ELumoraError(AnotherTransferText());
-    if (kind_ == Kind::Restore) {
-        // The whole file checked and every block of every area encoded
-        // before the first byte goes out.
-        const AreaSettings before = allSettings();
-        const AreaBytes beforeBytes = baselines();
-        AreaBytes bytes;
-        const AreaSettings file = LoadRadioBackup(fileName_, before, &bytes, blockCounts());
-        auto apply = [this](const AreaSettings &all) {
-            OptionTexts options = form1_.Options();
-            ApplyMainMemorySettings(all[0].second, *form1_.xg, options);
-            form1_.setOptions(options);
-            for (size_t i = 0; i < areas_.size(); ++i)
-                areas_[i].second->setSettings(all[static_cast<int>(i) + 1].second);
-        };
-        apply(file);
-        try {
-            takeBytes(bytes);
-            form1_.WriteBlocks();
-            for (const auto &area : areas_)
-                area.second->EncodeArea();
-        } catch (...) {
-            apply(before); // a refused restore leaves the windows as they were
-            takeBytes(beforeBytes);
-            edited_.clear();
-            throw;
-        }
-    }
+    if (kind_ == Kind::Restore)
+        takeFile();
+    // Keeping the identity, the areas that hold it are read first (step -2
+    // and -1); the file is then taken again with the identity in it.
+    if (kind_ == Kind::Restore && keepIdentity_)
+        step_ = -3;
     connections_.push_back(connect(&form1_, &TForm1::MainTransferEnded, this,
                                    [this](TransferEnd end) { mainTransferEnded(end); }));
     for (const auto &area : areas_)
@@ -133,7 +208,7 @@ void RadioBackupRun::Start()
         }));
     progress_ = new QProgressDialog(kind_ == Kind::Backup ? QStringLiteral("Backing up the radio...")
                                                           : QStringLiteral("Restoring the radio..."),
-                                    QStringLiteral("Cancel"), 0, 1 + static_cast<int>(areas_.size()));
+                                    QStringLiteral("Cancel"), step_ + 1, lastStep() + 1);
     progress_->setWindowTitle(ToolTitle());
     progress_->setMinimumDuration(0);
     progress_->setAutoClose(false);
@@ -141,10 +216,16 @@ void RadioBackupRun::Start()
     progress_->setWindowFlag(Qt::WindowStaysOnTopHint);
     connect(progress_, &QProgressDialog::canceled, this, &RadioBackupRun::Cancel);
     running_ = true;
-    outer_ = &UserDialogs();
+    Outer = &UserDialogs();
     SetUserDialogs(this);
     progress_->show();
     next();
+}
+
+int RadioBackupRun::lastStep() const
+{
+    const int areas = static_cast<int>(areas_.size());
+    return kind_ == Kind::Restore && verify_ ? 2 * areas + 1 : areas;
 }
 
 void RadioBackupRun::next()
@@ -153,29 +234,63 @@ void RadioBackupRun::next()
         return;
     ++step_;
     progress_->setValue(step_);
+    emit StepStarted();
+    const int areas = static_cast<int>(areas_.size());
     try {
-        if (step_ == 0) {
-            if (kind_ == Kind::Backup)
+        if (step_ < 0) { // the identity: DTMF, then FleetSync
+            const QString &area = step_ == -2 ? area::Dtmf : area::FleetSync;
+            for (const auto &[name, window] : areas_)
+                if (name == area) {
+                    form1_.OpenPortForSignalling();
+                    window->ReadFromRadio();
+                    return;
+                }
+            QTimer::singleShot(0, this, &RadioBackupRun::next); // no such area here
+            return;
+        }
+        if (step_ == 0 && keepIdentity_ && kind_ == Kind::Restore) {
+            identity_ = readIdentity();
+            takeFile(); // the reads replaced those windows: the file again, with the identity
+        }
+        if (step_ == 0 && kind_ == Kind::Restore && verify_) {
+            expectedMain_ = form1_.WriteBlocks(); // as the file and the identity make them
+            expectedAreas_.clear();
+            for (const auto &area : areas_)
+                expectedAreas_.push_back(area.second->WhatAWriteAssigns());
+        }
+        if (step_ == 0 || step_ == areas + 1) {
+            if (kind_ == Kind::Backup || step_ > 0)
                 form1_.ReadIntoGrid(); // unsaved changes were asked about before the run
             else
                 form1_.wbtnClick();
             form1_.Form3->hide(); // this run's dialog stands for it
             return;
         }
-        if (step_ <= static_cast<int>(areas_.size())) {
+        if (step_ > areas + 1 && step_ <= lastStep()) { // read back
+            form1_.OpenPortForSignalling();
+            areas_[static_cast<size_t>(step_ - areas - 2)].second->ReadFromRadio();
+            return;
+        }
+        if (step_ <= areas) {
             TSignallingForm *window = areas_[static_cast<size_t>(step_ - 1)].second;
             form1_.OpenPortForSignalling();
             if (kind_ == Kind::Backup)
-                window->rbtnClick();
+                window->ReadFromRadio(); // edits were asked about before the run
             else
                 window->wbtnClick();
             return;
         }
         if (kind_ == Kind::Backup)
             SaveRadioBackup(fileName_, allSettings(), allBytes());
+        if (kind_ == Kind::Restore && verify_) {
+            differences_ = CompareMainMemoryBytes(expectedMain_, form1_.LastReadBlocks());
+            for (size_t i = 0; i < areas_.size(); ++i)
+                differences_ += areas_[i].second->DifferencesFromRead(expectedAreas_[i]);
+        }
         finish(true, kind_ == Kind::Backup
                              ? QStringLiteral("The radio is backed up in \"%1\".").arg(fileName_)
-                             : QStringLiteral("The radio is restored from \"%1\".").arg(fileName_) + editedAreasText(),
+                             : QStringLiteral("The radio is restored from \"%1\".").arg(fileName_)
+                                       + keptIdentityText() + editedAreasText(),
                edited_.join(QLatin1Char('\n')));
     } catch (const std::exception &e) {
         finish(false, QString());
@@ -185,7 +300,7 @@ void RadioBackupRun::next()
 
 void RadioBackupRun::mainTransferEnded(TransferEnd end)
 {
-    if (!running_ || step_ != 0)
+    if (!running_ || (step_ != 0 && step_ != static_cast<int>(areas_.size()) + 1))
         return;
     if (end == TransferEnd::Completed)
         QTimer::singleShot(0, this, &RadioBackupRun::next); // the main memory is done
@@ -197,13 +312,13 @@ void RadioBackupRun::ShowMessage(const QString &text)
 {
     if (running_)
         return; // a transfer's success: the run reports once, at its end
-    outer_->ShowMessage(text);
+    Outer->ShowMessage(text);
 }
 
 void RadioBackupRun::ShowError(const QString &text, const QString &detail)
 {
     finish(false, QString());
-    outer_->ShowError(text, detail);
+    Outer->ShowError(text, detail);
 }
 
 void RadioBackupRun::Cancel()
@@ -229,12 +344,12 @@ void RadioBackupRun::finish(bool completed, const QString &text, const QString &
     if (!running_)
         return;
     running_ = false;
-    SetUserDialogs(outer_);
+    SetUserDialogs(Outer);
     if (progress_)
         progress_->hide();
     form1_.CancelMainTransfer(); // the port the run opened is closed again
     if (!text.isEmpty())
-        outer_->ShowList(text, list);
+        Outer->ShowList(text, list);
     emit Finished(completed);
 }
 

@@ -19,13 +19,34 @@ namespace lumora {
 class TForm1;
 enum class TransferEnd;
 
-class RadioBackupRun : public QObject, private IUserDialogs {
+class RadioBackupRun : public QObject, private PassingDialogs {
     Q_OBJECT
 public:
     enum class Kind { Backup, Restore };
     RadioBackupRun(TForm1 &form1, const SignallingAreas &areas, Kind kind, const QString &fileName);
     ~RadioBackupRun() override;
 
+    // A restore that keeps the target radio's identity: its FleetSync own
+    // fleet and ID and its DTMF ID code are read first and written in place
+    // of the file's.
+    void KeepIdentity(bool keep) { keepIdentity_ = keep; }
+    // One value of a radio's identity: its area, its settings key
+    // ("Fleet[Own]", "ID[Own]", "ID Code") and its text.
+    struct Identity {
+        QString area, key, text;
+    };
+    // A restore that gives the radio this identity in place of the file's
+    // (values not named stay as the file has them).
+    void SetIdentity(const std::vector<Identity> &identity) { identity_ = identity; }
+    // The identity the windows hold now: after a restore, the one written.
+    std::vector<Identity> IdentityNow() const { return readIdentity(); }
+    // Keeping the identity, the windows hold the radio's own only once it is read.
+    bool IdentityKnown() const { return !keepIdentity_ || step_ >= 0; }
+    static const QStringList &IdentityKeys(); // Fleet[Own], ID[Own], ID Code
+    // A restore that reads all six areas back once written and lists, byte
+    // for byte, what the radio does not hold as written (empty: all of it).
+    void Verify(bool verify) { verify_ = verify; }
+    const QStringList &Differences() const { return differences_; }
     // Checks (for a restore: the whole file, every block encoded) and
     // starts; throws what the check finds, with nothing sent.
     void Start();
@@ -35,16 +56,13 @@ public:
 
 signals:
     void Finished(bool completed);
+    void StepStarted(); // an area's transfer begins: the run is still going
 
 private:
-    // IUserDialogs: the transfers' own boxes during the run; their success
-    // boxes are held back.
+    // The transfers' own boxes during the run; their success boxes are
+    // held back.
     void ShowMessage(const QString &text) override;
     void ShowError(const QString &text, const QString &detail) override;
-    bool AskYesNo(const QString &text) override { return outer_->AskYesNo(text); }
-    SaveAnswer AskSaveChanges(const QString &t, const QString &d) override { return outer_->AskSaveChanges(t, d); }
-    QString AskOpenFileName(QWidget *p, const QString &f, const QString &s) override { return outer_->AskOpenFileName(p, f, s); }
-    QString AskSaveFileName(QWidget *p, const QString &f, const QString &s) override { return outer_->AskSaveFileName(p, f, s); }
 
     void mainTransferEnded(TransferEnd end);
     void next();
@@ -58,15 +76,30 @@ private:
     // says which areas the file's texts change.
     void takeBytes(const AreaBytes &bytes);
     QString editedAreasText() const;
+    // The file into the windows, checked and encoded whole; throws, and
+    // leaves the windows as they were, when it does not go.
+    void takeFile();
+    // The identity the windows hold, and the text that says it was kept.
+    std::vector<Identity> readIdentity() const;
+    void putIdentity();
+    QString keptIdentityText() const;
+    bool keepIdentity_ = false;
+    bool verify_ = false;
+    std::vector<AssignedBlock> expectedMain_; // what the restore writes, for the read-back
+    std::vector<TSignallingForm::WrittenArea> expectedAreas_;
+    QStringList differences_;
+    int lastStep() const; // the run's last step: the last area written, or read back
+    std::vector<Identity> identity_; // read from the radio before the restore
+    int identityReads_ = 0;          // of the areas that hold it, how many are read
 
     TForm1 &form1_;
     SignallingAreas areas_;
     Kind kind_;
     QString fileName_;
     QStringList edited_; // a restore's areas whose texts the file changes
-    int step_ = -1; // -1 before the start; 0 the main memory; 1 to 4 the areas
+    int step_ = -1; // -1 before the start (-3 keeping the identity: -2 and -1 read it); 0 the main memory; 1 to 4 the areas;
+                    // verifying, 5 the main memory and 6 to 9 the areas read back
     bool running_ = false;
-    IUserDialogs *outer_;
     QPointer<QProgressDialog> progress_;
     std::vector<QMetaObject::Connection> connections_;
 };

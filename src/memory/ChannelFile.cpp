@@ -8,6 +8,10 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QVector>
+#include <optional>
+#ifdef _WIN32
+#include "memory/CodePage936.h"
+#endif
 
 namespace lumora {
 
@@ -20,6 +24,42 @@ const char *fileEncoding()
     if (!ChannelFileEncodingAvailable())
         throw ELumoraError(MissingChannelFileEncodingText());
     return "GBK";
+}
+
+// GBK through Qt's converter, or where Qt has none (a Windows Qt without
+// ICU) through the system's code page 936. Empty optional: not GBK.
+std::optional<QString> decodeGbk(const QByteArray &bytes)
+{
+#ifdef _WIN32
+    if (!QStringDecoder("GBK").isValid()) {
+        const std::optional<std::u16string> text = DecodeCodePage936(bytes.toStdString());
+        if (!text)
+            return std::nullopt;
+        return QString::fromStdU16String(*text);
+    }
+#endif
+    QStringDecoder decode(fileEncoding());
+    const QString text = decode(bytes);
+    if (decode.hasError())
+        return std::nullopt;
+    return text;
+}
+
+QByteArray encodeGbk(const QString &text, const QString &fileName)
+{
+#ifdef _WIN32
+    if (!QStringEncoder("GBK").isValid()) {
+        const std::optional<std::string> bytes = EncodeCodePage936(text.toStdU16String());
+        if (!bytes)
+            throw EFCreateError(QStringLiteral("Cannot create file \"%1\". A text holds a character that the "
+                                               "channel files' encoding (GBK) has no code for")
+                                        .arg(fileName));
+        return QByteArray::fromStdString(*bytes);
+    }
+#endif
+    (void)fileName;
+    QStringEncoder encode(fileEncoding());
+    return encode(text);
 }
 
 bool isBlankOrControl(QChar c) { return c.unicode() >= 1 && c.unicode() <= ' '; }
@@ -41,7 +81,11 @@ bool needsQuotes(const QString &cell)
 
 bool ChannelFileEncodingAvailable()
 {
+#ifdef _WIN32
+    return true; // code page 936 is part of Windows
+#else
     return QStringDecoder("GBK").isValid() && QStringEncoder("GBK").isValid();
+#endif
 }
 
 QString MissingChannelFileEncodingText()
@@ -142,9 +186,7 @@ void SaveChannelFile(const ICellTable &table, const OptionTexts &options, const 
     for (int i = 0; i < kStoredOptionCount; ++i)
         text += options[i] + QLatin1String("\r\n");
 
-    QStringEncoder encode(fileEncoding());
-    const QByteArray bytes = encode(text);
-    SaveWholeFile(fileName, bytes);
+    SaveWholeFile(fileName, encodeGbk(text, fileName));
 }
 
 void LoadChannelFile(ICellTable &table, OptionTexts &options, const QString &fileName)
@@ -165,10 +207,10 @@ void ReadChannelFile(const QByteArray &bytes, ICellTable &table, OptionTexts &op
     if (bytes.size() > kChannelFileMaxBytes)
         refuse(fileName, QStringLiteral("it is larger than 64 KiB"));
 
-    QStringDecoder decode(fileEncoding());
-    const QString text = decode(bytes);
-    if (decode.hasError())
+    const std::optional<QString> decoded = decodeGbk(bytes);
+    if (!decoded)
         refuse(fileName, QStringLiteral("it is not text in the channel files' encoding (GBK)"));
+    const QString &text = *decoded;
     const QStringList lines = SplitFileLines(text);
     if (lines.size() != kChannelFileLines)
         refuse(fileName, QStringLiteral("it has %1 lines, and a channel file has %2")

@@ -10,6 +10,7 @@
 #include <QMap>
 #include <QRegularExpression>
 #include <climits>
+#include <functional>
 #include <cmath>
 
 namespace lumora {
@@ -87,38 +88,62 @@ QVector<Record> parseCsv(const QString &text)
     return records;
 }
 
-// A number of the file: a decimal, or an error naming line and column.
-double number(const QString &text, int line, const char *column)
+// Why a row is not taken; a row that cannot be read says so by its line.
+struct RowSkipped {
+    QString why;
+};
+
+// A number of a row: a decimal, or the row is skipped.
+double number(const QString &text, const char *column)
 {
     bool ok = false;
     const double v = text.trimmed().toDouble(&ok);
     if (!ok || !std::isfinite(v))
-        malformed(line, QStringLiteral("%1 \"%2\" is not a number").arg(QLatin1String(column), text));
+        throw RowSkipped{QStringLiteral("%1 \"%2\" is not a number").arg(QLatin1String(column), text)};
     return v;
 }
 
 // A location as a whole number; one beyond any channel stays beyond.
-int locationNumber(const QString &text, int line)
+int locationNumber(const QString &text)
 {
-    const double v = number(text, line, "Location");
+    const double v = number(text, "Location");
     return v < -1e6 ? -1000000 : v > 1e6 ? 1000000 : static_cast<int>(v);
 }
 
-QString toneText(const QString &text, int line, const char *column)
+// A tone the radio has, as the table writes it.
+QString toneText(const QString &text, const char *column)
 {
-    const double hz = number(text, line, column);
+    const double hz = number(text, column);
     if (hz < 0)
-        malformed(line, QStringLiteral("%1 \"%2\" is not a tone").arg(QLatin1String(column), text));
-    return NormalizeToneText(FormatOneDecimal(hz));
+        throw RowSkipped{QStringLiteral("%1 \"%2\" is not a tone").arg(QLatin1String(column), text)};
+    const QString tone = FormatOneDecimal(hz);
+    if (!CtcssTones().contains(tone))
+        throw RowSkipped{QStringLiteral("the tone %1 Hz is not one the radio has").arg(tone)};
+    return tone;
 }
 
-QString dcsText(const QString &code, QChar polarity, int line, const char *column)
+// A DCS code the radio has, with its polarity (R: inverted).
+QString dcsText(const QString &code, QChar polarity, const char *column)
 {
-    const double v = number(code, line, column);
-    if (!(v >= 0 && v <= 999))
-        malformed(line, QStringLiteral("%1 \"%2\" is not a DCS code").arg(QLatin1String(column), code));
-    return NormalizeToneText(QStringLiteral("%1%2").arg(static_cast<int>(v), 3, 10, QLatin1Char('0'))
-                                     .arg(polarity == QLatin1Char('R') ? QLatin1Char('I') : QLatin1Char('N')));
+    const double v = number(code, column);
+    if (!(v >= 0 && v <= 999) || v != std::floor(v))
+        throw RowSkipped{QStringLiteral("%1 \"%2\" is not a DCS code").arg(QLatin1String(column), code)};
+    const QString digits = QStringLiteral("%1").arg(static_cast<int>(v), 3, 10, QLatin1Char('0'));
+    const QString text = digits + (polarity == QLatin1Char('R') ? QLatin1Char('I') : QLatin1Char('N'));
+    if (!ToneVocabulary().contains(text))
+        throw RowSkipped{QStringLiteral("the DCS code %1 is not one the radio has").arg(digits)};
+    return text;
+}
+
+// A power as CHIRP writes it, in watts ("5.0W"), or as a label ("Low",
+// "L2"): low at or below 2.5 W.
+bool lowPower(const QString &power)
+{
+    static const QRegularExpression watts(QStringLiteral("^([0-9]*\\.?[0-9]+)\\s*[Ww]$"));
+    if (const QRegularExpressionMatch m = watts.match(power); m.hasMatch())
+        return m.captured(1).toDouble() <= 2.5;
+    return power.contains(QLatin1String("low"), Qt::CaseInsensitive)
+           || QRegularExpression(QStringLiteral("^[Ll][0-9]*$")).match(power).hasMatch();
 }
 
 // A tone text of the table as CHIRP sees it.
@@ -139,6 +164,23 @@ Tone toneOf(const QString &text)
 
 QString mhz(const QString &text) { return QString::number(StrToFloat(text), 'f', 6); }
 
+// Transmit and receive this far apart are on two bands.
+constexpr double kCrossBandMHz = 70.0;
+// The radio's nominal powers, as CHIRP takes them.
+const QString kHighWatts = QStringLiteral("5.0W");
+const QString kLowWatts = QStringLiteral("1.0W");
+
+// The tones CHIRP's CSV reader takes: the radio's, except 62.5 Hz.
+const QStringList &ChirpTones()
+{
+    static const QStringList tones = [] {
+        QStringList t = CtcssTones();
+        t.removeAll(QStringLiteral("62.5"));
+        return t;
+    }();
+    return tones;
+}
+
 } // namespace
 
 QString ChirpImportSummary::text() const
@@ -146,12 +188,126 @@ QString ChirpImportSummary::text() const
     QString s = QStringLiteral("%1 channel%2 imported.").arg(rowsTaken).arg(rowsTaken == 1 ? "" : "s");
     if (!skipped.isEmpty())
         s += QStringLiteral("\nNot imported:\n") + skipped.join(QLatin1Char('\n'));
+    if (!changed.isEmpty())
+        s += QStringLiteral("\nImported with a change:\n") + changed.join(QLatin1Char('\n'));
+    if (namesLeftOut)
+        s += QStringLiteral("\nNames and comments are not imported: the radio has no place for them.");
     return s;
 }
 
+namespace {
+
+// The fifteen fields of one row's channel; throws RowSkipped.
+QStringList channelOf(const std::function<QString(const char *)> &field,
+                      const std::function<bool(const char *)> &hasColumn, QStringList &changes)
+{
+    const double rx = number(field("Frequency"), "Frequency");
+    const QString duplex = field("Duplex");
+    const double offset = field("Offset").isEmpty() ? 0.0 : number(field("Offset"), "Offset");
+    double tx = rx;
+    bool transmits = true;
+    if (duplex == QLatin1String("+"))
+        tx = rx + offset;
+    else if (duplex == QLatin1String("-"))
+        tx = rx - offset;
+    else if (duplex == QLatin1String("split"))
+        tx = offset;
+    else if (duplex == QLatin1String("off"))
+        transmits = false;
+    else if (!duplex.isEmpty())
+        throw RowSkipped{QStringLiteral("Duplex \"%1\" is not known").arg(duplex)};
+    const QString mode = field("Mode");
+    QString wideNarrow;
+    if (mode == QLatin1String("FM") || mode.isEmpty())
+        wideNarrow = QStringLiteral("WIDE");
+    else if (mode == QLatin1String("NFM"))
+        wideNarrow = QStringLiteral("NARROW");
+    else
+        throw RowSkipped{QStringLiteral("mode %1 is not FM or NFM").arg(mode)};
+    // The frequencies as if typed.
+    const QString rxText = CheckFrequencyText(QString::number(rx, 'f', 6));
+    if (rxText.isEmpty())
+        throw RowSkipped{QStringLiteral("the frequency %1 MHz is out of the radio's range").arg(field("Frequency"))};
+    QString txText;
+    if (transmits) {
+        txText = CheckFrequencyText(QString::number(tx, 'f', 6));
+        if (txText.isEmpty())
+            throw RowSkipped{QStringLiteral("the transmit frequency %1 MHz is out of the radio's range")
+                                     .arg(QString::number(tx, 'f', 6))};
+        txText = FormatFiveDecimals(StrToFloat(txText));
+    }
+
+    // Tones: the encoder sends, the decoder opens the squelch. A file with
+    // one tone column has it for both.
+    const QString tone = field("Tone");
+    const QString polarity = (field("DtcsPolarity") + QStringLiteral("NN")).left(2);
+    const char *cToneColumn = hasColumn("cToneFreq") ? "cToneFreq" : "rToneFreq";
+    auto rTone = [&] { return toneText(field("rToneFreq"), "rToneFreq"); };
+    auto cTone = [&] { return toneText(field(cToneColumn), cToneColumn); };
+    auto txDcs = [&] { return dcsText(field("DtcsCode"), polarity[0], "DtcsCode"); };
+    auto rxDcs = [&] {
+        // Older files have no RxDtcsCode: the one code serves both ways.
+        const char *col = hasColumn("RxDtcsCode") ? "RxDtcsCode" : "DtcsCode";
+        return dcsText(field(col), polarity[1], col);
+    };
+    QString enc = QStringLiteral("NONE"), dec = QStringLiteral("NONE");
+    if (tone == QLatin1String("Tone")) {
+        enc = rTone();
+    } else if (tone == QLatin1String("TSQL")) {
+        enc = dec = cTone();
+    } else if (tone == QLatin1String("DTCS")) {
+        enc = txDcs();
+        dec = dcsText(field("DtcsCode"), polarity[1], "DtcsCode");
+    } else if (tone == QLatin1String("Cross")) {
+        const QString cross = hasColumn("CrossMode") ? field("CrossMode") : QStringLiteral("Tone->Tone");
+        const QStringList sides = cross.split(QStringLiteral("->"));
+        const QStringList known{"", "Tone", "DTCS"};
+        if (sides.size() != 2 || !known.contains(sides[0]) || !known.contains(sides[1]))
+            throw RowSkipped{QStringLiteral("CrossMode \"%1\" is not known").arg(cross)};
+        if (sides[0] == QLatin1String("Tone"))
+            enc = rTone();
+        else if (sides[0] == QLatin1String("DTCS"))
+            enc = txDcs();
+        if (sides[1] == QLatin1String("Tone"))
+            dec = cTone();
+        else if (sides[1] == QLatin1String("DTCS"))
+            dec = rxDcs();
+    } else if (!tone.isEmpty()) {
+        throw RowSkipped{QStringLiteral("Tone \"%1\" is not known").arg(tone)};
+    }
+
+    QStringList fields = NewChannelDefaults().mid(1, kChannelColumns - 1);
+    auto set = [&](int col, const QString &text) { fields[col - 1] = text; };
+    set(ColRxFreq, FormatFiveDecimals(StrToFloat(rxText)));
+    set(ColTxFreq, txText);
+    set(ColToneDec, dec);
+    set(ColToneEnc, enc);
+    set(ColTxPower, lowPower(field("Power")) ? QStringLiteral("LOW") : QStringLiteral("HIGH"));
+    set(ColWideNarrow, wideNarrow);
+    set(ColScanAdd, field("Skip") == QLatin1String("S") ? QStringLiteral("NONE") : QStringLiteral("YES"));
+    const QString step = field("TStep");
+    if (!step.isEmpty()) {
+        const double stepKHz = number(step, "TStep");
+        // A step out of all proportion is no step the radio knows.
+        const QString stepHz = stepKHz >= 0 && stepKHz < 1e6 ? QString::number(qRound(stepKHz * 1000)) : QString();
+        if (StepFreqTexts().contains(stepHz))
+            set(ColStepFreq, stepHz);
+        else
+            changes << QStringLiteral("the step %1 kHz is not one the radio has; it takes %2 kHz")
+                               .arg(step, QString::number(NewChannelDefaults()[ColStepFreq].toDouble() / 1000));
+    }
+    return fields;
+}
+
+} // namespace
+
 ChirpImportSummary ImportChirpCsv(const QByteArray &csv, ICellTable &channels)
 {
-    const QVector<Record> records = parseCsv(QString::fromUtf8(csv));
+    QVector<Record> records;
+    // A line whose first cell starts with # is a comment.
+    for (const Record &record : parseCsv(QString::fromUtf8(csv)))
+        if (!record.fields.value(0).trimmed().startsWith(QLatin1Char('#')))
+            records << record;
     if (records.isEmpty())
         malformed(1, QStringLiteral("the file is empty"));
     QHash<QString, int> column;
@@ -160,11 +316,17 @@ ChirpImportSummary ImportChirpCsv(const QByteArray &csv, ICellTable &channels)
     for (const char *needed : {"Location", "Frequency"})
         if (!column.contains(QLatin1String(needed)))
             malformed(records[0].line, QStringLiteral("there is no %1 column").arg(QLatin1String(needed)));
+    auto hasColumn = [&](const char *name) { return column.contains(QLatin1String(name)); };
 
     // Locations counted from 0 move up by one.
     int lowest = INT_MAX;
-    for (int r = 1; r < records.size(); ++r)
-        lowest = std::min(lowest, locationNumber(records[r].fields.value(column["Location"]), records[r].line));
+    for (int r = 1; r < records.size(); ++r) {
+        try {
+            lowest = std::min(lowest, locationNumber(records[r].fields.value(column["Location"])));
+        } catch (const RowSkipped &) {
+            // said when its row comes
+        }
+    }
     const int shift = lowest == 0 ? 1 : 0;
 
     ChirpImportSummary summary;
@@ -172,12 +334,20 @@ ChirpImportSummary ImportChirpCsv(const QByteArray &csv, ICellTable &channels)
     for (int r = 1; r < records.size(); ++r) {
         const Record &rec = records[r];
         auto field = [&](const char *name) {
-            return column.contains(QLatin1String(name)) ? rec.fields.value(column[QLatin1String(name)]).trimmed()
-                                                        : QString();
+            return hasColumn(name) ? rec.fields.value(column[QLatin1String(name)]).trimmed() : QString();
         };
+        summary.namesLeftOut = summary.namesLeftOut || !field("Name").isEmpty() || !field("Comment").isEmpty();
         const QString location = field("Location");
-        const int channel = locationNumber(location, rec.line) + shift;
-        auto skip = [&](const QString &why) { summary.skipped << QStringLiteral("Location %1: %2").arg(location, why); };
+        int channel = 0;
+        try {
+            channel = locationNumber(location) + shift;
+        } catch (const RowSkipped &e) {
+            summary.skipped << QStringLiteral("Line %1: %2").arg(rec.line).arg(e.why);
+            continue;
+        }
+        auto skip = [&](const QString &why) {
+            summary.skipped << QStringLiteral("Location %1 (line %2): %3").arg(location).arg(rec.line).arg(why);
+        };
         if (channel < 1 || channel > kChannelCount) {
             skip(QStringLiteral("the radio has channels 1 to %1 only").arg(kChannelCount));
             continue;
@@ -186,108 +356,15 @@ ChirpImportSummary ImportChirpCsv(const QByteArray &csv, ICellTable &channels)
             skip(QStringLiteral("channel %1 is already taken by an earlier row").arg(channel));
             continue;
         }
-        const double rx = number(field("Frequency"), rec.line, "Frequency");
-        const QString duplex = field("Duplex");
-        const double offset = field("Offset").isEmpty() ? 0.0 : number(field("Offset"), rec.line, "Offset");
-        double tx = rx;
-        bool transmits = true;
-        if (duplex == QLatin1String("+"))
-            tx = rx + offset;
-        else if (duplex == QLatin1String("-"))
-            tx = rx - offset;
-        else if (duplex == QLatin1String("split"))
-            tx = offset;
-        else if (duplex == QLatin1String("off"))
-            transmits = false;
-        else if (!duplex.isEmpty()) {
-            skip(QStringLiteral("Duplex \"%1\" is not known").arg(duplex));
+        QStringList changes;
+        try {
+            rows.insert(channel, channelOf(field, hasColumn, changes));
+        } catch (const RowSkipped &e) {
+            skip(e.why);
             continue;
         }
-        const QString mode = field("Mode");
-        QString wideNarrow;
-        if (mode == QLatin1String("FM") || mode.isEmpty())
-            wideNarrow = QStringLiteral("WIDE");
-        else if (mode == QLatin1String("NFM"))
-            wideNarrow = QStringLiteral("NARROW");
-        else {
-            skip(QStringLiteral("mode %1 is not FM or NFM").arg(mode));
-            continue;
-        }
-        // The frequencies as if typed.
-        const QString rxText = CheckFrequencyText(QString::number(rx, 'f', 6));
-        if (rxText.isEmpty()) {
-            skip(QStringLiteral("the frequency %1 MHz is out of the radio's range").arg(field("Frequency")));
-            continue;
-        }
-        QString txText;
-        if (transmits) {
-            txText = CheckFrequencyText(QString::number(tx, 'f', 6));
-            if (txText.isEmpty()) {
-                skip(QStringLiteral("the transmit frequency %1 MHz is out of the radio's range")
-                             .arg(QString::number(tx, 'f', 6)));
-                continue;
-            }
-            txText = FormatFiveDecimals(StrToFloat(txText));
-        }
-
-        // Tones: the encoder sends, the decoder opens the squelch.
-        const QString tone = field("Tone");
-        const QString polarity = (field("DtcsPolarity") + QStringLiteral("NN")).left(2);
-        auto rTone = [&] { return toneText(field("rToneFreq"), rec.line, "rToneFreq"); };
-        auto cTone = [&] { return toneText(field("cToneFreq"), rec.line, "cToneFreq"); };
-        auto txDcs = [&] { return dcsText(field("DtcsCode"), polarity[0], rec.line, "DtcsCode"); };
-        auto rxDcs = [&] {
-            // Older files have no RxDtcsCode: the one code serves both ways.
-            const char *col = column.contains(QStringLiteral("RxDtcsCode")) ? "RxDtcsCode" : "DtcsCode";
-            return dcsText(field(col), polarity[1], rec.line, col);
-        };
-        QString enc = QStringLiteral("NONE"), dec = QStringLiteral("NONE");
-        if (tone == QLatin1String("Tone")) {
-            enc = rTone();
-        } else if (tone == QLatin1String("TSQL")) {
-            enc = dec = cTone();
-        } else if (tone == QLatin1String("DTCS")) {
-            enc = txDcs();
-            dec = dcsText(field("DtcsCode"), polarity[1], rec.line, "DtcsCode");
-        } else if (tone == QLatin1String("Cross")) {
-            const QString cross = column.contains(QStringLiteral("CrossMode")) ? field("CrossMode") : QStringLiteral("Tone->Tone");
-            const QStringList sides = cross.split(QStringLiteral("->"));
-            if (sides.size() != 2 || !QStringList({"", "Tone", "DTCS"}).contains(sides[0])
-                || !QStringList({"", "Tone", "DTCS"}).contains(sides[1])) {
-                skip(QStringLiteral("CrossMode \"%1\" is not known").arg(cross));
-                continue;
-            }
-            if (sides[0] == QLatin1String("Tone"))
-                enc = rTone();
-            else if (sides[0] == QLatin1String("DTCS"))
-                enc = txDcs();
-            if (sides[1] == QLatin1String("Tone"))
-                dec = cTone();
-            else if (sides[1] == QLatin1String("DTCS"))
-                dec = rxDcs();
-        } else if (!tone.isEmpty()) {
-            skip(QStringLiteral("Tone \"%1\" is not known").arg(tone));
-            continue;
-        }
-
-        QStringList fields = NewChannelDefaults().mid(1, kChannelColumns - 1);
-        auto set = [&](int col, const QString &text) { fields[col - 1] = text; };
-        set(ColRxFreq, FormatFiveDecimals(StrToFloat(rxText)));
-        set(ColTxFreq, txText);
-        set(ColToneDec, dec);
-        set(ColToneEnc, enc);
-        const QString power = field("Power");
-        const bool low = power.contains(QLatin1String("low"), Qt::CaseInsensitive)
-                         || QRegularExpression(QStringLiteral("^[Ll][0-9]*$")).match(power).hasMatch();
-        set(ColTxPower, low ? QStringLiteral("LOW") : QStringLiteral("HIGH"));
-        set(ColWideNarrow, wideNarrow);
-        set(ColScanAdd, field("Skip") == QLatin1String("S") ? QStringLiteral("NONE") : QStringLiteral("YES"));
-        const QString step = field("TStep");
-        // A step out of all proportion is no step the radio knows.
-        const double stepKHz = step.isEmpty() ? -1 : number(step, rec.line, "TStep");
-        const QString stepHz = stepKHz >= 0 && stepKHz < 1e6 ? QString::number(qRound(stepKHz * 1000)) : QString();
-        set(ColStepFreq, StepFreqTexts().contains(stepHz) ? stepHz : NewChannelDefaults()[ColStepFreq]);
-        rows.insert(channel, fields);
+        for (const QString &change : changes)
+            summary.changed << QStringLiteral("Location %1: %2").arg(location, change);
     }
     summary.rowsTaken = static_cast<int>(rows.size());
     for (auto it = rows.begin(); it != rows.end(); ++it)
@@ -296,8 +373,17 @@ ChirpImportSummary ImportChirpCsv(const QByteArray &csv, ICellTable &channels)
     return summary;
 }
 
-QByteArray ExportChirpCsv(const ICellTable &channels)
+QString ChirpExportSummary::text() const
 {
+    QString s = QStringLiteral("%1 channel%2 exported.").arg(rowsWritten).arg(rowsWritten == 1 ? "" : "s");
+    if (!warnings.isEmpty())
+        s += QLatin1Char('\n') + warnings.join(QLatin1Char('\n'));
+    return s;
+}
+
+QByteArray ExportChirpCsv(const ICellTable &channels, ChirpExportSummary *summary)
+{
+    ChirpExportSummary said;
     QStringList lines{kHeader.join(QLatin1Char(','))};
     for (int n = 1; n <= kChannelCount; ++n) {
         auto cell = [&](int col) { return channels.cellText(col, n); };
@@ -310,14 +396,26 @@ QByteArray ExportChirpCsv(const ICellTable &channels)
         } else {
             const double tx = StrToFloat(cell(ColTxFreq));
             const double diff = std::round((tx - rx) * 1e6) / 1e6;
-            if (diff > 0)
-                duplex = QStringLiteral("+");
-            else if (diff < 0)
-                duplex = QStringLiteral("-");
-            offset = QString::number(std::fabs(diff), 'f', 6);
+            if (std::fabs(diff) > kCrossBandMHz) { // another band: CHIRP's split, the offset its frequency
+                duplex = QStringLiteral("split");
+                offset = mhz(cell(ColTxFreq));
+            } else {
+                if (diff > 0)
+                    duplex = QStringLiteral("+");
+                else if (diff < 0)
+                    duplex = QStringLiteral("-");
+                offset = QString::number(std::fabs(diff), 'f', 6);
+            }
         }
         // The tones as CHIRP's modes.
         const Tone enc = toneOf(cell(ColToneEnc)), dec = toneOf(cell(ColToneDec));
+        for (const Tone &t : {enc, dec})
+            if (t.kind == Tone::Ctcss && !ChirpTones().contains(t.value)) {
+                said.warnings << QStringLiteral("Channel %1: CHIRP has no %2 Hz tone and will not load the row.")
+                                         .arg(n)
+                                         .arg(t.value);
+                break;
+            }
         QString tone, rTone = QStringLiteral("88.5"), cTone = QStringLiteral("88.5"), dtcs = QStringLiteral("023"),
                       rxDtcs = QStringLiteral("023"), polarity = QStringLiteral("NN"), cross = QStringLiteral("Tone->Tone");
         QChar txPol = QLatin1Char('N'), rxPol = QLatin1Char('N');
@@ -370,10 +468,13 @@ QByteArray ExportChirpCsv(const ICellTable &channels)
                                  cell(ColWideNarrow) == QLatin1String("NARROW") ? QStringLiteral("NFM") : QStringLiteral("FM"),
                                  step,
                                  scanned ? QString() : QStringLiteral("S"),
-                                 cell(ColTxPower) == QLatin1String("LOW") ? QStringLiteral("Low") : QStringLiteral("High"),
+                                 cell(ColTxPower) == QLatin1String("LOW") ? kLowWatts : kHighWatts,
                                  QString(), QString(), QString(), QString(), QString()};
         lines << row.join(QLatin1Char(','));
+        ++said.rowsWritten;
     }
+    if (summary)
+        *summary = said;
     return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
 }
 

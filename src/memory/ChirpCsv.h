@@ -15,21 +15,31 @@ namespace lumora {
 
 struct ChirpImportSummary {
     int rowsTaken = 0;
-    QStringList skipped; // "Location 17: ..." for each row not taken
+    QStringList skipped; // "Location 17 (line 18): ..." for each row not taken, with its reason
+    QStringList changed; // rows taken with a value the radio does not have replaced
+    bool namesLeftOut = false; // rows had names or comments, which the radio has no place for
     // The summary as the user is told it.
     QString text() const;
 };
 
-// Reads the whole file first: a malformed one (no Frequency column,
-// unbalanced quotes, a number that is not one) throws EFOpenError naming
-// the line, and the table is not touched. The rows taken replace their
-// channels (Location 1 to 16; a file whose locations start at 0 is shifted
-// by one); other channels stay as they are. A file that yields no row
-// changes nothing.
+// Lines whose first cell starts with # are comments. A file without a
+// usable header (Location and Frequency) or with unbalanced quotes throws
+// EFOpenError naming the line, and the table is not touched. A row that
+// cannot be read or holds what the radio cannot (a DCS code or tone it
+// lacks, a mode other than FM and NFM) is skipped with its line and
+// reason. The rows taken replace their channels (Location 1 to 16; a file
+// whose locations start at 0 is shifted by one); other channels stay as
+// they are. A file that yields no row changes nothing.
 ChirpImportSummary ImportChirpCsv(const QByteArray &csv, ICellTable &channels);
 
+struct ChirpExportSummary {
+    int rowsWritten = 0;
+    QStringList warnings; // what CHIRP will not take as written
+    QString text() const;
+};
+
 // The channels in use, one row each, under the 21-column header, in
-// CHIRP's number formats.
-QByteArray ExportChirpCsv(const ICellTable &channels);
+// CHIRP's number formats, the power as nominal watts.
+QByteArray ExportChirpCsv(const ICellTable &channels, ChirpExportSummary *summary = nullptr);
 
 } // namespace lumora

@@ -69,22 +69,27 @@ ConnectionReport CheckConnections(const QVector<SerialPortEntry> &ports)
         const QString described =
                 entry.description.isEmpty() ? port : QStringLiteral("%1 (%2)").arg(port, entry.description);
         const PortAccess access = CheckPortAccess(port);
+        auto found = [&](const char *state, const QString &text, bool answered = false) {
+            report.paragraphs << text;
+            report.ports.push_back({port, entry.description, QLatin1String(state), answered, text});
+        };
         if (access.kind != PortAccess::Opens) {
-            report.paragraphs << access.explanation;
+            const char *states[] = {"opens", "missing", "permission denied", "busy", "failed"};
+            found(states[access.kind], access.explanation);
             continue;
         }
         try {
             if (RadioAnswersGreeting(port)) {
                 report.radioAnswered = true;
-                report.paragraphs << QStringLiteral("%1: opens, and a radio answered.").arg(described);
+                found("radio answered", QStringLiteral("%1: opens, and a radio answered.").arg(described), true);
             } else {
-                report.paragraphs << QStringLiteral("%1: opens, but no radio answered. Check that the radio is "
-                                                    "switched on and the cable is pushed fully into its socket.")
-                                             .arg(described);
+                found("no answer", QStringLiteral("%1: opens, but no radio answered. Check that the radio is "
+                                                  "switched on and the cable is pushed fully into its socket.")
+                                           .arg(described));
             }
         } catch (const ECommsError &e) {
-            report.paragraphs << QStringLiteral("%1: %2: %3.").arg(described, QString::fromStdString(e.text()),
-                                                                   QString::fromStdString(e.reason()));
+            found("failed", QStringLiteral("%1: %2: %3.").arg(described, QString::fromStdString(e.text()),
+                                                                 QString::fromStdString(e.reason())));
         }
     }
     return report;

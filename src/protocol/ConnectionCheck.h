@@ -18,6 +18,14 @@ bool RadioAnswersGreeting(const QString &port, int waitMs = 1000);
 
 struct ConnectionReport {
     QStringList paragraphs; // one per port
+    // Each port's finding: "missing", "permission denied", "busy",
+    // "failed", "no answer" or "radio answered".
+    struct Port {
+        QString name, description, state;
+        bool radioAnswered = false;
+        QString text; // its paragraph
+    };
+    QVector<Port> ports;
     bool radioAnswered = false;
     QString text() const { return paragraphs.join(QStringLiteral("\n\n")); }
 };

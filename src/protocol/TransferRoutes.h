@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 
 namespace lumora {
 
@@ -19,6 +20,10 @@ public:
     // Ends a transfer under way at once, as not completed.
     virtual void StopTransfer() = 0;
     virtual QString AreaName() const = 0; // "DTMF", "FleetSync", in messages
+    // Over edits not yet written to the radio, asks whether to write them
+    // first. True: go on (nothing to write, or the edits given up). False:
+    // cancelled, or a write started that calls then once it has completed.
+    virtual bool AskToWriteChanges(const std::function<void()> &) { return true; }
     // Said when its read did not complete: the window shows what it did before.
     QString UnchangedByReadText() const
     {

@@ -5,12 +5,19 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <utility>
 
 namespace lumora {
 
 struct SerialPortEntry {
+    SerialPortEntry(QString n = QString(), QString d = QString()) : name(std::move(n)), description(std::move(d)) {}
     QString name;        // the device path that is opened
     QString description; // "CP2102 USB to UART Bridge Controller", or empty
+    // What the system knows of the device (empty, or -1, where it knows nothing).
+    QString manufacturer;
+    QString serialNumber;
+    int vendorId = -1;
+    int productId = -1;
 };
 
 // Sorted as text, ignoring case.

@@ -72,7 +72,7 @@ TForm4::TForm4(ISignallingHost &host)
     }
     xg2->OnSetEditText = [this](TXStringGrid *, int col, int row, const QString &) { xg2SetEditText(col, row); };
     PageControl1->addTab(decodePage, QStringLiteral("Decode"));
-    PageControl1->setCurrentIndex(1); // the window opens on "Decode"
+    PageControl1->setCurrentIndex(0); // the window opens on its first page, "Encode"
 
     // Below the pages: the tones, which only a read sets, and the rest time.
     auto *below = new QHBoxLayout;

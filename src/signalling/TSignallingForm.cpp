@@ -2,6 +2,7 @@
 
 #include "memory/Errors.h"
 #include "signalling/SettingsFile.h"
+#include "ui/LocalTimeText.h"
 #include "ui/TXStringGrid.h"
 #include "ui/ToolTexts.h"
 #include "ui/UserDialogs.h"
@@ -58,7 +59,11 @@ TSignallingForm::TSignallingForm(ISignallingHost &host, BlockType type, int bloc
     ProgressBar1->hide();
     layout->addWidget(ProgressBar1);
     auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
+    StatusLabel = new QLabel(this);
+    // As wide as its longest text from the start: the window keeps its size.
+    StatusLabel->setMinimumWidth(StatusLabel->fontMetrics().horizontalAdvance(
+            QStringLiteral("Written to the radio at %1.").arg(LocalTimeText(QLocale(), QTime(22, 59, 59)))));
+    buttons->addWidget(StatusLabel, 1);
     rbtn = new QPushButton(QStringLiteral("Read"), this);
     wbtn = new QPushButton(QStringLiteral("Write"), this);
     Button3 = new QPushButton(QStringLiteral("Close"), this);
@@ -121,6 +126,13 @@ int &TSignallingForm::counter() { return countsInReadIndex() ? host_.SharedReadI
 void TSignallingForm::rbtnClick()
 {
     refuseWhileOtherTransfer();
+    if (AskToWriteChanges([this] { rbtnClick(); }))
+        ReadFromRadio();
+}
+
+void TSignallingForm::ReadFromRadio()
+{
+    refuseWhileOtherTransfer();
     host_.PreparePort();
     // The answers go into a window of the same kind, never shown: only a
     // complete read replaces what this one shows.
@@ -130,6 +142,7 @@ void TSignallingForm::rbtnClick()
     host_.StartTim1();
     Timer1->start();
     rbtn->setEnabled(false);
+    StatusLabel->clear();
     counter() = 0;
     showBar(readBarMaximum());
     request(0);
@@ -162,7 +175,9 @@ void TSignallingForm::BlockReceived()
         baseline_ = received_;
         baselineTexts_ = Settings();
         findLostValues();
+        inRadio_ = SettingsToJson(Settings());
         endTransfer(true);
+        showCompleted(QStringLiteral("Read from the radio"));
     } else {
         request(count);
     }
@@ -183,6 +198,8 @@ void TSignallingForm::wbtnClick()
     clearTx();
     counter() = 0;
     wbtn->setEnabled(false);
+    writing_ = SettingsToJson(Settings());
+    StatusLabel->clear();
     showBar(writeBarMaximum());
     sendBlock(0);
 }
@@ -273,8 +290,7 @@ void TSignallingForm::BlockAcknowledged()
             startReadBack(); // the count may have run ahead of the blocks stored
             return;
         }
-        endTransfer(true);
-        ShowMessage(QStringLiteral("WRITE SUCCEED!"));
+        writeSucceeded();
         return;
     }
     sendBlock(count);
@@ -294,16 +310,59 @@ void TSignallingForm::endReadBack()
 {
     written_.texts = settingsOf(pending_);
     const QStringList differences = DifferencesFromRead(written_);
-    endTransfer(differences.isEmpty());
     if (differences.isEmpty()) {
-        ShowMessage(QStringLiteral("WRITE SUCCEED!"));
+        writeSucceeded();
         return;
     }
+    endTransfer(false);
     UserDialogs().ShowError(
             QStringLiteral("The %1 write did not complete: the radio holds other values than were written.")
                     .arg(AreaName()),
             QStringLiteral("The radio answered late, so the area was read back after the write. It differs in:\n")
                     + differences.join(QLatin1Char('\n')));
+}
+
+void TSignallingForm::writeSucceeded()
+{
+    inRadio_ = writing_;
+    const std::function<void()> then = std::move(afterWrite_);
+    endTransfer(true);
+    showCompleted(QStringLiteral("Written to the radio"));
+    ShowMessage(QStringLiteral("WRITE SUCCEED!"));
+    if (then)
+        then();
+}
+
+void TSignallingForm::showCompleted(const QString &what)
+{
+    StatusLabel->setText(QStringLiteral("%1 at %2.").arg(what, LocalTimeText(QLocale(), QTime::currentTime())));
+}
+
+bool TSignallingForm::HasUnwrittenChanges() const
+{
+    return !inRadio_.isEmpty() && SettingsToJson(Settings()) != inRadio_;
+}
+
+bool TSignallingForm::AskToWriteChanges(const std::function<void()> &then)
+{
+    for (TXStringGrid *grid : findChildren<TXStringGrid *>())
+        grid->commitEdit();
+    if (!HasUnwrittenChanges())
+        return true;
+    switch (UserDialogs().AskWriteChanges(
+            QStringLiteral("The %1 settings have changes that are not written to the radio.").arg(AreaName()))) {
+    case IUserDialogs::SaveAnswer::Save:
+        wbtnClick();
+        show(); // the write shows its progress here
+        raise();
+        afterWrite_ = then;
+        return false;
+    case IUserDialogs::SaveAnswer::Discard:
+        return true;
+    case IUserDialogs::SaveAnswer::Cancel:
+        break;
+    }
+    return false;
 }
 
 void TSignallingForm::TrackEdits()
@@ -317,6 +376,7 @@ void TSignallingForm::TrackEdits()
                 }));
             });
     history_->Checkpoint();
+    inRadio_ = SettingsToJson(Settings()); // as the window opened
     // A box or check box changed by the user is a step; what a read or an
     // undo puts into them is part of that one step.
     auto changed = [this] {
@@ -361,6 +421,9 @@ void TSignallingForm::endTransfer(bool completed)
     pending_.clear();
     written_ = {};
     received_.clear();
+    writing_ = {};
+    if (!completed)
+        afterWrite_ = nullptr; // it waited for a write that did not complete
     incoming_.reset(); // a read that did not complete leaves the window as it was
     if (wasReading && history_)
         history_->Checkpoint(); // a read, whole or stopped, is one step
@@ -391,6 +454,19 @@ void TSignallingForm::Button3Click()
                             writing ? QStringLiteral("The radio may hold part of what was written until you "
                                                      "write the area again.")
                                     : UnchangedByReadText());
+}
+
+void TSignallingForm::setVisible(bool visible)
+{
+    if (visible == isVisible()) {
+        QDialog::setVisible(visible);
+        return;
+    }
+    if (!visible)
+        hiddenAt_ = pos();
+    else if (hiddenAt_)
+        move(*hiddenAt_);
+    QDialog::setVisible(visible);
 }
 
 void TSignallingForm::Timer1Timer()

@@ -19,6 +19,7 @@
 #include <QJsonObject>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QLabel;
@@ -43,10 +44,15 @@ public:
     // After a read: how many of the radio's values the window cannot write
     // back as read, as a link to the list.
     QLabel *NotWrittenBackLabel;
+    // Beside the buttons: when the last read or write completed.
+    QLabel *StatusLabel;
     QTimer *Timer1; // 10 s guard
     int BlockCounter = 0;
 
+    // Read: over edits not written to the radio, asks first.
     void rbtnClick();
+    // The read itself, replacing whatever the window shows once it completes.
+    void ReadFromRadio();
     void wbtnClick();
     // Ends a transfer under way at once (as a cancel): Tim1 and Timer1 stopped.
     void StopTransfer() override;
@@ -60,6 +66,11 @@ public:
     bool WriteUnderWay() const override;
     void BlockReceived() override;
     void BlockAcknowledged() override;
+    bool AskToWriteChanges(const std::function<void()> &then) override;
+    // The window shows other settings than the radio was last known to
+    // hold: as the window opened, or as its last completed read or write
+    // left them.
+    bool HasUnwrittenChanges() const;
 
     // The area's name in messages ("DTMF", "FleetSync").
     QString AreaName() const override = 0;
@@ -141,6 +152,10 @@ protected:
     virtual bool countsInReadIndex() const { return false; }
     // Escape and the window manager's close act as Close.
     void reject() override { Button3Click(); }
+    // Shown again, the window stands where it was hidden: the window
+    // manager would otherwise take its position for that of its client
+    // area and move it down by the title bar.
+    void setVisible(bool visible) override;
 
     // Ends the transfer under way: Tim1 stopped, the buttons back, the bar
     // hidden, the counter at 0.
@@ -192,6 +207,9 @@ private:
     bool readingBack() const { return ReadUnderWay() && WriteUnderWay(); }
     void startReadBack();
     void endReadBack();
+    // Says so, then does what waited for the write.
+    void writeSucceeded();
+    void showCompleted(const QString &what);
 
     ISignallingHost &host_;
     BlockType type_;
@@ -213,6 +231,10 @@ private:
     std::unique_ptr<TSignallingForm> incoming_; // what the read under way has read
     std::unique_ptr<EditHistory<QJsonObject>> history_;
     bool restoring_ = false; // an undo or redo is filling the controls
+    std::optional<QPoint> hiddenAt_; // where the window stood when last hidden
+    QJsonObject inRadio_;   // the settings the radio was last known to hold
+    QJsonObject writing_;   // the settings the write under way sends
+    std::function<void()> afterWrite_; // what waits for the write under way
     QVBoxLayout *content_;
 };
 

@@ -10,6 +10,7 @@ namespace lumora {
 TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("lumora"));
+    setApplicationVersion(QStringLiteral(LUMORA_VERSION));
 }
 
 bool TApplication::notify(QObject *receiver, QEvent *event)

@@ -4,6 +4,7 @@
 // main read is under way while rbtn is disabled, a write while wbtn is.
 
 #include "memory/ChannelColumns.h"
+#include "memory/ChirpCsv.h"
 #include "memory/MemoryComparison.h"
 #include "memory/OptionSettings.h"
 #include "protocol/ByteSink.h"
@@ -69,7 +70,9 @@ public:
 
     QToolBar *ToolBar1;
     QAction *ToolButton1, *ToolButton2, *ToolButton3, *ToolButton4, *ToolButton6;
-    QMenu *FileMenu, *SignaMenu;
+    QMenu *FileMenu, *SignaMenu, *ViewMenu, *HelpMenu;
+    QAction *About1; // "About LUMORA": the version, Qt's, the manual pages
+    QAction *AllColumns1; // "All columns": the channel columns the layout hides, shown
     QAction *Open1, *Save1, *Exit1;
     QAction *ImportCsv1, *ExportCsv1, *Verify1, *CheckConnection1;
     std::array<QAction *, 4> SignaEntries{}; // DTMF, 2TONE, 5TONE, FSK
@@ -120,10 +123,10 @@ public:
     void setOptions(const OptionTexts &options);
     void OpenChannelFile(const QString &fileName);
     void SaveChannelFileAs(const QString &fileName);
-    // CHIRP CSV channel lists: the rows taken replace their channels, and
-    // the summary is shown; the channels in use as CSV.
-    int ImportCsvFile(const QString &fileName); // the rows taken
-    void ExportCsvFile(const QString &fileName);
+    // CHIRP CSV channel lists: the rows taken replace their channels; the
+    // channels in use as CSV. The menu entries show the summaries.
+    ChirpImportSummary ImportCsvFile(const QString &fileName);
+    ChirpExportSummary ExportCsvFile(const QString &fileName);
     void ImportCsvClick();
     void ExportCsvClick();
     // Reads the radio into a table of its own and says how it differs from
@@ -220,6 +223,13 @@ private:
     void buildOptions();
     void AdaptToSmallScreen(QSize screen);
     void ScaleFormToScreen(QSize screen);
+    // The option rows from top, the W/R group below them.
+    void placeOptions(int left, int top, int rowStep, int buttonHeight);
+    void fitChannelCaption();
+    int captionWidth(int col) const; // what column col's caption needs
+    void setTabOrders();
+    // "All columns": every channel column shown, or those the layout shows.
+    void ShowAllColumns(bool all);
     bool filterKey(QObject *watched, QKeyEvent *key);
     // The window's character rule: what a typed character becomes (E, I,
     // N and O upper-cased), or a null character where it is discarded.
@@ -256,6 +266,8 @@ private:
     void showModified();
 
     QWidget *client_;
+    std::vector<std::pair<QLabel *, QComboBox *>> optionRows_; // as they stand, top first
+    std::array<int, kChannelColumns> laidOutWidths_{};
     // A main read under way: what it has read so far, which only a
     // completed read puts into the grid and the options; for a verify or a
     // write's read-back, the bytes the write assigns.

@@ -118,7 +118,7 @@ bool TForm1::AskToSaveChanges()
     return false;
 }
 
-int TForm1::ImportCsvFile(const QString &fileName)
+ChirpImportSummary TForm1::ImportCsvFile(const QString &fileName)
 {
     QFile f(fileName);
     if (!f.open(QIODevice::ReadOnly))
@@ -134,14 +134,15 @@ int TForm1::ImportCsvFile(const QString &fileName)
         throw;
     }
     recordEdit();
-    ShowMessage(summary.text());
-    return summary.rowsTaken;
+    return summary;
 }
 
-void TForm1::ExportCsvFile(const QString &fileName)
+ChirpExportSummary TForm1::ExportCsvFile(const QString &fileName)
 {
     xg->commitEdit();
-    SaveWholeFile(fileName, ExportChirpCsv(*xg));
+    ChirpExportSummary summary;
+    SaveWholeFile(fileName, ExportChirpCsv(*xg, &summary));
+    return summary;
 }
 
 void TForm1::ImportCsvClick()
@@ -151,15 +152,18 @@ void TForm1::ImportCsvClick()
         return;
     const QString name = UserDialogs().AskOpenFileName(this, kCsvFilter, QStringLiteral("csv"));
     if (!name.isEmpty())
-        ImportCsvFile(name);
+        ShowMessage(ImportCsvFile(name).text());
 }
 
 void TForm1::ExportCsvClick()
 {
     MoveFocusOn();
     const QString name = UserDialogs().AskSaveFileName(this, kCsvFilter, QStringLiteral("csv"));
-    if (!name.isEmpty())
-        ExportCsvFile(name);
+    if (name.isEmpty())
+        return;
+    const ChirpExportSummary summary = ExportCsvFile(name);
+    if (!summary.warnings.isEmpty())
+        ShowMessage(summary.text()); // said only where CHIRP would not take a row as written
 }
 
 void TForm1::OpenClick(bool moveFocusFirst)

@@ -12,7 +12,9 @@
 #include "ui/UserDialogs.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -21,6 +23,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
+#include <algorithm>
 #include <cmath>
 
 namespace lumora {
@@ -63,6 +66,15 @@ void TForm1::buildLayout()
     const char *signa[] = {"&DTMF", "&2TONE", "&5TONE", "&FSK"};
     for (int i = 0; i < 4; ++i)
         SignaEntries[i] = SignaMenu->addAction(QString::fromLatin1(signa[i]), this, [this, i] { SignaClick(i); });
+    ViewMenu = menuBar()->addMenu(QStringLiteral("&View"));
+    AllColumns1 = ViewMenu->addAction(QStringLiteral("&All columns"));
+    AllColumns1->setCheckable(true); // off: the channel columns as the radio's own tool shows them
+    connect(AllColumns1, &QAction::toggled, this, &TForm1::ShowAllColumns);
+    HelpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
+    About1 = HelpMenu->addAction(QStringLiteral("&About LUMORA"), this, [] {
+        ShowMessage(QStringLiteral("LUMORA %1\nQt %2\n\nThe manual pages: man lumora, man lumora-cli, man lumora-radio.")
+                            .arg(QCoreApplication::applicationVersion(), QString::fromLatin1(qVersion())));
+    });
 
     ToolBar1 = new QToolBar(client_);
     ToolBar1->setGeometry(0, 0, 851, 30);
@@ -110,8 +122,59 @@ void TForm1::buildLayout()
                  ValuesNotWrittenBack().join(QLatin1Char('\n')));
     });
     status->addWidget(NotWrittenBackPanel, 1);
+    fitChannelCaption();
+    for (int c = 0; c < kChannelColumns; ++c)
+        laidOutWidths_[static_cast<size_t>(c)] = xg->ColWidths(c);
+    setTabOrders();
     client_->adjustSize();
     setFixedSize(sizeHint());
+}
+
+void TForm1::fitChannelCaption()
+{
+    // "Channel  No." in 70 pixels is clipped in most fonts: the first
+    // column, and so the grid and the window, grow as far as it needs.
+    const int extra = captionWidth(ColChannelNo) - xg->ColWidths(ColChannelNo);
+    if (extra <= 0)
+        return;
+    xg->setColWidths(ColChannelNo, xg->ColWidths(ColChannelNo) + extra);
+    const int gridRight = xg->geometry().right();
+    for (QWidget *w : client_->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (w->x() > gridRight)
+            w->move(w->x() + extra, w->y());
+        else if (w->width() >= xg->width()) // the grid, the toolbar, the status bar
+            w->resize(w->width() + extra, w->height());
+    }
+    client_->setFixedSize(client_->width() + extra, client_->height());
+}
+
+int TForm1::captionWidth(int col) const
+{
+    const QFontMetrics caption(xg->Columns()[col].HeaderFont());
+    return caption.horizontalAdvance(ChannelCaptions()[col]) + 8; // the cell draws 2 pixels in
+}
+
+void TForm1::setTabOrders()
+{
+    // Top to bottom as laid out: the grid, the port, the options as they
+    // stand, the buttons.
+    QWidget *previous = xg;
+    for (QWidget *next : std::initializer_list<QWidget *>{comcbb, OptionBoxes[OptTot], OptionBoxes[OptSqLev],
+                                                         OptionBoxes[OptSavePower], OptionBoxes[OptScan],
+                                                         OptionBoxes[OptPf1], OptionBoxes[OptPf2],
+                                                         OptionBoxes[OptVoice], rbtn, wbtn}) {
+        QWidget::setTabOrder(previous, next);
+        previous = next;
+    }
+}
+
+void TForm1::ShowAllColumns(bool all)
+{
+    xg->commitEdit();
+    for (int c = 0; c < kChannelColumns; ++c)
+        if (laidOutWidths_[static_cast<size_t>(c)] < 0 || c >= ColStepFreq)
+            xg->setColWidths(c, all ? std::max(laidOutWidths_[static_cast<size_t>(c)], captionWidth(c))
+                                    : laidOutWidths_[static_cast<size_t>(c)]);
 }
 
 void TForm1::buildGrid()
@@ -186,20 +249,18 @@ void TForm1::buildOptions()
     GroupBox2 = new QGroupBox(QStringLiteral("W/R"), client_);
     GroupBox2->setGeometry(652, 340, 193, 118);
 
-    // The boxes sit on the window over their groups, as the window moves
-    // some of them on a small screen.
-    auto row = [&](int i, const QString &label, QComboBox *box) {
-        auto *l = new QLabel(label, client_);
-        l->setGeometry(662, 54 + i * 34, 72, 22);
+    // The boxes sit on the window over their groups, in rows from the top
+    // (placeOptions lays them out).
+    auto row = [&](const QString &label, QComboBox *box) {
         box->setParent(client_);
-        box->setGeometry(736, 54 + i * 34, 100, 22);
+        optionRows_.emplace_back(new QLabel(label, client_), box);
     };
     comcbb = new TPortBox(client_);
     comcbb->setObjectName(QStringLiteral("comcbb"));
     comcbb->setEditable(true);
     comcbb->setInsertPolicy(QComboBox::NoInsert);
     comcbb->setEditText(QStringLiteral("COM1"));
-    row(0, QStringLiteral("COM"), comcbb);
+    row(QStringLiteral("COM"), comcbb);
 
     const OptionTexts defaults = DefaultOptionTexts();
     for (int id = 0; id < kOptionCount; ++id) {
@@ -213,9 +274,8 @@ void TForm1::buildOptions()
         box->setVisible(Option(static_cast<OptionId>(id)).visible);
         OptionBoxes[static_cast<size_t>(id)] = box;
     }
-    int i = 1;
     for (const OptionRow &o : kVisibleOptions)
-        row(i++, QString::fromLatin1(o.label), OptionBoxes[o.id]);
+        row(QString::fromLatin1(o.label), OptionBoxes[o.id]);
     for (QComboBox *box : visibleOptionBoxes()) {
         box->installEventFilter(this);
         box->lineEdit()->installEventFilter(this);
@@ -229,11 +289,27 @@ void TForm1::buildOptions()
     }
 
     rbtn = new QPushButton(QStringLiteral("Read(F11)"), client_);
-    rbtn->setGeometry(672, 364, 153, 36);
     connect(rbtn, &QPushButton::clicked, this, &TForm1::rbtnClick);
     wbtn = new QPushButton(QStringLiteral("Write(F12)"), client_);
-    wbtn->setGeometry(672, 408, 153, 36);
     connect(wbtn, &QPushButton::clicked, this, &TForm1::wbtnClick);
+    placeOptions(652, 32, 34, 36);
+}
+
+void TForm1::placeOptions(int left, int top, int rowStep, int buttonHeight)
+{
+    const int groupWidth = 193;
+    int y = top + 22;
+    for (const auto &[label, box] : optionRows_) {
+        label->setGeometry(left + 10, y, 72, 22);
+        box->setGeometry(left + 84, y, 100, 22);
+        y += rowStep;
+    }
+    const int rowsBottom = y - rowStep + 22;
+    GroupBox1->setGeometry(left, top, groupWidth, std::max(rowsBottom - top + 10, rowStep >= 34 ? 300 : 0));
+    const int wrTop = GroupBox1->geometry().bottom() + 9;
+    GroupBox2->setGeometry(left, wrTop, groupWidth, 2 * buttonHeight + 46);
+    rbtn->setGeometry(left + 20, wrTop + 24, 153, buttonHeight);
+    wbtn->setGeometry(left + 20, wrTop + 32 + buttonHeight, 153, buttonHeight);
 }
 
 void TForm1::ScaleFormToScreen(QSize screen)
@@ -261,15 +337,23 @@ void TForm1::AdaptToSmallScreen(QSize screen)
     if (screen.width() > 800 && screen.height() > 600)
         return;
     ScaleFormToScreen(screen);
-    client_->setFixedSize(800, 545);
-    xg->setGeometry(0, xg->y(), 830, 370);
+    // 800 x 545, or what the screen holds of it below the title and the
+    // menu bar. The grid keeps to the left of the options and scrolls;
+    // nothing lies over anything else.
+    const int width = std::min(800, screen.width());
+    const int height = std::clamp(screen.height() - 60, 420, 545);
+    client_->setFixedSize(width, height);
+    ToolBar1->setGeometry(0, 0, width, 30);
+    const int left = width - 197;
+    placeOptions(left, 30, 28, 30);
+    StatusBar1->setGeometry(0, height - 24, width, 24);
+    xg->setGeometry(0, 30, left - 4, height - 30 - 26);
     const int widths[][2] = {{0, 50},  {3, 69},  {4, 69},  {5, 50},  {6, 31},  {7, 50}, {8, 50},
                              {9, 50},  {10, 50}, {11, 34}, {12, 26}, {13, 50}, {14, 50}};
     for (const auto &cw : widths)
-        xg->setColWidths(cw[0], cw[1]);
-    for (QWidget *w : {static_cast<QWidget *>(comcbb), static_cast<QWidget *>(wbtn),
-                       static_cast<QWidget *>(rbtn)})
-        w->move(w->x(), 455);
+        xg->setColWidths(cw[0], std::max(cw[1], captionWidth(cw[0]))); // no caption clipped
+    for (int c = 0; c < kChannelColumns; ++c)
+        laidOutWidths_[static_cast<size_t>(c)] = xg->ColWidths(c);
     OptionTexts o = DefaultOptionTexts();
     o[OptVoice] = QStringLiteral("CHINESE");
     setOptions(o);

@@ -117,7 +117,11 @@ void TForm1::closeEvent(QCloseEvent *event)
 {
     bool mayClose = false;
     try {
-        mayClose = AskToSaveChanges();
+        // The signalling areas first: a write they ask for closes again when done.
+        mayClose = true;
+        for (ISignallingTransfer *w : {routes_.Dtmf, routes_.TwoTone, routes_.FiveTone, routes_.FleetSync})
+            mayClose = mayClose && (!w || w->AskToWriteChanges([this] { close(); }));
+        mayClose = mayClose && AskToSaveChanges();
     } catch (const std::exception &e) {
         ShowException(e); // the save failed: the window and its table stay
     }

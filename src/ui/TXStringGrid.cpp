@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyle>
 #include <QStyleOptionFocusRect>
 #include <QTimer>
 
@@ -259,7 +260,22 @@ void TXStringGrid::updateScrollBars()
         return;
     // Decided on the viewport without scroll bars, so that a bar shown
     // once does not keep itself by the room it takes.
-    const QSize room = maximumViewportSize();
+    QSize room = maximumViewportSize();
+    // A bar that is needed takes room from the other direction, which may
+    // then need its bar too: the last row or column must stay reachable.
+    int allWidth = 0, allHeight = 0;
+    for (int c = 0; c < cols_; ++c)
+        allWidth += visibleWidth(c) + (visibleWidth(c) ? kLine : 0);
+    for (int r = 0; r < RowCount(); ++r)
+        allHeight += rowHeights_[r] + kLine;
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    bool across = allWidth > room.width(), down = allHeight > room.height();
+    down = down || (across && allHeight > room.height() - bar);
+    across = across || (down && allWidth > room.width() - bar);
+    if (across && horizontalScrollBarPolicy() != Qt::ScrollBarAlwaysOff)
+        room.rheight() -= bar;
+    if (down && verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff)
+        room.rwidth() -= bar;
     // The last first-column from which everything to the right still fits.
     int maxLeft = cols_ - 1;
     int width = visibleWidth(0) + kLine;

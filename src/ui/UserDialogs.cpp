@@ -5,9 +5,11 @@
 #include "ui/ToolTexts.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace lumora {
 
@@ -57,19 +59,22 @@ public:
         widenForTitle(box);
         return box.exec() == QMessageBox::Yes;
     }
-    SaveAnswer AskSaveChanges(const QString &text, const QString &detail) override
+    bool AskToGoOn(const QString &text) override
     {
-        QMessageBox box(QMessageBox::Warning, title(), text,
-                        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, MessageBoxParent());
-        box.setInformativeText(detail);
-        box.setDefaultButton(QMessageBox::Save);
+        QMessageBox box(QMessageBox::Information, title(), text, QMessageBox::Ok | QMessageBox::Cancel,
+                        MessageBoxParent());
+        box.setDefaultButton(QMessageBox::Ok);
         box.setEscapeButton(QMessageBox::Cancel);
         widenForTitle(box);
-        switch (box.exec()) {
-        case QMessageBox::Save: return SaveAnswer::Save;
-        case QMessageBox::Discard: return SaveAnswer::Discard;
-        default: return SaveAnswer::Cancel;
-        }
+        return box.exec() == QMessageBox::Ok;
+    }
+    SaveAnswer AskSaveChanges(const QString &text, const QString &detail) override
+    {
+        return askKeepChanges(text, detail, QStringLiteral("&Save"));
+    }
+    SaveAnswer AskWriteChanges(const QString &text) override
+    {
+        return askKeepChanges(text, QString(), QStringLiteral("&Write"));
     }
     QString AskOpenFileName(QWidget *parent, const QString &filter, const QString &suffix) override
     {
@@ -79,8 +84,45 @@ public:
     {
         return ask(parent, filter, suffix, QFileDialog::AcceptSave);
     }
+    QString AskOpenFileNameWithOption(QWidget *parent, const QString &filter, const QString &suffix,
+                                      const QString &option, bool *checked) override
+    {
+        QFileDialog dialog(parent, QString(), QString(), filter);
+        dialog.setOption(QFileDialog::DontUseNativeDialog); // a native one takes no check box
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setDefaultSuffix(suffix);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        auto *box = new QCheckBox(option, &dialog);
+        box->setChecked(*checked);
+        if (auto *grid = qobject_cast<QGridLayout *>(dialog.layout()))
+            grid->addWidget(box, grid->rowCount(), 0, 1, grid->columnCount());
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return QString();
+        *checked = box->isChecked();
+        return dialog.selectedFiles().first();
+    }
 
 private:
+    // Keep (Save or Write), Discard or Cancel, each with its Alt key; Enter
+    // keeps, Escape cancels.
+    static SaveAnswer askKeepChanges(const QString &text, const QString &detail, const QString &keep)
+    {
+        QMessageBox box(QMessageBox::Warning, title(), text,
+                        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, MessageBoxParent());
+        if (!detail.isEmpty())
+            box.setInformativeText(detail);
+        box.button(QMessageBox::Save)->setText(keep);
+        box.button(QMessageBox::Discard)->setText(QStringLiteral("&Discard"));
+        box.button(QMessageBox::Cancel)->setText(QStringLiteral("&Cancel"));
+        box.setDefaultButton(QMessageBox::Save);
+        box.setEscapeButton(QMessageBox::Cancel);
+        widenForTitle(box);
+        switch (box.exec()) {
+        case QMessageBox::Save: return SaveAnswer::Save;
+        case QMessageBox::Discard: return SaveAnswer::Discard;
+        default: return SaveAnswer::Cancel;
+        }
+    }
     static QString ask(QWidget *parent, const QString &filter, const QString &suffix,
                        QFileDialog::AcceptMode mode)
     {

@@ -24,13 +24,56 @@ public:
     virtual void ShowError(const QString &text, const QString &detail) = 0;
     // A question with Yes and No; true for Yes. No is the default answer.
     virtual bool AskYesNo(const QString &text) = 0;
+    // A step the user takes before going on (connecting a radio): OK, the
+    // default answer (Enter), or Cancel; true for OK.
+    virtual bool AskToGoOn(const QString &text) { return AskYesNo(text); }
     // "Save changes?" over unsaved edits: Save, Discard or Cancel (the
     // default answer is Save; Escape is Cancel).
     enum class SaveAnswer { Save, Discard, Cancel };
     virtual SaveAnswer AskSaveChanges(const QString &text, const QString &detail) = 0;
+    // The same for edits that only the radio keeps: Write, Discard or
+    // Cancel, Save standing for Write.
+    virtual SaveAnswer AskWriteChanges(const QString &text) { return AskSaveChanges(text, QString()); }
     // Empty when cancelled.
     virtual QString AskOpenFileName(QWidget *parent, const QString &filter, const QString &suffix) = 0;
     virtual QString AskSaveFileName(QWidget *parent, const QString &filter, const QString &suffix) = 0;
+    // The same with a check box under the file list, showing and giving
+    // back *checked.
+    virtual QString AskOpenFileNameWithOption(QWidget *parent, const QString &filter, const QString &suffix,
+                                              const QString &option, bool *checked)
+    {
+        (void)option;
+        (void)checked;
+        return AskOpenFileName(parent, filter, suffix);
+    }
+};
+
+// A seam put in front of another for a while (a run that holds back the
+// boxes of its transfers): whatever it does not override goes on to Outer.
+class PassingDialogs : public IUserDialogs {
+public:
+    void ShowMessage(const QString &text) override { Outer->ShowMessage(text); }
+    void ShowError(const QString &text, const QString &detail) override { Outer->ShowError(text, detail); }
+    bool AskYesNo(const QString &text) override { return Outer->AskYesNo(text); }
+    bool AskToGoOn(const QString &text) override { return Outer->AskToGoOn(text); }
+    SaveAnswer AskSaveChanges(const QString &t, const QString &d) override { return Outer->AskSaveChanges(t, d); }
+    SaveAnswer AskWriteChanges(const QString &text) override { return Outer->AskWriteChanges(text); }
+    QString AskOpenFileName(QWidget *p, const QString &f, const QString &s) override
+    {
+        return Outer->AskOpenFileName(p, f, s);
+    }
+    QString AskSaveFileName(QWidget *p, const QString &f, const QString &s) override
+    {
+        return Outer->AskSaveFileName(p, f, s);
+    }
+    QString AskOpenFileNameWithOption(QWidget *p, const QString &f, const QString &s, const QString &option,
+                                      bool *checked) override
+    {
+        return Outer->AskOpenFileNameWithOption(p, f, s, option, checked);
+    }
+
+protected:
+    IUserDialogs *Outer = nullptr;
 };
 
 // Installs a seam (null: the real boxes and dialogs again).

@@ -3,6 +3,9 @@
 #include "support/VirtualRadio.h"
 
 #include <QFile>
+#include <QElapsedTimer>
+#include <QMap>
+#include <QThread>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -37,6 +40,22 @@ CliRun runAs(const QString &program, const QStringList &args)
 }
 
 CliRun cli(const QStringList &args) { return runAs(QStringLiteral(LUMORA_CLI_PATH), args); }
+
+// A program run as from cron or over ssh: no display, no session, no Qt settings.
+CliRun bare(const QString &program, const QStringList &args, const QByteArray &input = QByteArray())
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "XDG_RUNTIME_DIR", "QT_QPA_PLATFORM"})
+        env.remove(name);
+    p.setProcessEnvironment(env);
+    p.start(program, args);
+    p.write(input);
+    p.closeWriteChannel();
+    p.waitForFinished(120000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            QString::fromLocal8Bit(p.readAllStandardOutput()), QString::fromLocal8Bit(p.readAllStandardError())};
+}
 
 QByteArray contents(const QString &file)
 {
@@ -78,8 +97,7 @@ TEST(Cli, ReportsFailuresOnStandardErrorWithAFailingStatus)
     QTemporaryDir dir;
     CliRun r = cli({"read", "--port", "/dev/lumora-missing", "--output", dir.filePath("x.wh")});
     EXPECT_EQ(r.status, 1);
-    EXPECT_TRUE(r.err.contains("Error opening serial port.\nNo such file or directory"))
-        << r.err.toStdString();
+    EXPECT_EQ(r.err, "lumora-cli: /dev/lumora-missing: Error opening serial port: No such file or directory\n");
     EXPECT_TRUE(r.out.isEmpty());
     EXPECT_FALSE(QFile::exists(dir.filePath("x.wh")));
 
@@ -91,6 +109,8 @@ TEST(Cli, ReportsFailuresOnStandardErrorWithAFailingStatus)
     r = cli({"write", "--port", silent.device(), dir.filePath("missing.wh")});
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.err.contains("Cannot open file")) << r.err.toStdString();
+    for (const QString &line : r.err.split('\n', Qt::SkipEmptyParts))
+        EXPECT_TRUE(line.startsWith("lumora-cli: ")) << line.toStdString();
 }
 
 // A pulled cable ends the run at once with the reason, never at --timeout.
@@ -524,22 +544,34 @@ TEST(Cli, ConvertsChirpChannelListsBothWays)
                       "20,X,146.0,,0,,88.5,88.5,023,NN,FM,5.00,,,,,\n");
     CliRun r = cli({"import-csv", dir.filePath("list.csv"), "--output", dir.filePath("list.wh")});
     EXPECT_EQ(r.status, 0) << r.err.toStdString();
-    EXPECT_EQ(r.out, "1 channel imported.\nNot imported:\nLocation 20: the radio has channels 1 to 16 only\n");
+    EXPECT_EQ(r.out, ""); // the summary is no data
+    EXPECT_TRUE(r.err.endsWith("1 channel imported.\nNot imported:\nLocation 20 (line 3): the radio has channels 1 "
+                               "to 16 only\nNames and comments are not imported: the radio has no place for them.\n"))
+            << r.err.toStdString();
     EXPECT_TRUE(contents(dir.filePath("list.wh")).contains("\r\n1,145.60000,145.00000,NONE,88.5,HIGH,WIDE,YES,12500,"));
     r = cli({"export-csv", dir.filePath("list.wh"), "--output", dir.filePath("back.csv")});
     EXPECT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_TRUE(contents(dir.filePath("back.csv"))
-                        .contains("\r\n1,,145.600000,-,0.600000,Tone,88.5,88.5,023,NN,023,Tone->Tone,FM,12.50,,High,"));
+                        .contains("\r\n1,,145.600000,-,0.600000,Tone,88.5,88.5,023,NN,023,Tone->Tone,FM,12.50,,5.0W,"));
+    EXPECT_TRUE(r.err.endsWith("1 channel exported.\n")) << r.err.toStdString();
 
     write("none.csv", "Location,Frequency\n30,146.52\n");
     r = cli({"import-csv", dir.filePath("none.csv"), "--output", dir.filePath("none.wh")});
     EXPECT_EQ(r.status, 1);
     EXPECT_FALSE(QFile::exists(dir.filePath("none.wh")));
-    write("bad.csv", "Location,Frequency\n1,146.52\n2,abc\n");
-    r = cli({"import-csv", dir.filePath("bad.csv"), "--output", dir.filePath("bad.wh")});
+    // A row skipped for a reason is no failure, unless --strict.
+    write("bad.csv", "# a comment\nLocation,Frequency\n1,146.52\n2,abc\n");
+    r = cli({"import-csv", dir.filePath("bad.csv"), "--output", dir.filePath("bad.wh"), "--strict"});
     EXPECT_EQ(r.status, 1);
-    EXPECT_TRUE(r.err.contains("line 3: Frequency \"abc\" is not a number")) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("Location 2 (line 4): Frequency \"abc\" is not a number")) << r.err.toStdString();
     EXPECT_FALSE(QFile::exists(dir.filePath("bad.wh")));
+    r = cli({"import-csv", dir.filePath("bad.csv"), "--output", dir.filePath("bad.wh")});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(QFile::exists(dir.filePath("bad.wh")));
+    write("quotes.csv", "Location,Frequency\n1,\"146.52\n");
+    r = cli({"import-csv", dir.filePath("quotes.csv"), "--output", dir.filePath("quotes.wh")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.contains("line 2: a quoted field is not closed")) << r.err.toStdString();
 }
 
 TEST(Cli, ExplainsItself)
@@ -579,4 +611,162 @@ TEST(Cli, ReadsARadioWhoseCheckValueIsInTheOtherByteOrder)
         EXPECT_EQ(contents(dir.filePath(area + "-swapped" + suffix)), contents(dir.filePath(area + "-plain" + suffix)))
                 << area.toStdString();
     }
+}
+
+// What people reach for in their first minutes: versions, help per command,
+// short options, "-" both ways, JSON, and no noise without a session.
+TEST(Cli, FollowsTheConventionsOfTheCommandLine)
+{
+    for (const char *program : {LUMORA_CLI_PATH, LUMORA_WINDOW_PATH, LUMORA_RADIO_PATH}) {
+        const CliRun r = bare(program, {"--version"});
+        EXPECT_EQ(r.status, 0) << program;
+        EXPECT_TRUE(QRegularExpression("^lumora(-cli|-radio)? [0-9.]+\n$").match(r.out).hasMatch()) << r.out.toStdString();
+        EXPECT_EQ(r.err, "") << program;
+    }
+    CliRun r = bare(LUMORA_WINDOW_PATH, {"--help"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(r.out.startsWith("Usage: lumora [--port DEV] [FILE.wh]")) << r.out.toStdString();
+    r = bare(LUMORA_CLI_PATH, {"help", "read"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "");
+    EXPECT_TRUE(r.out.startsWith("Usage:\n  lumora-cli read ") && !r.out.contains("lumora-cli write")) << r.out.toStdString();
+    EXPECT_EQ(bare(LUMORA_CLI_PATH, {"read", "--help"}).out, r.out);
+
+    QTemporaryDir dir;
+    VirtualRadio radio({"--memory", dir.filePath("radio.json")});
+    ASSERT_TRUE(radio.ok());
+    r = bare(LUMORA_CLI_PATH, {"read", "-p", radio.device(), "-o", "-", "-t", "30"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "   Read Succeed!\n"); // standard output is the data
+    const QByteArray channels = r.out.toLocal8Bit();
+    EXPECT_TRUE(channels.contains("\r\n1,146.52000,146.52000,")) << r.out.toStdString();
+    r = bare(LUMORA_CLI_PATH, {"write", "-p", radio.device(), "-"}, channels);
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, "Write Succeed!\n");
+
+    // JSON: ports, doctor, diff.
+    r = bare(LUMORA_CLI_PATH, {"ports", "--json"});
+    EXPECT_EQ(r.status, 0);
+    const QJsonDocument ports = QJsonDocument::fromJson(r.out.toUtf8());
+    ASSERT_TRUE(ports.isArray()) << r.out.toStdString();
+    for (const QJsonValue &port : ports.array())
+        for (const char *key : {"name", "description", "manufacturer", "vendorId", "productId", "serialNumber"})
+            EXPECT_TRUE(port.toObject().contains(key)) << key;
+    r = bare(LUMORA_CLI_PATH, {"doctor", "-p", radio.device(), "--json"});
+    EXPECT_EQ(r.status, 0);
+    const QJsonObject doctor = QJsonDocument::fromJson(r.out.toUtf8()).object();
+    EXPECT_TRUE(doctor["radioAnswered"].toBool());
+    EXPECT_EQ(doctor["ports"].toArray()[0].toObject()["state"].toString(), "radio answered");
+    QFile changed(dir.filePath("changed.wh"));
+    ASSERT_TRUE(changed.open(QIODevice::WriteOnly));
+    changed.write(QByteArray(channels).replace("\r\n1,146.52000,146.52000,", "\r\n1,146.55000,146.55000,"));
+    changed.close();
+    r = bare(LUMORA_CLI_PATH, {"diff", "-p", radio.device(), changed.fileName(), "--json"});
+    EXPECT_EQ(r.status, 1);
+    const QJsonArray differences = QJsonDocument::fromJson(r.out.toUtf8()).array();
+    ASSERT_FALSE(differences.isEmpty()) << r.out.toStdString();
+    EXPECT_EQ(differences[0].toObject()["area"].toString(), "main");
+    EXPECT_TRUE(differences[0].toObject()["text"].toString().contains("146.55")) << r.out.toStdString();
+    EXPECT_FALSE(r.err.contains("QStandardPaths")) << r.err.toStdString();
+}
+
+// A template restored into a radio of a fleet: every area as the template
+// has it, except the radio's own FleetSync fleet and ID and DTMF ID code.
+TEST(Cli, RestoresATemplateKeepingTheRadiosIdentity)
+{
+    QTemporaryDir dir;
+    VirtualRadio templateRadio({"--memory", dir.filePath("template.json")});
+    ASSERT_TRUE(templateRadio.ok());
+    ASSERT_EQ(cli({"backup", "-p", templateRadio.device(), "-o", dir.filePath("template-backup.json")}).status, 0);
+
+    VirtualRadio radio({"--memory", dir.filePath("radio.json")});
+    ASSERT_TRUE(radio.ok());
+    auto setArea = [&](const char *area, const QString &file, const QMap<QString, QString> &values) {
+        ASSERT_EQ(cli({"read", area, "-p", radio.device(), "-o", file}).status, 0);
+        QJsonObject json = QJsonDocument::fromJson(contents(file)).object();
+        for (auto it = values.begin(); it != values.end(); ++it)
+            json[it.key()] = it.value();
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QJsonDocument(json).toJson());
+        f.close();
+        ASSERT_EQ(cli({"write", area, "-p", radio.device(), file}).status, 0);
+    };
+    // This radio's identity, and a setting the template will give back.
+    setArea("fsk", dir.filePath("fsk.json"), {{"Fleet[Own]", "123"}, {"ID[Own]", "4567"}, {"Message Mode Timer [s]", "9"}});
+    setArea("dtmf", dir.filePath("dtmf.json"), {{"ID Code", "9876"}});
+
+    CliRun r = cli({"restore", "-p", radio.device(), dir.filePath("template-backup.json"), "--keep-identity", "--verify"});
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains("The radio kept its identity: Fleet[Own] 123, ID[Own] 4567, ID Code 9876.")) << r.out.toStdString();
+    ASSERT_EQ(cli({"read", "fsk", "-p", radio.device(), "-o", dir.filePath("after.json")}).status, 0);
+    const QJsonObject after = QJsonDocument::fromJson(contents(dir.filePath("after.json"))).object();
+    EXPECT_EQ(after["Fleet[Own]"].toString(), "123");
+    EXPECT_EQ(after["ID[Own]"].toString(), "4567");
+    ASSERT_EQ(cli({"read", "fsk", "-p", templateRadio.device(), "-o", dir.filePath("template-fsk.json")}).status, 0);
+    const QJsonObject fromTemplate = QJsonDocument::fromJson(contents(dir.filePath("template-fsk.json"))).object();
+    EXPECT_EQ(after["Message Mode Timer [s]"], fromTemplate["Message Mode Timer [s]"]);
+    EXPECT_NE(fromTemplate["Fleet[Own]"].toString(), "123");
+    EXPECT_NE(fromTemplate["Message Mode Timer [s]"].toString(), "9"); // the radio had its own
+    ASSERT_EQ(cli({"read", "dtmf", "-p", radio.device(), "-o", dir.filePath("after-dtmf.json")}).status, 0);
+    EXPECT_EQ(QJsonDocument::fromJson(contents(dir.filePath("after-dtmf.json"))).object()["ID Code"].toString(), "9876");
+}
+
+// Radios programmed one after another on one link: each takes the template
+// and the next FleetSync ID; one that goes quiet mid-write fails and passes
+// its ID on; a run started again with the log gives no ID twice.
+TEST(Cli, ProgramsAFleetOneRadioAfterAnother)
+{
+    QTemporaryDir dir;
+    {
+        VirtualRadio templateRadio({"--memory", dir.filePath("template-radio.json")});
+        ASSERT_EQ(cli({"backup", "-p", templateRadio.device(), "-o", dir.filePath("template.json")}).status, 0);
+    }
+    const QString link = dir.filePath("cable"), log = dir.filePath("log.csv");
+    auto rowsLogged = [&] { return QFile::exists(log) ? QString::fromUtf8(contents(log)).count('\n') - 1 : 0; };
+    auto startRun = [&](QProcess &run) {
+        run.start(LUMORA_CLI_PATH, {"fleet", "-p", link, dir.filePath("template.json"), "--first-id", "500",
+                                    "--log", log, "--wait", "5"});
+        ASSERT_TRUE(run.waitForStarted());
+    };
+    auto radio = [&](const QString &name, int rows, const QStringList &faults = {}) {
+        QThread::msleep(2000); // the cable unplugged a while, as between two radios
+        VirtualRadio r(QStringList{"--memory", dir.filePath(name), "--link", link} + faults);
+        ASSERT_TRUE(r.ok());
+        QElapsedTimer waited;
+        waited.start();
+        while (rowsLogged() < rows && waited.elapsed() < 60000)
+            QThread::msleep(100);
+        ASSERT_GE(rowsLogged(), rows);
+    }; // stopped, so the run looks for the next
+    QProcess run;
+    startRun(run);
+    radio("r1.json", 1);
+    radio("r2.json", 2, {"--quiet-after", "30"});
+    radio("r3.json", 3);
+    ASSERT_TRUE(run.waitForFinished(60000));
+    EXPECT_EQ(run.exitCode(), 1); // one radio failed
+    QStringList lines = QString::fromUtf8(contents(log)).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 4) << contents(log).toStdString();
+    EXPECT_EQ(lines[0], "Time,Port,Radio,Fleet,ID,DTMF ID,Result,Differences");
+    EXPECT_TRUE(lines[1].contains(",1,") && lines[1].contains(",500,") && lines[1].contains(",ok,")) << lines[1].toStdString();
+    EXPECT_TRUE(lines[2].contains(",2,") && lines[2].contains(",501,") && lines[2].contains("failed: ")) << lines[2].toStdString();
+    EXPECT_TRUE(lines[3].contains(",3,") && lines[3].contains(",501,") && lines[3].contains(",ok,")) << lines[3].toStdString();
+    EXPECT_TRUE(QString::fromUtf8(run.readAllStandardOutput()).contains("Radio 3 on " + link + ": Fleet "));
+    // The template's bytes, apart from the identity.
+    const QJsonObject want = QJsonDocument::fromJson(contents(dir.filePath("template-radio.json"))).object();
+    for (const char *name : {"r1.json", "r3.json"}) {
+        const QJsonObject got = QJsonDocument::fromJson(contents(dir.filePath(name))).object();
+        for (const char *area : {"channel", "2tone", "5tone"})
+            EXPECT_EQ(got[area], want[area]) << name << " " << area;
+    }
+
+    QProcess again; // the same log: the next ID, the next number
+    startRun(again);
+    radio("r4.json", 4);
+    ASSERT_TRUE(again.waitForFinished(60000));
+    EXPECT_EQ(again.exitCode(), 0);
+    lines = QString::fromUtf8(contents(log)).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 5);
+    EXPECT_TRUE(lines[4].contains(",4,") && lines[4].contains(",502,") && lines[4].contains(",ok,")) << lines[4].toStdString();
 }

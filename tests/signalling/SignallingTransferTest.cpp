@@ -23,6 +23,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -348,6 +349,7 @@ private slots:
         fsk().wbtnClick();
         QTRY_VERIFY_WITH_TIMEOUT(done(fsk()), kWait);
         QCOMPARE(dialogs->messages, QStringList({"WRITE SUCCEED!", "WRITE SUCCEED!"}));
+        radio.stop(); // its memory file is kept just after its last answer
         const QJsonObject image = readJson(memory());
         const Payload b0 = blockOf(image, "dtmf", 0);
         QCOMPARE(b0[4], uint8_t(30));
@@ -380,6 +382,7 @@ private slots:
         QCOMPARE(fsk().xg1->Cells(2, 10), QString("2000"));
         QVERIFY2(dialogs->errors.isEmpty(), qPrintable(dialogs->errors.join("; ")));
         QCOMPARE(dialogs->messages, QStringList({"WRITE SUCCEED!"}));
+        radio.stop();
         QCOMPARE(Get32(&blockOf(readJson(memory()), "dtmf", 1)[4]), 0x4711u);
     }
 
@@ -551,6 +554,46 @@ private slots:
                                                  "the area again."));
     }
 
+    // Edits that only the radio keeps are asked about before a read
+    // replaces them and before the program closes; Write writes them first
+    // and then does what was asked.
+    void editsNotWrittenToTheRadioAreAskedAbout()
+    {
+        writeJson(memory(), customImage(dir->path()));
+        VirtualRadio radio({"--memory", memory()});
+        attach(radio.device());
+        const QString question = "The DTMF settings have changes that are not written to the radio.";
+        dtmf().Edit1->setText("555");
+        dialogs->nextSaveAnswer = IUserDialogs::SaveAnswer::Cancel;
+        dtmf().rbtnClick();
+        QCOMPARE(dialogs->saveQuestions, QStringList{question});
+        QVERIFY(done(dtmf()) && written.isEmpty());
+
+        dialogs->nextSaveAnswer = IUserDialogs::SaveAnswer::Save; // Write, then the read
+        dtmf().rbtnClick();
+        QTRY_VERIFY_WITH_TIMEOUT(dialogs->messages.contains("WRITE SUCCEED!") && done(dtmf()), kWait);
+        QTRY_VERIFY_WITH_TIMEOUT(dtmf().StatusLabel->text().startsWith("Read from the radio at "), kWait);
+        QCOMPARE(dtmf().Edit1->text(), QString("555")); // read back from the radio
+        QVERIFY(!dtmf().HasUnwrittenChanges());
+        dialogs->saveQuestions.clear();
+        dtmf().rbtnClick(); // nothing to lose: no question, and no box on a read
+        QTRY_VERIFY_WITH_TIMEOUT(done(dtmf()), kWait);
+        QVERIFY(dialogs->saveQuestions.isEmpty());
+        QCOMPARE(dialogs->messages, QStringList{"WRITE SUCCEED!"});
+
+        // Closing the program: Cancel keeps it open, Write closes it once written.
+        QVERIFY(showActive(form));
+        fsk().ed3->setText("42");
+        dialogs->nextSaveAnswer = IUserDialogs::SaveAnswer::Cancel;
+        QVERIFY(!form->close());
+        QCOMPARE(dialogs->saveQuestions.last(), QString("The FleetSync settings have changes that are not written to the radio."));
+        dialogs->nextSaveAnswer = IUserDialogs::SaveAnswer::Save;
+        QVERIFY(!form->close()); // the write runs first
+        QTRY_VERIFY_WITH_TIMEOUT(!form->isVisible(), kWait);
+        QVERIFY(fsk().StatusLabel->text().startsWith("Written to the radio at "));
+        QCOMPARE(blockOf(readJson(memory()), "fleetsync", 0)[5], uint8_t(42)); // ed3, low byte
+    }
+
     void theWholeRadioIsBackedUpAndRestoredUnderOneDialog()
     {
         QAction *backup = nullptr, *restore = nullptr;
@@ -592,12 +635,27 @@ private slots:
         QTRY_VERIFY2_WITH_TIMEOUT(!dialogs->messages.isEmpty(), qPrintable(dialogs->errors.join(" / ")), kWait);
         QCOMPARE(dialogs->messages, QStringList({QString("The radio is restored from \"%1\".").arg(dialogs->nextFileName)}));
         QTRY_VERIFY(!windows->Run);
+        second.stop();
         // Every byte of every area, even those the windows cannot show (a
         // FleetSync side tone of 0x01).
         const QJsonObject a = readJson(memory()), b = readJson(dir->filePath("blank.json"));
         for (const QString &area : a.keys())
             if (a[area].isArray())
                 QCOMPARE(b[area], a[area]);
+
+        // Ticked, the radio keeps its own identity (the blank radio's zeros).
+        QCOMPARE(dialogs->options, QStringList{"&Keep this radio's identity (FleetSync own fleet and ID, DTMF ID code)"});
+        writeJson(dir->filePath("blank.json"), blank);
+        VirtualRadio third({"--memory", dir->filePath("blank.json")});
+        form->SelectPort(third.device());
+        dialogs->messages.clear();
+        dialogs->nextOption = true;
+        restore->trigger();
+        QTRY_VERIFY2_WITH_TIMEOUT(!dialogs->messages.isEmpty(), qPrintable(dialogs->errors.join(" / ")), kWait);
+        QVERIFY2(dialogs->messages[0].contains("The radio kept its identity: Fleet[Own] 0, ID[Own] 0, ID Code"),
+                 qPrintable(dialogs->messages[0]));
+        QCOMPARE(fsk().ed1->text(), QString("0"));
+        QTRY_VERIFY(!windows->Run);
     }
 
     void aRefusedRestoreLeavesTheWindowsAsTheyWere()

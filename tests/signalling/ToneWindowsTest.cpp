@@ -98,7 +98,7 @@ private slots:
     void theWindowsAreLaidOutAsTheRadiosToolHasThem()
     {
         QCOMPARE(twoTone().windowTitle(), QString("2TONE"));
-        QCOMPARE(twoTone().PageControl1->tabText(twoTone().PageControl1->currentIndex()), QString("Decode"));
+        QCOMPARE(twoTone().PageControl1->tabText(twoTone().PageControl1->currentIndex()), QString("Encode"));
         QVERIFY(!twoTone().ed[1]->isEnabled());
         QCOMPARE(twoTone().ed[4]->text(), QString("1275"));
         QCOMPARE(twoTone().xg2->ColCount(), 13);
@@ -228,6 +228,7 @@ private slots:
         fiveTone().wbtnClick();
         QTRY_VERIFY_WITH_TIMEOUT(done(fiveTone()), kWait);
         QCOMPARE(dialogs->messages, QStringList({"WRITE SUCCEED!", "WRITE SUCCEED!"}));
+        radio.stop(); // its memory file is kept just after its last answer
         const QJsonObject image = readJson(memory());
         Payload previous{};
         for (int k = 0; k < kTwoToneBlocks; ++k)
@@ -245,7 +246,9 @@ private slots:
         const auto fiveBefore = GridRowsOf(*fiveTone().xg2) + GridRowsOf(*fiveTone().xg3) + GridRowsOf(*fiveTone().xg1);
         windows = std::make_unique<ToolWindows>(QSize(1920, 1080));
         form = windows->Form1.get();
-        attach(radio.device());
+        VirtualRadio again(args); // the same radio, switched on again
+        QVERIFY(again.ok());
+        attach(again.device());
         twoTone().rbtnClick();
         QTRY_VERIFY_WITH_TIMEOUT(done(twoTone()), kWait);
         fiveTone().rbtnClick();

@@ -38,12 +38,27 @@ public:
         questions << text;
         return nextAnswer;
     }
+    std::function<bool(const QString &)> GoOn; // answers "connect the next radio", else nextAnswer
+    bool AskToGoOn(const QString &text) override
+    {
+        questions << text;
+        return GoOn ? GoOn(text) : nextAnswer;
+    }
     SaveAnswer AskSaveChanges(const QString &text, const QString &) override
     {
         saveQuestions << text;
         return nextSaveAnswer;
     }
     QString AskOpenFileName(QWidget *, const QString &, const QString &) override { return nextFileName; }
+    bool nextOption = false;
+    QStringList options; // the check boxes offered with a file
+    QString AskOpenFileNameWithOption(QWidget *, const QString &, const QString &, const QString &option,
+                                      bool *checked) override
+    {
+        options << option;
+        *checked = nextOption;
+        return nextFileName;
+    }
     QString AskSaveFileName(QWidget *, const QString &, const QString &) override { return nextFileName; }
 };
 

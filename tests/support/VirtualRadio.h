@@ -18,10 +18,15 @@ public:
         if (process_.waitForStarted(5000) && process_.waitForReadyRead(5000))
             device_ = QString::fromLocal8Bit(process_.readLine()).trimmed();
     }
+    // Ended gently first: the radio keeps its memory file just after it
+    // answers, so a kill could lose the last block a host saw acknowledged.
     ~VirtualRadio()
     {
-        process_.kill();
-        process_.waitForFinished(5000);
+        stop();
+        if (process_.state() != QProcess::NotRunning) {
+            process_.kill();
+            process_.waitForFinished(5000);
+        }
     }
     VirtualRadio(const VirtualRadio &) = delete;
     VirtualRadio &operator=(const VirtualRadio &) = delete;

@@ -257,6 +257,7 @@ private slots:
         fillTable();
         form->wbtnClick();
         QTRY_VERIFY_WITH_TIMEOUT(writeSucceeded(), kWait);
+        radio.stop(); // its memory file is kept just after its last answer
         expectWritten(readJson(memory()));
         QVERIFY(form->wbtn->isEnabled());
         QVERIFY(!form->Comm1->IsOpen());
@@ -326,6 +327,7 @@ private slots:
             fillTable();
             form->wbtnClick();
             QTRY_VERIFY_WITH_TIMEOUT(writeSucceeded(), kWait);
+            radio.stop();
             expectWritten(readJson(memory()));
         }
     }

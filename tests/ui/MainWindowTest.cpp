@@ -17,7 +17,11 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QStatusBar>
+#include <QToolBar>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimeZone>
@@ -71,12 +75,15 @@ private slots:
     void theWindowIsLaidOutAsTheToolIs()
     {
         QCOMPARE(form->windowTitle(), QString("LUMORA  V1.0"));
-        QCOMPARE(form->centralWidget()->size(), QSize(851, 490));
+        // The first column grows as far as its caption needs, and the window with it.
+        const int first = form->xg->ColWidths(0);
+        QVERIFY(first >= 70 && first >= QFontMetrics(form->xg->Columns()[0].HeaderFont()).horizontalAdvance("Channel  No.") + 4);
+        QCOMPARE(form->centralWidget()->size(), QSize(851 + first - 70, 490));
         QCOMPARE(form->minimumSize(), form->maximumSize());
-        QCOMPARE(form->xg->size(), QSize(644, 428));
+        QCOMPARE(form->xg->size(), QSize(644 + first - 70, 428));
         QCOMPARE(form->xg->ColCount(), 16);
         QCOMPARE(form->xg->RowCount(), 17);
-        const int widths[16] = {70, 80, 80, 80, 80, 80, 80, 80, -1, -1, -1, -1, -1, -1, -1, -1};
+        const int widths[16] = {first, 80, 80, 80, 80, 80, 80, 80, -1, -1, -1, -1, -1, -1, -1, -1};
         for (int c = 0; c < 16; ++c) {
             QCOMPARE(form->xg->Columns()[c].Caption(), ChannelCaptions()[c]);
             QCOMPARE(form->xg->ColWidths(c), widths[c]);
@@ -213,23 +220,95 @@ private slots:
         QVERIFY(form->comcbb->currentText() != QString("COM11"));
     }
 
-    void aSmallScreenGetsTheSmallLayout()
+    // The questions about unsaved edits have an Alt key on every button.
+    void theQuestionsButtonsHaveAltKeys()
     {
-        TForm1 small(QSize(800, 600));
-        QCOMPARE(small.centralWidget()->size(), QSize(800, 545));
-        QCOMPARE(small.xg->size(), QSize(830, 370));
-        QCOMPARE(small.xg->x(), 0);
-        for (int c = 0; c <= 14; ++c)
-            QVERIFY2(small.xg->ColWidths(c) > 0, qPrintable(QString::number(c)));
-        QCOMPARE(small.xg->ColWidths(15), -1);
-        QCOMPARE(small.xg->ColWidths(3), 69);
-        QCOMPARE(small.OptionBoxes[OptVoice]->currentText(), QString("CHINESE"));
-        QCOMPARE(small.rbtn->y(), 455);
-        // The port list is filled after the adaptation and its first port chosen.
-        QCOMPARE(small.comcbb->currentText(),
-                 small.comcbb->count() ? small.comcbb->itemText(0) : QString("COM1"));
-        TForm1 wide(QSize(1024, 768));
-        QCOMPARE(wide.centralWidget()->size(), QSize(851, 490));
+        SetUserDialogs(nullptr); // the real boxes
+        QStringList seen;
+        auto answer = [&](Qt::Key key) {
+            auto *poll = new QTimer(this);
+            connect(poll, &QTimer::timeout, this, [&seen, key, poll] {
+                for (QWidget *w : QApplication::topLevelWidgets())
+                    if (auto *box = qobject_cast<QMessageBox *>(w); box && box->isVisible()) {
+                        poll->deleteLater();
+                        poll->stop();
+                        for (QAbstractButton *b : box->buttons())
+                            seen << b->text();
+                        QTest::keyClick(box, key, Qt::AltModifier);
+                        return;
+                    }
+            });
+            poll->start(10);
+        };
+        answer(Qt::Key_D);
+        QCOMPARE(UserDialogs().AskSaveChanges("Save changes?", "detail"), IUserDialogs::SaveAnswer::Discard);
+        answer(Qt::Key_W);
+        QCOMPARE(UserDialogs().AskWriteChanges("The DTMF settings have changes that are not written to the radio."),
+                 IUserDialogs::SaveAnswer::Save);
+        SetUserDialogs(dialogs);
+        seen.sort();
+        QCOMPARE(seen, QStringList({"&Cancel", "&Cancel", "&Discard", "&Discard", "&Save", "&Write"}));
+    }
+
+    void aboutSaysTheVersionsAndTheManual()
+    {
+        form->About1->trigger();
+        QCOMPARE(dialogs->messages.size(), 1);
+        QVERIFY(dialogs->messages[0].startsWith("LUMORA " LUMORA_VERSION "\nQt " + QString(qVersion())));
+        QVERIFY(dialogs->messages[0].contains("man lumora-cli"));
+    }
+
+    void tabGoesTopToBottomAsLaidOut()
+    {
+        const QList<QWidget *> order{form->comcbb, form->OptionBoxes[OptTot], form->OptionBoxes[OptSqLev],
+                                     form->OptionBoxes[OptSavePower], form->OptionBoxes[OptScan],
+                                     form->OptionBoxes[OptPf1], form->OptionBoxes[OptPf2],
+                                     form->OptionBoxes[OptVoice], form->rbtn, form->wbtn};
+        order.first()->setFocus();
+        for (QWidget *next : order.mid(1)) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget *now = QApplication::focusWidget();
+            QVERIFY2(now == next || now->parentWidget() == next, qPrintable(next->objectName()));
+        }
+    }
+
+    // On a small screen (or a large one at a device scale of 2) the grid
+    // shows more columns and scrolls; nothing lies over anything else and
+    // every control stays in the window. "All columns" shows the rest.
+    void noControlLiesOverAnotherOnAnyScreen()
+    {
+        for (QSize screen : {QSize(1920, 1080), QSize(1066, 666), QSize(800, 600), QSize(800, 500), QSize(640, 512)}) {
+            TForm1 w(screen);
+            const QString at = QString("%1x%2").arg(screen.width()).arg(screen.height());
+            QWidget *grid = w.xg, *status = w.StatusBar1, *tools = w.ToolBar1;
+            QList<QWidget *> shown{grid, w.comcbb, w.rbtn, w.wbtn, status, tools};
+            for (OptionId id : {OptTot, OptSqLev, OptSavePower, OptScan, OptPf1, OptPf2, OptVoice})
+                shown << w.OptionBoxes[id];
+            for (QLabel *l : w.centralWidget()->findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly))
+                if (!l->isHidden())
+                    shown << l;
+            const QRect client = w.centralWidget()->rect();
+            for (QWidget *a : shown) {
+                QVERIFY2(client.contains(a->geometry()), qPrintable(at + " " + a->objectName()));
+                for (QWidget *b : shown)
+                    QVERIFY2(a == b || !a->geometry().intersects(b->geometry()),
+                             qPrintable(at + " " + a->objectName() + " " + b->objectName()));
+                if (a != grid && a != status && a != tools)
+                    QVERIFY2(!a->geometry().intersects(w.xg->geometry()) && a->x() > w.xg->geometry().right(),
+                             qPrintable(at + " " + a->objectName()));
+            }
+            QVERIFY(w.size().width() <= std::max(screen.width(), 851 + 20));
+            const bool small = screen.width() <= 800 || screen.height() <= 600;
+            QCOMPARE(w.OptionBoxes[OptVoice]->currentText(), QString(small ? "CHINESE" : "ENGLISH"));
+            for (int c = 0; c <= 15; ++c)
+                QCOMPARE(w.xg->ColWidths(c) > 0, c < 8 || (small && c < 15));
+            w.AllColumns1->setChecked(true);
+            for (int c = 0; c <= 15; ++c)
+                QVERIFY(w.xg->ColWidths(c) >= QFontMetrics(w.xg->Columns()[c].HeaderFont()).horizontalAdvance(ChannelCaptions()[c]));
+            w.AllColumns1->setChecked(false);
+            QCOMPARE(w.xg->ColWidths(15), -1);
+            QCOMPARE(w.xg->ColWidths(8) > 0, small);
+        }
     }
 
     void channelFilesOpenAndSaveThroughTheDialogs()
@@ -259,7 +338,7 @@ private slots:
         QCOMPARE(form->ImportCsv1->text().remove(QLatin1Char('&')), QString("Import CSV...")); // as shown
         dialogs->nextFileName = csv.fileName();
         form->ImportCsv1->trigger();
-        QCOMPARE(dialogs->messages, QStringList({"1 channel imported.\nNot imported:\nLocation 4: mode DV is not FM or NFM"}));
+        QCOMPARE(dialogs->messages, QStringList({"1 channel imported.\nNot imported:\nLocation 4 (line 3): mode DV is not FM or NFM"}));
         QCOMPARE(form->xg->Cells(ColTxFreq, 3), QString("145.00000"));
         QCOMPARE(form->xg->Cells(ColRxFreq, 5), QString("146.52000"));
         dialogs->nextFileName = dir.filePath("out.csv");
@@ -306,7 +385,12 @@ private slots:
     {
         form->SelectPort("/dev/lumora-missing");
         QTest::keyClick(form->xg, Qt::Key_F11);
-        QCOMPARE(dialogs->errors, QStringList({"Error opening serial port. | No such file or directory"}));
+#ifdef _WIN32
+        const QString reason = "File not found."; // the system's own words
+#else
+        const QString reason = "No such file or directory";
+#endif
+        QCOMPARE(dialogs->errors, QStringList({"Error opening serial port. | " + reason}));
         QVERIFY(progress->isVisible());
         QVERIFY(form->rbtn->isEnabled());
         QVERIFY(form->centralWidget()->isEnabled());

@@ -89,11 +89,13 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("lumora-radio"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(LUMORA_VERSION));
     QCommandLineParser cli;
     cli.setApplicationDescription(QStringLiteral(
         "A virtual radio on a pseudo-terminal. Prints the device path on its first line,\n"
         "then answers the programming protocol until killed."));
     cli.addHelpOption();
+    cli.addVersionOption();
     const QCommandLineOption link(QStringLiteral("link"), "Also make a symbolic link PATH to the device.", "PATH");
     const QCommandLineOption memory(QStringLiteral("memory"), "Memory image (JSON); loaded at start, saved after every block written.", "FILE");
     const QCommandLineOption exitAfter(QStringLiteral("exit-after"), "Exit after N completed transfers.", "N");

@@ -1,0 +1,73 @@
+# bash completion for lumora, lumora-cli and lumora-radio
+
+_lumora_cli()
+{
+    local cur prev words cword
+    _init_completion || return
+    local verbs="ports doctor read write diff backup restore import-csv export-csv help"
+    case $prev in
+    -p | --port)
+        COMPREPLY=($(compgen -W "$(lumora-cli ports 2>/dev/null)" -- "$cur"))
+        compopt -o filenames
+        return
+        ;;
+    -o | --output)
+        _filedir
+        return
+        ;;
+    -t | --timeout)
+        return
+        ;;
+    esac
+    if ((cword == 1)); then
+        COMPREPLY=($(compgen -W "$verbs --help --version" -- "$cur"))
+        return
+    fi
+    if [[ $cur == -* ]]; then
+        COMPREPLY=($(compgen -W "--port --output --timeout --verify --strict --json --help" -- "$cur"))
+        return
+    fi
+    case ${words[1]} in
+    help)
+        ((cword == 2)) && COMPREPLY=($(compgen -W "$verbs" -- "$cur"))
+        ;;
+    read | write | diff)
+        if ((cword == 2)); then
+            COMPREPLY=($(compgen -W "main dtmf 2tone 5tone fsk" -- "$cur"))
+        fi
+        _filedir '@(wh|json)'
+        ;;
+    restore) _filedir json ;;
+    import-csv) _filedir csv ;;
+    export-csv) _filedir wh ;;
+    esac
+} && complete -F _lumora_cli lumora-cli
+
+_lumora()
+{
+    local cur prev words cword
+    _init_completion || return
+    if [[ $prev == --port ]]; then
+        COMPREPLY=($(compgen -W "$(lumora-cli ports 2>/dev/null)" -- "$cur"))
+        return
+    fi
+    if [[ $cur == -* ]]; then
+        COMPREPLY=($(compgen -W "--port --help --version" -- "$cur"))
+        return
+    fi
+    _filedir wh
+} && complete -F _lumora lumora
+
+_lumora_radio()
+{
+    local cur prev words cword
+    _init_completion || return
+    case $prev in
+    --link | --memory | --trace)
+        _filedir
+        return
+        ;;
+    esac
+    COMPREPLY=($(compgen -W "--link --memory --exit-after --pace --seed --drop --drop-first --corrupt --delay
+        --hangup-after --quiet-after --trace --bad-byte --crc-swapped --help --version" -- "$cur"))
+} && complete -F _lumora_radio lumora-radio

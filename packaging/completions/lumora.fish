@@ -1,0 +1,31 @@
+# fish completion for lumora, lumora-cli and lumora-radio
+
+set -l verbs ports doctor read write diff backup restore import-csv export-csv help
+complete -c lumora-cli -f
+complete -c lumora-cli -n "not __fish_seen_subcommand_from $verbs" -a "$verbs"
+complete -c lumora-cli -n "__fish_seen_subcommand_from help" -a "$verbs"
+complete -c lumora-cli -n "__fish_seen_subcommand_from read write diff" -a "main dtmf 2tone 5tone fsk"
+complete -c lumora-cli -n "__fish_seen_subcommand_from write diff restore import-csv export-csv" -F
+complete -c lumora-cli -s p -l port -x -a "(lumora-cli ports 2>/dev/null)" -d "serial device"
+complete -c lumora-cli -s o -l output -r -F -d "where the result is saved (- for standard output)"
+complete -c lumora-cli -s t -l timeout -x -d "seconds a transfer may take"
+complete -c lumora-cli -l verify -d "read the area back after a write"
+complete -c lumora-cli -l strict -d "import-csv: fail when a row was skipped"
+complete -c lumora-cli -l json -d "ports, doctor, diff: JSON output"
+complete -c lumora-cli -s h -l help -d help
+complete -c lumora-cli -l version -d version
+
+complete -c lumora -l port -x -a "(lumora-cli ports 2>/dev/null)" -d "serial device"
+complete -c lumora -s h -l help -d help
+complete -c lumora -l version -d version
+
+complete -c lumora-radio -l link -r -F -d "link to the device"
+complete -c lumora-radio -l memory -r -F -d "memory image"
+complete -c lumora-radio -l trace -r -F -d "log every byte"
+for option in exit-after seed drop drop-first corrupt delay hangup-after quiet-after bad-byte
+    complete -c lumora-radio -l $option -x
+end
+complete -c lumora-radio -l pace -d "take a 9600 baud line's time"
+complete -c lumora-radio -l crc-swapped -d "check value low byte first"
+complete -c lumora-radio -s h -l help -d help
+complete -c lumora-radio -s v -l version -d version

@@ -1,0 +1,125 @@
+#include "backup/FleetDialog.h"
+
+#include "ui/ToolTexts.h"
+#include "ui/UserDialogs.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace lumora {
+
+namespace {
+
+// A file name box with its Browse... button.
+QWidget *fileRow(QLineEdit *edit, QWidget *parent, const std::function<QString()> &browse)
+{
+    auto *row = new QWidget(parent);
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto *button = new QPushButton(QStringLiteral("Browse..."), row);
+    layout->addWidget(edit, 1);
+    layout->addWidget(button);
+    QObject::connect(button, &QPushButton::clicked, edit, [edit, browse] {
+        const QString name = browse();
+        if (!name.isEmpty())
+            edit->setText(name);
+    });
+    return row;
+}
+
+// A label whose Alt key goes to the file name box, not to its row.
+QLabel *labelFor(const QString &text, QLineEdit *edit)
+{
+    auto *label = new QLabel(text, edit->parentWidget());
+    label->setBuddy(edit);
+    return label;
+}
+
+} // namespace
+
+FleetDialog::FleetDialog(QWidget *parent) : QDialog(parent)
+{
+    setWindowTitle(ToolTitle() + QStringLiteral(" - Program several radios"));
+    TemplateEdit = new QLineEdit(this);
+    IdsEdit = new QLineEdit(this);
+    LogEdit = new QLineEdit(this);
+    KeepOwn = new QRadioButton(QStringLiteral("Each radio &keeps its own identity"), this);
+    FromList = new QRadioButton(QStringLiteral("Identities from a &list (columns Fleet, ID, DTMF ID):"), this);
+    Counting = new QRadioButton(QStringLiteral("FleetSync IDs &counted up"), this);
+    FirstId = new QSpinBox(this);
+    FirstId->setRange(0, 65535);
+    FirstId->setValue(1);
+    Step = new QSpinBox(this);
+    Step->setRange(1, 65535);
+    DtmfFollows = new QCheckBox(QStringLiteral("The DTMF ID code &follows the FleetSync ID"), this);
+    KeepOwn->setChecked(true);
+
+    auto *layout = new QVBoxLayout(this);
+    auto *files = new QFormLayout;
+    const QString backups = QStringLiteral("Radio backup (*.json)");
+    files->addRow(labelFor(QStringLiteral("&Template (a backup):"), TemplateEdit), fileRow(TemplateEdit, this, [this, backups] {
+                      return UserDialogs().AskOpenFileName(this, backups, QStringLiteral("json"));
+                  }));
+    layout->addLayout(files);
+    layout->addWidget(new QLabel(QStringLiteral("Each radio's identity (FleetSync own fleet and ID, DTMF ID code):"), this));
+    layout->addWidget(KeepOwn);
+    layout->addWidget(FromList);
+    layout->addWidget(fileRow(IdsEdit, this, [this] {
+        return UserDialogs().AskOpenFileName(this, QStringLiteral("Identities (*.csv)"), QStringLiteral("csv"));
+    }));
+    layout->addWidget(Counting);
+    auto *counting = new QFormLayout;
+    counting->addRow(QStringLiteral("F&irst ID:"), FirstId);
+    counting->addRow(QStringLiteral("&Step:"), Step);
+    counting->addRow(DtmfFollows);
+    layout->addLayout(counting);
+    auto *log = new QFormLayout;
+    log->addRow(labelFor(QStringLiteral("L&og (one row a radio):"), LogEdit), fileRow(LogEdit, this, [this] {
+                    return UserDialogs().AskSaveFileName(this, QStringLiteral("Fleet log (*.csv)"), QStringLiteral("csv"));
+                }));
+    layout->addLayout(log);
+    Buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    Buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&Start"));
+    layout->addWidget(Buttons);
+    connect(Buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(Buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    for (QLineEdit *edit : {TemplateEdit, IdsEdit})
+        connect(edit, &QLineEdit::textChanged, this, &FleetDialog::updateButtons);
+    for (QRadioButton *choice : {KeepOwn, FromList, Counting})
+        connect(choice, &QRadioButton::toggled, this, &FleetDialog::updateButtons);
+    updateButtons();
+}
+
+void FleetDialog::updateButtons()
+{
+    IdsEdit->setEnabled(FromList->isChecked());
+    for (QWidget *w : std::initializer_list<QWidget *>{FirstId, Step, DtmfFollows})
+        w->setEnabled(Counting->isChecked());
+    Buttons->button(QDialogButtonBox::Ok)
+            ->setEnabled(!TemplateEdit->text().isEmpty() && (!FromList->isChecked() || !IdsEdit->text().isEmpty()));
+}
+
+FleetSetup FleetDialog::Setup() const
+{
+    FleetSetup setup;
+    setup.templateFile = TemplateEdit->text();
+    setup.logFile = LogEdit->text();
+    setup.identities = FromList->isChecked()   ? FleetSetup::Identities::List
+                       : Counting->isChecked() ? FleetSetup::Identities::Counting
+                                               : FleetSetup::Identities::KeepOwn;
+    setup.idsFile = IdsEdit->text();
+    setup.firstId = FirstId->value();
+    setup.step = Step->value();
+    setup.dtmfIdFollows = DtmfFollows->isChecked();
+    return setup;
+}
+
+} // namespace lumora

@@ -1,0 +1,179 @@
+#include "backup/FleetRun.h"
+
+#include "memory/Errors.h"
+#include "protocol/AreaNames.h"
+#include "ui/TForm1.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QProgressDialog>
+#include <QTimer>
+
+namespace lumora {
+
+namespace {
+
+FleetIdentity fleetIdentityOf(const std::vector<RadioBackupRun::Identity> &values)
+{
+    FleetIdentity identity;
+    const QStringList &keys = RadioBackupRun::IdentityKeys(); // Fleet[Own], ID[Own], ID Code
+    for (const RadioBackupRun::Identity &v : values)
+        (v.key == keys[0] ? identity.fleet : v.key == keys[1] ? identity.id : identity.dtmfId) = v.text;
+    return identity;
+}
+
+std::vector<RadioBackupRun::Identity> runIdentityOf(const FleetIdentity &identity)
+{
+    std::vector<RadioBackupRun::Identity> values;
+    const QString texts[] = {identity.fleet, identity.id, identity.dtmfId};
+    const QString areas[] = {area::FleetSync, area::FleetSync, area::Dtmf};
+    for (int i = 0; i < 3; ++i)
+        if (!texts[i].isEmpty())
+            values.push_back({areas[i], RadioBackupRun::IdentityKeys()[i], texts[i]});
+    return values;
+}
+
+FleetIdentities planOf(const FleetSetup &setup)
+{
+    switch (setup.identities) {
+    case FleetSetup::Identities::List: {
+        QFile list(setup.idsFile);
+        if (!list.open(QIODevice::ReadOnly))
+            throw EFOpenError(QStringLiteral("Cannot open file \"%1\". %2").arg(setup.idsFile, list.errorString()));
+        return FleetIdentities::FromCsv(list.readAll());
+    }
+    case FleetSetup::Identities::Counting:
+        return FleetIdentities::Counting(setup.firstId, setup.step, setup.dtmfIdFollows);
+    case FleetSetup::Identities::KeepOwn:
+        break;
+    }
+    return FleetIdentities::KeepOwn();
+}
+
+} // namespace
+
+FleetRun::FleetRun(TForm1 &form1, const SignallingAreas &areas, const FleetSetup &setup)
+    : form1_(form1), areas_(areas), setup_(setup), log_(setup.logFile), plan_(planOf(setup))
+{
+}
+
+FleetRun::~FleetRun()
+{
+    if (run_) {
+        ending_ = true;
+        run_->Cancel();
+        run_.reset();
+        SetUserDialogs(Outer);
+    }
+}
+
+std::optional<FleetIdentity> FleetRun::NextIdentity() const
+{
+    return plan_.Next(log_.Given());
+}
+
+QString FleetRun::IdentityText(const FleetIdentity &identity)
+{
+    QStringList given;
+    const std::pair<const char *, QString> values[] = {
+            {"Fleet", identity.fleet}, {"ID", identity.id}, {"DTMF ID", identity.dtmfId}};
+    for (const auto &[name, value] : values)
+        if (!value.isEmpty())
+            given << QStringLiteral("%1 %2").arg(QLatin1String(name), value);
+    if (given.isEmpty())
+        return QStringLiteral("keeping its own identity");
+    return QStringLiteral("as %1%2").arg(given.join(QStringLiteral(", ")),
+                                         given.size() < 3 ? QStringLiteral(" (the rest as the template has it)")
+                                                          : QString());
+}
+
+QString FleetRun::LineOf(const FleetLogRow &row)
+{
+    return QStringLiteral("Radio %1 on %2: Fleet %3, ID %4, DTMF ID %5: %6")
+            .arg(row.radio)
+            .arg(row.port, row.identity.fleet, row.identity.id, row.identity.dtmfId,
+                 row.ok ? QStringLiteral("written and verified") : row.result);
+}
+
+void FleetRun::ProgramNext()
+{
+    if (run_)
+        throw ELumoraError(QStringLiteral("A radio of this fleet run is being programmed. "
+                                          "Wait until it has finished, then try again"));
+    const std::optional<FleetIdentity> identity = NextIdentity();
+    if (!identity)
+        throw ELumoraError(QStringLiteral("The list of identities has run out"));
+    planned_ = *identity;
+    error_.clear();
+    started_ = false;
+    run_ = std::make_unique<RadioBackupRun>(form1_, areas_, RadioBackupRun::Kind::Restore, setup_.templateFile);
+    run_->Verify(true);
+    run_->KeepIdentity(plan_.keepsOwn());
+    if (!plan_.keepsOwn())
+        run_->SetIdentity(runIdentityOf(planned_));
+    connect(run_.get(), &RadioBackupRun::Finished, this, [this](bool completed) {
+        // Deferred: an error box the run passes on comes after its end.
+        QTimer::singleShot(0, this, [this, completed] { radioEnded(completed); });
+    });
+    connect(run_.get(), &RadioBackupRun::StepStarted, this, &FleetRun::StillGoing);
+    Outer = &UserDialogs();
+    SetUserDialogs(this); // the run's own boxes come here
+    try {
+        run_->Start(); // checks the template whole before anything is sent
+        started_ = true;
+        if (QProgressDialog *progress = run_->Progress())
+            progress->setLabelText(QStringLiteral("Programming radio %1...").arg(NextRadio()));
+    } catch (const std::exception &e) {
+        ShowException(e); // here, as this radio's error
+        QTimer::singleShot(0, this, [this] { radioEnded(false); });
+    }
+}
+
+void FleetRun::Cancel(const QString &reason)
+{
+    if (!run_ || ending_)
+        return;
+    if (error_.isEmpty())
+        error_ = reason;
+    run_->Cancel(); // its Finished ends the radio
+}
+
+void FleetRun::ShowError(const QString &text, const QString &detail)
+{
+    if (error_.isEmpty())
+        error_ = detail.isEmpty() ? text : text + QLatin1Char(' ') + detail;
+}
+
+void FleetRun::radioEnded(bool completed)
+{
+    if (!run_ || ending_)
+        return;
+    ending_ = true;
+    FleetLogRow row;
+    row.time = QDateTime::currentDateTime();
+    row.port = form1_.comcbb->currentText();
+    row.radio = NextRadio();
+    // What the windows hold once the run has taken the template (a refused
+    // one leaves them as they were: then the identity it was to get).
+    row.identity = started_ && run_->IdentityKnown() ? fleetIdentityOf(run_->IdentityNow()) : planned_;
+    row.differences = completed ? run_->Differences() : QStringList();
+    row.ok = completed && row.differences.isEmpty();
+    row.result = row.ok ? QStringLiteral("ok")
+                        : completed ? QStringLiteral("differs from the template")
+                                    : QStringLiteral("failed: ")
+                                              + (error_.isEmpty() ? QStringLiteral("cancelled") : error_);
+    run_.reset();
+    SetUserDialogs(Outer);
+    form1_.CancelMainTransfer(); // the port is closed between radios
+    ++radios_;
+    failures_ += row.ok ? 0 : 1;
+    ending_ = false;
+    try {
+        log_.Append(row);
+    } catch (const ELumoraError &e) {
+        row.result += QStringLiteral(" (not logged: %1)").arg(e.text());
+    }
+    emit RadioDone(row);
+}
+
+} // namespace lumora

@@ -1,0 +1,193 @@
+#!/usr/bin/env bash
+# Drives the real program as a user does: on its own X server with a window
+# manager, by mouse and keys through xdotool, against the virtual radio.
+# Then reads the radio with lumora-cli and checks what it holds:
+#  - an RX frequency left by a click on an option box gets the new
+#    channel's defaults, like one left by Enter;
+#  - Escape takes back an open edit, in the main grid and in a signalling
+#    grid, and the window stays open;
+#  - the key that opens a signalling grid's editor is its first character;
+#  - a closed signalling window gives the port back to other programs;
+#  - a signalling window reopens where it was;
+#  - closing the program over a DTMF edit asks, and Write writes it first
+#    (then "Save changes?" asks about the channel table, which no file holds);
+#  - "lumora --port DEV FILE.wh" opens the file, and F12 writes it.
+# Needs Xvfb, openbox, xdotool, xwininfo and (for --shots) ImageMagick's import; with --shots DIR
+# it leaves screenshots there. Usage: tests/gui/drive-windows.sh [BUILD] [--shots DIR]
+set -euo pipefail
+
+build=build
+shots=""
+while [ $# -gt 0 ]; do
+    case "$1" in
+    --shots) shots=$2; shift 2 ;;
+    *) build=$1; shift ;;
+    esac
+done
+build=$(cd "$build" && pwd)
+for tool in Xvfb openbox xdotool xwininfo; do
+    command -v "$tool" >/dev/null || { echo "drive-windows: $tool is missing" >&2; exit 2; }
+done
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "drive-windows: FAIL: $*" >&2
+    shot failure
+    exit 1
+}
+shot() {
+    [ -n "$shots" ] || return 0
+    mkdir -p "$shots"
+    import -window root "$shots/$1.png" 2>/dev/null || true
+}
+
+# A display of our own.
+for n in $(seq 70 99); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || { display=":$n"; break; }
+done
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+export DISPLAY=$display
+for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+openbox >/dev/null 2>&1 &
+pids+=($!)
+sleep 1
+
+mkdir -p "$work/ports"
+port="$work/ports/radio"
+"$build/tools/radio/lumora-radio" --memory "$work/radio.json" --link "$port" >"$work/radio.out" 2>&1 &
+pids+=($!)
+for _ in $(seq 50); do [ -e "$port" ] && break; sleep 0.1; done
+
+export LUMORA_PORTS_DIR="$work/ports" QT_QPA_PLATFORM=xcb
+"$build/src/app/lumora" --port "$port" >"$work/lumora.out" 2>&1 &
+lumora=$!
+pids+=($lumora)
+
+window() { # the first visible window whose title matches
+    for _ in $(seq 100); do
+        w=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
+        [ -n "$w" ] && { echo "$w"; return 0; }
+        sleep 0.1
+    done
+    fail "no window \"$1\""
+}
+click() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.3; }
+typed() { xdotool type --delay 40 "$1"; sleep 0.2; }
+key() { xdotool key "$@"; sleep 0.3; }
+answer_box() { # waits for a message box over the main window, then presses Enter
+    for _ in $(seq 150); do
+        [ "$(xdotool search --onlyvisible --name "LUMORA  V1.0$" 2>/dev/null | wc -l)" -ge 2 ] && break
+        sleep 0.1
+    done
+    sleep 0.3
+    shot "$1"
+    key Return
+}
+cli() { QT_QPA_PLATFORM=offscreen timeout 60 "$build/src/app/lumora-cli" "$@" 2>>"$work/cli.err"; }
+
+main=$(window "LUMORA  V1.0$")
+xdotool windowactivate --sync "$main"
+# The grid's cells, in window coordinates: the menu bar (18), the toolbar
+# (30), the caption row (24), row 1 (22), then 24 a row; column 0 as wide
+# as its caption, then 80 a column.
+first_col=$(( $(xwininfo -id "$main" | awk '/Width:/ {print $2}') - 851 + 70 ))
+cell() { echo "$((1 + first_col + ($1 - 1) * 80 + 40)) $((18 + 30 + 1 + ($2 == 1 ? 24 + 11 : 46 + ($2 - 2) * 24 + 12)))"; }
+tot_box="$((first_col - 70 + 736 + 50)) $((18 + 54 + 34 + 11))"
+
+# RX of channel 3 left by a click on the TOT box.
+click "$main" $(cell 1 3)
+typed "146.52"
+click "$main" $tot_box
+# Channel 4: "147", Escape, "147.5", Enter.
+click "$main" $(cell 1 4)
+typed "147"
+key Escape
+typed "148.5"
+key Return
+shot main-edited
+key F12
+answer_box main-written
+
+# DTMF by the keyboard: Alt+S, D.
+key alt+s
+key d
+dtmf=$(window "^DTMF$")
+dtmf_at=$(xwininfo -id "$dtmf" | awk '/Absolute upper-left/ {printf "%s ", $4}')
+click "$dtmf" 140 106 # memory 1
+typed "5551"
+key Return
+click "$dtmf" 140 127 # memory 2: typed, then taken back
+typed "777"
+key Escape
+xdotool search --onlyvisible --name "^DTMF$" >/dev/null || fail "Escape over an edit closed the DTMF window"
+click "$dtmf" 327 473 # Write
+answer_box dtmf-written
+shot dtmf-status
+click "$dtmf" 423 473 # Close
+
+# The port is free again: lumora-cli reads the radio while the program runs.
+cli read --port "$port" --output "$work/main.wh" >/dev/null || fail "the port was not given back: $(cat "$work/cli.err")"
+cli read dtmf --port "$port" --output "$work/dtmf.json" >/dev/null || fail "DTMF read: $(cat "$work/cli.err")"
+channels=$(iconv -f GBK -t UTF-8 "$work/main.wh" | tr -d "\r")
+grep -qx '3,146.52000,146.52000,NONE,NONE,HIGH,WIDE,YES,25000,NONE,NONE,NONE,NONE,DTMF,1,NONE' <<<"$channels" \
+    || fail "channel 3 without its defaults: $(grep '^3,' <<<"$channels")"
+grep -q '^4,148.50000,' <<<"$channels" || fail "channel 4 kept the cancelled edit: $(grep '^4,' <<<"$channels")"
+python3 - "$work/dtmf.json" <<'EOF' || fail "DTMF memories"
+import json, sys
+memories = json.load(open(sys.argv[1]))["Autodial Memory"]
+assert memories[0] == ["5551"] and memories[1] == [""], memories[:2]
+EOF
+
+# The DTMF window reopens where it stood.
+xdotool windowactivate --sync "$main"
+key alt+s
+key d
+dtmf=$(window "^DTMF$")
+[ "$(xwininfo -id "$dtmf" | awk '/Absolute upper-left/ {printf "%s ", $4}')" = "$dtmf_at" ] \
+    || fail "the DTMF window moved from $dtmf_at"
+
+# An edit of the ID code, then the program closed: Write, and it closes once written.
+click "$dtmf" 160 23 # "DTMF Decode"
+click "$dtmf" 215 84 # ID Code
+key ctrl+a
+typed "4321"
+xdotool windowactivate --sync "$main"
+key alt+F4
+sleep 0.5
+shot close-asks
+key alt+w
+answer_box close-written
+sleep 0.5
+shot close-asks-about-the-table
+key alt+d # "Save changes?" about the channel table: Discard
+for _ in $(seq 100); do kill -0 "$lumora" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$lumora" 2>/dev/null && fail "the program did not close after the write"
+cli read dtmf --port "$port" --output "$work/dtmf2.json" >/dev/null || fail "DTMF read: $(cat "$work/cli.err")"
+python3 - "$work/dtmf2.json" <<'EOF' || fail "the ID code was not written on closing"
+import json, sys
+assert json.load(open(sys.argv[1]))["ID Code"] == "4321"
+EOF
+# A channel file named on the command line opens; F12 writes it.
+sed 's/^4,148\.50000,148\.50000,/4,149.00000,149.00000,/' "$work/main.wh" >"$work/other.wh"
+"$build/src/app/lumora" --port "$port" "$work/other.wh" >"$work/lumora.out" 2>&1 &
+lumora=$!
+pids+=($lumora)
+main=$(window "LUMORA  V1.0$")
+xdotool windowactivate --sync "$main"
+key F12
+answer_box file-written
+key alt+F4 # nothing unsaved: it closes at once
+for _ in $(seq 100); do kill -0 "$lumora" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$lumora" 2>/dev/null && fail "the program with an opened file did not close"
+cli read --port "$port" --output "$work/main2.wh" >/dev/null || fail "read: $(cat "$work/cli.err")"
+iconv -f GBK -t UTF-8 "$work/main2.wh" | tr -d '\r' | grep -q '^4,149\.00000,' || fail "the file named on the command line was not opened"
+echo "drive-windows: all checks passed"
