@@ -64,6 +64,28 @@ QByteArray contents(const QString &file)
     return f.readAll();
 }
 
+QJsonObject jsonOf(const QString &file) { return QJsonDocument::fromJson(contents(file)).object(); }
+
+// Reads one signalling area of the radio on DEVICE into FILE.
+QJsonObject readArea(const QString &device, const char *area, const QString &file)
+{
+    EXPECT_EQ(cli({"read", area, "-p", device, "-o", file}).status, 0) << area;
+    return jsonOf(file);
+}
+
+// Reads one signalling area, changes VALUES and writes it back.
+void setArea(const QString &device, const char *area, const QString &file, const QMap<QString, QString> &values)
+{
+    QJsonObject json = readArea(device, area, file);
+    for (auto it = values.begin(); it != values.end(); ++it)
+        json[it.key()] = it.value();
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QJsonDocument(json).toJson());
+    f.close();
+    ASSERT_EQ(cli({"write", area, "-p", device, file}).status, 0) << area;
+}
+
 } // namespace
 
 TEST(Cli, ReadsAndWritesTheRadio)
@@ -681,20 +703,10 @@ TEST(Cli, RestoresATemplateKeepingTheRadiosIdentity)
 
     VirtualRadio radio({"--memory", dir.filePath("radio.json")});
     ASSERT_TRUE(radio.ok());
-    auto setArea = [&](const char *area, const QString &file, const QMap<QString, QString> &values) {
-        ASSERT_EQ(cli({"read", area, "-p", radio.device(), "-o", file}).status, 0);
-        QJsonObject json = QJsonDocument::fromJson(contents(file)).object();
-        for (auto it = values.begin(); it != values.end(); ++it)
-            json[it.key()] = it.value();
-        QFile f(file);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(QJsonDocument(json).toJson());
-        f.close();
-        ASSERT_EQ(cli({"write", area, "-p", radio.device(), file}).status, 0);
-    };
     // This radio's identity, and a setting the template will give back.
-    setArea("fsk", dir.filePath("fsk.json"), {{"Fleet[Own]", "123"}, {"ID[Own]", "4567"}, {"Message Mode Timer [s]", "9"}});
-    setArea("dtmf", dir.filePath("dtmf.json"), {{"ID Code", "9876"}});
+    setArea(radio.device(), "fsk", dir.filePath("fsk.json"),
+            {{"Fleet[Own]", "123"}, {"ID[Own]", "4567"}, {"Message Mode Timer [s]", "9"}});
+    setArea(radio.device(), "dtmf", dir.filePath("dtmf.json"), {{"ID Code", "9876"}});
 
     CliRun r = cli({"restore", "-p", radio.device(), dir.filePath("template-backup.json"), "--keep-identity", "--verify"});
     EXPECT_EQ(r.status, 0) << r.err.toStdString();
@@ -718,8 +730,15 @@ TEST(Cli, RestoresATemplateKeepingTheRadiosIdentity)
 TEST(Cli, ProgramsAFleetOneRadioAfterAnother)
 {
     QTemporaryDir dir;
+    QJsonObject templateFsk, templateDtmf;
     {
+        // A template that differs from the radios it programs in every area
+        // the identity lives in, and beside the identity.
         VirtualRadio templateRadio({"--memory", dir.filePath("template-radio.json")});
+        setArea(templateRadio.device(), "fsk", dir.filePath("t-fsk.json"), {{"Message Mode Timer [s]", "9"}});
+        setArea(templateRadio.device(), "dtmf", dir.filePath("t-dtmf.json"), {{"Auto Reset Timer [s]", "15"}});
+        templateFsk = readArea(templateRadio.device(), "fsk", dir.filePath("t-fsk.json"));
+        templateDtmf = readArea(templateRadio.device(), "dtmf", dir.filePath("t-dtmf.json"));
         ASSERT_EQ(cli({"backup", "-p", templateRadio.device(), "-o", dir.filePath("template.json")}).status, 0);
     }
     const QString link = dir.filePath("cable"), log = dir.filePath("log.csv");
@@ -753,12 +772,25 @@ TEST(Cli, ProgramsAFleetOneRadioAfterAnother)
     EXPECT_TRUE(lines[2].contains(",2,") && lines[2].contains(",501,") && lines[2].contains("failed: ")) << lines[2].toStdString();
     EXPECT_TRUE(lines[3].contains(",3,") && lines[3].contains(",501,") && lines[3].contains(",ok,")) << lines[3].toStdString();
     EXPECT_TRUE(QString::fromUtf8(run.readAllStandardOutput()).contains("Radio 3 on " + link + ": Fleet "));
-    // The template's bytes, apart from the identity.
-    const QJsonObject want = QJsonDocument::fromJson(contents(dir.filePath("template-radio.json"))).object();
-    for (const char *name : {"r1.json", "r3.json"}) {
-        const QJsonObject got = QJsonDocument::fromJson(contents(dir.filePath(name))).object();
-        for (const char *area : {"channel", "2tone", "5tone"})
+    // The template's bytes, apart from the identity the log names, which
+    // each radio holds.
+    const QJsonObject want = jsonOf(dir.filePath("template-radio.json"));
+    for (const auto &[name, id] : {std::pair{"r1.json", "500"}, std::pair{"r3.json", "501"}}) {
+        const QJsonObject got = jsonOf(dir.filePath(name));
+        for (const char *area : {"channel", "settings", "2tone", "5tone"})
             EXPECT_EQ(got[area], want[area]) << name << " " << area;
+        VirtualRadio done({"--memory", dir.filePath(name)});
+        ASSERT_TRUE(done.ok());
+        QJsonObject fsk = readArea(done.device(), "fsk", dir.filePath("done-fsk.json"));
+        QJsonObject dtmf = readArea(done.device(), "dtmf", dir.filePath("done-dtmf.json"));
+        EXPECT_EQ(fsk["ID[Own]"].toString(), id) << name;
+        EXPECT_EQ(fsk["Fleet[Own]"], templateFsk["Fleet[Own]"]) << name;
+        EXPECT_EQ(dtmf["ID Code"], templateDtmf["ID Code"]) << name;
+        QJsonObject wantFsk = templateFsk;
+        wantFsk.remove("ID[Own]");
+        fsk.remove("ID[Own]");
+        EXPECT_EQ(fsk, wantFsk) << name;
+        EXPECT_EQ(dtmf, templateDtmf) << name;
     }
 
     QProcess again; // the same log: the next ID, the next number
