@@ -32,7 +32,7 @@ openbox >/dev/null 2>&1 &
 pids+=($!)
 wineboot -i >/dev/null 2>&1
 
-"$linux/tools/radio/lumora-radio" --memory "$work/radio.json" >"$work/radio.out" 2>&1 &
+"$linux/tools/radio/lumora-radio" --memory "$work/radio.json" --trace "$work/trace.txt" >"$work/radio.out" 2>&1 &
 pids+=($!)
 for _ in $(seq 50); do [ -s "$work/radio.out" ] && break; sleep 0.1; done
 wine reg add 'HKLM\Software\Wine\Ports' /v COM1 /d "$(head -n 1 "$work/radio.out")" /f >/dev/null 2>&1
@@ -61,11 +61,20 @@ wait_for '[ -n "$(windows "$title")" ]' 60 || fail "no window \"$title\""
 main=$(windows "$title" | head -n 1)
 
 # Read by key; the success box carries the tool's title too, so it is the
-# second window of that name. A loaded machine may take long to start Wine.
-xdotool windowactivate --sync "$main" >/dev/null 2>&1 || true
-xdotool key F11
+# second window of that name. A loaded machine may take long to start Wine,
+# and a window Wine has just mapped may not have the focus yet: the key is
+# pressed again only while the radio has heard nothing (no read under way,
+# so a second F11 cannot meet a read and be refused).
 box=""
 found_box() { box=$(windows "$title" | grep -vx "$main" | head -n 1); [ -n "$box" ]; }
+radio_heard() { [ -s "$work/trace.txt" ]; }
+for attempt in 1 2 3 4 5; do
+    xdotool windowactivate --sync "$main" >/dev/null 2>&1 || true
+    wait_for '[ "$(xdotool getactivewindow 2>/dev/null)" = "$main" ]' 5 || true
+    xdotool key F11
+    wait_for 'radio_heard || found_box' 10 && break
+done
+radio_heard || fail "F11 reached no read: the radio heard nothing"
 wait_for found_box 60 || fail "the read from COM1 showed no box"
 sleep 0.5 # drawn
 import -window root "$shots/wine-main-read.png"
