@@ -122,25 +122,31 @@ std::vector<RadioBackupRun::Identity> RadioBackupRun::readIdentity() const
 {
     std::vector<Identity> identity;
     for (const auto &[area, key] : kIdentityKeys)
-        for (const auto &[name, window] : areas_)
-            if (name == area) {
-                SettingsValues values = window->Settings();
-                if (const SettingsValue *v = valueOf(values, QLatin1String(key)))
-                    identity.push_back({name, QLatin1String(key), v->text});
-            }
+        if (TSignallingForm *window = windowOf(area)) {
+            SettingsValues values = window->Settings();
+            if (const SettingsValue *v = valueOf(values, QLatin1String(key)))
+                identity.push_back({area, QLatin1String(key), v->text});
+        }
     return identity;
 }
 
 void RadioBackupRun::putIdentity()
 {
     for (const Identity &id : identity_)
-        for (const auto &[name, window] : areas_)
-            if (name == id.area) {
-                SettingsValues values = window->Settings();
-                if (SettingsValue *v = valueOf(values, id.key))
-                    v->text = id.text;
-                window->setSettings(values);
-            }
+        if (TSignallingForm *window = windowOf(id.area)) {
+            SettingsValues values = window->Settings();
+            if (SettingsValue *v = valueOf(values, id.key))
+                v->text = id.text;
+            window->setSettings(values);
+        }
+}
+
+TSignallingForm *RadioBackupRun::windowOf(const QString &area) const
+{
+    for (const auto &[name, window] : areas_)
+        if (name == area)
+            return window;
+    return nullptr;
 }
 
 QString RadioBackupRun::keptIdentityText() const
@@ -238,14 +244,12 @@ void RadioBackupRun::next()
     const int areas = static_cast<int>(areas_.size());
     try {
         if (step_ < 0) { // the identity: DTMF, then FleetSync
-            const QString &area = step_ == -2 ? area::Dtmf : area::FleetSync;
-            for (const auto &[name, window] : areas_)
-                if (name == area) {
-                    form1_.OpenPortForSignalling();
-                    window->ReadFromRadio();
-                    return;
-                }
-            QTimer::singleShot(0, this, &RadioBackupRun::next); // no such area here
+            if (TSignallingForm *window = windowOf(step_ == -2 ? area::Dtmf : area::FleetSync)) {
+                form1_.OpenPortForSignalling();
+                window->ReadFromRadio();
+            } else {
+                QTimer::singleShot(0, this, &RadioBackupRun::next); // no such area here
+            }
             return;
         }
         if (step_ == 0 && keepIdentity_ && kind_ == Kind::Restore) {

@@ -90,7 +90,7 @@ private:
     QStringList differences_;
     int lastStep() const; // the run's last step: the last area written, or read back
     std::vector<Identity> identity_; // read from the radio before the restore
-    int identityReads_ = 0;          // of the areas that hold it, how many are read
+    TSignallingForm *windowOf(const QString &area) const; // null where this run has no such area
 
     TForm1 &form1_;
     SignallingAreas areas_;
