@@ -1,6 +1,9 @@
 #include "app/ProgramStart.h"
 
+#include "serial/PortList.h"
+
 #include <QDir>
+#include <QFile>
 
 #include <cstdlib>
 #ifndef _WIN32
@@ -23,6 +26,11 @@ QuietRuntimeFolder::QuietRuntimeFolder()
     if (!::mkdtemp(folder.data())) // 0700, as Qt wants it
         return;
     made_ = folder;
+    // The linked ports stay where a runtime folder's absence puts them.
+    if (!qEnvironmentVariableIsSet("LUMORA_PORTS_DIR")) {
+        qputenv("LUMORA_PORTS_DIR", QFile::encodeName(LinkedPortsFolder()));
+        pinnedPorts_ = true;
+    }
     qputenv("XDG_RUNTIME_DIR", made_);
 #endif
 }
@@ -33,6 +41,8 @@ QuietRuntimeFolder::~QuietRuntimeFolder()
         return;
     QDir(QString::fromLocal8Bit(made_)).removeRecursively();
     qunsetenv("XDG_RUNTIME_DIR");
+    if (pinnedPorts_)
+        qunsetenv("LUMORA_PORTS_DIR");
 }
 
 } // namespace lumora

@@ -14,7 +14,8 @@ QString VersionLine(const QString &program);
 // Qt asks for the session's runtime folder while it starts; without one
 // (under sudo, cron, ssh, in a container) it warns on standard error and
 // makes /tmp/runtime-USER. A private folder of the program's own, removed
-// when it ends, keeps both away.
+// when it ends, keeps both away; the linked-ports folder stays the one the
+// session without a runtime folder has.
 class QuietRuntimeFolder {
 public:
     QuietRuntimeFolder();
@@ -24,6 +25,7 @@ public:
 
 private:
     QByteArray made_;
+    bool pinnedPorts_ = false; // LUMORA_PORTS_DIR set here, to the folder it stood for
 };
 
 } // namespace lumora

@@ -2,6 +2,7 @@
 
 #include "support/VirtualRadio.h"
 
+#include <QDir>
 #include <QFile>
 #include <QElapsedTimer>
 #include <QMap>
@@ -46,7 +47,7 @@ CliRun bare(const QString &program, const QStringList &args, const QByteArray &i
 {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "XDG_RUNTIME_DIR", "QT_QPA_PLATFORM"})
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "XDG_RUNTIME_DIR", "QT_QPA_PLATFORM", "LUMORA_PORTS_DIR"})
         env.remove(name);
     p.setProcessEnvironment(env);
     p.start(program, args);
@@ -666,11 +667,18 @@ TEST(Cli, FollowsTheConventionsOfTheCommandLine)
     EXPECT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_EQ(r.out, "Write Succeed!\n");
 
-    // JSON: ports, doctor, diff.
+    // JSON: ports, doctor, diff. Without a session the linked ports are
+    // still those of the folder a session without one has.
+    const QString linkedPorts = QStringLiteral("/tmp/lumora-ports-%1").arg(::getuid());
+    QDir().mkpath(linkedPorts);
+    const QString link = linkedPorts + QStringLiteral("/lumora-radio-cli-test-%1").arg(::getpid());
+    VirtualRadio linked({"--memory", dir.filePath("linked.json"), "--link", link});
+    ASSERT_TRUE(linked.ok());
     r = bare(LUMORA_CLI_PATH, {"ports", "--json"});
     EXPECT_EQ(r.status, 0);
     const QJsonDocument ports = QJsonDocument::fromJson(r.out.toUtf8());
     ASSERT_TRUE(ports.isArray()) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains(link)) << r.out.toStdString();
     for (const QJsonValue &port : ports.array())
         for (const char *key : {"name", "description", "manufacturer", "vendorId", "productId", "serialNumber"})
             EXPECT_TRUE(port.toObject().contains(key)) << key;
