@@ -35,19 +35,22 @@
 
 namespace lumora {
 
-namespace {
-
-QTextStream &out()
+QTextStream &CliOut()
 {
     static QTextStream s(stdout);
     return s;
 }
 
-QTextStream &err()
+QTextStream &CliErr()
 {
     static QTextStream s(stderr);
     return s;
 }
+
+namespace {
+
+QTextStream &out() { return CliOut(); }
+QTextStream &err() { return CliErr(); }
 
 } // namespace
 
@@ -366,21 +369,6 @@ int CliRunner::backupOrRestore(TForm1 &form, ToolWindows &windows, const Request
     return status != 0 || !request.verify ? status : report(request, differences);
 }
 
-namespace {
-
-// Whether a radio answers the greeting on the port (a missing or busy port
-// is no radio).
-bool radioAnswers(const QString &port)
-{
-    try {
-        return RadioAnswersGreeting(port, 700);
-    } catch (const std::exception &) {
-        return false;
-    }
-}
-
-} // namespace
-
 int CliRunner::runBackupOrRestore(TForm1 &form, ToolWindows &windows, const Request &request,
                                   const std::function<void(RadioBackupRun &)> &setUp, QStringList *differences)
 {
@@ -406,66 +394,6 @@ int CliRunner::runBackupOrRestore(TForm1 &form, ToolWindows &windows, const Requ
     reportTime(request, backup ? "backup" : "restore", clock);
     *differences = run.Differences();
     return failed_ ? kFailed : 0;
-}
-
-int CliRunner::fleet(TForm1 &form, ToolWindows &windows, const Request &request)
-{
-    // One radio after another on the one port: wait for it, program it
-    // (the window's own fleet run), say its line, wait for it to go.
-    FleetSetup setup;
-    setup.templateFile = request.file;
-    setup.logFile = request.log;
-    if (!request.idsFile.isEmpty()) {
-        setup.identities = FleetSetup::Identities::List;
-        setup.idsFile = request.idsFile;
-    } else if (request.firstId >= 0) {
-        setup.identities = FleetSetup::Identities::Counting;
-        setup.firstId = request.firstId;
-        setup.step = request.idStep;
-        setup.dtmfIdFollows = request.dtmfIdFollows;
-    }
-    FleetRun run(form, windows.Areas(), setup);
-    bool done = false;
-    FleetLogRow row;
-    QObject::connect(&run, &FleetRun::RadioDone, &run, [&](const FleetLogRow &r) {
-        row = r;
-        done = true;
-        wakeUp();
-    });
-    QObject::connect(&run, &FleetRun::StillGoing, &run, [this] { stillGoing(); });
-    for (int programmed = 0; request.radios == 0 || programmed < request.radios; ++programmed) {
-        if (!run.NextIdentity()) {
-            err() << "lumora-cli: the list of identities has run out: the run ends" << Qt::endl;
-            break;
-        }
-        QElapsedTimer waited;
-        waited.start();
-        bool present = false;
-        while (!(present = radioAnswers(request.port)) && waited.elapsed() < request.waitSeconds * 1000)
-            QThread::msleep(200);
-        if (!present) {
-            out() << "No radio answered on " << request.port << " within " << request.waitSeconds
-                  << " seconds: the run ends." << Qt::endl;
-            break;
-        }
-        done = false;
-        run.ProgramNext();
-        if (!waitForEnd(request, [&] { return done; })) {
-            run.Cancel(QStringLiteral("not finished within %1 seconds").arg(request.timeoutSeconds));
-            while (!done)
-                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        }
-        out() << FleetRun::LineOf(row) << Qt::endl;
-        for (const QString &difference : row.differences)
-            out() << "  " << difference << Qt::endl;
-        if (request.reportTime) // for the benchmark: the radio's whole time, from its greeting
-            err() << "fleet time: " << waited.nsecsElapsed() / 1e6 << " ms" << Qt::endl;
-        if (request.radios > 0 && programmed + 1 == request.radios)
-            break; // the last one: no need to see it go
-        while (radioAnswers(request.port)) // the next radio is another one
-            QThread::msleep(200);
-    }
-    return run.Failures() == 0 ? 0 : 1;
 }
 
 int CliRunner::report(const Request &request, const QStringList &differences)

@@ -15,9 +15,14 @@
 #include <functional>
 
 class QEventLoop;
+class QTextStream;
 class QTimer;
 
 namespace lumora {
+
+// Standard output and standard error, one stream each for the whole program.
+QTextStream &CliOut();
+QTextStream &CliErr();
 
 class TForm1;
 class TSignallingForm;
@@ -70,6 +75,7 @@ private:
     // The run to its end (and with verify the read-back): 0, or kFailed.
     int runBackupOrRestore(TForm1 &form, ToolWindows &windows, const Request &request,
                            const std::function<void(RadioBackupRun &)> &setUp, QStringList *differences);
+    // One radio after another on the port (CliFleet.cpp).
     int fleet(TForm1 &form, ToolWindows &windows, const Request &request);
     // One transfer, run to its end; false when it failed or timed out.
     bool runMain(TForm1 &form, bool reading, const Request &request);

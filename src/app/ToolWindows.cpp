@@ -156,9 +156,15 @@ void ToolWindows::StartFleet(const FleetSetup &setup)
     QObject::connect(Fleet.get(), &FleetRun::RadioDone, Form1.get(), [this](const FleetLogRow &row) {
         const QString line = FleetRun::LineOf(row);
         Form1->StatusBar1->showMessage(line);
-        QTimer::singleShot(0, Form1.get(), [this, line] { askForNextRadio(line); });
+        QTimer::singleShot(0, Form1.get(), [this, line] {
+            if (Fleet && Fleet->LogFailed())
+                endFleet(line, QStringLiteral("The run stops: without its log a further radio could get an "
+                                              "identity twice."));
+            else
+                askForNextRadio(line);
+        });
     });
-    askForNextRadio(QString());
+    askForNextRadio(Fleet->LogNotice());
 }
 
 void ToolWindows::askForNextRadio(const QString &previous)
@@ -177,6 +183,14 @@ void ToolWindows::askForNextRadio(const QString &previous)
                     .arg(Form1->comcbb->currentText(), FleetRun::IdentityText(*identity));
     if (!UserDialogs().AskToGoOn(text)) {
         endFleet(previous, QString());
+        return;
+    }
+    if (Fleet->LookAtCable() == FleetRun::OnTheCable::LastRadio) {
+        // Enter pressed before the radios were swapped: this one keeps the
+        // identity it was given.
+        askForNextRadio(QStringLiteral("The radio on %1 still holds what was just written to radio %2")
+                                .arg(Form1->comcbb->currentText())
+                                .arg(Fleet->NextRadio() - 1));
         return;
     }
     try {

@@ -131,13 +131,59 @@ QString CommandHelp(const QString &help, const QString &verb)
            + QStringLiteral("\nOptions and files: lumora-cli --help.\n");
 }
 
-int usage(const QString &problem)
+// The command nearest to a mistyped one (fewest letters changed), if any is
+// near enough to be meant.
+QString nearestCommand(const QString &typed)
+{
+    QStringList commands;
+    for (const QString &line : QString::fromUtf8(kHelp).split(QLatin1Char('\n')))
+        if (line.startsWith(QStringLiteral("  lumora-cli ")))
+            commands << line.mid(13).section(QLatin1Char(' '), 0, 0);
+    commands.removeDuplicates();
+    QString best;
+    int bestDistance = 3; // more letters than this apart: not meant
+    for (const QString &command : commands) {
+        QVector<int> row(command.size() + 1);
+        for (int j = 0; j <= command.size(); ++j)
+            row[j] = j;
+        for (int i = 1; i <= typed.size(); ++i) {
+            int diagonal = row[0];
+            row[0] = i;
+            for (int j = 1; j <= command.size(); ++j) {
+                const int above = row[j];
+                row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (typed[i - 1] == command[j - 1] ? 0 : 1)});
+                diagonal = above;
+            }
+        }
+        if (row[command.size()] < bestDistance || (typed.size() > 2 && command.startsWith(typed) && best.isEmpty())) {
+            bestDistance = row[command.size()];
+            best = command;
+        }
+    }
+    return best;
+}
+
+// A usage error: the one line that matters, the command's usage lines and
+// where its help is; status 2.
+int usage(const QString &problem, const QString &verb = QString())
 {
     QTextStream err(stderr);
     if (!problem.isEmpty())
-        err << "lumora-cli: " << problem << "\n\n";
-    err << kHelp;
+        err << "lumora-cli: " << problem << "\n";
+    const QString text = verb.isEmpty() ? QString() : CommandHelp(QString::fromUtf8(kHelp), verb);
+    if (text.isEmpty()) {
+        err << "Usage: lumora-cli COMMAND [AREA] [OPTIONS] [FILE]; see lumora-cli --help\n";
+        return 2;
+    }
+    err << text.section(QStringLiteral("\n\n"), 0, 0) << "\nSee lumora-cli help " << verb << ".\n";
     return 2;
+}
+
+int unknownCommand(const QString &verb)
+{
+    const QString nearest = nearestCommand(verb);
+    return usage(QStringLiteral("unknown command '%1'").arg(verb)
+                 + (nearest.isEmpty() ? QString() : QStringLiteral("; did you mean '%1'?").arg(nearest)));
 }
 
 } // namespace
@@ -174,7 +220,7 @@ int main(int argc, char **argv)
     cli.addOptions({help, port, output, timeout, reportTime, verify, strict, json, keepIdentity, ids, firstId, step,
                     dtmfIdFollows, wait, log, count});
     if (!cli.parse(QCoreApplication::arguments()))
-        return usage(cli.errorText());
+        return usage(cli.errorText(), cli.positionalArguments().value(0));
     QStringList words = cli.positionalArguments();
     // "lumora-cli help read" and "lumora-cli read --help": that command's help.
     if (cli.isSet(help) || words.value(0) == QLatin1String("help")) {
@@ -185,32 +231,36 @@ int main(int argc, char **argv)
         }
         const QString text = CommandHelp(QString::fromUtf8(kHelp), verb);
         if (text.isEmpty())
-            return usage(QStringLiteral("unknown command '%1'").arg(verb));
+            return unknownCommand(verb);
         QTextStream(stdout) << text;
         return 0;
     }
-    if (words.isEmpty())
-        return usage(QString());
+    if (words.isEmpty()) {
+        QTextStream(stderr) << kHelp; // nothing asked: the whole help
+        return 2;
+    }
     CliRunner::Request request;
     request.verb = words.takeFirst();
+    if (CommandHelp(QString::fromUtf8(kHelp), request.verb).isEmpty())
+        return unknownCommand(request.verb);
     if (!words.isEmpty() && area::All().contains(words.first()))
         request.area = words.takeFirst();
     request.port = cli.value(port);
     request.verify = cli.isSet(verify);
     if (request.verify && request.verb != "write" && request.verb != "restore")
-        return usage(QStringLiteral("--verify goes with write and restore"));
+        return usage(QStringLiteral("--verify goes with write and restore"), request.verb);
     request.json = cli.isSet(json);
     if (request.json && request.verb != "ports" && request.verb != "doctor" && request.verb != "diff")
-        return usage(QStringLiteral("--json goes with ports, doctor and diff"));
+        return usage(QStringLiteral("--json goes with ports, doctor and diff"), request.verb);
     request.keepIdentity = cli.isSet(keepIdentity);
     if (request.keepIdentity && request.verb != "restore" && request.verb != "fleet")
-        return usage(QStringLiteral("--keep-identity goes with restore and fleet"));
+        return usage(QStringLiteral("--keep-identity goes with restore and fleet"), request.verb);
     for (const QCommandLineOption *o : {&ids, &firstId, &step, &dtmfIdFollows, &wait, &log, &count})
         if (cli.isSet(*o) && request.verb != "fleet")
-            return usage(QStringLiteral("--%1 goes with fleet").arg(o->names().first()));
+            return usage(QStringLiteral("--%1 goes with fleet").arg(o->names().first()), request.verb);
     if (request.verb == "fleet") {
         if (int(request.keepIdentity) + int(cli.isSet(ids)) + int(cli.isSet(firstId)) != 1)
-            return usage(QStringLiteral("fleet needs one of --keep-identity, --ids FILE.csv and --first-id N"));
+            return usage(QStringLiteral("fleet needs one of --keep-identity, --ids FILE.csv and --first-id N"), request.verb);
         request.idsFile = cli.value(ids);
         bool numbers = true, ok = true;
         if (cli.isSet(firstId))
@@ -224,52 +274,52 @@ int main(int argc, char **argv)
         numbers = numbers && ok && request.radios >= 0;
         if (!numbers)
             return usage(QStringLiteral("--first-id, --step, --wait and --count want whole numbers (--step and --wait "
-                                        "above 0)"));
+                                        "above 0)"), request.verb);
         request.dtmfIdFollows = cli.isSet(dtmfIdFollows);
         request.log = cli.value(log);
     }
     request.strict = cli.isSet(strict);
     if (request.strict && request.verb != "import-csv")
-        return usage(QStringLiteral("--strict goes with import-csv"));
+        return usage(QStringLiteral("--strict goes with import-csv"), request.verb);
     request.reportTime = cli.isSet(reportTime);
     bool ok = false;
     request.timeoutSeconds = cli.value(timeout).toInt(&ok);
     if (!ok || request.timeoutSeconds <= 0)
-        return usage(QStringLiteral("--timeout wants a whole number of seconds"));
+        return usage(QStringLiteral("--timeout wants a whole number of seconds"), request.verb);
     const QString suffix = request.area == area::Main ? QStringLiteral("wh") : QStringLiteral("json");
     if (request.verb == "ports" || request.verb == "doctor") {
         if (!words.isEmpty())
-            return usage(QStringLiteral("%1 takes no arguments").arg(request.verb));
+            return usage(QStringLiteral("%1 takes no arguments").arg(request.verb), request.verb);
     } else if (request.verb == "read") {
         request.file = cli.value(output);
         if (request.port.isEmpty() || request.file.isEmpty() || !words.isEmpty())
-            return usage(QStringLiteral("read needs --port DEV and --output FILE.%1").arg(suffix));
+            return usage(QStringLiteral("read needs --port DEV and --output FILE.%1").arg(suffix), request.verb);
     } else if (request.verb == "write" || request.verb == "diff") {
         if (request.port.isEmpty() || words.size() != 1)
             return usage(QStringLiteral("%1 needs --port DEV and one %2 file").arg(request.verb,
-                    request.area == area::Main ? "channel" : "settings"));
+                    request.area == area::Main ? "channel" : "settings"), request.verb);
         request.file = words.first();
     } else if (request.verb == "backup") {
         request.output = cli.value(output);
         if (request.port.isEmpty() || request.output.isEmpty() || !words.isEmpty())
-            return usage(QStringLiteral("backup needs --port DEV and --output FILE.json"));
+            return usage(QStringLiteral("backup needs --port DEV and --output FILE.json"), request.verb);
     } else if (request.verb == "restore") {
         if (request.port.isEmpty() || words.size() != 1)
-            return usage(QStringLiteral("restore needs --port DEV and one backup file"));
+            return usage(QStringLiteral("restore needs --port DEV and one backup file"), request.verb);
         request.file = words.first();
     } else if (request.verb == "fleet") {
         if (request.port.isEmpty() || words.size() != 1)
-            return usage(QStringLiteral("fleet needs --port DEV and one backup file as the template"));
+            return usage(QStringLiteral("fleet needs --port DEV and one backup file as the template"), request.verb);
         request.file = words.first();
     } else if (request.verb == "import-csv" || request.verb == "export-csv") {
         const bool importing = request.verb == "import-csv";
         request.output = cli.value(output);
         if (words.size() != 1 || request.output.isEmpty())
             return usage(importing ? QStringLiteral("import-csv needs FILE.csv and --output FILE.wh")
-                                   : QStringLiteral("export-csv needs FILE.wh and --output FILE.csv"));
+                                   : QStringLiteral("export-csv needs FILE.wh and --output FILE.csv"), request.verb);
         request.file = words.first();
     } else {
-        return usage(QStringLiteral("unknown command '%1'").arg(request.verb));
+        return unknownCommand(request.verb);
     }
     CliRunner runner;
     if (request.verb != QLatin1String("ports") && request.verb != QLatin1String("doctor")

@@ -5,6 +5,12 @@
 #include <QFile>
 #include <QRegularExpression>
 
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
 namespace lumora {
 
 namespace {
@@ -41,6 +47,35 @@ QStringList cells(const QString &line)
     return out << field;
 }
 
+// Written through to the disk, not only to the system's cache: the row is
+// what a later run trusts.
+bool syncedToDisk(QFile &f)
+{
+    if (!f.flush())
+        return false;
+#ifdef Q_OS_WIN
+    return _commit(f.handle()) == 0;
+#else
+    return ::fsync(f.handle()) == 0;
+#endif
+}
+
+// Appends bytes whole or not at all: a short write is taken back.
+void appendWhole(const QString &fileName, const QByteArray &bytes)
+{
+    QFile f(fileName);
+    if (f.open(QIODevice::WriteOnly | QIODevice::Append)) {
+        const qint64 before = f.size();
+        if (f.write(bytes) == bytes.size() && syncedToDisk(f))
+            return;
+        const QString why = f.errorString();
+        f.unsetError();
+        f.resize(before);
+        throw EFCreateError(QStringLiteral("Cannot write file \"%1\". %2").arg(fileName, why));
+    }
+    throw EFCreateError(QStringLiteral("Cannot write file \"%1\". %2").arg(fileName, f.errorString()));
+}
+
 } // namespace
 
 FleetLog::FleetLog(const QString &fileName) : fileName_(fileName)
@@ -49,22 +84,42 @@ FleetLog::FleetLog(const QString &fileName) : fileName_(fileName)
         return;
     QFile f(fileName_);
     if (!f.exists()) {
-        if (!f.open(QIODevice::WriteOnly) || f.write(kColumns.join(QLatin1Char(',')).toUtf8() + "\n") < 0)
-            throw EFOpenError(QStringLiteral("Cannot create file \"%1\". %2").arg(fileName_, f.errorString()));
+        try {
+            appendWhole(fileName_, kColumns.join(QLatin1Char(',')).toUtf8() + "\n");
+        } catch (const EFCreateError &) {
+            QFile::remove(fileName_); // no log at all rather than half a header
+            throw;
+        }
         return;
     }
     if (!f.open(QIODevice::ReadOnly))
         throw EFOpenError(QStringLiteral("Cannot open file \"%1\". %2").arg(fileName_, f.errorString()));
-    const QStringList lines = QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    if (lines.isEmpty() || cells(lines[0].trimmed()) != kColumns)
+    const QByteArray text = f.readAll();
+    endsInLine_ = text.isEmpty() || text.endsWith('\n');
+    const QStringList lines = QString::fromUtf8(text).split(QLatin1Char('\n'));
+    if (cells(lines[0].trimmed()) != kColumns)
         throw EFOpenError(QStringLiteral("\"%1\" is no fleet log: its first line is not %2")
                                   .arg(fileName_, kColumns.join(QLatin1Char(','))));
+    QStringList cut;
     for (int n = 1; n < lines.size(); ++n) {
+        if (lines[n].trimmed().isEmpty())
+            continue;
         const QStringList row = cells(lines[n].trimmed());
+        // Every row is written with its newline: one without it (the last),
+        // or with cells missing, was cut short and proves nothing.
+        if (row.size() != kColumns.size() || (n == lines.size() - 1 && !endsInLine_)) {
+            cut << QString::number(n + 1);
+            continue;
+        }
         lastRadio_ = std::max(lastRadio_, row.value(2).toInt());
         if (row.value(6) == QLatin1String("ok"))
             given_ << FleetIdentity{row.value(3), row.value(4), row.value(5)};
     }
+    if (!cut.isEmpty())
+        notice_ = QStringLiteral("The fleet log \"%1\" is read as far as its rows are whole: line %2 %3 cut short "
+                                 "and not taken (check the radios it may name)")
+                          .arg(fileName_, cut.join(QStringLiteral(", ")),
+                               cut.size() == 1 ? QStringLiteral("is") : QStringLiteral("are"));
 }
 
 void FleetLog::Append(const FleetLogRow &row)
@@ -80,9 +135,9 @@ void FleetLog::Append(const FleetLogRow &row)
     QStringList quoted;
     for (const QString &text : line)
         quoted << cell(text);
-    QFile f(fileName_);
-    if (!f.open(QIODevice::Append) || f.write(quoted.join(QLatin1Char(',')).toUtf8() + "\n") < 0 || !f.flush())
-        throw EFOpenError(QStringLiteral("Cannot write file \"%1\". %2").arg(fileName_, f.errorString()));
+    // After a row cut short, this one starts a line of its own.
+    appendWhole(fileName_, (endsInLine_ ? QByteArray() : QByteArray("\n")) + quoted.join(QLatin1Char(',')).toUtf8() + "\n");
+    endsInLine_ = true;
 }
 
 } // namespace lumora

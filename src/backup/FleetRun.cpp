@@ -2,6 +2,8 @@
 
 #include "memory/Errors.h"
 #include "protocol/AreaNames.h"
+#include "memory/MemoryComparison.h"
+#include "protocol/ConnectionCheck.h"
 #include "ui/TForm1.h"
 
 #include <QComboBox>
@@ -33,6 +35,11 @@ std::vector<RadioBackupRun::Identity> runIdentityOf(const FleetIdentity &identit
     return values;
 }
 
+// The blocks that tell one programmed radio from another: the DTMF ID
+// code's, the own fleet and ID's, and the options.
+const std::vector<BlockAddress> kTellingBlocks = {
+        {BlockType::Dtmf, 0}, {BlockType::FleetSync, 0}, {BlockType::Settings, 0}};
+
 FleetIdentities planOf(const FleetSetup &setup)
 {
     switch (setup.identities) {
@@ -53,8 +60,17 @@ FleetIdentities planOf(const FleetSetup &setup)
 } // namespace
 
 FleetRun::FleetRun(TForm1 &form1, const SignallingAreas &areas, const FleetSetup &setup)
-    : form1_(form1), areas_(areas), setup_(setup), log_(setup.logFile), plan_(planOf(setup))
+    : form1_(form1), areas_(areas), setup_(setup), log_(QString()), plan_(planOf(setup))
 {
+    // Everything that can be checked is, before any radio is waited for:
+    // the identities, then the template whole, then the log.
+    if (plan_.empty())
+        throw EFOpenError(QStringLiteral("The list of identities \"%1\" holds no radio").arg(setup.idsFile));
+    RadioBackupRun check(form1_, areas_, RadioBackupRun::Kind::Restore, setup_.templateFile);
+    if (const std::optional<FleetIdentity> first = plan_.Next({}))
+        check.SetIdentity(runIdentityOf(*first));
+    check.CheckFile();
+    log_ = FleetLog(setup.logFile);
 }
 
 FleetRun::~FleetRun()
@@ -89,10 +105,12 @@ QString FleetRun::IdentityText(const FleetIdentity &identity)
 
 QString FleetRun::LineOf(const FleetLogRow &row)
 {
+    QString result = row.ok ? QStringLiteral("written and verified") : row.result;
+    if (!row.notLogged.isEmpty())
+        result += QStringLiteral(", but not logged: %1").arg(row.notLogged);
     return QStringLiteral("Radio %1 on %2: Fleet %3, ID %4, DTMF ID %5: %6")
             .arg(row.radio)
-            .arg(row.port, row.identity.fleet, row.identity.id, row.identity.dtmfId,
-                 row.ok ? QStringLiteral("written and verified") : row.result);
+            .arg(row.port, row.identity.fleet, row.identity.id, row.identity.dtmfId, result);
 }
 
 void FleetRun::ProgramNext()
@@ -100,6 +118,10 @@ void FleetRun::ProgramNext()
     if (run_)
         throw ELumoraError(QStringLiteral("A radio of this fleet run is being programmed. "
                                           "Wait until it has finished, then try again"));
+    if (logFailed_)
+        throw ELumoraError(QStringLiteral("The fleet log \"%1\" could not be written: no further radio is "
+                                          "programmed without it")
+                                   .arg(setup_.logFile));
     const std::optional<FleetIdentity> identity = NextIdentity();
     if (!identity)
         throw ELumoraError(QStringLiteral("The list of identities has run out"));
@@ -127,6 +149,21 @@ void FleetRun::ProgramNext()
         ShowException(e); // here, as this radio's error
         QTimer::singleShot(0, this, [this] { radioEnded(false); });
     }
+}
+
+FleetRun::OnTheCable FleetRun::LookAtCable() const
+{
+    std::vector<Payload> held;
+    try {
+        held = ReadRadioBlocks(form1_.comcbb->currentText(), kTellingBlocks, 700);
+    } catch (const std::exception &) {
+        return OnTheCable::Nobody; // no port: no radio
+    }
+    if (held.empty())
+        return OnTheCable::Nobody;
+    if (held.size() < kTellingBlocks.size())
+        return OnTheCable::Unclear;
+    return held == lastHeld_ ? OnTheCable::LastRadio : OnTheCable::NewRadio;
 }
 
 void FleetRun::Cancel(const QString &reason)
@@ -162,6 +199,16 @@ void FleetRun::radioEnded(bool completed)
                         : completed ? QStringLiteral("differs from the template")
                                     : QStringLiteral("failed: ")
                                               + (error_.isEmpty() ? QStringLiteral("cancelled") : error_);
+    // A verified radio's read-back is what it holds: while a radio on the
+    // cable holds that, it is this one.
+    lastHeld_.clear();
+    if (row.ok && areas_.size() > 0) {
+        if (TSignallingForm *dtmf = run_->WindowOf(area::Dtmf))
+            if (TSignallingForm *fsk = run_->WindowOf(area::FleetSync))
+                if (!dtmf->LastReadBlocks().empty() && !fsk->LastReadBlocks().empty()
+                    && form1_.LastReadBlocks().size() == kMainBlockCount)
+                    lastHeld_ = {dtmf->LastReadBlocks()[0], fsk->LastReadBlocks()[0], form1_.LastReadBlocks().back()};
+    }
     run_.reset();
     SetUserDialogs(Outer);
     form1_.CancelMainTransfer(); // the port is closed between radios
@@ -171,7 +218,10 @@ void FleetRun::radioEnded(bool completed)
     try {
         log_.Append(row);
     } catch (const ELumoraError &e) {
-        row.result += QStringLiteral(" (not logged: %1)").arg(e.text());
+        // The log is what keeps the next run from giving this identity
+        // again: no radio goes on without it.
+        row.notLogged = e.text();
+        logFailed_ = true;
     }
     emit RadioDone(row);
 }

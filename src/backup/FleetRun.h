@@ -30,7 +30,8 @@ struct FleetSetup {
 class FleetRun : public QObject, private PassingDialogs {
     Q_OBJECT
 public:
-    // Reads the log and the list; throws EFOpenError when either fails.
+    // Checks the list, the template (whole, every block encoded: the windows
+    // then hold it) and the log, before any radio; throws what is wrong.
     FleetRun(TForm1 &form1, const SignallingAreas &areas, const FleetSetup &setup);
     ~FleetRun() override;
 
@@ -42,10 +43,20 @@ public:
     // radio refused before anything was sent.
     void ProgramNext();
     bool Programming() const { return run_ != nullptr; }
+    // Who answers on the port now, told by what it holds (the blocks of the
+    // identity and the options): nobody, the radio just written and
+    // verified (while it holds just that, restarted or not), another radio,
+    // or a radio whose answers were incomplete. Nothing is written.
+    enum class OnTheCable { Nobody, LastRadio, NewRadio, Unclear };
+    OnTheCable LookAtCable() const;
     // The radio under way fails for this reason (the user stopped it, or it
     // took too long).
     void Cancel(const QString &reason);
     int Radios() const { return radios_; }
+    // The last radio's row could not be logged: the run goes no further.
+    bool LogFailed() const { return logFailed_; }
+    // What reading the log found to say (a row cut short), or empty.
+    QString LogNotice() const { return log_.Notice(); }
     int Failures() const { return failures_; }
     const FleetSetup &Setup() const { return setup_; }
     // "Radio 3 on PORT: Fleet 100, ID 501, DTMF ID 77: written and verified"
@@ -73,9 +84,11 @@ private:
     FleetIdentities plan_ = FleetIdentities::KeepOwn();
     std::unique_ptr<RadioBackupRun> run_;
     FleetIdentity planned_; // the identity of the radio under way
+    std::vector<Payload> lastHeld_; // what the last verified radio holds in the telling blocks
     QString error_;         // the first error of the radio under way
     bool started_ = false; // the radio under way got past the template's check
     bool ending_ = false;
+    bool logFailed_ = false;
     int radios_ = 0, failures_ = 0;
 };
 

@@ -141,7 +141,7 @@ void RadioBackupRun::putIdentity()
         }
 }
 
-TSignallingForm *RadioBackupRun::windowOf(const QString &area) const
+TSignallingForm *RadioBackupRun::WindowOf(const QString &area) const
 {
     for (const auto &[name, window] : areas_)
         if (name == area)

@@ -50,9 +50,13 @@ public:
     // Checks (for a restore: the whole file, every block encoded) and
     // starts; throws what the check finds, with nothing sent.
     void Start();
+    // A restore's check alone, nothing sent: the windows take the file
+    // (and the identity), or throw what is wrong and stay as they were.
+    void CheckFile() { takeFile(); }
     void Cancel();
     bool Running() const { return running_; }
     QProgressDialog *Progress() const { return progress_; }
+    TSignallingForm *WindowOf(const QString &area) const; // null where this run has no such area
 
 signals:
     void Finished(bool completed);
@@ -90,7 +94,7 @@ private:
     QStringList differences_;
     int lastStep() const; // the run's last step: the last area written, or read back
     std::vector<Identity> identity_; // read from the radio before the restore
-    TSignallingForm *windowOf(const QString &area) const; // null where this run has no such area
+    TSignallingForm *windowOf(const QString &area) const { return WindowOf(area); }
 
     TForm1 &form1_;
     SignallingAreas areas_;

@@ -3,11 +3,14 @@
 // whether a radio answers the greeting. The same report in the window and
 // from lumora-cli doctor.
 
+#include "memory/AssignedBytes.h"
+#include "protocol/Frames.h"
 #include "serial/PortList.h"
 
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <vector>
 
 namespace lumora {
 
@@ -15,6 +18,17 @@ namespace lumora {
 // up to waitMs for the radio's 0x06. The port is closed again after.
 // Throws ECommsError when the port does not open.
 bool RadioAnswersGreeting(const QString &port, int waitMs = 1000);
+
+// What a radio on the port holds in the blocks asked for, read as a read
+// begins it (the greeting, then a request per block, each resent every
+// 300 ms, up to waitMs each). Empty when nothing answered the greeting; a
+// block it did not give is missing from a shorter list. Nothing is written.
+// Throws ECommsError when the port does not open.
+struct BlockAddress {
+    BlockType type;
+    uint8_t index;
+};
+std::vector<Payload> ReadRadioBlocks(const QString &port, const std::vector<BlockAddress> &blocks, int waitMs = 1000);
 
 struct ConnectionReport {
     QStringList paragraphs; // one per port
