@@ -64,13 +64,14 @@ bool syncedToDisk(QFile &f)
 void appendWhole(const QString &fileName, const QByteArray &bytes)
 {
     QFile f(fileName);
-    if (f.open(QIODevice::WriteOnly | QIODevice::Append)) {
+    // Unbuffered: what failed to go out is not tried again on closing.
+    if (f.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
         const qint64 before = f.size();
         if (f.write(bytes) == bytes.size() && syncedToDisk(f))
             return;
         const QString why = f.errorString();
-        f.unsetError();
-        f.resize(before);
+        f.close();
+        QFile::resize(fileName, before);
         throw EFCreateError(QStringLiteral("Cannot write file \"%1\". %2").arg(fileName, why));
     }
     throw EFCreateError(QStringLiteral("Cannot write file \"%1\". %2").arg(fileName, f.errorString()));

@@ -1,5 +1,6 @@
 // lumora-cli as a script runs it.
 
+#include "support/CliRuns.h"
 #include "support/VirtualRadio.h"
 
 #include <QDir>
@@ -23,71 +24,6 @@
 #include <unistd.h>
 
 using namespace lumora::test;
-
-namespace {
-
-struct CliRun {
-    int status;
-    QString out, err;
-};
-
-CliRun runAs(const QString &program, const QStringList &args)
-{
-    QProcess p;
-    p.start(program, args);
-    p.waitForFinished(120000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromLocal8Bit(p.readAllStandardOutput()), QString::fromLocal8Bit(p.readAllStandardError())};
-}
-
-CliRun cli(const QStringList &args) { return runAs(QStringLiteral(LUMORA_CLI_PATH), args); }
-
-// A program run as from cron or over ssh: no display, no session, no Qt settings.
-CliRun bare(const QString &program, const QStringList &args, const QByteArray &input = QByteArray())
-{
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "XDG_RUNTIME_DIR", "QT_QPA_PLATFORM", "LUMORA_PORTS_DIR"})
-        env.remove(name);
-    p.setProcessEnvironment(env);
-    p.start(program, args);
-    p.write(input);
-    p.closeWriteChannel();
-    p.waitForFinished(120000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromLocal8Bit(p.readAllStandardOutput()), QString::fromLocal8Bit(p.readAllStandardError())};
-}
-
-QByteArray contents(const QString &file)
-{
-    QFile f(file);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
-
-QJsonObject jsonOf(const QString &file) { return QJsonDocument::fromJson(contents(file)).object(); }
-
-// Reads one signalling area of the radio on DEVICE into FILE.
-QJsonObject readArea(const QString &device, const char *area, const QString &file)
-{
-    EXPECT_EQ(cli({"read", area, "-p", device, "-o", file}).status, 0) << area;
-    return jsonOf(file);
-}
-
-// Reads one signalling area, changes VALUES and writes it back.
-void setArea(const QString &device, const char *area, const QString &file, const QMap<QString, QString> &values)
-{
-    QJsonObject json = readArea(device, area, file);
-    for (auto it = values.begin(); it != values.end(); ++it)
-        json[it.key()] = it.value();
-    QFile f(file);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(QJsonDocument(json).toJson());
-    f.close();
-    ASSERT_EQ(cli({"write", area, "-p", device, file}).status, 0) << area;
-}
-
-} // namespace
 
 TEST(Cli, ReadsAndWritesTheRadio)
 {
@@ -604,7 +540,13 @@ TEST(Cli, ExplainsItself)
     EXPECT_TRUE(r.out.contains("lumora-cli read  [AREA] --port DEV --output FILE.wh"));
     r = cli({"read"});
     EXPECT_EQ(r.status, 2);
-    EXPECT_TRUE(r.err.contains("read needs --port DEV and --output FILE.wh"));
+    EXPECT_TRUE(r.err.startsWith("lumora-cli: read needs --port DEV and --output FILE.wh\nUsage:\n  lumora-cli read "))
+            << r.err.toStdString();
+    EXPECT_TRUE(r.err.endsWith("See lumora-cli help read.\n") && !r.err.contains("lumora-cli write"))
+            << r.err.toStdString(); // the one line that matters stays in sight
+    r = cli({"raed", "-p", "/dev/null"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.err.startsWith("lumora-cli: unknown command 'raed'; did you mean 'read'?\n")) << r.err.toStdString();
     r = cli({"read", "7tone", "--port", "/dev/null", "--output", "x.json"});
     EXPECT_EQ(r.status, 2);
     r = cli({"read", "dtmf", "--port", "/dev/null"});
@@ -730,83 +672,4 @@ TEST(Cli, RestoresATemplateKeepingTheRadiosIdentity)
     EXPECT_NE(fromTemplate["Message Mode Timer [s]"].toString(), "9"); // the radio had its own
     ASSERT_EQ(cli({"read", "dtmf", "-p", radio.device(), "-o", dir.filePath("after-dtmf.json")}).status, 0);
     EXPECT_EQ(QJsonDocument::fromJson(contents(dir.filePath("after-dtmf.json"))).object()["ID Code"].toString(), "9876");
-}
-
-// Radios programmed one after another on one link: each takes the template
-// and the next FleetSync ID; one that goes quiet mid-write fails and passes
-// its ID on; a run started again with the log gives no ID twice.
-TEST(Cli, ProgramsAFleetOneRadioAfterAnother)
-{
-    QTemporaryDir dir;
-    QJsonObject templateFsk, templateDtmf;
-    {
-        // A template that differs from the radios it programs in every area
-        // the identity lives in, and beside the identity.
-        VirtualRadio templateRadio({"--memory", dir.filePath("template-radio.json")});
-        setArea(templateRadio.device(), "fsk", dir.filePath("t-fsk.json"), {{"Message Mode Timer [s]", "9"}});
-        setArea(templateRadio.device(), "dtmf", dir.filePath("t-dtmf.json"), {{"Auto Reset Timer [s]", "15"}});
-        templateFsk = readArea(templateRadio.device(), "fsk", dir.filePath("t-fsk.json"));
-        templateDtmf = readArea(templateRadio.device(), "dtmf", dir.filePath("t-dtmf.json"));
-        ASSERT_EQ(cli({"backup", "-p", templateRadio.device(), "-o", dir.filePath("template.json")}).status, 0);
-    }
-    const QString link = dir.filePath("cable"), log = dir.filePath("log.csv");
-    auto rowsLogged = [&] { return QFile::exists(log) ? QString::fromUtf8(contents(log)).count('\n') - 1 : 0; };
-    auto startRun = [&](QProcess &run) {
-        run.start(LUMORA_CLI_PATH, {"fleet", "-p", link, dir.filePath("template.json"), "--first-id", "500",
-                                    "--log", log, "--wait", "5"});
-        ASSERT_TRUE(run.waitForStarted());
-    };
-    auto radio = [&](const QString &name, int rows, const QStringList &faults = {}) {
-        QThread::msleep(2000); // the cable unplugged a while, as between two radios
-        VirtualRadio r(QStringList{"--memory", dir.filePath(name), "--link", link} + faults);
-        ASSERT_TRUE(r.ok());
-        QElapsedTimer waited;
-        waited.start();
-        while (rowsLogged() < rows && waited.elapsed() < 60000)
-            QThread::msleep(100);
-        ASSERT_GE(rowsLogged(), rows);
-    }; // stopped, so the run looks for the next
-    QProcess run;
-    startRun(run);
-    radio("r1.json", 1);
-    radio("r2.json", 2, {"--quiet-after", "30"});
-    radio("r3.json", 3);
-    ASSERT_TRUE(run.waitForFinished(60000));
-    EXPECT_EQ(run.exitCode(), 1); // one radio failed
-    QStringList lines = QString::fromUtf8(contents(log)).split('\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 4) << contents(log).toStdString();
-    EXPECT_EQ(lines[0], "Time,Port,Radio,Fleet,ID,DTMF ID,Result,Differences");
-    EXPECT_TRUE(lines[1].contains(",1,") && lines[1].contains(",500,") && lines[1].contains(",ok,")) << lines[1].toStdString();
-    EXPECT_TRUE(lines[2].contains(",2,") && lines[2].contains(",501,") && lines[2].contains("failed: ")) << lines[2].toStdString();
-    EXPECT_TRUE(lines[3].contains(",3,") && lines[3].contains(",501,") && lines[3].contains(",ok,")) << lines[3].toStdString();
-    EXPECT_TRUE(QString::fromUtf8(run.readAllStandardOutput()).contains("Radio 3 on " + link + ": Fleet "));
-    // The template's bytes, apart from the identity the log names, which
-    // each radio holds.
-    const QJsonObject want = jsonOf(dir.filePath("template-radio.json"));
-    for (const auto &[name, id] : {std::pair{"r1.json", "500"}, std::pair{"r3.json", "501"}}) {
-        const QJsonObject got = jsonOf(dir.filePath(name));
-        for (const char *area : {"channel", "settings", "2tone", "5tone"})
-            EXPECT_EQ(got[area], want[area]) << name << " " << area;
-        VirtualRadio done({"--memory", dir.filePath(name)});
-        ASSERT_TRUE(done.ok());
-        QJsonObject fsk = readArea(done.device(), "fsk", dir.filePath("done-fsk.json"));
-        QJsonObject dtmf = readArea(done.device(), "dtmf", dir.filePath("done-dtmf.json"));
-        EXPECT_EQ(fsk["ID[Own]"].toString(), id) << name;
-        EXPECT_EQ(fsk["Fleet[Own]"], templateFsk["Fleet[Own]"]) << name;
-        EXPECT_EQ(dtmf["ID Code"], templateDtmf["ID Code"]) << name;
-        QJsonObject wantFsk = templateFsk;
-        wantFsk.remove("ID[Own]");
-        fsk.remove("ID[Own]");
-        EXPECT_EQ(fsk, wantFsk) << name;
-        EXPECT_EQ(dtmf, templateDtmf) << name;
-    }
-
-    QProcess again; // the same log: the next ID, the next number
-    startRun(again);
-    radio("r4.json", 4);
-    ASSERT_TRUE(again.waitForFinished(60000));
-    EXPECT_EQ(again.exitCode(), 0);
-    lines = QString::fromUtf8(contents(log)).split('\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 5);
-    EXPECT_TRUE(lines[4].contains(",4,") && lines[4].contains(",502,") && lines[4].contains(",ok,")) << lines[4].toStdString();
 }

@@ -60,7 +60,10 @@ private slots:
                                       {"--memory", dir.filePath("r2.json"), "--quiet-after", "30"},
                                       {"--memory", dir.filePath("r3.json")}};
         int asked = 0;
+        bool pressedTooSoon = false;
         dialogs.GoOn = [&](const QString &) {
+            if (asked == 1 && !pressedTooSoon)
+                return pressedTooSoon = true; // Enter with radio 1 still on the cable
             radio.reset();
             if (asked == 3)
                 return false;
@@ -77,7 +80,12 @@ private slots:
         windows.StartFleet(setup);
         QTRY_VERIFY_WITH_TIMEOUT(!windows.Fleet, 3 * kWait);
 
-        QCOMPARE(dialogs.questions.size(), 4);
+        QCOMPARE(dialogs.questions.size(), 5);
+        QVERIFY2(dialogs.questions[2].startsWith("The radio on ")
+                         && dialogs.questions[2].contains(" still holds what was just written to radio 1.\n\nConnect "
+                                                          "radio 2 "),
+                 qPrintable(dialogs.questions[2]));
+        dialogs.questions.removeAt(2);
         QVERIFY2(dialogs.questions[0].startsWith("Connect radio 1 to "), qPrintable(dialogs.questions[0]));
         QVERIFY(dialogs.questions[0].endsWith(" and press Enter to program it as ID 700 (the rest as the template "
                                               "has it). Cancel ends the run."));

@@ -50,6 +50,8 @@ bool RadioResponder::dropThis()
         return true;
     if (faults_.quietAfter >= 0 && messages_ > faults_.quietAfter)
         return true; // heard, neither stored nor answered
+    if (now_ < deafUntil_)
+        return true; // restarting
 
     return chance() < faults_.drop;
 }
@@ -62,6 +64,7 @@ std::vector<Outcome> RadioResponder::receive(const uint8_t *data, size_t count,
         pending_.clear();
     pending_.insert(pending_.end(), data, data + count);
     last_ = now;
+    now_ = now;
 
     while (!pending_.empty()) {
         Outcome out;
@@ -129,6 +132,11 @@ RadioResponder::Parse RadioResponder::parseOne(Outcome &out)
     default:
         return Parse::Unknown; // the host's 0x06, line noise
     }
+    if (!faults_.deafAfter.empty() && out.message.size() >= faults_.deafAfter.size()
+        && std::equal(faults_.deafAfter.begin(), faults_.deafAfter.end(), out.message.begin()))
+        deafUntil_ = now_ + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(faults_.deafSeconds));
+    if (faults_.doubleAck && out.answer == std::vector<uint8_t>{kAck})
+        out.answer.push_back(kAck);
     if (!out.answer.empty() && chance() < faults_.corrupt) {
         const uint32_t bit = static_cast<uint32_t>(chance() * out.answer.size() * 8);
         out.answer[bit / 8] ^= static_cast<uint8_t>(1u << (bit % 8));
@@ -139,6 +147,11 @@ RadioResponder::Parse RadioResponder::parseOne(Outcome &out)
 
 void RadioResponder::answerData(BlockType type, int index, Outcome &out)
 {
+    if (faults_.wrongBlock) { // the next block of the area, or a channel for the options
+        if (FirstBlockIndex(type) == LastBlockIndex(type))
+            type = type == BlockType::Settings ? BlockType::Channel : BlockType::Settings;
+        index = index >= LastBlockIndex(type) || index < FirstBlockIndex(type) ? FirstBlockIndex(type) : index + 1;
+    }
     FrameBuffer frame{};
     BuildDataFrameHeader(frame, type, static_cast<uint8_t>(index));
     const Block &b = *image_.block(type, index);

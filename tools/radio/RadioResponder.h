@@ -35,6 +35,14 @@ struct Faults {
     // The check value of every data answer sent low byte first, as a radio
     // that computes it otherwise would.
     bool crcSwapped = false;
+    // Every 0x06 sent twice, as a radio (or a line) that echoes it.
+    bool doubleAck = false;
+    // Every read answered with another block than the one asked for.
+    bool wrongBlock = false;
+    // After answering a message that begins with these bytes, the line is
+    // ignored for deafSeconds, as a radio that restarts once programmed.
+    std::vector<uint8_t> deafAfter;
+    double deafSeconds = 0;
 };
 
 struct Outcome {
@@ -74,6 +82,8 @@ private:
     int messages_ = 0;
     std::vector<uint8_t> pending_;
     Clock::time_point last_{};
+    Clock::time_point now_{};
+    Clock::time_point deafUntil_{};
     size_t length_ = 0; // of the message parsed last
 };
 

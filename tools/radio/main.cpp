@@ -114,8 +114,15 @@ int main(int argc, char **argv)
                                      "TYPE:INDEX:OFFSET[:MASK]");
     const QCommandLineOption crcSwapped(QStringLiteral("crc-swapped"),
                                         "Send the check value of data answers low byte first.");
+    const QCommandLineOption doubleAck(QStringLiteral("double-ack"), "Send every 0x06 twice.");
+    const QCommandLineOption wrongBlock(QStringLiteral("wrong-block"),
+                                        "Answer every read with another block than the one asked for.");
+    const QCommandLineOption deafAfter(QStringLiteral("deaf-after"),
+                                       "After answering a message that begins with the bytes HEX (such as\n"
+                                       "52020220), ignore the line for SECONDS, as a radio that restarts.",
+                                       "HEX:SECONDS");
     cli.addOptions({link, memory, exitAfter, pace, seed, drop, dropFirst, corrupt, delay, hangupAfter, quietAfter, trace,
-                    badByte, crcSwapped});
+                    badByte, crcSwapped, doubleAck, wrongBlock, deafAfter});
     cli.process(app);
 
     Faults faults;
@@ -125,6 +132,17 @@ int main(int argc, char **argv)
     faults.dropFirst = cli.value(dropFirst).toInt();
     faults.quietAfter = cli.isSet(quietAfter) ? cli.value(quietAfter).toInt() : -1;
     faults.crcSwapped = cli.isSet(crcSwapped);
+    faults.doubleAck = cli.isSet(doubleAck);
+    faults.wrongBlock = cli.isSet(wrongBlock);
+    if (cli.isSet(deafAfter)) {
+        const QStringList parts = cli.value(deafAfter).split(QLatin1Char(':'));
+        const QByteArray bytes = QByteArray::fromHex(parts.value(0).toLatin1());
+        bool ok = false;
+        faults.deafSeconds = parts.value(1).toDouble(&ok);
+        if (parts.size() != 2 || bytes.isEmpty() || !ok || faults.deafSeconds <= 0)
+            return fail(QStringLiteral("--deaf-after wants HEX:SECONDS"));
+        faults.deafAfter.assign(bytes.begin(), bytes.end());
+    }
     if (cli.isSet(badByte)) {
         const QStringList parts = cli.value(badByte).split(QLatin1Char(':'));
         bool maskOk = true;
