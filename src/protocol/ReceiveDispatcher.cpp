@@ -42,6 +42,10 @@ void DispatchReceivedChunk(const uint8_t *buffer, uint16_t length, FrameBuffer &
             return;
         }
     }
+    // Two acknowledgements in one chunk are counted as one; which frames
+    // they answer is then known only by reading the radio back.
+    if (length > 1 && buffer[0] == kAck && std::count(buffer, buffer + length, kAck) > 1)
+        main.AmbiguousAnswer();
     std::memcpy(rx.data(), buffer, std::min<size_t>(length, rx.size()));
     route(routes.FiveTone, BlockType::FiveTone, rx);
     route(routes.TwoTone, BlockType::TwoTone, rx);

@@ -42,6 +42,9 @@ public:
     virtual void MainWriteAcknowledged() = 0;
     // 0x06 at index 0 of the transmit buffer, sent as one byte.
     virtual void SendAcknowledgement() = 0;
+    // More acknowledgements came than one (a chunk of several): like a
+    // resend, a write under way can no longer tell which frame each answers.
+    virtual void AmbiguousAnswer() {}
 };
 
 // The signalling windows in the order the dispatcher tests them. A window

@@ -141,6 +141,7 @@ void TSignallingForm::ReadFromRadio()
     received_.assign(static_cast<size_t>(blockCount_), Payload{});
     host_.StartTim1();
     Timer1->start();
+    strayAnswers_ = 0;
     rbtn->setEnabled(false);
     StatusLabel->clear();
     counter() = 0;
@@ -150,15 +151,18 @@ void TSignallingForm::ReadFromRadio()
 
 void TSignallingForm::BlockReceived()
 {
-    Timer1->start(); // the radio answers: the guard measures silence only
     // An answer for another block than the one asked for is a late copy
-    // (the radio answered a resent request too): it changes nothing, and
-    // the request stays pending.
+    // (the radio answered a resent request too): it changes nothing, the
+    // request stays pending, and the guard runs on: it measures the time
+    // since the transfer last moved on.
     const uint8_t answered = host_.Rx()[2];
     if (answered != counter()) {
+        ++strayAnswers_;
         host_.StartTim1();
         return;
     }
+    Timer1->start();
+    strayAnswers_ = 0;
     std::copy_n(host_.Rx().begin() + kPayloadOffset, kPayloadLength, received_.at(answered).begin());
     if (incoming_)
         incoming_->decodeBlock(host_.Rx().data());
@@ -195,6 +199,7 @@ void TSignallingForm::wbtnClick()
     if (writeResends())
         host_.StartTim1();
     Timer1->start();
+    strayAnswers_ = 0;
     clearTx();
     counter() = 0;
     wbtn->setEnabled(false);
@@ -281,13 +286,17 @@ void TSignallingForm::sendBlock(int index)
 void TSignallingForm::BlockAcknowledged()
 {
     Timer1->start(); // the radio answers: the guard measures silence only
+    strayAnswers_ = 0;
     if (readingBack())
         return; // a late copy's acknowledgement: every frame has gone
     const int count = ++counter();
     // Success only once the radio has taken the last block.
     if (count == blockCount_) {
-        if (writeResends() && host_.ResendCount() != resendsBeforeWrite_) {
-            startReadBack(); // the count may have run ahead of the blocks stored
+        if (host_.ResendCount() != resendsBeforeWrite_) {
+            // The count may have run ahead of the blocks stored (FleetSync:
+            // answers that came twice).
+            startReadBack(QStringLiteral("The radio answered late or twice, so the area was read back after the "
+                                         "write."));
             return;
         }
         writeSucceeded();
@@ -297,8 +306,11 @@ void TSignallingForm::BlockAcknowledged()
     stepBar();
 }
 
-void TSignallingForm::startReadBack()
+void TSignallingForm::startReadBack(const QString &why)
 {
+    readBackWhy_ = why;
+    Timer1->start(); // the read-back has the guard's whole time
+    strayAnswers_ = 0;
     rbtn->setEnabled(false); // Write stays disabled: this is still the write
     received_.assign(static_cast<size_t>(blockCount_), Payload{});
     counter() = 0;
@@ -314,11 +326,18 @@ void TSignallingForm::endReadBack()
         writeSucceeded();
         return;
     }
+    QStringList blocks;
+    for (size_t b = 0; b < written_.blocks.size() && b < lastRead_.size(); ++b)
+        if (!written_.blocks[b].differingOffsets(lastRead_[b]).empty())
+            blocks << QString::number(b);
     endTransfer(false);
     UserDialogs().ShowError(
             QStringLiteral("The %1 write did not complete: the radio holds other values than were written.")
                     .arg(AreaName()),
-            QStringLiteral("The radio answered late, so the area was read back after the write. It differs in:\n")
+            QStringLiteral("%1 Not as written: block%2 %3 (of 0 to %4). It differs in:\n")
+                            .arg(readBackWhy_, blocks.size() == 1 ? QString() : QStringLiteral("s"),
+                                 blocks.join(QStringLiteral(", ")))
+                            .arg(blockCount_ - 1)
                     + differences.join(QLatin1Char('\n')));
 }
 
@@ -477,12 +496,25 @@ void TSignallingForm::Timer1Timer()
         wbtn->setEnabled(true);
         return;
     }
+    // A FleetSync write is never resent: one lost acknowledgement stalls it
+    // though the radio may hold every byte. The radio is asked.
+    if (WriteUnderWay() && !readingBack() && !writeResends()) {
+        startReadBack(QStringLiteral("The radio stopped acknowledging, so the area was read back."));
+        return;
+    }
     // The radio stopped answering: the transfer ends, and says so.
     const bool reading = ReadUnderWay() && !WriteUnderWay();
+    const QString otherBlocks =
+            strayAnswers_ > 0 ? QStringLiteral("The radio answered only with blocks that were not asked for (%1 "
+                                               "answers): check that it is the radio this tool is for.")
+                                        .arg(strayAnswers_)
+                              : QString();
     endTransfer(false);
+    const QString what = reading ? UnchangedByReadText() : QString();
     UserDialogs().ShowError(QStringLiteral("The %1 %2 did not complete because the radio stopped answering.")
                                     .arg(AreaName(), reading ? QStringLiteral("read") : QStringLiteral("write")),
-                            reading ? UnchangedByReadText() : QString());
+                            what.isEmpty() || otherBlocks.isEmpty() ? what + otherBlocks
+                                                                    : what + QLatin1Char('\n') + otherBlocks);
 }
 
 void TSignallingForm::takeRead(const TSignallingForm &read) { setSettings(read.Settings()); }

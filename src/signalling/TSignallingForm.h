@@ -205,8 +205,11 @@ private:
     // anything: an acknowledgement names no frame. Read and Write are both
     // disabled while it does.
     bool readingBack() const { return ReadUnderWay() && WriteUnderWay(); }
-    void startReadBack();
+    // why: the sentence the message gives for reading back.
+    void startReadBack(const QString &why);
     void endReadBack();
+    QString readBackWhy_;
+    int strayAnswers_ = 0; // answers since the transfer last moved on that did not
     // Says so, then does what waited for the write.
     void writeSucceeded();
     void showCompleted(const QString &what);

@@ -61,7 +61,7 @@ public:
     QTimer *Timer2; // 20 ms: the status bar
     int ReadIndex = 0;
     int WriteAckCount = 0;
-    int Resends = 0; // frames Tim1 has sent again since the program started
+    int Resends = 0; // frames Tim1 has sent again (or answers that counted as one) since the program started
     // A main transfer's dialog says how long the radio has been silent
     // once it has been silent this long.
     int SilenceNoticeMs = 5000;
@@ -167,6 +167,7 @@ public:
     void MainReadDataAnswer() override;
     void MainWriteAcknowledged() override;
     void SendAcknowledgement() override;
+    void AmbiguousAnswer() override { ++Resends; } // a write under way reads the radio back
 
     // ISignallingHost
     FrameBuffer &Tx() override { return TxBuffer; }
@@ -292,7 +293,8 @@ private:
         bool operator!=(const AskedBlock &o) const { return type != o.type || index != o.index; }
     } asked_;
     UncheckedAnswer unchecked_; // a data answer that failed its check value, for the next one
-    QElapsedTimer lastAnswer_;  // since the main transfer's last answer
+    QElapsedTimer lastAnswer_;  // since the main transfer's last answer that moved it on
+    int strayAnswers_ = 0;      // answers since then that did not (other blocks, late copies)
     void mainAnswerHeard(const QString &nextStep); // the dialog says what comes next
 
     std::array<QWidget *, 4> signalling_{};

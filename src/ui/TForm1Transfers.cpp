@@ -54,12 +54,13 @@ void TForm1::Tim1Timer()
     const bool writing = MainWriteUnderWay();
     if (Form3 && (writing || MainReadUnderWay()) && lastAnswer_.isValid() && lastAnswer_.elapsed() >= SilenceNoticeMs)
         Form3->ShowSilence(static_cast<int>(lastAnswer_.elapsed() / 1000),
-                           writing ? QStringLiteral("write") : QStringLiteral("read"));
+                           writing ? QStringLiteral("write") : QStringLiteral("read"), strayAnswers_ > 0);
 }
 
 void TForm1::mainAnswerHeard(const QString &nextStep)
 {
     lastAnswer_.start();
+    strayAnswers_ = 0;
     if (Form3)
         Form3->ShowStep(nextStep);
 }
@@ -277,7 +278,7 @@ void TForm1::MainReadGreetingAnswered()
     // Once a channel has come, an acknowledgement is a late copy of the
     // greeting's (the radio answered a resent greeting too).
     if (asked_.type >= 0 && asked_ != AskedBlock{static_cast<int>(BlockType::Channel), 1}) {
-        lastAnswer_.start(); // the radio is there, only slow
+        ++strayAnswers_; // a sign of life, but the transfer is no further on
         return;
     }
     // Also a second acknowledgement: channel 1 is asked for again.
@@ -292,7 +293,7 @@ void TForm1::MainReadDataAnswer()
     // (the radio answered a resent request too): it changes nothing, and
     // the request stays pending.
     if (asked_ != AskedBlock{RxBuffer[1], RxBuffer[2]}) {
-        lastAnswer_.start(); // the radio is there, only slow
+        ++strayAnswers_; // a sign of life, but the transfer is no further on
         Tim1->start();
         return;
     }

@@ -37,9 +37,15 @@ void TForm3::Step()
 
 void TForm3::ShowStep(const QString &text) { Label1->setText(text); }
 
-void TForm3::ShowSilence(int seconds, const QString &transfer)
+void TForm3::ShowSilence(int seconds, const QString &transfer, bool otherBlocks)
 {
-    Label1->setText(QStringLiteral("The radio has not answered for %1 s. Cancel stops the %2.").arg(seconds).arg(transfer));
+    Label1->setText(otherBlocks ? QStringLiteral("The radio has not answered what was asked for %1 s: it answers with "
+                                                 "blocks that were not asked for. Cancel stops the %2.")
+                                          .arg(seconds)
+                                          .arg(transfer)
+                                : QStringLiteral("The radio has not answered for %1 s. Cancel stops the %2.")
+                                          .arg(seconds)
+                                          .arg(transfer));
 }
 
 } // namespace lumora

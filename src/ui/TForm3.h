@@ -27,7 +27,8 @@ public:
     // What the transfer is doing now ("Reading channel 5 of 16").
     void ShowStep(const QString &text);
     // The radio has not answered for that long: said until the next step.
-    void ShowSilence(int seconds, const QString &transfer);
+    // otherBlocks: the radio did answer, but not what was asked for.
+    void ShowSilence(int seconds, const QString &transfer, bool otherBlocks = false);
 
 signals:
     void RetryClicked();  // start the same transfer again from its greeting

@@ -135,6 +135,8 @@ RadioResponder::Parse RadioResponder::parseOne(Outcome &out)
     if (!faults_.deafAfter.empty() && out.message.size() >= faults_.deafAfter.size()
         && std::equal(faults_.deafAfter.begin(), faults_.deafAfter.end(), out.message.begin()))
         deafUntil_ = now_ + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(faults_.deafSeconds));
+    if (messages_ == faults_.loseAnswer)
+        out.answer.clear();
     if (faults_.doubleAck && out.answer == std::vector<uint8_t>{kAck})
         out.answer.push_back(kAck);
     if (!out.answer.empty() && chance() < faults_.corrupt) {

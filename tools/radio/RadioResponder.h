@@ -37,6 +37,8 @@ struct Faults {
     bool crcSwapped = false;
     // Every 0x06 sent twice, as a radio (or a line) that echoes it.
     bool doubleAck = false;
+    // Message n (from 1) is taken as usual, its answer lost on the line.
+    int loseAnswer = 0;
     // Every read answered with another block than the one asked for.
     bool wrongBlock = false;
     // After answering a message that begins with these bytes, the line is

@@ -121,8 +121,10 @@ int main(int argc, char **argv)
                                        "After answering a message that begins with the bytes HEX (such as\n"
                                        "52020220), ignore the line for SECONDS, as a radio that restarts.",
                                        "HEX:SECONDS");
+    const QCommandLineOption loseAnswer(QStringLiteral("lose-answer"),
+                                        "Take message N (from 1) as usual but lose its answer on the line.", "N");
     cli.addOptions({link, memory, exitAfter, pace, seed, drop, dropFirst, corrupt, delay, hangupAfter, quietAfter, trace,
-                    badByte, crcSwapped, doubleAck, wrongBlock, deafAfter});
+                    badByte, crcSwapped, doubleAck, wrongBlock, deafAfter, loseAnswer});
     cli.process(app);
 
     Faults faults;
@@ -134,6 +136,7 @@ int main(int argc, char **argv)
     faults.crcSwapped = cli.isSet(crcSwapped);
     faults.doubleAck = cli.isSet(doubleAck);
     faults.wrongBlock = cli.isSet(wrongBlock);
+    faults.loseAnswer = cli.value(loseAnswer).toInt();
     if (cli.isSet(deafAfter)) {
         const QStringList parts = cli.value(deafAfter).split(QLatin1Char(':'));
         const QByteArray bytes = QByteArray::fromHex(parts.value(0).toLatin1());

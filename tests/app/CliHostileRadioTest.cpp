@@ -1,0 +1,93 @@
+// lumora-cli against radios (or lines) that answer twice, answer the wrong
+// block or lose an answer: success is said only when the radio was seen
+// to hold what was written.
+
+#include "support/CliRuns.h"
+#include "support/VirtualRadio.h"
+
+#include <QJsonArray>
+#include <QTemporaryDir>
+
+using namespace lumora::test;
+
+namespace {
+
+class HostileRadio : public ::testing::Test {
+protected:
+    QString path(const QString &name) const { return dir.filePath(name); }
+    // FILE read from a plain radio: what the writes below send.
+    void readPlain(const char *area, const QString &file)
+    {
+        VirtualRadio plain({});
+        ASSERT_EQ(cli({"read", area, "-p", plain.device(), "-o", path(file)}).status, 0) << area;
+    }
+    QTemporaryDir dir;
+};
+
+} // namespace
+
+// Two acknowledgements in one chunk are counted as one, so the write reads
+// the radio back: a byte it stored wrong is found, in every area's write.
+TEST_F(HostileRadio, AnsweringTwiceIsCheckedByReadingBack)
+{
+    readPlain("main", "main.wh");
+    readPlain("dtmf", "dtmf.json");
+    readPlain("fsk", "fsk.json");
+    {
+        VirtualRadio twice({"--double-ack"});
+        const CliRun r = cli({"write", "-p", twice.device(), path("main.wh")});
+        EXPECT_EQ(r.status, 0) << r.err.toStdString();
+        EXPECT_EQ(r.out, "Write Succeed!\n");
+    }
+    for (const auto &[area, file, bad] : {std::tuple{"main", "main.wh", "0:3:1:0x01"},
+                                          std::tuple{"dtmf", "dtmf.json", "1:0:0:0x01"},
+                                          std::tuple{"fsk", "fsk.json", "2:0:7:0x01"}}) {
+        VirtualRadio twice({"--double-ack", "--bad-byte", bad});
+        const CliRun r = cli({"write", area, "-p", twice.device(), path(file)});
+        EXPECT_EQ(r.status, 1) << area << r.out.toStdString();
+        EXPECT_FALSE(r.out.contains("Succeed") || r.out.contains("SUCCEED")) << area << r.out.toStdString();
+        EXPECT_TRUE(r.err.contains("did not complete: the radio holds other values than were written"))
+                << area << r.err.toStdString();
+    }
+}
+
+// A radio that answers only with blocks not asked for is no sign of life:
+// the read ends at the guard's 10 s (not at --timeout) and says so.
+TEST_F(HostileRadio, AnswersToOtherBlocksAreNoProgress)
+{
+    VirtualRadio wrong({"--wrong-block"});
+    const CliRun r = cli({"read", "dtmf", "-p", wrong.device(), "-o", path("d.json"), "--timeout", "100"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.contains("The DTMF read did not complete because the radio stopped answering."))
+            << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("answered only with blocks that were not asked for")) << r.err.toStdString();
+    EXPECT_FALSE(r.err.contains("did not finish within")) << r.err.toStdString();
+}
+
+// A FleetSync write is never resent: when an acknowledgement is lost, the
+// area is read back, and the write succeeds when the radio holds it all,
+// else names the blocks it does not hold.
+TEST_F(HostileRadio, AStalledFleetSyncWriteAsksTheRadio)
+{
+    readPlain("fsk", "fsk.json");
+    {
+        VirtualRadio lost({"--lose-answer", "3"}); // the last block's
+        const CliRun r = cli({"write", "fsk", "-p", lost.device(), path("fsk.json")});
+        EXPECT_EQ(r.status, 0) << r.err.toStdString();
+        EXPECT_EQ(r.out, "WRITE SUCCEED!\n");
+    }
+    QJsonObject edited = jsonOf(path("fsk.json"));
+    QJsonArray entries = edited["Fleet and ID"].toArray();
+    entries[15] = QJsonArray{"345", "4321"}; // entry 16, in block 2
+    edited["Fleet and ID"] = entries;
+    QFile f(path("edited.json"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QJsonDocument(edited).toJson());
+    f.close();
+    VirtualRadio lost({"--lose-answer", "2"}); // block 1's: block 2 never goes
+    const CliRun r = cli({"write", "fsk", "-p", lost.device(), path("edited.json")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.contains("The radio stopped acknowledging, so the area was read back. Not as written: block 2 "
+                               "(of 0 to 2)."))
+            << r.err.toStdString();
+}
