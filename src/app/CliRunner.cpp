@@ -27,6 +27,8 @@
 #include <QTextStream>
 #include <QThread>
 #include <QTimer>
+#include <cstdio>
+#include <utility>
 
 #ifndef _WIN32
 #include <sys/stat.h>
@@ -63,7 +65,18 @@ QString CliRunner::asTheUserNamedIt(QString text) const
 
 void CliRunner::ShowMessage(const QString &text)
 {
+    if (holding_) { // said once what it says is proven
+        held_ << text;
+        return;
+    }
     (dataOnStdout_ ? err() : out()) << asTheUserNamedIt(text) << Qt::endl; // standard output may be the data
+}
+
+void CliRunner::releaseHeld()
+{
+    holding_ = false;
+    for (const QString &text : std::exchange(held_, QStringList()))
+        ShowMessage(text);
 }
 
 void CliRunner::wakeUp()
@@ -176,10 +189,43 @@ int CliRunner::run(const Request &asked)
     }
     dataOnStdout_ = dataOnStdout_ || request.json;
     request_ = request;
-    const int status = runRequest(request);
-    if (status != 0 || target.isEmpty())
-        return status;
-    QFile made(*outputOf(request)), to;
+    // A file is saved only once the radio is read: its folder is checked
+    // before the radio is, so that a typo costs no read.
+    if (QString *output = outputOf(request);
+        output && target.isEmpty() && !request.verb.endsWith(QLatin1String("-csv"))) {
+        const QFileInfo folder(QFileInfo(*output).absolutePath());
+        if (!folder.isDir() || !folder.isWritable()) {
+            err() << "lumora-cli: Cannot create file \"" << *output << "\". "
+                  << (folder.isDir() ? "Permission denied" : "No such folder") << Qt::endl;
+            return 1;
+        }
+    }
+    // Success is said once proven: after a verify's comparison, after a
+    // streamed output has gone out.
+    holding_ = !target.isEmpty() || request.verify;
+    int status = runRequest(request);
+    if (status == 0 && !target.isEmpty())
+        status = giveOutput(target, *outputOf(request));
+    if (status == 0)
+        releaseHeld();
+    return outputWritten(request) ? status : request.verb == QLatin1String("diff") ? 2 : 1;
+}
+
+bool CliRunner::outputWritten(const Request &request)
+{
+    // Standard output full or closed (a full disk behind "> file") is a
+    // failure like any other.
+    out().flush();
+    if (out().status() == QTextStream::Ok && std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return true;
+    err() << "lumora-cli: standard output: cannot be written" << (request.json ? " (the JSON is incomplete)" : "")
+          << Qt::endl;
+    return false;
+}
+
+int CliRunner::giveOutput(const QString &target, const QString &made_)
+{
+    QFile made(made_), to;
     const bool opened = target == QLatin1String("-") ? to.open(stdout, QIODevice::WriteOnly)
                                                      : (to.setFileName(target), to.open(QIODevice::WriteOnly));
     if (!made.open(QIODevice::ReadOnly) || !opened || to.write(made.readAll()) < 0 || !to.flush()) {
@@ -187,7 +233,7 @@ int CliRunner::run(const Request &asked)
               << ": cannot be written: " << to.errorString() << Qt::endl;
         return 1;
     }
-    return status;
+    return 0;
 }
 
 int CliRunner::runRequest(const Request &request)
@@ -293,6 +339,7 @@ int CliRunner::convertCsv(TForm1 &form, const Request &request)
 bool CliRunner::waitForEnd(const Request &request, const std::function<bool()> &ended)
 {
     // The protocol never gives up by itself; this tool does.
+    const std::function<QString()> holds = std::exchange(holds_, {}); // its objects live only as long as this wait
     QEventLoop loop;
     QTimer timeout;
     timeout.setSingleShot(true);
@@ -312,6 +359,8 @@ bool CliRunner::waitForEnd(const Request &request, const std::function<bool()> &
     if (!ended()) {
         err() << "lumora-cli: the transfer did not finish within " << request.timeoutSeconds
               << " seconds: no complete answer from the radio on " << request.port << Qt::endl;
+        if (const QString held = holds ? holds() : QString(); !held.isEmpty())
+            err() << "lumora-cli: the radio now holds: " << held << Qt::endl;
         return false;
     }
     return true;
@@ -346,6 +395,7 @@ bool CliRunner::runMain(TForm1 &form, bool reading, const Request &request)
         completed = end == TransferEnd::Completed;
         wakeUp();
     });
+    holds_ = reading ? std::function<QString()>() : [&form] { return form.MainWriteProgressText(); };
     return runUntilEnd(request, ended, completed, [&] { reading ? form.rbtnClick() : form.wbtnClick(); });
 }
 
@@ -357,6 +407,7 @@ bool CliRunner::runArea(TForm1 &form, TSignallingForm &window, bool reading, con
         completed = ok;
         wakeUp();
     });
+    holds_ = reading ? std::function<QString()>() : [&window] { return window.WriteProgressText(); };
     return runUntilEnd(request, ended, completed, [&] { reading ? window.ReadFromRadio() : window.wbtnClick(); });
 }
 
@@ -386,6 +437,7 @@ int CliRunner::runBackupOrRestore(TForm1 &form, ToolWindows &windows, const Requ
         wakeUp();
     });
     QObject::connect(&run, &RadioBackupRun::StepStarted, &run, [this] { stillGoing(); });
+    holds_ = [&run] { return run.WrittenSoFarText(); };
     QElapsedTimer clock;
     clock.start();
     run.Start();
@@ -409,11 +461,14 @@ int CliRunner::report(const Request &request, const QStringList &differences)
     for (const QString &line : differences)
         out() << line << Qt::endl;
     if (differences.isEmpty()) {
+        releaseHeld(); // the write's own success, now proven
         out() << (verifying ? "Verified: the radio holds what was written." : "Nothing would change.") << Qt::endl;
         return 0;
     }
-    err() << "lumora-cli: " << differences.size() << (differences.size() == 1 ? " field " : " fields ")
-          << (verifying ? "differ from what was written" : "would change") << Qt::endl;
+    held_.clear(); // a success the comparison disproved is not said
+    err() << "lumora-cli: " << differences.size()
+          << (differences.size() == 1 ? (verifying ? " field differs" : " field") : (verifying ? " fields differ" : " fields"))
+          << (verifying ? " from what was written" : " would change") << Qt::endl;
     return 1;
 }
 

@@ -105,6 +105,17 @@ private:
     // messages name what the user named.
     QVector<QPair<QString, QString>> scratchNames_;
     QString asTheUserNamedIt(QString text) const;
+    // Success messages held until what they say is proven (a verify's
+    // comparison, a streamed output given out), then said or dropped.
+    // What the write under way has put into the radio, for a timeout's message.
+    std::function<QString()> holds_;
+    bool holding_ = false;
+    QStringList held_;
+    void releaseHeld();
+    // The scratch file made in place of a pipe or device, given out: 0, or 1.
+    int giveOutput(const QString &target, const QString &made);
+    // False (and said) when standard output could not take what was printed.
+    bool outputWritten(const Request &request);
 };
 
 } // namespace lumora

@@ -209,8 +209,8 @@ void RadioBackupRun::Start()
                 return;
             if (ok)
                 QTimer::singleShot(0, this, &RadioBackupRun::next);
-            else
-                finish(false, QString()); // the window said why
+            else // the window says why just after; its message then says what the radio holds
+                QTimer::singleShot(0, this, [this] { finish(false, QString()); });
         }));
     progress_ = new QProgressDialog(kind_ == Kind::Backup ? QStringLiteral("Backing up the radio...")
                                                           : QStringLiteral("Restoring the radio..."),
@@ -321,8 +321,40 @@ void RadioBackupRun::ShowMessage(const QString &text)
 
 void RadioBackupRun::ShowError(const QString &text, const QString &detail)
 {
+    const QString holds = running_ ? WrittenSoFarText() : QString();
     finish(false, QString());
-    Outer->ShowError(text, detail);
+    Outer->ShowError(text, holds.isEmpty() ? detail
+                                           : (detail.isEmpty() ? detail : detail + QLatin1Char('\n'))
+                                                     + QStringLiteral("The radio now holds: %1.").arg(holds));
+}
+
+QString RadioBackupRun::WrittenSoFarText() const
+{
+    const int areas = static_cast<int>(areas_.size());
+    if (kind_ != Kind::Restore || step_ < 0)
+        return {};
+    if (step_ > areas)
+        return QStringLiteral("every area written, the read-back not finished");
+    auto nameOf = [this](int step) {
+        return step == 0 ? QStringLiteral("main memory") : areas_[static_cast<size_t>(step - 1)].second->AreaName();
+    };
+    auto listed = [](const QStringList &names) {
+        return names.size() < 2 ? names.join(QString())
+                                : names.mid(0, names.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ")
+                                          + names.last();
+    };
+    QStringList written, notWritten;
+    for (int step = 0; step <= areas; ++step)
+        (step < step_ ? written : notWritten) << nameOf(step);
+    notWritten.removeFirst(); // the area under way
+    QStringList parts;
+    if (!written.isEmpty())
+        parts << listed(written) + QStringLiteral(" written");
+    parts << (step_ == 0 ? form1_.MainWriteProgressText()
+                         : areas_[static_cast<size_t>(step_ - 1)].second->WriteProgressText());
+    if (!notWritten.isEmpty())
+        parts << listed(notWritten) + QStringLiteral(" not written");
+    return parts.join(QStringLiteral("; "));
 }
 
 void RadioBackupRun::Cancel()
@@ -338,9 +370,10 @@ void RadioBackupRun::Cancel()
         if (area.second->ReadUnderWay() || area.second->WriteUnderWay())
             area.second->StopTransfer();
     running_ = true;
-    finish(false, QStringLiteral("The %1 was cancelled; the radio %2")
-                          .arg(kind_ == Kind::Backup ? "backup" : "restore",
-                               kind_ == Kind::Backup ? "is unchanged." : "may be left half-written."));
+    const QString holds = WrittenSoFarText();
+    finish(false, kind_ == Kind::Backup ? QStringLiteral("The backup was cancelled; the radio is unchanged.")
+                  : holds.isEmpty()     ? QStringLiteral("The restore was cancelled before anything was written.")
+                                        : QStringLiteral("The restore was cancelled; the radio now holds: %1.").arg(holds));
 }
 
 void RadioBackupRun::finish(bool completed, const QString &text, const QString &list)

@@ -55,6 +55,10 @@ public:
     void CheckFile() { takeFile(); }
     void Cancel();
     bool Running() const { return running_; }
+    // A restore under way or stopped: what the radio holds of it ("main
+    // memory and DTMF written; 2TONE stopped after 4 of 11 blocks; 5TONE and
+    // FleetSync not written"); empty for a backup or before the first write.
+    QString WrittenSoFarText() const;
     QProgressDialog *Progress() const { return progress_; }
     TSignallingForm *WindowOf(const QString &area) const; // null where this run has no such area
 

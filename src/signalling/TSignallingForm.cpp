@@ -433,6 +433,8 @@ void TSignallingForm::endTransfer(bool completed)
     const bool wasUnderWay = ReadUnderWay() || WriteUnderWay();
     const bool wasReading = ReadUnderWay() && !WriteUnderWay(); // not a write's read-back
     host_.StopTim1();
+    if (WriteUnderWay() && !completed)
+        writeStoppedAfter_ = readingBack() ? -1 : counter();
     rbtn->setEnabled(true);
     wbtn->setEnabled(true);
     ProgressBar1->hide();
@@ -448,6 +450,17 @@ void TSignallingForm::endTransfer(bool completed)
         history_->Checkpoint(); // a read, whole or stopped, is one step
     if (wasUnderWay)
         emit TransferEnded(completed);
+}
+
+QString TSignallingForm::WriteProgressText() const
+{
+    const int after = WriteUnderWay() ? (ReadUnderWay() ? -1 : const_cast<TSignallingForm *>(this)->counter())
+                                      : writeStoppedAfter_;
+    if (after < 0)
+        return QStringLiteral("%1 written, its read-back not finished").arg(AreaName());
+    if (after == 0)
+        return QStringLiteral("%1 not written").arg(AreaName());
+    return QStringLiteral("%1 stopped after %2 of %3 blocks").arg(AreaName()).arg(after).arg(blockCount_);
 }
 
 void TSignallingForm::StopTransfer()

@@ -72,6 +72,9 @@ public:
     // left them.
     bool HasUnwrittenChanges() const;
 
+    // What the radio acknowledged of the write under way, or of the last
+    // write that stopped: "2TONE stopped after 4 of 11 blocks".
+    QString WriteProgressText() const;
     // The area's name in messages ("DTMF", "FleetSync").
     QString AreaName() const override = 0;
     // Every block as a write sends it; throws the conversion error of the
@@ -209,6 +212,7 @@ private:
     void startReadBack(const QString &why);
     void endReadBack();
     QString readBackWhy_;
+    int writeStoppedAfter_ = -1; // blocks acknowledged when the last write stopped; -1: it read back
     int strayAnswers_ = 0; // answers since the transfer last moved on that did not
     // Says so, then does what waited for the write.
     void writeSucceeded();

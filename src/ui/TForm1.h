@@ -200,6 +200,9 @@ public:
     // Stops the main transfer under way as Cancel does, without a word to
     // the user (a program ending it; closing the window).
     void CancelMainTransfer();
+    // While a main write is under way (or as it stopped): what the radio
+    // acknowledged of it, for a message that says what the radio now holds.
+    QString MainWriteProgressText() const;
 
     // The port reported a hang-up or an I/O error (the cable was pulled):
     // any transfer ends at once and says so, and the port is closed.

@@ -438,6 +438,20 @@ void TForm1::MainWriteAcknowledged()
     }
 }
 
+QString TForm1::MainWriteProgressText() const
+{
+    if (read_ && read_->readingBack)
+        return QStringLiteral("main memory written, its read-back not finished");
+    const int frames = WriteAckCount - 1; // the first acknowledgement is the greeting's
+    if (frames <= 0)
+        return QStringLiteral("main memory not written");
+    if (frames >= kChannelCount)
+        return QStringLiteral("main memory: channels written, the options not acknowledged");
+    return QStringLiteral("main memory: channels 1 to %1 acknowledged, channels %2 to 16 and the options not written")
+            .arg(frames)
+            .arg(frames + 1);
+}
+
 void TForm1::startReadBack()
 {
     auto back = std::make_unique<MainRead>();

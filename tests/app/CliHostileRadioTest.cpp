@@ -91,3 +91,54 @@ TEST_F(HostileRadio, AStalledFleetSyncWriteAsksTheRadio)
                                "(of 0 to 2)."))
             << r.err.toStdString();
 }
+
+// Success is said only once proven, a failure says what the radio now
+// holds, and an output that cannot be written is an error.
+TEST_F(HostileRadio, SuccessIsSaidOnlyOnceProven)
+{
+    readPlain("main", "main.wh");
+    {
+        VirtualRadio plain({});
+        ASSERT_EQ(cli({"backup", "-p", plain.device(), "-o", path("backup.json")}).status, 0);
+        CliRun r = cli({"backup", "-p", plain.device(), "-o", "/dev/full"});
+        EXPECT_EQ(r.status, 1);
+        EXPECT_FALSE(r.out.contains("backed up")) << r.out.toStdString();
+        for (const auto &[command, status] : {std::pair{QString("diff -p %1 %2 --json").arg(plain.device(), path("main.wh")), 2},
+                                              std::pair{QString("ports --json"), 1}}) {
+            r = runAs("/bin/sh", {"-c", QString("exec \"%1\" %2 > /dev/full").arg(LUMORA_CLI_PATH, command)});
+            EXPECT_EQ(r.status, status) << command.toStdString();
+            EXPECT_TRUE(r.err.contains("standard output: cannot be written")) << r.err.toStdString();
+        }
+    }
+    {
+        VirtualRadio bad({"--bad-byte", "0:3:1:0x01"});
+        CliRun r = cli({"write", "-p", bad.device(), path("main.wh"), "--verify"});
+        EXPECT_EQ(r.status, 1);
+        EXPECT_FALSE(r.out.contains("Write Succeed!")) << r.out.toStdString();
+        EXPECT_TRUE(r.err.contains("lumora-cli: 1 field differs from what was written")) << r.err.toStdString();
+        r = cli({"restore", "-p", bad.device(), path("backup.json"), "--verify"});
+        EXPECT_EQ(r.status, 1);
+        EXPECT_FALSE(r.out.contains("The radio is restored")) << r.out.toStdString();
+    }
+    {
+        VirtualRadio radio({"--trace", path("trace.txt")});
+        const CliRun r = cli({"read", "-p", radio.device(), "-o", "/lumora-missing/x.wh"});
+        EXPECT_EQ(r.status, 1);
+        EXPECT_TRUE(r.err.contains("Cannot create file \"/lumora-missing/x.wh\". No such folder")) << r.err.toStdString();
+        EXPECT_TRUE(contents(path("trace.txt")).isEmpty()); // not a byte read for nothing
+    }
+    {
+        VirtualRadio quiet({"--quiet-after", "6"}); // the greeting and channels 1 to 5
+        const CliRun r = cli({"write", "-p", quiet.device(), path("main.wh"), "--timeout", "2"});
+        EXPECT_EQ(r.status, 1);
+        EXPECT_TRUE(r.err.contains("the radio now holds: main memory: channels 1 to 5 acknowledged, channels 6 to 16 "
+                                   "and the options not written"))
+                << r.err.toStdString();
+    }
+    VirtualRadio quiet({"--quiet-after", "26"}); // the main memory, DTMF, 2TONE blocks 0 to 3
+    const CliRun r = cli({"restore", "-p", quiet.device(), path("backup.json")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.contains("The radio now holds: main memory and DTMF written; 2TONE stopped after 4 of 11 "
+                               "blocks; 5TONE and FleetSync not written."))
+            << r.err.toStdString();
+}
