@@ -107,6 +107,11 @@ SettingsValue *valueOf(SettingsValues &values, const QString &key)
 
 } // namespace
 
+// Where the identity lives in block 0 of its areas: the DTMF ID code's word
+// and digit count, the FleetSync own fleet's and ID's words.
+const std::pair<QString, std::vector<int>> kIdentityBytes[] = {{area::Dtmf, {10, 11, 12, 13, 19}},
+                                                               {area::FleetSync, {0, 1, 2, 3}}};
+
 const QStringList &RadioBackupRun::IdentityKeys()
 {
     static const QStringList keys = [] {
@@ -178,16 +183,63 @@ void RadioBackupRun::takeFile()
     };
     apply(file);
     try {
+        keepIdentityBytes(bytes);
         takeBytes(bytes);
         putIdentity(); // its blocks are written from the texts, the rest byte for byte
         form1_.WriteBlocks();
         for (const auto &area : areas_)
             area.second->EncodeArea();
+        checkIdentityBytes();
     } catch (...) {
         apply(before); // a refused restore leaves the windows as they were
         takeBytes(beforeBytes);
         edited_.clear();
         throw;
+    }
+}
+
+void RadioBackupRun::keepIdentityBytes(AreaBytes &bytes)
+{
+    // The radio's own bytes of its identity go into the file's blocks (or,
+    // for a file of texts only, into the blocks its texts make): with the
+    // texts they show, they go out byte for byte, whatever text can say.
+    for (const auto &[name, offsets] : kIdentityBytes) {
+        const auto radio = radioIdentity_.find(name);
+        TSignallingForm *window = windowOf(name);
+        if (radio == radioIdentity_.end() || !window)
+            continue;
+        const int at = static_cast<int>(std::find_if(areas_.begin(), areas_.end(),
+                                                     [&](const auto &a) { return a.first == name; })
+                                        - areas_.begin()) + 1;
+        while (bytes.size() <= at)
+            bytes.push_back({});
+        std::vector<Payload> &blocks = bytes[at];
+        if (blocks.empty()) {
+            window->TakeBaseline({});
+            blocks = window->EncodeArea();
+        }
+        for (int offset : offsets)
+            blocks[0][static_cast<size_t>(offset)] = radio->second[static_cast<size_t>(offset)];
+    }
+}
+
+void RadioBackupRun::checkIdentityBytes() const
+{
+    for (const auto &[name, offsets] : kIdentityBytes) {
+        const auto radio = radioIdentity_.find(name);
+        TSignallingForm *window = windowOf(name);
+        if (radio == radioIdentity_.end() || !window)
+            continue;
+        const Payload written = window->EncodeArea().at(0);
+        for (int offset : offsets)
+            if (written[static_cast<size_t>(offset)] != radio->second[static_cast<size_t>(offset)])
+                throw ELumoraError(QStringLiteral("The radio's identity cannot be kept byte for byte: its %1 block 0, "
+                                                  "d%2, holds 0x%3 and the restore would write 0x%4. Nothing was "
+                                                  "written.")
+                                           .arg(window->AreaName())
+                                           .arg(offset)
+                                           .arg(radio->second[static_cast<size_t>(offset)], 2, 16, QLatin1Char('0'))
+                                           .arg(written[static_cast<size_t>(offset)], 2, 16, QLatin1Char('0')));
     }
 }
 
@@ -254,6 +306,9 @@ void RadioBackupRun::next()
         }
         if (step_ == 0 && keepIdentity_ && kind_ == Kind::Restore) {
             identity_ = readIdentity();
+            for (const auto &[name, offsets] : kIdentityBytes)
+                if (TSignallingForm *window = windowOf(name); window && !window->LastReadBlocks().empty())
+                    radioIdentity_[name] = window->LastReadBlocks()[0];
             takeFile(); // the reads replaced those windows: the file again, with the identity
         }
         if (step_ == 0 && kind_ == Kind::Restore && verify_) {

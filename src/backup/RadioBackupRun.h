@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <QProgressDialog>
 #include <functional>
+#include <map>
 #include <vector>
 
 namespace lumora {
@@ -98,6 +99,9 @@ private:
     QStringList differences_;
     int lastStep() const; // the run's last step: the last area written, or read back
     std::vector<Identity> identity_; // read from the radio before the restore
+    std::map<QString, Payload> radioIdentity_; // block 0 of DTMF and FleetSync as read, keeping the identity
+    void keepIdentityBytes(AreaBytes &bytes); // into the file's blocks
+    void checkIdentityBytes() const;          // throws when the blocks to write would not keep them
     TSignallingForm *windowOf(const QString &area) const { return WindowOf(area); }
 
     TForm1 &form1_;

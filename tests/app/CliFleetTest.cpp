@@ -214,3 +214,33 @@ TEST_F(Fleet, StopsWhenItsLogCannotBeKept)
     EXPECT_TRUE(run.readAllStandardError().contains("the run stops"));
     EXPECT_EQ(contents(log).toStdString(), before.toStdString()); // whole, as it was
 }
+
+// A kept identity is kept byte for byte, whatever its texts can say: a
+// DTMF ID word with no digits counted, or with nine.
+TEST_F(Fleet, AKeptIdentityIsKeptByteForByte)
+{
+    for (const uint8_t count : {uint8_t(0), uint8_t(9)}) {
+        const QString memory = path(QStringLiteral("odd%1.json").arg(count));
+        { VirtualRadio made({"--memory", memory}); } // the factory image, saved
+        QJsonObject image = readJson(memory);
+        std::array<uint8_t, 28> dtmf = blockOf(image, "dtmf", 0), fsk = blockOf(image, "fleetsync", 0);
+        dtmf[10] = 0x87, dtmf[11] = 0x09, dtmf[12] = 0, dtmf[13] = 0, dtmf[19] = count;
+        fsk[0] = 0x34, fsk[1] = 0x12, fsk[2] = 0x78, fsk[3] = 0x56;
+        setBlock(image, "dtmf", 0, dtmf);
+        setBlock(image, "fleetsync", 0, fsk);
+        writeJson(memory, image);
+        {
+            VirtualRadio radio({"--memory", memory});
+            const CliRun r = cli({"restore", "-p", radio.device(), path("template.json"), "--keep-identity", "--verify"});
+            EXPECT_EQ(r.status, 0) << r.err.toStdString();
+        }
+        const QJsonObject after = readJson(memory), want = jsonOf(path("template-radio.json"));
+        EXPECT_EQ(after["channel"], want["channel"]); // the template went in
+        const std::array<uint8_t, 28> keptDtmf = blockOf(after, "dtmf", 0), keptFsk = blockOf(after, "fleetsync", 0);
+        for (int offset : {10, 11, 12, 13, 19})
+            EXPECT_EQ(keptDtmf[offset], dtmf[offset]) << "count " << int(count) << ", d" << offset;
+        for (int offset : {0, 1, 2, 3})
+            EXPECT_EQ(keptFsk[offset], fsk[offset]) << "count " << int(count) << ", d" << offset;
+        EXPECT_EQ(keptDtmf[15], blockOf(want, "dtmf", 0)[15]) << "the template's auto reset timer";
+    }
+}
