@@ -472,6 +472,15 @@ int CliRunner::report(const Request &request, const QStringList &differences)
     return 1;
 }
 
+void CliRunner::warnEdited(const QString &area, const QStringList &lines)
+{
+    err() << "lumora-cli: the file's " << area << " texts were changed: what changed is written from the texts, "
+          << "everything else byte for byte" << (lines.isEmpty() ? "" : "; of the radio's values the texts cannot carry:")
+          << Qt::endl;
+    for (const QString &line : lines)
+        err() << "  " << line << Qt::endl;
+}
+
 void CliRunner::warnNotWrittenBack(const QStringList &lines)
 {
     // The file holds the texts; a write of it cannot give these back (a
@@ -492,7 +501,14 @@ int CliRunner::transferSignalling(TForm1 &form, TSignallingForm &window, const R
     TSignallingForm::WrittenArea written;
     if (verb != QLatin1String("read")) {
         // A file is checked whole, and encoded, before the radio hears of it.
-        window.setSettings(LoadSettingsFile(request.file, window.SettingsArea(), window.Settings()));
+        // The radio's bytes the file keeps go out as they are wherever its
+        // texts still show them (as a backup's do).
+        std::vector<Payload> bytes;
+        window.setSettings(
+                LoadSettingsFile(request.file, window.SettingsArea(), window.Settings(), &bytes, window.BlockCount()));
+        window.TakeBaseline(bytes);
+        if (!bytes.empty() && !window.ShowsBaseline())
+            warnEdited(window.AreaName(), window.ValuesNotWrittenBack());
         if (request.verify)
             written = window.WhatAWriteAssigns(); // a verify compares the bytes
         else if (compares)
@@ -504,7 +520,7 @@ int CliRunner::transferSignalling(TForm1 &form, TSignallingForm &window, const R
     if ((verb != QLatin1String("write") || compares) && !run(true))
         return kFailed;
     if (verb == QLatin1String("read")) {
-        SaveSettingsFile(request.file, window.SettingsArea(), window.Settings());
+        SaveSettingsFile(request.file, window.SettingsArea(), window.Settings(), window.LastReadBlocks());
         warnNotWrittenBack(window.ValuesNotWrittenBack());
         return failed_ ? kFailed : 0;
     }

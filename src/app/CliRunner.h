@@ -69,6 +69,8 @@ public:
 private:
     int runRequest(const Request &request);
     static void warnNotWrittenBack(const QStringList &lines);
+    // A settings file whose texts no longer show the bytes it keeps.
+    static void warnEdited(const QString &area, const QStringList &lines);
     int transfer(TForm1 &form, const Request &request);
     int convertCsv(TForm1 &form, const Request &request);
     int backupOrRestore(TForm1 &form, ToolWindows &windows, const Request &request);

@@ -14,7 +14,6 @@ namespace lumora {
 namespace {
 
 const char *const kChannelsKey = "Channels";
-const char *const kBytesKey = "bytes";
 constexpr qint64 kMaxBackupBytes = 1024 * 1024;
 
 QString optionKey(int i) { return QString(Option(static_cast<OptionId>(i)).label).remove(QLatin1Char(':')); }
@@ -47,19 +46,15 @@ QByteArray WriteRadioBackup(const AreaSettings &areas, const AreaBytes &bytes)
     o.insert(QStringLiteral("area"), QStringLiteral("radio"));
     for (int i = 0; i < areas.size(); ++i) {
         QJsonObject area = SettingsToJson(areas[i].second);
-        QJsonArray blocks;
-        for (const Payload &block : bytes.value(i))
-            blocks.append(QString::fromLatin1(
-                    QByteArray(reinterpret_cast<const char *>(block.data()), static_cast<int>(block.size())).toHex()));
-        if (!blocks.isEmpty())
-            area.insert(QLatin1String(kBytesKey), blocks);
+        if (!bytes.value(i).empty())
+            area.insert(QLatin1String(kBytesKey), BlocksToJson(bytes.value(i)));
         o.insert(areas[i].first, area);
     }
     return QJsonDocument(o).toJson(QJsonDocument::Indented);
 }
 
 AreaSettings ReadRadioBackup(const QByteArray &json, const AreaSettings &shapes, const QString &fileName,
-                             AreaBytes *bytes, const QVector<int> &blockCounts)
+                             AreaBytes *bytes, const QVector<int> &blockCounts, int *formatRead)
 {
     QString where;
     auto refuse = [&](const QString &why) {
@@ -69,6 +64,8 @@ AreaSettings ReadRadioBackup(const QByteArray &json, const AreaSettings &shapes,
     const int format = o.value(QStringLiteral("format")).toInt(-1);
     if (format != 1 && format != kBackupFormat)
         refuse(QStringLiteral("the key \"format\" must be 1 or %1").arg(kBackupFormat));
+    if (formatRead)
+        *formatRead = format;
     if (o.value(QStringLiteral("area")).toString() != QLatin1String("radio"))
         refuse(QStringLiteral("the key \"area\" must be \"radio\""));
     QStringList keys{QStringLiteral("format"), QStringLiteral("area")};
@@ -87,21 +84,8 @@ AreaSettings ReadRadioBackup(const QByteArray &json, const AreaSettings &shapes,
         where = QStringLiteral("in \"%1\", ").arg(area);
         QJsonObject values = o.value(area).toObject();
         std::vector<Payload> blocks;
-        if (format >= 2 && values.contains(QLatin1String(kBytesKey))) {
-            const QJsonValue list = values.take(QLatin1String(kBytesKey));
-            const int count = blockCounts.value(i, -1);
-            static const QRegularExpression block(QStringLiteral("^[0-9a-fA-F]{56}$"));
-            if (!list.isArray() || (count >= 0 && list.toArray().size() != count))
-                refuse(QStringLiteral("the key \"bytes\" must hold %1 blocks").arg(count));
-            for (const QJsonValue &v : list.toArray()) {
-                if (!block.match(v.toString()).hasMatch())
-                    refuse(QStringLiteral("each block in \"bytes\" must be 56 hexadecimal digits"));
-                const QByteArray raw = QByteArray::fromHex(v.toString().toLatin1());
-                Payload p{};
-                std::copy(raw.begin(), raw.end(), p.begin());
-                blocks.push_back(p);
-            }
-        }
+        if (format >= 2 && values.contains(QLatin1String(kBytesKey)))
+            blocks = BlocksFromJson(values.take(QLatin1String(kBytesKey)), blockCounts.value(i, -1), refuse);
         areas << qMakePair(area, SettingsFromJson(values, shapes[i].second, {}, refuse));
         if (bytes)
             *bytes << blocks;
@@ -116,14 +100,14 @@ void SaveRadioBackup(const QString &fileName, const AreaSettings &areas, const A
 }
 
 AreaSettings LoadRadioBackup(const QString &fileName, const AreaSettings &shapes, AreaBytes *bytes,
-                             const QVector<int> &blockCounts)
+                             const QVector<int> &blockCounts, int *format)
 {
     QFile f(fileName);
     if (!f.open(QIODevice::ReadOnly))
         throw EFOpenError(QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, f.errorString()));
     if (f.size() > kMaxBackupBytes)
         throw EFOpenError(QStringLiteral("\"%1\" is not a radio backup: it is larger than 1 MiB").arg(fileName));
-    return ReadRadioBackup(f.readAll(), shapes, fileName, bytes, blockCounts);
+    return ReadRadioBackup(f.readAll(), shapes, fileName, bytes, blockCounts, format);
 }
 
 } // namespace lumora

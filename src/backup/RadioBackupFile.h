@@ -33,11 +33,12 @@ QByteArray WriteRadioBackup(const AreaSettings &areas, const AreaBytes &bytes = 
 // Checks the whole file against the areas' shapes (and each area's bytes
 // against its block count); throws EFOpenError naming the area and the key
 // that does not fit. bytes, if given, receives each area's blocks.
+// format, if given, receives the file's format.
 AreaSettings ReadRadioBackup(const QByteArray &json, const AreaSettings &shapes, const QString &fileName,
-                             AreaBytes *bytes = nullptr, const QVector<int> &blockCounts = {});
+                             AreaBytes *bytes = nullptr, const QVector<int> &blockCounts = {}, int *format = nullptr);
 
 void SaveRadioBackup(const QString &fileName, const AreaSettings &areas, const AreaBytes &bytes = {});
 AreaSettings LoadRadioBackup(const QString &fileName, const AreaSettings &shapes, AreaBytes *bytes = nullptr,
-                             const QVector<int> &blockCounts = {});
+                             const QVector<int> &blockCounts = {}, int *format = nullptr);
 
 } // namespace lumora

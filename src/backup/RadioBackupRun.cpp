@@ -8,6 +8,7 @@
 #include "ui/TXStringGrid.h"
 #include "ui/ToolTexts.h"
 
+#include <QHash>
 #include <QProgressDialog>
 #include <QTimer>
 
@@ -81,10 +82,33 @@ void RadioBackupRun::takeBytes(const AreaBytes &bytes)
     }
 }
 
+namespace {
+
+// What a write from texts alone cannot give back, area by area.
+const QHash<QString, QString> kTextsCannotCarry = {
+        {QStringLiteral("main memory"),
+         QStringLiteral("channel bytes 24 to 27 and option bytes 2 to 7 and 16 to 27 are written as 0 or as the frame "
+                        "before left them, and a channel whose receive frequency is 0 as an empty channel")},
+        {QStringLiteral("DTMF"), QStringLiteral("block 0 bytes 6 to 9, bytes 24 to 27 of blocks 1 to 3 and block 3 "
+                                                "bytes 16 to 23 are not kept, nor digit counts that differ from the "
+                                                "digits, nor leading D digits of memories 9 to 16")},
+        {QStringLiteral("2TONE"), QStringLiteral("block 0 bytes 16 to 19 and bytes 24 to 27 of the decode blocks are "
+                                                 "not kept, nor decode rows with a pair byte of 0 or a pair nibble "
+                                                 "outside A to D")},
+        {QStringLiteral("5TONE"), QStringLiteral("block 0 bytes 15 to 19 and 24 to 27 and bytes 13 and 27 of the "
+                                                 "encode blocks are not kept")},
+        {QStringLiteral("FleetSync"), QStringLiteral("block 0 bytes 9 to 19 are not kept, nor a side-tone byte other "
+                                                     "than 0 or 0xFF")},
+};
+
+} // namespace
+
 QString RadioBackupRun::editedAreasText() const
 {
     if (edited_.isEmpty())
         return {};
+    if (!edited_.filter(QStringLiteral("the file keeps none of its bytes")).isEmpty())
+        return QStringLiteral("\nNot every area was restored byte for byte:");
     return QStringLiteral("\nThe file's texts were changed in some areas: there, what changed is written from the "
                           "texts and everything else byte for byte. Of the radio's values, the texts cannot carry "
                           "these (the changed ones are written as the texts say):");
@@ -173,7 +197,8 @@ void RadioBackupRun::takeFile()
     const AreaSettings before = allSettings();
     const AreaBytes beforeBytes = baselines();
     AreaBytes bytes;
-    const AreaSettings file = LoadRadioBackup(fileName_, before, &bytes, blockCounts());
+    int format = 0;
+    const AreaSettings file = LoadRadioBackup(fileName_, before, &bytes, blockCounts(), &format);
     auto apply = [this](const AreaSettings &all) {
         OptionTexts options = form1_.Options();
         ApplyMainMemorySettings(all[0].second, *form1_.xg, options);
@@ -183,8 +208,15 @@ void RadioBackupRun::takeFile()
     };
     apply(file);
     try {
+        QStringList textsOnly; // areas of a file of format 2 whose bytes were taken out
+        for (int i = 0; format >= 2 && i < bytes.size(); ++i)
+            if (bytes[i].empty())
+                textsOnly << (i == 0 ? QStringLiteral("main memory") : areas_[static_cast<size_t>(i - 1)].second->AreaName());
         keepIdentityBytes(bytes);
         takeBytes(bytes);
+        for (const QString &area : textsOnly)
+            edited_ << area + QStringLiteral(": restored from its texts (the file keeps none of its bytes), so ")
+                               + kTextsCannotCarry.value(area);
         putIdentity(); // its blocks are written from the texts, the rest byte for byte
         form1_.WriteBlocks();
         for (const auto &area : areas_)

@@ -3,6 +3,7 @@
 #include "memory/Errors.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -34,12 +35,41 @@ QJsonValue toJson(const SettingsValue &v)
 
 } // namespace
 
-QByteArray WriteSettingsJson(const QString &area, const SettingsValues &values)
+QByteArray WriteSettingsJson(const QString &area, const SettingsValues &values, const std::vector<Payload> &bytes)
 {
     QJsonObject o = SettingsToJson(values);
     o.insert(QStringLiteral("format"), kSettingsFormat);
     o.insert(QStringLiteral("area"), area);
+    if (!bytes.empty())
+        o.insert(QLatin1String(kBytesKey), BlocksToJson(bytes));
     return QJsonDocument(o).toJson(QJsonDocument::Indented);
+}
+
+QJsonArray BlocksToJson(const std::vector<Payload> &blocks)
+{
+    QJsonArray list;
+    for (const Payload &block : blocks)
+        list.append(QString::fromLatin1(
+                QByteArray(reinterpret_cast<const char *>(block.data()), static_cast<int>(block.size())).toHex()));
+    return list;
+}
+
+std::vector<Payload> BlocksFromJson(const QJsonValue &list, int count,
+                                    const std::function<void(const QString &)> &refuse)
+{
+    static const QRegularExpression hex(QStringLiteral("^[0-9a-fA-F]{56}$"));
+    if (!list.isArray() || (count >= 0 && list.toArray().size() != count))
+        refuse(QStringLiteral("the key \"bytes\" must hold %1 blocks").arg(count));
+    std::vector<Payload> blocks;
+    for (const QJsonValue &v : list.toArray()) {
+        if (!hex.match(v.toString()).hasMatch())
+            refuse(QStringLiteral("each block in \"bytes\" must be 56 hexadecimal digits"));
+        const QByteArray raw = QByteArray::fromHex(v.toString().toLatin1());
+        Payload p{};
+        std::copy(raw.begin(), raw.end(), p.begin());
+        blocks.push_back(p);
+    }
+    return blocks;
 }
 
 QJsonObject SettingsToJson(const SettingsValues &values)
@@ -114,17 +144,24 @@ QJsonObject ParseJsonObject(const QByteArray &json, const std::function<void(con
 }
 
 SettingsValues ReadSettingsJson(const QByteArray &json, const QString &area, const SettingsValues &shape,
-                                const QString &fileName)
+                                const QString &fileName, std::vector<Payload> *bytes, int blockCount)
 {
     auto refuse = [&](const QString &why) {
         throw EFOpenError(QStringLiteral("\"%1\" is not a %2 settings file: %3").arg(fileName, area, why));
     };
-    const QJsonObject o = ParseJsonObject(json, refuse);
-    if (o.value(QStringLiteral("format")).toInt(-1) != kSettingsFormat)
-        refuse(QStringLiteral("the key \"format\" must be %1").arg(kSettingsFormat));
+    QJsonObject o = ParseJsonObject(json, refuse);
+    const int format = o.value(QStringLiteral("format")).toInt(-1);
+    if (format != 1 && format != kSettingsFormat)
+        refuse(QStringLiteral("the key \"format\" must be 1 or %1").arg(kSettingsFormat));
     if (o.value(QStringLiteral("area")).toString() != area)
         refuse(QStringLiteral("the key \"area\" must be \"%1\"").arg(area));
-    return SettingsFromJson(o, shape, {QStringLiteral("format"), QStringLiteral("area")}, refuse);
+    std::vector<Payload> blocks;
+    if (format >= 2 && o.contains(QLatin1String(kBytesKey)))
+        blocks = BlocksFromJson(o.take(QLatin1String(kBytesKey)), blockCount, refuse);
+    const SettingsValues values = SettingsFromJson(o, shape, {QStringLiteral("format"), QStringLiteral("area")}, refuse);
+    if (bytes)
+        *bytes = blocks;
+    return values;
 }
 
 QStringList CompareSettings(const QString &areaName, const SettingsValues &expected, const SettingsValues &read)
@@ -153,12 +190,14 @@ QStringList CompareSettings(const QString &areaName, const SettingsValues &expec
     return differences;
 }
 
-void SaveSettingsFile(const QString &fileName, const QString &area, const SettingsValues &values)
+void SaveSettingsFile(const QString &fileName, const QString &area, const SettingsValues &values,
+                      const std::vector<Payload> &bytes)
 {
-    SaveWholeFile(fileName, WriteSettingsJson(area, values));
+    SaveWholeFile(fileName, WriteSettingsJson(area, values, bytes));
 }
 
-SettingsValues LoadSettingsFile(const QString &fileName, const QString &area, const SettingsValues &shape)
+SettingsValues LoadSettingsFile(const QString &fileName, const QString &area, const SettingsValues &shape,
+                                std::vector<Payload> *bytes, int blockCount)
 {
     QFile f(fileName);
     if (!f.open(QIODevice::ReadOnly))
@@ -166,7 +205,7 @@ SettingsValues LoadSettingsFile(const QString &fileName, const QString &area, co
     if (f.size() > kMaxSettingsBytes)
         throw EFOpenError(QStringLiteral("\"%1\" is not a %2 settings file: it is larger than %3 KiB")
                                   .arg(fileName, area).arg(kMaxSettingsBytes / 1024));
-    return ReadSettingsJson(f.readAll(), area, shape, fileName);
+    return ReadSettingsJson(f.readAll(), area, shape, fileName, bytes, blockCount);
 }
 
 QVector<QStringList> TableRows(const ICellTable &table, int rows)

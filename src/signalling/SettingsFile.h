@@ -5,18 +5,24 @@
 // true or false, grids arrays of rows of texts. A file is checked whole
 // against the window's own shape before anything of it is used.
 
+#include "memory/AssignedBytes.h"
 #include "memory/CellTable.h"
 
 #include <QByteArray>
+#include <QJsonArray>
 #include <QJsonObject>
 #include <functional>
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <vector>
 
 namespace lumora {
 
-constexpr int kSettingsFormat = 1;
+// Format 2 keeps the area's blocks as the radio gave them under "bytes";
+// files of format 1 (texts only) are still read.
+constexpr int kSettingsFormat = 2;
+inline const char *const kBytesKey = "bytes";
 
 struct SettingsValue {
     enum Kind { Text, Check, Rows };
@@ -37,7 +43,15 @@ using SettingsValues = QVector<SettingsValue>;
 QVector<QStringList> TableRows(const ICellTable &table, int rows);
 void SetTableRows(ICellTable &table, const QVector<QStringList> &rows);
 
-QByteArray WriteSettingsJson(const QString &area, const SettingsValues &values);
+// bytes: the area's blocks as read, kept beside the texts (none: texts only).
+QByteArray WriteSettingsJson(const QString &area, const SettingsValues &values,
+                             const std::vector<Payload> &bytes = {});
+
+// Blocks as "bytes" keeps them, 56 hexadecimal digits each, and back: count
+// blocks (any number when -1); refuse (which throws) otherwise.
+QJsonArray BlocksToJson(const std::vector<Payload> &blocks);
+std::vector<Payload> BlocksFromJson(const QJsonValue &list, int count,
+                                    const std::function<void(const QString &)> &refuse);
 
 // The values as the keys of a JSON object, and back: the object must hold
 // exactly the shape's keys (and otherKeys), each of its kind and size;
@@ -50,8 +64,11 @@ QJsonObject ParseJsonObject(const QByteArray &json, const std::function<void(con
 // The values of a file shaped as shape (same keys, kinds, row and column
 // counts). Throws EFOpenError naming the key that does not fit; fileName
 // is for the message only.
+// bytes, if given, receives the file's blocks (empty when it keeps none),
+// blockCount of them.
 SettingsValues ReadSettingsJson(const QByteArray &json, const QString &area, const SettingsValues &shape,
-                                const QString &fileName);
+                                const QString &fileName, std::vector<Payload> *bytes = nullptr,
+                                int blockCount = -1);
 
 // One line per differing control or grid row, "DTMF, ID Code: written
 // 12345678, read 12345670", between what a read of the written area would
@@ -60,8 +77,10 @@ QStringList CompareSettings(const QString &areaName, const SettingsValues &expec
 
 // Through a temporary file that replaces the old one only when complete;
 // throws EFCreateError.
-void SaveSettingsFile(const QString &fileName, const QString &area, const SettingsValues &values);
+void SaveSettingsFile(const QString &fileName, const QString &area, const SettingsValues &values,
+                      const std::vector<Payload> &bytes = {});
 // Throws EFOpenError.
-SettingsValues LoadSettingsFile(const QString &fileName, const QString &area, const SettingsValues &shape);
+SettingsValues LoadSettingsFile(const QString &fileName, const QString &area, const SettingsValues &shape,
+                                std::vector<Payload> *bytes = nullptr, int blockCount = -1);
 
 } // namespace lumora
