@@ -69,5 +69,6 @@ _lumora_radio()
         ;;
     esac
     COMPREPLY=($(compgen -W "--link --memory --exit-after --pace --seed --drop --drop-first --corrupt --delay
-        --hangup-after --quiet-after --trace --bad-byte --crc-swapped --help --version" -- "$cur"))
+        --hangup-after --quiet-after --trace --bad-byte --crc-swapped --double-ack --wrong-block --lose-answer
+        --deaf-after --help --version" -- "$cur"))
 } && complete -F _lumora_radio lumora-radio

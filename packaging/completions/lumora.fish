@@ -22,10 +22,12 @@ complete -c lumora -l version -d version
 complete -c lumora-radio -l link -r -F -d "link to the device"
 complete -c lumora-radio -l memory -r -F -d "memory image"
 complete -c lumora-radio -l trace -r -F -d "log every byte"
-for option in exit-after seed drop drop-first corrupt delay hangup-after quiet-after bad-byte
+for option in exit-after seed drop drop-first corrupt delay hangup-after quiet-after bad-byte lose-answer deaf-after
     complete -c lumora-radio -l $option -x
 end
 complete -c lumora-radio -l pace -d "take a 9600 baud line's time"
 complete -c lumora-radio -l crc-swapped -d "check value low byte first"
+complete -c lumora-radio -l double-ack -d "send every 0x06 twice"
+complete -c lumora-radio -l wrong-block -d "answer reads with other blocks"
 complete -c lumora-radio -s h -l help -d help
 complete -c lumora-radio -s v -l version -d version

@@ -61,7 +61,8 @@ Read and Write buttons do, without opening a window.
                       (--wait seconds at most, default 60; then the run
                       ends), write all six areas with the radio's identity,
                       read them back and compare, say one line, log it, and
-                      wait for the radio to go. A radio that fails is
+                      wait for a radio that holds anything else (the one
+                      just programmed may restart). A radio that fails is
                       reported and its identity goes to the next one. The
                       identity: --keep-identity (each keeps its own), --ids
                       FILE.csv (columns Fleet, ID, DTMF ID, one radio a
@@ -71,8 +72,10 @@ Read and Write buttons do, without opening a window.
                       port, number, identity, result, differences); a run
                       started again with the same log goes on from it and
                       gives no identity twice; --count N ends the run
-                      after N radios. Status 0 when every radio was
-                      written and verified
+                      after N radios. Status 0 when every radio asked for
+                      was written and verified, 1 when not (or the log
+                      could not be written), 2 when the template, the list
+                      or an option is refused before any radio
   import-csv          make a channel file from a CHIRP CSV channel list;
                       the summary and every row not taken (with its line
                       and reason) go to standard error; status 0 when
