@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QRegularExpression>
 
+#include <cerrno>
+
 #ifdef Q_OS_WIN
 #include <io.h>
 #else
@@ -67,9 +69,11 @@ void appendWhole(const QString &fileName, const QByteArray &bytes)
     // Unbuffered: what failed to go out is not tried again on closing.
     if (f.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
         const qint64 before = f.size();
+        errno = 0;
         if (f.write(bytes) == bytes.size() && syncedToDisk(f))
             return;
-        const QString why = f.errorString();
+        const int code = errno; // the system's reason: a full disk says so, where Qt may not
+        const QString why = code ? qt_error_string(code) : f.errorString();
         f.close();
         QFile::resize(fileName, before);
         throw EFCreateError(QStringLiteral("Cannot write file \"%1\". %2").arg(fileName, why));

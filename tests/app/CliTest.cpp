@@ -213,7 +213,7 @@ TEST(Cli, CopiesTheSignallingAreasFromRadioToRadio)
         ASSERT_EQ(r.status, 0) << r.err.toStdString();
         QJsonObject o = QJsonDocument::fromJson(contents(file)).object();
         EXPECT_EQ(o["area"].toString(), area);
-        EXPECT_EQ(o["format"].toInt(), 1);
+        EXPECT_EQ(o["format"].toInt(), 2);
         // Change the file as a person would, and write it back.
         if (QString(area) == "dtmf") {
             EXPECT_EQ(o["ID Code"].toString(), "12345678");

@@ -53,8 +53,17 @@ TEST(SettingsFile, WhatIsWrittenReadsBack)
     EXPECT_FALSE(back[1].checked);
     EXPECT_EQ(back[2].rows, values[2].rows);
     const QJsonObject o = QJsonDocument::fromJson(WriteSettingsJson("dtmf", values)).object();
-    EXPECT_EQ(o["format"].toInt(), 1);
+    EXPECT_EQ(o["format"].toInt(), 2);
     EXPECT_EQ(o["area"].toString(), "dtmf");
+    // The bytes a file keeps come back; a file of format 1 has none.
+    const std::vector<Payload> blocks{Payload{1, 2, 3}, Payload{0x11}};
+    std::vector<Payload> read;
+    ReadSettingsJson(WriteSettingsJson("dtmf", values, blocks), "dtmf", shape(), "f", &read, 2);
+    EXPECT_EQ(read, blocks);
+    QJsonObject old = o;
+    old["format"] = 1;
+    ReadSettingsJson(QJsonDocument(old).toJson(), "dtmf", shape(), "f", &read, 2);
+    EXPECT_TRUE(read.empty());
 }
 
 TEST(SettingsFile, AFileThatDoesNotFitIsRefusedNamingTheKey)
@@ -62,7 +71,8 @@ TEST(SettingsFile, AFileThatDoesNotFitIsRefusedNamingTheKey)
     EXPECT_TRUE(refusal("{").contains("it is not JSON"));
     EXPECT_TRUE(refusal("[]").contains("no JSON object"));
     EXPECT_TRUE(refusal(edited([](QJsonObject &o) { o["area"] = "fsk"; })).contains("\"area\" must be \"dtmf\""));
-    EXPECT_TRUE(refusal(edited([](QJsonObject &o) { o["format"] = 2; })).contains("\"format\""));
+    EXPECT_TRUE(refusal(edited([](QJsonObject &o) { o["format"] = 3; })).contains("\"format\""));
+    EXPECT_TRUE(refusal(edited([](QJsonObject &o) { o["bytes"] = QJsonArray{"00"}; })).contains("\"bytes\""));
     EXPECT_TRUE(refusal(edited([](QJsonObject &o) { o["Volume"] = "3"; })).contains("\"Volume\" is unknown"));
     EXPECT_TRUE(refusal(edited([](QJsonObject &o) { o.remove("ID Code"); })).contains("\"ID Code\" is missing"));
     EXPECT_TRUE(refusal(edited([](QJsonObject &o) { o["ID Code"] = 12; })).contains("\"ID Code\" must be a text"));

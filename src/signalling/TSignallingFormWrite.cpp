@@ -1,0 +1,195 @@
+// The write of a signalling window: the area encoded whole before
+// anything is sent, a block per acknowledgement, and the read-back that
+// settles whether a write the answers leave in doubt took every byte.
+
+#include "signalling/TSignallingForm.h"
+
+#include "memory/Errors.h"
+#include "signalling/SettingsFile.h"
+#include "ui/UserDialogs.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <algorithm>
+
+namespace lumora {
+
+void TSignallingForm::wbtnClick()
+{
+    refuseWhileOtherTransfer();
+    // The whole area is encoded before anything is sent: a text that does
+    // not convert stops the write with nothing sent.
+    written_ = {assignedBlocks(), {}}; // its texts only if a read-back needs them
+    pending_ = pending(written_.blocks);
+    host_.PreparePort();
+    resendsBeforeWrite_ = host_.ResendCount();
+    if (writeResends())
+        host_.StartTim1();
+    Timer1->start();
+    strayAnswers_ = 0;
+    clearTx();
+    counter() = 0;
+    wbtn->setEnabled(false);
+    writing_ = SettingsToJson(Settings());
+    StatusLabel->clear();
+    showBar(writeBarMaximum());
+    sendBlock(0);
+}
+
+std::vector<Payload> TSignallingForm::EncodeArea() const { return pending(assignedBlocks()); }
+
+SettingsValues TSignallingForm::SettingsAfterWriting() const { return settingsOf(EncodeArea()); }
+
+std::vector<AssignedBlock> TSignallingForm::assignedBlocks() const
+{
+    std::vector<AssignedBlock> blocks;
+    const SettingsValues now = baseline_.empty() ? SettingsValues() : Settings();
+    Payload previous{}; // block 0 follows the cleared buffer
+    for (int i = 0; i < blockCount_; ++i)
+        previous = blocks.emplace_back(blockToWrite(i, previous, now)).bytes;
+    return blocks;
+}
+
+TSignallingForm::WrittenArea TSignallingForm::WhatAWriteAssigns() const
+{
+    WrittenArea written{assignedBlocks(), {}};
+    written.texts = settingsOf(pending(written.blocks));
+    return written;
+}
+
+std::vector<Payload> TSignallingForm::pending(const std::vector<AssignedBlock> &blocks)
+{
+    std::vector<Payload> bytes;
+    for (const AssignedBlock &block : blocks)
+        bytes.push_back(block.bytes);
+    return bytes;
+}
+
+QStringList TSignallingForm::DifferencesFromRead(const WrittenArea &written) const
+{
+    if (lastRead_.size() != written.blocks.size())
+        return {QStringLiteral("%1: the area has not been read whole.").arg(AreaName())};
+    bool same = true;
+    for (size_t b = 0; b < written.blocks.size(); ++b)
+        same = same && written.blocks[b].differingOffsets(lastRead_[b]).empty();
+    if (same)
+        return {};
+    QStringList lines = CompareSettings(AreaName(), written.texts, settingsOf(lastRead_));
+    if (!lines.isEmpty())
+        return lines;
+    // The texts look the same: the bytes say what differs.
+    for (size_t b = 0; b < written.blocks.size(); ++b)
+        for (int offset : written.blocks[b].differingOffsets(lastRead_[b]))
+            lines << QStringLiteral("%1 block %2, d%3: written 0x%4, read 0x%5")
+                             .arg(AreaName())
+                             .arg(b)
+                             .arg(offset)
+                             .arg(written.blocks[b].bytes[static_cast<size_t>(offset)], 2, 16, QLatin1Char('0'))
+                             .arg(lastRead_[b][static_cast<size_t>(offset)], 2, 16, QLatin1Char('0'));
+    return lines;
+}
+
+void TSignallingForm::sendBlock(int index)
+{
+    FrameBuffer &tx = host_.Tx();
+    const Payload &payload = pending_.at(static_cast<size_t>(index));
+    const auto i = static_cast<uint8_t>(index);
+    if (writesHeaderThenPayload()) {
+        BuildDataFrameHeader(tx, type_, i);
+        host_.SendTx(kFleetSyncHeaderLength);
+        clearTx();
+        std::copy(payload.begin(), payload.end(), tx.begin());
+        host_.SendTx(kPayloadLength);
+        return;
+    }
+    clearTx();
+    BuildDataFrameHeader(tx, type_, i);
+    std::copy(payload.begin(), payload.end(), tx.begin() + kPayloadOffset);
+    host_.FillTxCrc();
+    host_.SendTx(kFrameLength);
+    host_.StartTim1(); // resent only when unanswered for 300 ms
+}
+
+void TSignallingForm::BlockAcknowledged()
+{
+    Timer1->start(); // the radio answers: the guard measures silence only
+    strayAnswers_ = 0;
+    if (readingBack())
+        return; // a late copy's acknowledgement: every frame has gone
+    const int count = ++counter();
+    // Success only once the radio has taken the last block.
+    if (count == blockCount_) {
+        if (host_.ResendCount() != resendsBeforeWrite_) {
+            // The count may have run ahead of the blocks stored (FleetSync:
+            // answers that came twice).
+            startReadBack(QStringLiteral("The radio answered late or twice, so the area was read back after the "
+                                         "write."));
+            return;
+        }
+        writeSucceeded();
+        return;
+    }
+    sendBlock(count);
+    stepBar();
+}
+
+void TSignallingForm::startReadBack(const QString &why)
+{
+    readBackWhy_ = why;
+    Timer1->start(); // the read-back has the guard's whole time
+    strayAnswers_ = 0;
+    rbtn->setEnabled(false); // Write stays disabled: this is still the write
+    received_.assign(static_cast<size_t>(blockCount_), Payload{});
+    counter() = 0;
+    showBar(readBarMaximum());
+    request(0);
+}
+
+void TSignallingForm::endReadBack()
+{
+    written_.texts = settingsOf(pending_);
+    const QStringList differences = DifferencesFromRead(written_);
+    if (differences.isEmpty()) {
+        writeSucceeded();
+        return;
+    }
+    QStringList blocks;
+    for (size_t b = 0; b < written_.blocks.size() && b < lastRead_.size(); ++b)
+        if (!written_.blocks[b].differingOffsets(lastRead_[b]).empty())
+            blocks << QString::number(b);
+    endTransfer(false);
+    UserDialogs().ShowError(
+            QStringLiteral("The %1 write did not complete: the radio holds other values than were written.")
+                    .arg(AreaName()),
+            QStringLiteral("%1 Not as written: block%2 %3 (of 0 to %4). It differs in:\n")
+                            .arg(readBackWhy_, blocks.size() == 1 ? QString() : QStringLiteral("s"),
+                                 blocks.join(QStringLiteral(", ")))
+                            .arg(blockCount_ - 1)
+                    + differences.join(QLatin1Char('\n')));
+}
+
+void TSignallingForm::writeSucceeded()
+{
+    inRadio_ = writing_;
+    const std::function<void()> then = std::move(afterWrite_);
+    endTransfer(true);
+    showCompleted(QStringLiteral("Written to the radio"));
+    ShowMessage(QStringLiteral("WRITE SUCCEED!"));
+    if (then)
+        then();
+}
+
+QString TSignallingForm::WriteProgressText() const
+{
+    const int after = WriteUnderWay() ? (ReadUnderWay() ? -1 : const_cast<TSignallingForm *>(this)->counter())
+                                      : writeStoppedAfter_;
+    if (after < 0)
+        return QStringLiteral("%1 written, its read-back not finished").arg(AreaName());
+    if (after == 0)
+        return QStringLiteral("%1 not written").arg(AreaName());
+    return QStringLiteral("%1 stopped after %2 of %3 blocks").arg(AreaName()).arg(after).arg(blockCount_);
+}
+
+} // namespace lumora
