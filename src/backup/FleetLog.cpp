@@ -19,8 +19,10 @@ namespace {
 
 const QStringList kColumns = {"Time", "Port", "Radio", "Fleet", "ID", "DTMF ID", "Result", "Differences"};
 
-QString cell(const QString &text)
+QString cell(QString text)
 {
+    // One row a line: a line break inside a cell would read as a row cut short.
+    text.replace(QLatin1String("\r\n"), QLatin1String(" ")).replace(QLatin1Char('\n'), QLatin1Char(' '));
     if (!text.contains(QRegularExpression(QStringLiteral("[\",\\r\\n]"))))
         return text;
     return QLatin1Char('"') + QString(text).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');

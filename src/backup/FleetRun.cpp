@@ -177,8 +177,8 @@ void FleetRun::Cancel(const QString &reason)
 
 void FleetRun::ShowError(const QString &text, const QString &detail)
 {
-    if (error_.isEmpty())
-        error_ = detail.isEmpty() ? text : text + QLatin1Char(' ') + detail;
+    if (error_.isEmpty()) // one line: the radio's line and its log row
+        error_ = QString(detail.isEmpty() ? text : text + QLatin1Char(' ') + detail).replace(QLatin1Char('\n'), QLatin1Char(' '));
 }
 
 void FleetRun::radioEnded(bool completed)

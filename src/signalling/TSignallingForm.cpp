@@ -336,6 +336,7 @@ void TSignallingForm::Timer1Timer()
     // A FleetSync write is never resent: one lost acknowledgement stalls it
     // though the radio may hold every byte. The radio is asked.
     if (WriteUnderWay() && !readingBack() && !writeResends()) {
+        stalledAfter_ = counter();
         startReadBack(QStringLiteral("The radio stopped acknowledging, so the area was read back."));
         return;
     }
@@ -346,8 +347,9 @@ void TSignallingForm::Timer1Timer()
                                                "answers): check that it is the radio this tool is for.")
                                         .arg(strayAnswers_)
                               : QString();
+    // A write says how far it got: the blocks before are in the radio.
+    const QString what = reading ? UnchangedByReadText() : QStringLiteral("It got this far: %1.").arg(WriteProgressText());
     endTransfer(false);
-    const QString what = reading ? UnchangedByReadText() : QString();
     UserDialogs().ShowError(QStringLiteral("The %1 %2 did not complete because the radio stopped answering.")
                                     .arg(AreaName(), reading ? QStringLiteral("read") : QStringLiteral("write")),
                             what.isEmpty() || otherBlocks.isEmpty() ? what + otherBlocks

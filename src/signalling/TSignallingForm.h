@@ -213,6 +213,7 @@ private:
     void endReadBack();
     QString readBackWhy_;
     int writeStoppedAfter_ = -1; // blocks acknowledged when the last write stopped; -1: it read back
+    int stalledAfter_ = -1;      // a FleetSync write's blocks acknowledged before it stalled and read back
     int strayAnswers_ = 0; // answers since the transfer last moved on that did not
     // Says so, then does what waited for the write.
     void writeSucceeded();

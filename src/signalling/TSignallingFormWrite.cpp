@@ -29,6 +29,7 @@ void TSignallingForm::wbtnClick()
         host_.StartTim1();
     Timer1->start();
     strayAnswers_ = 0;
+    stalledAfter_ = -1;
     clearTx();
     counter() = 0;
     wbtn->setEnabled(false);
@@ -185,6 +186,11 @@ QString TSignallingForm::WriteProgressText() const
 {
     const int after = WriteUnderWay() ? (ReadUnderWay() ? -1 : const_cast<TSignallingForm *>(this)->counter())
                                       : writeStoppedAfter_;
+    if (after < 0 && stalledAfter_ >= 0)
+        return QStringLiteral("%1 stopped after %2 of %3 blocks, and its read-back was not answered")
+                .arg(AreaName())
+                .arg(stalledAfter_)
+                .arg(blockCount_);
     if (after < 0)
         return QStringLiteral("%1 written, its read-back not finished").arg(AreaName());
     if (after == 0)

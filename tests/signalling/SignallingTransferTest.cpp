@@ -442,9 +442,14 @@ private slots:
         QVERIFY(!done(w));
         QTRY_VERIFY_WITH_TIMEOUT(done(w), kWait);
         QCOMPARE(dialogs->errors.size(), 1);
+        // A write says how far it got (a FleetSync write asked the radio first).
+        const QString gotThisFar = dtmfWindow ? "DTMF stopped after 1 of 4 blocks"
+                                              : "FleetSync stopped after 1 of 3 blocks, and its read-back was not answered";
         QCOMPARE(dialogs->errors[0], QString("The %1 %2 did not complete because the radio stopped answering.")
                                                      .arg(w.AreaName(), reading ? "read" : "write")
-                                             + (reading ? " | " + w.UnchangedByReadText() : QString()));
+                                             + " | "
+                                             + (reading ? w.UnchangedByReadText()
+                                                        : QString("It got this far: %1.").arg(gotThisFar)));
         QCOMPARE(SettingsToJson(w.Settings()), before); // nothing of the first block
         QVERIFY(!form->Tim1->isActive());
         QVERIFY(dialogs->messages.isEmpty());

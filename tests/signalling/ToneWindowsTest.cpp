@@ -338,7 +338,9 @@ private slots:
             w->wbtnClick(); // a write starts the guard timer too
             QTRY_VERIFY_WITH_TIMEOUT(done(*w), kWait);
             QCOMPARE(dialogs->errors,
-                     QStringList({QString("The %1 write did not complete because the radio stopped answering.").arg(w->AreaName())}));
+                     QStringList({QString("The %1 write did not complete because the radio stopped answering. | It "
+                                          "got this far: %1 not written.")
+                                          .arg(w->AreaName())}));
             QVERIFY(!form->Tim1->isActive());
         }
     }
