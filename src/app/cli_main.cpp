@@ -8,6 +8,7 @@
 
 #include <QCommandLineParser>
 #include <QTextStream>
+#include <algorithm>
 #include <cstdio>
 
 using namespace lumora;

@@ -11,6 +11,7 @@
 #include <QHash>
 #include <QProgressDialog>
 #include <QTimer>
+#include <algorithm>
 
 namespace lumora {
 

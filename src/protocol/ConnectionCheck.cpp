@@ -9,6 +9,7 @@
 
 #include <QEventLoop>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 #include <optional>
 
