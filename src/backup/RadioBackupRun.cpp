@@ -236,13 +236,15 @@ void RadioBackupRun::keepIdentityBytes(AreaBytes &bytes)
     // The radio's own bytes of its identity go into the file's blocks (or,
     // for a file of texts only, into the blocks its texts make): with the
     // texts they show, they go out byte for byte, whatever text can say.
-    for (const auto &[name, offsets] : kIdentityBytes) {
+    for (const auto &identityBytes : kIdentityBytes) {
+        const QString &name = identityBytes.first;
+        const std::vector<int> &offsets = identityBytes.second;
         const auto radio = radioIdentity_.find(name);
         TSignallingForm *window = windowOf(name);
         if (radio == radioIdentity_.end() || !window)
             continue;
         const int at = static_cast<int>(std::find_if(areas_.begin(), areas_.end(),
-                                                     [&](const auto &a) { return a.first == name; })
+                                                     [&name](const auto &a) { return a.first == name; })
                                         - areas_.begin()) + 1;
         while (bytes.size() <= at)
             bytes.push_back({});
