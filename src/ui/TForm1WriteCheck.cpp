@@ -1,0 +1,97 @@
+// What a main write stores and how it is checked: the blocks it assigns
+// (the radio's own where the table still shows them), what the radio holds
+// of a write that stopped, the read-back that settles an ambiguous write,
+// and "Verify with radio".
+
+#include "ui/TForm1.h"
+
+#include "memory/ChannelColumns.h"
+#include "protocol/MainMemoryFrames.h"
+#include "ui/TForm3.h"
+#include "ui/TXStringGrid.h"
+#include "ui/UserDialogs.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <memory>
+
+namespace lumora {
+
+std::vector<AssignedBlock> TForm1::WriteBlocks() const { return MainWriteBlocks(*xg, Options(), &baseline_); }
+
+void TForm1::TakeBaseline(const std::vector<Payload> &blocks)
+{
+    baseline_ = blocks.empty() ? MainBaseline() : MainBaselineOf(blocks);
+    showValuesNotWrittenBack();
+}
+
+bool TForm1::ShowsBaseline() const
+{
+    for (int b = 0; b < kMainBlockCount; ++b)
+        if (!baseline_.kept(b, *xg, Options()))
+            return false;
+    return true;
+}
+
+void TForm1::showValuesNotWrittenBack()
+{
+    const int n = static_cast<int>(ValuesNotWrittenBack().size());
+    NotWrittenBackPanel->setText(n == 0 ? QString()
+                                        : QStringLiteral("<a href=\"list\">%1 value%2 the table cannot write back as "
+                                                         "read</a>")
+                                                  .arg(n)
+                                                  .arg(n == 1 ? "" : "s"));
+}
+
+// --- main write --------------------------------------------------------
+
+QString TForm1::MainWriteProgressText() const
+{
+    if (read_ && read_->readingBack)
+        return QStringLiteral("main memory written, its read-back not finished");
+    const int frames = WriteAckCount - 1; // the first acknowledgement is the greeting's
+    if (frames <= 0)
+        return QStringLiteral("main memory not written");
+    if (frames >= kChannelCount)
+        return QStringLiteral("main memory: channels written, the options not acknowledged");
+    return QStringLiteral("main memory: channels 1 to %1 acknowledged, channels %2 to 16 and the options not written")
+            .arg(frames)
+            .arg(frames + 1);
+}
+
+void TForm1::endReadBack(const std::vector<AssignedBlock> &written, const std::vector<Payload> &read)
+{
+    const QStringList differences = CompareMainMemoryBytes(written, read);
+    wbtn->setEnabled(true);
+    endMainTransferQuietly();
+    if (differences.isEmpty()) {
+        ShowMessage(QStringLiteral("Write Succeed!"));
+        emit MainTransferEnded(TransferEnd::Completed, QString());
+        return;
+    }
+    const QString text = QStringLiteral("The write to the radio did not complete: the radio holds other values "
+                                        "than were written.");
+    UserDialogs().ShowError(text, QStringLiteral("The radio answered late, so it was read back after the write. "
+                                                 "It differs in %1 field%2:\n")
+                                          .arg(differences.size())
+                                          .arg(differences.size() == 1 ? "" : "s")
+                                          + differences.join(QLatin1Char('\n')));
+    emit MainTransferEnded(TransferEnd::Failed, text);
+}
+
+void TForm1::VerifyClick()
+{
+    MoveFocusOn();
+    // The bytes a write of the table assigns; a field that does not
+    // convert is reported before anything is sent.
+    auto v = std::make_unique<MainRead>();
+    v->verifying = true;
+    v->written = WriteBlocks();
+    FillChannelLabels(v->read);
+    v->readOptions = DefaultOptionTexts();
+    refuseIfOtherTransfer();
+    read_ = std::move(v);
+    startMainRead(); // a port that does not open leaves Retry to go on verifying
+}
+
+} // namespace lumora
