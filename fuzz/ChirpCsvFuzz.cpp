@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         LUMORA_FUZZ_CHECK(SameCells(table, before), summary.text());
     // Whatever was taken encodes: every text passed the typed-text rules.
     try {
-        CheckMainWrite(FrameBuffer{}, table, DefaultOptionTexts());
+        MainWriteImage(FrameBuffer{}, table, DefaultOptionTexts());
     } catch (const ELumoraError &e) {
         fail("an imported channel does not encode", e.text() + QStringLiteral(" | ") + e.detail());
     }

@@ -347,7 +347,6 @@ void RadioBackupRun::next()
             takeFile(); // the reads replaced those windows: the file again, with the identity
         }
         if (step_ == 0 && kind_ == Kind::Restore && verify_) {
-            expectedMain_ = form1_.WriteBlocks(); // as the file and the identity make them
             expectedAreas_.clear();
             for (const auto &area : areas_)
                 expectedAreas_.push_back(area.second->WhatAWriteAssigns());
@@ -377,7 +376,7 @@ void RadioBackupRun::next()
         if (kind_ == Kind::Backup)
             SaveRadioBackup(fileName_, allSettings(), allBytes());
         if (kind_ == Kind::Restore && verify_) {
-            differences_ = CompareMainMemoryBytes(expectedMain_, form1_.LastReadBlocks());
+            differences_ = CompareMainMemoryBytes(form1_.LastWrittenBlocks(), form1_.LastReadBlocks());
             for (size_t i = 0; i < areas_.size(); ++i)
                 differences_ += areas_[i].second->DifferencesFromRead(expectedAreas_[i]);
         }

@@ -94,7 +94,6 @@ private:
     QString keptIdentityText() const;
     bool keepIdentity_ = false;
     bool verify_ = false;
-    std::vector<AssignedBlock> expectedMain_; // what the restore writes, for the read-back
     std::vector<TSignallingForm::WrittenArea> expectedAreas_;
     QStringList differences_;
     int lastStep() const; // the run's last step: the last area written, or read back

@@ -69,56 +69,21 @@ std::array<uint8_t, 34> frameOf(int channel, const Payload &payload)
 
 } // namespace
 
-void TextsAfterWriting(const ICellTable &channels, const OptionTexts &options, TextTable &expectedChannels,
-                       OptionTexts &expectedOptions)
-{
-    FillChannelLabels(expectedChannels);
-    std::array<uint8_t, 34> frame{};
-    for (int n = 1; n <= kChannelCount; ++n) {
-        frame.fill(0);
-        frame[2] = static_cast<uint8_t>(n);
-        EncodeChannelBlock(channels, n, frame.data());
-        DecodeChannelBlock(frame.data(), expectedChannels);
-    }
-    frame.fill(0);
-    EncodeSettingsBlock(options, frame.data());
-    expectedOptions = DefaultOptionTexts();
-    DecodeSettingsBlock(frame.data(), expectedOptions);
-}
-
-QStringList CompareMainMemory(const ICellTable &expectedChannels, const OptionTexts &expectedOptions,
-                              const ICellTable &readChannels, const OptionTexts &readOptions)
-{
-    QStringList differences;
-    for (int n = 1; n <= kChannelCount; ++n)
-        for (int col = ColRxFreq; col < kChannelColumns; ++col) {
-            const QString written = expectedChannels.cellText(col, n), read = readChannels.cellText(col, n);
-            if (written.trimmed() != read.trimmed())
-                differences << QStringLiteral("Channel %1, %2: written %3, read %4")
-                                       .arg(n)
-                                       .arg(ChannelCaptions()[col], shown(written), shown(read));
-        }
-    for (int i = 0; i < kOptionCount; ++i)
-        if (expectedOptions[static_cast<size_t>(i)] != readOptions[static_cast<size_t>(i)])
-            differences << QStringLiteral("Option %1: written %2, read %3")
-                                   .arg(QString(Option(static_cast<OptionId>(i)).label).remove(QLatin1Char(':')),
-                                        shown(expectedOptions[static_cast<size_t>(i)]),
-                                        shown(readOptions[static_cast<size_t>(i)]));
-    return differences;
-}
-
-QStringList CompareMainMemoryBytes(const std::vector<AssignedBlock> &written, const std::vector<Payload> &read,
+QStringList CompareMainMemoryBytes(const std::vector<Payload> &written, const std::vector<Payload> &read,
                                    const QString &writtenWord, const QString &readWord)
 {
     QStringList differences;
     const size_t blocks = std::min(written.size(), read.size());
     for (size_t b = 0; b < blocks; ++b) {
-        const std::vector<int> differing = written[b].differingOffsets(read[b]);
+        std::vector<int> differing;
+        for (int i = 0; i < static_cast<int>(read[b].size()); ++i)
+            if (written[b][static_cast<size_t>(i)] != read[b][static_cast<size_t>(i)])
+                differing.push_back(i);
         if (differing.empty())
             continue;
         const bool options = b == kChannelCount;
         const int channel = static_cast<int>(b) + 1;
-        const auto w = frameOf(channel, written[b].bytes), r = frameOf(channel, read[b]);
+        const auto w = frameOf(channel, written[b]), r = frameOf(channel, read[b]);
         // The texts each side shows, decoded as a read decodes them.
         TextTable wt(kChannelColumns, kChannelRows), rt(kChannelColumns, kChannelRows);
         OptionTexts wo = DefaultOptionTexts(), ro = DefaultOptionTexts();
@@ -153,9 +118,9 @@ QStringList CompareMainMemoryBytes(const std::vector<AssignedBlock> &written, co
         }
         for (int offset : differing)
             if (!named[static_cast<size_t>(offset + 4)])
-                differences << QStringLiteral("%1 byte %2: %3 0x%4, %5 0x%6")
+                differences << QStringLiteral("%1 byte d%2: %3 0x%4, %5 0x%6")
                                        .arg(options ? QStringLiteral("Options,") : block)
-                                       .arg(offset + 4)
+                                       .arg(offset)
                                        .arg(writtenWord)
                                        .arg(w[static_cast<size_t>(offset + 4)], 2, 16, QLatin1Char('0'))
                                        .arg(readWord)

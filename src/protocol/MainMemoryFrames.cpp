@@ -6,7 +6,6 @@
 #include "memory/MemoryComparison.h"
 
 #include <algorithm>
-#include <functional>
 
 namespace lumora {
 
@@ -52,61 +51,29 @@ int BuildSettingsFrame(FrameBuffer &tx, const OptionTexts &options, const MainBa
     return FinishDataFrame(tx);
 }
 
-void CheckMainWrite(FrameBuffer scratch, const ICellTable &table, const OptionTexts &options,
-                    const MainBaseline *baseline)
-{
-    BuildGreeting(scratch);
-    for (int n = 1; n <= kChannelCount; ++n)
-        BuildChannelFrame(scratch, table, n, baseline);
-    BuildSettingsFrame(scratch, options, baseline, &table);
-}
-
 namespace {
 
-// The block a frame builder makes of a given payload to start from.
-AssignedBlock assignedBlock(const std::function<void(FrameBuffer &)> &build)
+Payload payloadOf(const FrameBuffer &tx)
 {
-    auto encode = [&](Payload &payload) {
-        FrameBuffer frame{};
-        std::copy(payload.begin(), payload.end(), frame.begin() + kPayloadOffset);
-        build(frame);
-        std::copy_n(frame.begin() + kPayloadOffset, payload.size(), payload.begin());
-    };
-    Payload sent{};
-    encode(sent);
-    return AssignedBy(encode, sent);
+    Payload p;
+    std::copy_n(tx.begin() + kPayloadOffset, p.size(), p.begin());
+    return p;
 }
 
 } // namespace
 
-namespace {
-
-// Block b (0 to 15 a channel, 16 the options) as a write of the texts sends it.
-AssignedBlock encodedBlock(int b, const ICellTable &table, const OptionTexts &options)
+std::vector<Payload> MainWriteImage(FrameBuffer tx, const ICellTable &table, const OptionTexts &options,
+                                    const MainBaseline *baseline)
 {
-    if (b == kChannelCount)
-        return assignedBlock([&](FrameBuffer &f) { BuildSettingsFrame(f, options); });
-    AssignedBlock block = assignedBlock([&](FrameBuffer &f) { BuildChannelFrame(f, table, b + 1); });
-    // The 0xFF that ends a channel record carries nothing, and a radio
-    // programmed by other means may hold anything there.
-    block.assigned[31 - kPayloadOffset] = false;
-    return block;
-}
-
-} // namespace
-
-std::vector<AssignedBlock> MainWriteBlocks(const ICellTable &table, const OptionTexts &options,
-                                           const MainBaseline *baseline)
-{
-    std::vector<AssignedBlock> blocks;
-    for (int b = 0; b < kMainBlockCount; ++b)
-        if (const Payload *radio = baseline ? baseline->kept(b, table, options) : nullptr) {
-            blocks.push_back({*radio, {}});
-            blocks.back().assigned.fill(true); // the radio's block, byte for byte
-        } else {
-            blocks.push_back(encodedBlock(b, table, options));
-        }
-    return blocks;
+    std::vector<Payload> image;
+    BuildGreeting(tx);
+    for (int n = 1; n <= kChannelCount; ++n) {
+        BuildChannelFrame(tx, table, n, baseline);
+        image.push_back(payloadOf(tx));
+    }
+    BuildSettingsFrame(tx, options, baseline, &table);
+    image.push_back(payloadOf(tx));
+    return image;
 }
 
 QStringList MainValuesNotWrittenBack(const MainBaseline &baseline)
@@ -114,12 +81,21 @@ QStringList MainValuesNotWrittenBack(const MainBaseline &baseline)
     if (baseline.blocks.size() != static_cast<size_t>(kMainBlockCount))
         return {};
     QStringList lines;
-    std::vector<AssignedBlock> written;
+    std::vector<Payload> written;
+    // The texts as a write sends them without the radio's bytes (a program
+    // of its own, from a file of them): a block that does not convert goes
+    // as the radio gave it, as a write keeps it.
+    FrameBuffer tx{};
     for (int b = 0; b < kMainBlockCount; ++b) {
         try {
-            written.push_back(encodedBlock(b, baseline.channels, baseline.options));
+            if (b == kChannelCount)
+                BuildSettingsFrame(tx, baseline.options);
+            else
+                BuildChannelFrame(tx, baseline.channels, b + 1);
+            written.push_back(payloadOf(tx));
         } catch (const ELumoraError &e) {
-            written.emplace_back(); // nothing of it to compare
+            written.push_back(baseline.blocks[static_cast<size_t>(b)]); // nothing of it to compare
+            std::copy(written.back().begin(), written.back().end(), tx.begin() + kPayloadOffset);
             const QString what = QString::fromUtf8(e.what());
             lines << QStringLiteral("%1: the texts the radio's bytes show do not convert (%2); a write keeps the "
                                     "radio's bytes while %3 unchanged")

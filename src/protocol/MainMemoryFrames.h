@@ -35,21 +35,18 @@ int BuildChannelFrame(FrameBuffer &tx, const ICellTable &table, int n, const Mai
 int BuildSettingsFrame(FrameBuffer &tx, const OptionTexts &options, const MainBaseline *baseline = nullptr,
                        const ICellTable *table = nullptr);
 
-// Assembles every frame of a main write, in order, into a copy of the
-// buffer: throws the first conversion error, so that nothing is sent of a
-// table that cannot be written whole.
-void CheckMainWrite(FrameBuffer scratch, const ICellTable &table, const OptionTexts &options,
-                    const MainBaseline *baseline = nullptr);
+// The seventeen payloads a main write sends, channels 1 to 16 and then the
+// options, each assembled as the write assembles it in a buffer that holds
+// tx to begin with: the bytes no field sets are what the frames before
+// left there. Throws the first conversion error, so that nothing is sent
+// of a table that cannot be written whole.
+std::vector<Payload> MainWriteImage(FrameBuffer tx, const ICellTable &table, const OptionTexts &options,
+                                    const MainBaseline *baseline = nullptr);
 
-// The seventeen blocks of a main write, channels 1 to 16 and the options,
-// with the bytes the write sets (not those it leaves from the buffer).
-// Throws the first conversion error.
-std::vector<AssignedBlock> MainWriteBlocks(const ICellTable &table, const OptionTexts &options,
-                                           const MainBaseline *baseline = nullptr);
-
-// The radio's values in a baseline that a write of the texts it shows
-// would not give back, one line per field ("Channel 3, RX Freq: a write
-// sends ..., the radio holds ...").
+// The radio's bytes in a baseline that a write of the texts it shows, as a
+// program sends them from a file of them, would not give back: one line
+// per field or byte ("Channel 3, RX Freq: a write of the table sends ...,
+// the radio holds ...").
 QStringList MainValuesNotWrittenBack(const MainBaseline &baseline);
 // The baseline of these blocks: the texts a read of them shows.
 MainBaseline MainBaselineOf(const std::vector<Payload> &blocks);

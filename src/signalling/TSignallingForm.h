@@ -80,10 +80,8 @@ public:
     // Every block as a write sends it; throws the conversion error of the
     // first field that does not convert.
     std::vector<Payload> EncodeArea() const;
-    // The settings as a read of the written area would show them.
-    SettingsValues SettingsAfterWriting() const;
-    // What a write of the area assigns, as bytes and as the texts a read
-    // of them shows. Throws the first conversion error.
+    // What a write of the area sends, as bytes and as the texts a read of
+    // them shows. Throws the first conversion error.
     struct WrittenArea {
         std::vector<AssignedBlock> blocks;
         SettingsValues texts;
@@ -91,9 +89,9 @@ public:
     WrittenArea WhatAWriteAssigns() const;
     // The blocks the last completed read or read-back gave; empty before.
     const std::vector<Payload> &LastReadBlocks() const { return lastRead_; }
-    // How the last read differs from what a write assigned, one line per
-    // field: the texts where they differ, else each byte that does. Empty
-    // when every assigned byte matches.
+    // How the last read differs from what a write sends, every byte of it:
+    // one line per text that differs, and one per byte whose difference no
+    // text shows. Empty when every byte matches.
     QStringList DifferencesFromRead(const WrittenArea &written) const;
     // The blocks a read gave (or a restore puts back) and the texts they
     // show: a write sends the radio's own bytes for every block whose

@@ -41,8 +41,6 @@ void TSignallingForm::wbtnClick()
 
 std::vector<Payload> TSignallingForm::EncodeArea() const { return pending(assignedBlocks()); }
 
-SettingsValues TSignallingForm::SettingsAfterWriting() const { return settingsOf(EncodeArea()); }
-
 std::vector<AssignedBlock> TSignallingForm::assignedBlocks() const
 {
     std::vector<AssignedBlock> blocks;
@@ -74,21 +72,31 @@ QStringList TSignallingForm::DifferencesFromRead(const WrittenArea &written) con
         return {QStringLiteral("%1: the area has not been read whole.").arg(AreaName())};
     bool same = true;
     for (size_t b = 0; b < written.blocks.size(); ++b)
-        same = same && written.blocks[b].differingOffsets(lastRead_[b]).empty();
+        same = same && written.blocks[b].bytes == lastRead_[b];
     if (same)
         return {};
-    QStringList lines = CompareSettings(AreaName(), written.texts, settingsOf(lastRead_));
-    if (!lines.isEmpty())
-        return lines;
-    // The texts look the same: the bytes say what differs.
-    for (size_t b = 0; b < written.blocks.size(); ++b)
-        for (int offset : written.blocks[b].differingOffsets(lastRead_[b]))
-            lines << QStringLiteral("%1 block %2, d%3: written 0x%4, read 0x%5")
-                             .arg(AreaName())
-                             .arg(b)
-                             .arg(offset)
-                             .arg(written.blocks[b].bytes[static_cast<size_t>(offset)], 2, 16, QLatin1Char('0'))
-                             .arg(lastRead_[b][static_cast<size_t>(offset)], 2, 16, QLatin1Char('0'));
+    const SettingsValues read = settingsOf(lastRead_);
+    QStringList lines = CompareSettings(AreaName(), written.texts, read);
+    // Every byte the write sends counts: those whose difference no text
+    // shows are named by their place.
+    for (size_t b = 0; b < written.blocks.size(); ++b) {
+        const Payload &w = written.blocks[b].bytes, &r = lastRead_[b];
+        if (w == r)
+            continue;
+        const int block = static_cast<int>(b);
+        const SettingsValues shown = blockShows(block, r, read);
+        for (size_t k = 0; k < r.size(); ++k) {
+            Payload one = r;
+            one[k] = w[k];
+            if (w[k] != r[k] && DifferingCells(blockShows(block, one, read), shown).empty())
+                lines << QStringLiteral("%1 block %2, d%3: written 0x%4, read 0x%5")
+                                 .arg(AreaName())
+                                 .arg(b)
+                                 .arg(k)
+                                 .arg(w[k], 2, 16, QLatin1Char('0'))
+                                 .arg(r[k], 2, 16, QLatin1Char('0'));
+        }
+    }
     return lines;
 }
 

@@ -192,8 +192,12 @@ public:
     // The table and the options show exactly what the baseline's bytes give.
     bool ShowsBaseline() const;
     const MainBaseline &Baseline() const { return baseline_; }
-    // The blocks a write of the table sends. Throws the first conversion error.
-    std::vector<AssignedBlock> WriteBlocks() const;
+    // The blocks a write of the table started now sends, every byte as the
+    // transmit buffer makes it. Throws the first conversion error.
+    std::vector<Payload> WriteBlocks() const;
+    // The blocks the last main write sent, as each frame went out (a block
+    // not sent yet: what the write was to send). Empty before any write.
+    const std::vector<Payload> &LastWrittenBlocks() const { return sent_; }
     // The radio's values the table cannot write back as it holds them.
     QStringList ValuesNotWrittenBack() const { return MainValuesNotWrittenBack(baseline_); }
 
@@ -254,7 +258,7 @@ private:
     // A write that resent a frame reads the radio back before it says
     // anything: an acknowledgement names no frame.
     void startReadBack();
-    void endReadBack(const std::vector<AssignedBlock> &written, const std::vector<Payload> &read);
+    void endReadBack(const std::vector<Payload> &written, const std::vector<Payload> &read);
     bool readIntoGridUnderWay() const; // a main read, not a verify
     bool writeUnderWay() const; // main or signalling
     void stopAllTransfers();
@@ -274,18 +278,20 @@ private:
     std::array<int, kChannelColumns> laidOutWidths_{};
     // A main read under way: what it has read so far, which only a
     // completed read puts into the grid and the options; for a verify or a
-    // write's read-back, the bytes the write assigns.
+    // write's read-back, the bytes the write sends.
     struct MainRead {
         bool verifying = false;
         bool readingBack = false; // the end of a write: the write is under way too
         TextTable read{kChannelColumns, kChannelRows};
         OptionTexts readOptions;
         std::vector<Payload> blocks = std::vector<Payload>(kMainBlockCount);
-        std::vector<AssignedBlock> written;
+        std::vector<Payload> written;
     };
     std::unique_ptr<MainRead> read_;
     std::vector<Payload> lastRead_;
     MainBaseline baseline_;
+    std::vector<Payload> sent_; // LastWrittenBlocks
+    void recordSent(int block);  // the frame in the buffer, as block (0 to 16) of the write
     // Says in the status bar what the last read cannot write back.
     void showValuesNotWrittenBack();
     int resendsBeforeWrite_ = 0; // Resends when the write under way started

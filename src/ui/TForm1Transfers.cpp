@@ -371,7 +371,7 @@ void TForm1::wbtnClick()
     if (!MainWriteUnderWay() && MainReadUnderWay())
         throw ELumoraError(QStringLiteral("A read from the radio is under way. Wait until it has finished, or cancel it"));
     // Nothing goes out of a table that cannot be written whole.
-    CheckMainWrite(TxBuffer, *xg, Options(), &baseline_);
+    sent_ = WriteBlocks();
     resendsBeforeWrite_ = Resends;
     Tim1->start();
     beginMainTransfer(kMainWriteSteps);
@@ -389,11 +389,15 @@ void TForm1::MainWriteAcknowledged()
     ++WriteAckCount;
     Form3->Step();
     if (WriteAckCount >= 1 && WriteAckCount <= 16) {
-        SendData(TxBuffer, BuildChannelFrame(TxBuffer, *xg, WriteAckCount, &baseline_));
+        const int length = BuildChannelFrame(TxBuffer, *xg, WriteAckCount, &baseline_);
+        recordSent(WriteAckCount - 1);
+        SendData(TxBuffer, length);
         Tim1->start();
         mainAnswerHeard(channelStep("Writing", WriteAckCount));
     } else if (WriteAckCount == 17) {
-        SendData(TxBuffer, BuildSettingsFrame(TxBuffer, Options(), &baseline_, xg));
+        const int length = BuildSettingsFrame(TxBuffer, Options(), &baseline_, xg);
+        recordSent(kChannelCount);
+        SendData(TxBuffer, length);
         Tim1->start();
         mainAnswerHeard(QStringLiteral("Writing the options"));
     } else if (WriteAckCount == 18) {
@@ -415,7 +419,7 @@ void TForm1::startReadBack()
     auto back = std::make_unique<MainRead>();
     back->verifying = true;
     back->readingBack = true;
-    back->written = WriteBlocks(); // the window has been disabled since the write began
+    back->written = sent_;
     read_ = std::move(back);
     Form3->ProgressBar1->setRange(0, kMainReadSteps);
     Form3->ProgressBar1->setValue(0);

@@ -13,11 +13,17 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 #include <memory>
 
 namespace lumora {
 
-std::vector<AssignedBlock> TForm1::WriteBlocks() const { return MainWriteBlocks(*xg, Options(), &baseline_); }
+std::vector<Payload> TForm1::WriteBlocks() const { return MainWriteImage(TxBuffer, *xg, Options(), &baseline_); }
+
+void TForm1::recordSent(int block)
+{
+    std::copy_n(TxBuffer.begin() + kPayloadOffset, kPayloadLength, sent_.at(static_cast<size_t>(block)).begin());
+}
 
 void TForm1::TakeBaseline(const std::vector<Payload> &blocks)
 {
@@ -59,7 +65,7 @@ QString TForm1::MainWriteProgressText() const
             .arg(frames + 1);
 }
 
-void TForm1::endReadBack(const std::vector<AssignedBlock> &written, const std::vector<Payload> &read)
+void TForm1::endReadBack(const std::vector<Payload> &written, const std::vector<Payload> &read)
 {
     const QStringList differences = CompareMainMemoryBytes(written, read);
     wbtn->setEnabled(true);
@@ -82,8 +88,8 @@ void TForm1::endReadBack(const std::vector<AssignedBlock> &written, const std::v
 void TForm1::VerifyClick()
 {
     MoveFocusOn();
-    // The bytes a write of the table assigns; a field that does not
-    // convert is reported before anything is sent.
+    // Every byte a write of the table sends; a field that does not convert
+    // is reported before anything is sent.
     auto v = std::make_unique<MainRead>();
     v->verifying = true;
     v->written = WriteBlocks();

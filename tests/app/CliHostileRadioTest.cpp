@@ -3,6 +3,7 @@
 // to hold what was written.
 
 #include "support/CliRuns.h"
+#include "support/JsonFiles.h"
 #include "support/VirtualRadio.h"
 
 #include <QJsonArray>
@@ -141,4 +142,51 @@ TEST_F(HostileRadio, SuccessIsSaidOnlyOnceProven)
     EXPECT_TRUE(r.err.contains("The radio now holds: main memory and DTMF written; 2TONE stopped after 4 of 11 "
                                "blocks; 5TONE and FleetSync not written."))
             << r.err.toStdString();
+}
+
+// Bytes no text shows count as much as any: a read lists those its texts
+// cannot write back, diff lists every byte a write would change, and a
+// verify compares every byte the write sent.
+TEST_F(HostileRadio, EveryByteOfTheRadioCounts)
+{
+    const QString memory = path("radio.json");
+    { VirtualRadio factory({"--memory", memory}); }
+    QJsonObject image = readJson(memory);
+    auto channel3 = blockOf(image, "channel", 2);
+    channel3[24] = 0x11;
+    channel3[25] = 0x22;
+    channel3[26] = 0x33;
+    setBlock(image, "channel", 2, channel3);
+    auto dtmf = blockOf(image, "dtmf", 0);
+    dtmf[27] = 0x5A; // no field of the DTMF window
+    setBlock(image, "dtmf", 0, dtmf);
+    writeJson(memory, image);
+
+    VirtualRadio radio({"--memory", memory});
+    CliRun r = cli({"read", "-p", radio.device(), "-o", path("a.wh")});
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("the radio holds 3 values the saved texts cannot write back")) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("Channel 3, byte d26: a write of the table sends 0x00, the radio holds 0x33"));
+    r = cli({"diff", "-p", radio.device(), path("a.wh")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.out.endsWith("Channel 3, byte d24: written 0x00, read 0x11\nChannel 3, byte d25: written 0x00, "
+                               "read 0x22\nChannel 3, byte d26: written 0x00, read 0x33\n"))
+            << r.out.toStdString();
+    EXPECT_TRUE(r.err.contains("3 fields would change")) << r.err.toStdString();
+    r = cli({"read", "dtmf", "-p", radio.device(), "-o", path("d.json")});
+    r = cli({"diff", "dtmf", "-p", radio.device(), path("d.json")});
+    EXPECT_EQ(r.status, 0) << "the file keeps the radio's bytes" << r.out.toStdString();
+    QJsonObject texts = readJson(path("d.json"));
+    texts.remove("bytes");
+    writeJson(path("d1.json"), texts);
+    r = cli({"diff", "dtmf", "-p", radio.device(), path("d1.json")});
+    EXPECT_EQ(r.out, "DTMF block 0, d27: written 0x00, read 0x5a\n");
+
+    r = cli({"write", "-p", radio.device(), path("a.wh"), "--verify"});
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(cli({"diff", "-p", radio.device(), path("a.wh")}).out.endsWith("Succeed!\nNothing would change.\n"));
+    VirtualRadio tailless({"--bad-byte", "0:3:25"}); // keeps no byte 25 of channel 3 as sent
+    r = cli({"write", "-p", tailless.device(), path("a.wh"), "--verify"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "Channel 3, byte d25: written 0x00, read 0xff\n");
 }

@@ -50,10 +50,10 @@ TEST(MainMemoryFrames, ChannelFrameKeepsTheBuffersTailAndEndsIn0xFF)
 TEST(MainMemoryFrames, TheCheckRefusesATableThatCannotBeWrittenWhole)
 {
     TextTable t = table();
-    EXPECT_NO_THROW(CheckMainWrite(FrameBuffer{}, t, DefaultOptionTexts()));
+    EXPECT_NO_THROW(MainWriteImage(FrameBuffer{}, t, DefaultOptionTexts()));
     t.setCellText(ColStepFreq, 16, "fast");
     try {
-        CheckMainWrite(FrameBuffer{}, t, DefaultOptionTexts());
+        MainWriteImage(FrameBuffer{}, t, DefaultOptionTexts());
         FAIL();
     } catch (const EConvertError &e) {
         EXPECT_EQ(e.text(), "'fast' is not a valid integer value");
@@ -61,36 +61,54 @@ TEST(MainMemoryFrames, TheCheckRefusesATableThatCannotBeWrittenWhole)
     t = table();
     OptionTexts o = DefaultOptionTexts();
     o[OptTot] = "300";
-    EXPECT_THROW(CheckMainWrite(FrameBuffer{}, t, o), ERangeError);
+    EXPECT_THROW(MainWriteImage(FrameBuffer{}, t, o), ERangeError);
 }
 
-// A verify compares the bytes a write assigns, and shows what the texts hide.
-TEST(MainMemoryFrames, AComparisonOfBytesNamesWhatTheTextsHide)
+// The image of a write is every byte it sends: what a kept channel gives
+// the buffer reaches the frames after it; a comparison names every byte.
+TEST(MainMemoryFrames, TheWritesImageIsEveryByteItSendsAndAComparisonNamesThemAll)
 {
-    const TextTable t = table();
-    const std::vector<AssignedBlock> written = MainWriteBlocks(t, DefaultOptionTexts());
-    ASSERT_EQ(written.size(), size_t(kMainBlockCount));
-    // Bytes the buffer's tail gives (28 to 30), and the closing 0xFF, are not
-    // the write's; an empty channel's are all zero.
-    EXPECT_FALSE(written[15].assigned[28 - 4]);
-    EXPECT_FALSE(written[15].assigned[31 - 4]);
-    EXPECT_TRUE(written[0].assigned[28 - 4]);
-    EXPECT_FALSE(written[16].assigned[20 - 4]);
+    TextTable t = table();
+    for (int c = 1; c < kChannelColumns; ++c)
+        t.setCellText(c, 3, t.cellText(c, 16));
+    t.setCellText(ColRxFreq, 3, "145.00000");
+    FrameBuffer tx{};
+    tx[29] = 0x44; // left by an earlier frame
+    std::vector<Payload> image = MainWriteImage(tx, t, DefaultOptionTexts());
+    ASSERT_EQ(image.size(), size_t(kMainBlockCount));
+    EXPECT_EQ(image[0][25], 0x00) << "an empty channel clears its tail";
+    EXPECT_EQ(image[0][27], 0xFF);
+    EXPECT_EQ(image[2][25], 0x00);
+    for (int i = 16; i < 28; ++i) // the options repeat channel 16's tail
+        EXPECT_EQ(image[16][static_cast<size_t>(i)], image[15][static_cast<size_t>(i)]) << i;
 
-    std::vector<Payload> read;
-    for (const AssignedBlock &b : written)
-        read.push_back(b.bytes);
-    read[15][28 - 4] = 0x5A; // not assigned: no difference
-    read[15][31 - 4] = 0x00;
-    EXPECT_TRUE(CompareMainMemoryBytes(written, read).isEmpty());
+    // The radio's channel 2 kept while its texts are unchanged: its tail
+    // goes out in the frame of channel 3, which has changed.
+    std::vector<Payload> radio = image;
+    radio[1][24] = 0x11;
+    radio[1][25] = 0x22;
+    MainBaseline baseline = MainBaselineOf(radio);
+    TextTable shown(kChannelColumns, kChannelRows);
+    CopyCells(baseline.channels, shown);
+    shown.setCellText(ColTxFreq, 3, "145.60000");
+    image = MainWriteImage(FrameBuffer{}, shown, baseline.options, &baseline);
+    EXPECT_EQ(image[1], radio[1]);
+    EXPECT_EQ(image[2][24], 0x11);
+    EXPECT_EQ(image[2][25], 0x22);
+    EXPECT_EQ(MainValuesNotWrittenBack(baseline),
+              QStringList({"Channel 2, byte d24: a write of the table sends 0x00, the radio holds 0x11",
+                           "Channel 2, byte d25: a write of the table sends 0x00, the radio holds 0x22"}));
 
-    read[15][0] ^= 0x01;       // RX Freq 1 Hz off: the texts look the same
-    read[15][12 - 4] = 0x40;   // the decode tone
-    read[16][15 - 4] = 30;     // TOT
-    read[16][7 - 4] = 0x01;    // an assigned byte of no option
-    EXPECT_EQ(CompareMainMemoryBytes(written, read).join("\n").toStdString(),
-              QStringList({"Channel 16, RX Freq: written 146.52000 (146520000 Hz), read 146.52000 (146520001 Hz)",
+    std::vector<Payload> read = image;
+    read[2][24] = 0x00;       // a tail byte: no field shows it
+    read[15][0] ^= 0x01;      // RX Freq 1 Hz off: the texts look the same
+    read[15][12 - 4] = 0x40;  // the decode tone
+    read[16][15 - 4] = 30;    // TOT
+    read[16][27] = 0x00;      // the options' last byte
+    EXPECT_EQ(CompareMainMemoryBytes(image, read).join("\n").toStdString(),
+              QStringList({"Channel 3, byte d24: written 0x11, read 0x00",
+                           "Channel 16, RX Freq: written 146.52000 (146520000 Hz), read 146.52000 (146520001 Hz)",
                            "Channel 16, QT/DQT Dec: written NONE (word 0xffff), read (empty) (word 0xff40)",
                            "Option TOT: written 60, read 30",
-                           "Options, byte 7: written 0x00, read 0x01"}).join("\n").toStdString());
+                           "Options, byte d27: written 0xff, read 0x00"}).join("\n").toStdString());
 }

@@ -78,7 +78,12 @@ RadioImage RadioImage::BuiltIn()
     *image.block(BlockType::Channel, 3) = channel(145625000, 145025000, 885, 885, true, true);
     *image.block(BlockType::Channel, 4) = channel(446006250, 446006250, 0x2017, 0x2017, false, false);
     *image.block(BlockType::Channel, 5) = channel(439012500, 431412500, 0xA0C8, 670, true, false);
+    // Empty channels, and the options' tail (channel 16's), as a write
+    // leaves them: zeros closed by 0xFF.
+    for (int n = 6; n <= 16; ++n)
+        (*image.block(BlockType::Channel, n))[31 - 4] = 0xFF;
     Block &options = *image.block(BlockType::Settings, 0);
+    options[31 - 4] = 0xFF;
     // Save power, beep, VOX time 1, TOT 60 s, English voice, scan: the
     // radio's factory options.
     options[4 - 4] = 1;
