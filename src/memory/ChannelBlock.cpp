@@ -1,9 +1,11 @@
 #include "memory/ChannelBlock.h"
 
+#include "memory/ByteField.h"
 #include "memory/ChannelColumns.h"
 #include "memory/Conversions.h"
 #include "memory/ToneText.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -11,82 +13,100 @@ namespace lumora {
 
 namespace {
 
-void put16(uint8_t *p, uint32_t v)
-{
-    p[0] = static_cast<uint8_t>(v);
-    p[1] = static_cast<uint8_t>(v >> 8);
-}
-
-void put32(uint8_t *p, uint32_t v)
-{
-    put16(p, v);
-    put16(p + 2, v >> 16);
-}
-
-uint16_t get16(const uint8_t *p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
-
-int32_t get32(const uint8_t *p)
-{
-    return static_cast<int32_t>(static_cast<uint32_t>(get16(p))
-                                | (static_cast<uint32_t>(get16(p + 2)) << 16));
-}
-
 uint32_t frequencyHz(const QString &mhz)
 {
     return static_cast<uint32_t>(RoundToInt64(StrToFloat(mhz) * 1000000.0, mhz));
 }
 
-uint8_t flag(const QString &text, const char *offText)
+QString frequencyText(uint32_t hz) { return FormatFiveDecimals(static_cast<int32_t>(hz) / 1000000.0); }
+
+// A flag the radio keeps as 0x00 (offText) or 0xFF (anything else).
+ByteField flag(int offset, int col, const char *offText, const char *onText)
 {
-    return text == QLatin1String(offText) ? 0x00 : 0xFF;
+    return {offset, 1, col, [offText](const QString &t) { return t == QLatin1String(offText) ? 0x00u : 0xFFu; },
+            [offText, onText](uint32_t v) {
+                return std::optional<QString>(QLatin1String(v == 0 ? offText : onText));
+            }};
 }
 
-// Position in a fixed list; a text outside the list takes the first entry.
-uint8_t listCode(const QStringList &list, const QString &text)
+// Position in a fixed list; a text outside the list takes the first entry,
+// a position outside it shows nothing.
+ByteField listed(int offset, int col, const QStringList &(*list)())
 {
-    const int i = static_cast<int>(list.indexOf(text));
-    return static_cast<uint8_t>(i < 0 ? 0 : i);
+    return {offset, 1, col,
+            [list](const QString &t) { return static_cast<uint32_t>(std::max<qsizetype>(0, list().indexOf(t))); },
+            [list](uint32_t v) {
+                return v < static_cast<uint32_t>(list().size()) ? std::optional<QString>(list()[static_cast<int>(v)])
+                                                                 : std::nullopt;
+            }};
 }
 
-uint8_t keyCode(const QString &text)
+ByteField dtmfKey(int offset, int col)
 {
-    const int code = DtmfKeyCode(text);
-    return static_cast<uint8_t>(code < 0 ? 0xFF : code);
+    return {offset, 1, col,
+            [](const QString &t) {
+                const int code = DtmfKeyCode(t);
+                return static_cast<uint32_t>(code < 0 ? 0xFF : code);
+            },
+            [](uint32_t v) {
+                const QString key = DtmfKeyText(static_cast<uint8_t>(v));
+                return key.isEmpty() ? std::nullopt : std::optional<QString>(key);
+            }};
 }
 
-QString frequencyText(int32_t hz) { return FormatFiveDecimals(hz / 1000000.0); }
+ByteField tone(int offset, int col)
+{
+    return {offset, 2, col, [](const QString &t) { return static_cast<uint32_t>(EncodeToneWord(t)); },
+            [](uint32_t v) -> std::optional<QString> { return DecodeToneWord(static_cast<uint16_t>(v)); }};
+}
+
+ByteField number(int offset, int width, int col)
+{
+    return {offset, width, col, [](const QString &t) { return static_cast<uint32_t>(StrToInt(t)); },
+            [](uint32_t v) { return std::optional<QString>(QString::number(v)); }};
+}
 
 } // namespace
 
+const std::vector<ByteField> &ChannelFields()
+{
+    static const std::vector<ByteField> fields = {
+            {4, 4, ColRxFreq, frequencyHz,
+             [](uint32_t v) { return std::optional<QString>(static_cast<int32_t>(v) > 0 ? frequencyText(v) : QString()); },
+             true},
+            {8, 4, ColTxFreq, [](const QString &t) { return IsEmptyField(t) ? 0 : frequencyHz(t); },
+             [](uint32_t v) { return std::optional<QString>(v == 0 ? QString() : frequencyText(v)); }, true},
+            tone(12, ColToneDec),
+            tone(14, ColToneEnc),
+            flag(16, ColTxPower, "LOW", "HIGH"),
+            flag(17, ColWideNarrow, "NARROW", "WIDE"),
+            flag(18, ColScanAdd, "NONE", "YES"),
+            number(19, 2, ColStepFreq),
+            dtmfKey(21, ColDtmf1),
+            dtmfKey(22, ColDtmf2),
+            listed(23, ColPttId, PttIdTexts),
+            {24, 1, ColScrambler,
+             [](const QString &t) { return t == QLatin1String("NONE") ? 0u : static_cast<uint32_t>(StrToInt(t)); },
+             [](uint32_t v) { return std::optional<QString>(v == 0 ? QStringLiteral("NONE") : QString::number(v)); }},
+            flag(25, ColCompandor, "NONE", "YES"),
+            listed(26, ColPttIdType, PttIdTypeTexts),
+            number(27, 1, ColPttIdNo),
+    };
+    return fields;
+}
+
 void EncodeChannelBlock(const ICellTable &table, int n, uint8_t *frame)
 {
-    auto cell = [&](int col) { return table.cellText(col, n); };
-    if (IsEmptyField(cell(ColRxFreq))) {
+    if (IsEmptyField(table.cellText(ColRxFreq, n))) {
         std::memset(frame + 4, 0, 27);
         return;
     }
     // Build the fields aside, so that one that does not convert leaves the
     // buffer as it was. Offsets 28 to 30 keep what the buffer holds.
-    std::array<uint8_t, 28> aside{};
-    uint8_t *b = aside.data(); // indexed by frame offset
-    put32(b + 4, frequencyHz(cell(ColRxFreq)));
-    const QString tx = cell(ColTxFreq);
-    put32(b + 8, IsEmptyField(tx) ? 0 : frequencyHz(tx));
-    put16(b + 12, EncodeToneWord(cell(ColToneDec)));
-    put16(b + 14, EncodeToneWord(cell(ColToneEnc)));
-    b[16] = flag(cell(ColTxPower), "LOW");
-    b[17] = flag(cell(ColWideNarrow), "NARROW");
-    b[18] = flag(cell(ColScanAdd), "NONE");
-    put16(b + 19, static_cast<uint32_t>(StrToInt(cell(ColStepFreq))));
-    b[21] = keyCode(cell(ColDtmf1));
-    b[22] = keyCode(cell(ColDtmf2));
-    b[23] = listCode(PttIdTexts(), cell(ColPttId));
-    const QString scrambler = cell(ColScrambler);
-    b[24] = scrambler == QLatin1String("NONE") ? 0 : static_cast<uint8_t>(StrToInt(scrambler));
-    b[25] = flag(cell(ColCompandor), "NONE");
-    b[26] = listCode(PttIdTypeTexts(), cell(ColPttIdType));
-    b[27] = static_cast<uint8_t>(StrToInt(cell(ColPttIdNo)));
-    std::memcpy(frame + 4, b + 4, 24);
+    std::array<uint8_t, 28> aside{}; // indexed by frame offset
+    for (const ByteField &f : ChannelFields())
+        f.write(aside.data(), f.toValue(table.cellText(f.shownBy, n)));
+    std::memcpy(frame + 4, aside.data() + 4, 24);
 }
 
 void DecodeChannelBlock(const uint8_t *frame, ICellTable &table)
@@ -94,40 +114,16 @@ void DecodeChannelBlock(const uint8_t *frame, ICellTable &table)
     const int row = frame[2];
     if (row < 1 || row >= table.rowCount())
         return; // row 0 holds the captions
-    auto set = [&](int col, const QString &text) { table.setCellText(col, row, text); };
-
     // Nothing stored (0), erased memory (all bits set), or a frequency
     // below 5 Hz that shows as 0.00000: no channel.
-    const int32_t rx = get32(frame + 4);
-    const QString rxText = rx > 0 ? frequencyText(rx) : QString();
-    if (rxText.isEmpty() || rxText == QLatin1String("0.00000")) {
-        for (int col = ColRxFreq; col <= ColCompandor; ++col)
-            set(col, QString());
-        return;
-    }
-    set(ColRxFreq, rxText);
-    const int32_t tx = get32(frame + 8);
-    set(ColTxFreq, tx == 0 ? QString() : frequencyText(tx));
-    if (auto t = DecodeToneWord(get16(frame + 12)))
-        set(ColToneDec, *t);
-    if (auto t = DecodeToneWord(get16(frame + 14)))
-        set(ColToneEnc, *t);
-    set(ColTxPower, frame[16] == 0 ? QStringLiteral("LOW") : QStringLiteral("HIGH"));
-    set(ColWideNarrow, frame[17] == 0 ? QStringLiteral("NARROW") : QStringLiteral("WIDE"));
-    set(ColScanAdd, frame[18] == 0 ? QStringLiteral("NONE") : QStringLiteral("YES"));
-    set(ColStepFreq, QString::number(get16(frame + 19)));
-    for (int k = 0; k < 2; ++k) {
-        const QString key = DtmfKeyText(frame[21 + k]);
-        if (!key.isEmpty())
-            set(ColDtmf1 + k, key);
-    }
-    if (frame[23] < PttIdTexts().size())
-        set(ColPttId, PttIdTexts()[frame[23]]);
-    set(ColScrambler, frame[24] == 0 ? QStringLiteral("NONE") : QString::number(frame[24]));
-    set(ColCompandor, frame[25] == 0 ? QStringLiteral("NONE") : QStringLiteral("YES"));
-    if (frame[26] < PttIdTypeTexts().size())
-        set(ColPttIdType, PttIdTypeTexts()[frame[26]]);
-    set(ColPttIdNo, QString::number(frame[27]));
+    const ByteField &rx = ChannelFields().front();
+    const QString rxText = *rx.toText(rx.read(frame));
+    const bool empty = rxText.isEmpty() || rxText == QLatin1String("0.00000");
+    for (const ByteField &f : ChannelFields())
+        if (empty)
+            table.setCellText(f.shownBy, row, QString());
+        else if (const std::optional<QString> text = f.toText(f.read(frame)))
+            table.setCellText(f.shownBy, row, *text);
 }
 
 } // namespace lumora

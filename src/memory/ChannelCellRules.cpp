@@ -26,14 +26,14 @@ void ApplyChannelCellRules(ICellTable &t, int col, int row)
         // A channel being created.
         set(ColTxFreq, cell(ColRxFreq));
         const QStringList &defaults = NewChannelDefaults();
-        for (int c = ColToneDec; c <= ColCompandor; ++c)
+        for (int c = ColToneDec; c < kChannelColumns; ++c)
             set(c, defaults[c]);
     }
     set(ColToneDec, NormalizeToneText(cell(ColToneDec)));
     set(ColToneEnc, NormalizeToneText(cell(ColToneEnc)));
     if (IsEmptyField(cell(ColRxFreq))) {
         set(col, QString());
-        for (int c = ColRxFreq; c <= ColCompandor; ++c)
+        for (int c = ColRxFreq; c < kChannelColumns; ++c)
             set(c, QString());
     }
 }

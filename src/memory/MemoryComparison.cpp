@@ -1,5 +1,6 @@
 #include "memory/MemoryComparison.h"
 
+#include "memory/ByteField.h"
 #include "memory/ChannelBlock.h"
 #include "memory/ChannelColumns.h"
 
@@ -14,50 +15,6 @@ namespace {
 QString shown(const QString &text) { return text.trimmed().isEmpty() ? QStringLiteral("(empty)") : text; }
 
 QString optionName(int id) { return QString(Option(static_cast<OptionId>(id)).label).remove(QLatin1Char(':')); }
-
-// Where a field's bytes are in a block (frame offsets), and what shows them:
-// a channel column or an option.
-struct ByteField {
-    int offset;
-    int length;
-    int shownBy;
-    bool hertz;
-};
-
-const std::vector<ByteField> &channelFields()
-{
-    static const std::vector<ByteField> fields = {
-            {4, 4, ColRxFreq, true},     {8, 4, ColTxFreq, true},      {12, 2, ColToneDec, false},
-            {14, 2, ColToneEnc, false},  {16, 1, ColTxPower, false},   {17, 1, ColWideNarrow, false},
-            {18, 1, ColScanAdd, false},  {19, 2, ColStepFreq, false},  {21, 1, ColDtmf1, false},
-            {22, 1, ColDtmf2, false},    {23, 1, ColPttId, false},     {24, 1, ColScrambler, false},
-            {25, 1, ColCompandor, false}, {26, 1, ColPttIdType, false}, {27, 1, ColPttIdNo, false},
-    };
-    return fields;
-}
-
-const std::vector<ByteField> &optionFields()
-{
-    static const std::vector<ByteField> fields = {
-            {4, 1, OptSavePower, false}, {5, 1, OptBeep, false}, {12, 1, OptVoxLev, false},
-            {13, 1, OptVoxTime, false},  {14, 1, OptSqLev, false}, {15, 1, OptTot, false},
-            {16, 1, OptVoice, false},    {17, 1, OptPf1, false},   {18, 1, OptPf2, false},
-            {19, 1, OptScan, false},
-    };
-    return fields;
-}
-
-// A field's stored value in full: hertz, or its bytes as the radio keeps them.
-QString storedValue(const uint8_t *frame, const ByteField &f)
-{
-    uint32_t v = 0;
-    for (int i = f.length - 1; i >= 0; --i)
-        v = (v << 8) | frame[f.offset + i];
-    if (f.hertz)
-        return QStringLiteral("%1 Hz").arg(static_cast<int32_t>(v));
-    return QStringLiteral("%1 0x%2").arg(f.length == 1 ? QStringLiteral("byte") : QStringLiteral("word"))
-            .arg(v, f.length * 2, 16, QLatin1Char('0'));
-}
 
 std::array<uint8_t, 34> frameOf(int channel, const Payload &payload)
 {
@@ -96,13 +53,13 @@ QStringList CompareMainMemoryBytes(const std::vector<Payload> &written, const st
         }
         const QString block = options ? QStringLiteral("Option") : QStringLiteral("Channel %1,").arg(channel);
         std::vector<bool> named(34, false);
-        for (const ByteField &f : options ? optionFields() : channelFields()) {
+        for (const ByteField &f : options ? OptionFields() : ChannelFields()) {
             bool differs = false;
-            for (int i = f.offset; i < f.offset + f.length; ++i)
+            for (int i = f.offset; i < f.offset + f.width; ++i)
                 differs = differs || std::find(differing.begin(), differing.end(), i - 4) != differing.end();
             if (!differs)
                 continue;
-            std::fill_n(named.begin() + f.offset, f.length, true);
+            std::fill_n(named.begin() + f.offset, f.width, true);
             const QString field = options ? optionName(f.shownBy) : ChannelCaptions()[f.shownBy];
             const QString wText = options ? wo[static_cast<size_t>(f.shownBy)] : wt.cellText(f.shownBy, channel);
             const QString rText = options ? ro[static_cast<size_t>(f.shownBy)] : rt.cellText(f.shownBy, channel);
@@ -113,8 +70,8 @@ QStringList CompareMainMemoryBytes(const std::vector<Payload> &written, const st
                                        .arg(block, field, writtenWord, shown(wText), readWord, shown(rText));
             else
                 differences << QStringLiteral("%1 %2: %3 %4 (%5), %6 %7 (%8)")
-                                       .arg(block, field, writtenWord, shown(wText), storedValue(w.data(), f), readWord,
-                                            shown(rText), storedValue(r.data(), f));
+                                       .arg(block, field, writtenWord, shown(wText), f.storedText(w.data()), readWord,
+                                            shown(rText), f.storedText(r.data()));
         }
         for (int offset : differing)
             if (!named[static_cast<size_t>(offset + 4)])

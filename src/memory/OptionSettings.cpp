@@ -1,5 +1,6 @@
 #include "memory/OptionSettings.h"
 
+#include "memory/ByteField.h"
 #include "memory/Conversions.h"
 #include "memory/Errors.h"
 
@@ -72,40 +73,75 @@ OptionTexts DefaultOptionTexts()
     return t;
 }
 
+namespace {
+
+// An option's byte: its text and its value convert both ways.
+ByteField option(int offset, OptionId id, std::function<uint32_t(const QString &)> toValue,
+                 std::function<QString(uint32_t)> toText)
+{
+    return {offset, 1, id, std::move(toValue),
+            [toText = std::move(toText)](uint32_t v) { return std::optional<QString>(toText(v)); }};
+}
+
+ByteField openClose(int offset, OptionId id)
+{
+    return option(offset, id, [](const QString &t) { return uint32_t(openFlag(t)); },
+                  [](uint32_t v) { return v == 1 ? kOpen : kClose; });
+}
+
+uint32_t byteOf(OptionId id, const QString &text)
+{
+    const int value = StrToInt(text);
+    CheckFits(QString(Option(id).label).remove(QLatin1Char(':')), text, value, 0, 0xFF);
+    return static_cast<uint32_t>(value);
+}
+
+ByteField plainNumber(int offset, OptionId id)
+{
+    return option(offset, id, [id](const QString &t) { return byteOf(id, t); },
+                  [](uint32_t v) { return QString::number(v); });
+}
+
+ByteField functionKeyField(int offset, OptionId id)
+{
+    return option(offset, id, [](const QString &t) { return uint32_t(functionKey(t)); },
+                  [](uint32_t v) { return functionKeyText(static_cast<uint8_t>(v)); });
+}
+
+} // namespace
+
+const std::vector<ByteField> &OptionFields()
+{
+    static const std::vector<ByteField> fields = {
+            openClose(4, OptSavePower),
+            openClose(5, OptBeep),
+            option(12, OptVoxLev, [](const QString &t) { return t == kNone ? 0u : byteOf(OptVoxLev, t); },
+                   [](uint32_t v) { return v == 0 ? kNone : QString::number(v); }),
+            plainNumber(13, OptVoxTime),
+            plainNumber(14, OptSqLev),
+            option(15, OptTot, [](const QString &t) { return uint32_t(timeOut(t)); },
+                   [](uint32_t v) { return v == 0 ? kClose : QString::number(v); }),
+            option(16, OptVoice, [](const QString &t) { return t == kClose ? 0u : t == kChinese ? 1u : 2u; },
+                   [](uint32_t v) { return v == 0 ? kClose : v == 1 ? kChinese : kEnglish; }),
+            functionKeyField(17, OptPf1),
+            functionKeyField(18, OptPf2),
+            openClose(19, OptScan),
+    };
+    return fields;
+}
+
 void EncodeSettingsBlock(const OptionTexts &o, uint8_t *frame)
 {
-    uint8_t b[20] = {}; // indexed by frame offset; 4 to 11 stay zero
-    auto byteOf = [&](OptionId id) {
-        const int value = StrToInt(o[id]);
-        CheckFits(QString(Option(id).label).remove(QLatin1Char(':')), o[id], value, 0, 0xFF);
-        return static_cast<uint8_t>(value);
-    };
-    b[12] = o[OptVoxLev] == kNone ? 0 : byteOf(OptVoxLev);
-    b[13] = byteOf(OptVoxTime);
-    b[14] = byteOf(OptSqLev);
-    b[15] = timeOut(o[OptTot]);
-    b[16] = o[OptVoice] == kClose ? 0 : o[OptVoice] == kChinese ? 1 : 2;
-    b[17] = functionKey(o[OptPf1]);
-    b[18] = functionKey(o[OptPf2]);
-    b[19] = openFlag(o[OptScan]);
-    b[4] = openFlag(o[OptSavePower]);
-    b[5] = openFlag(o[OptBeep]);
+    uint8_t b[20] = {}; // indexed by frame offset; 6 to 11 stay zero
+    for (const ByteField &f : OptionFields())
+        f.write(b, f.toValue(o[static_cast<size_t>(f.shownBy)]));
     std::memcpy(frame + 4, b + 4, 16);
 }
 
 void DecodeSettingsBlock(const uint8_t *frame, OptionTexts &o)
 {
-    auto openText = [](uint8_t v) { return v == 1 ? kOpen : kClose; };
-    o[OptVoxLev] = frame[12] == 0 ? kNone : QString::number(frame[12]);
-    o[OptVoxTime] = QString::number(frame[13]);
-    o[OptSqLev] = QString::number(frame[14]);
-    o[OptTot] = frame[15] == 0 ? kClose : QString::number(frame[15]);
-    o[OptVoice] = frame[16] == 0 ? kClose : frame[16] == 1 ? kChinese : kEnglish;
-    o[OptPf1] = functionKeyText(frame[17]);
-    o[OptPf2] = functionKeyText(frame[18]);
-    o[OptScan] = openText(frame[19]);
-    o[OptSavePower] = openText(frame[4]);
-    o[OptBeep] = openText(frame[5]);
+    for (const ByteField &f : OptionFields())
+        o[static_cast<size_t>(f.shownBy)] = *f.toText(f.read(frame));
 }
 
 } // namespace lumora

@@ -5,26 +5,13 @@
 // its detail naming the control or the grid cell it came from.
 
 #include "memory/AssignedBytes.h"
+#include "memory/LittleEndian.h"
 
 #include <QString>
 #include <array>
 #include <cstdint>
 
 namespace lumora {
-
-
-inline void Put16(uint8_t *p, uint32_t v)
-{
-    p[0] = static_cast<uint8_t>(v);
-    p[1] = static_cast<uint8_t>(v >> 8);
-}
-inline void Put32(uint8_t *p, uint32_t v)
-{
-    Put16(p, v);
-    Put16(p + 2, v >> 16);
-}
-inline uint16_t Get16(const uint8_t *p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
-inline uint32_t Get32(const uint8_t *p) { return Get16(p) | (static_cast<uint32_t>(Get16(p + 2)) << 16); }
 
 // f's result; a conversion error it throws names where as its place.
 template <class F>

@@ -1,10 +1,13 @@
 #include "ChannelTestRows.h"
 
+#include "memory/ByteField.h"
 #include "memory/ChannelBlock.h"
+#include "memory/OptionSettings.h"
 #include "memory/Errors.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 
 using namespace lumora;
@@ -223,4 +226,26 @@ TEST(DecodeChannelBlock, FrequenciesAreWrittenWithFiveDecimals)
     DecodeChannelBlock(f.data(), t);
     EXPECT_EQ(t.cellText(ColRxFreq, 1), "146.52501");
     EXPECT_EQ(t.cellText(ColTxFreq, 1), "2147.48365");
+}
+
+// Every column and every option has one field, and no two fields share a
+// byte: a column added without its bytes is caught here.
+TEST(ByteFields, EachColumnAndOptionHasItsOwnBytes)
+{
+    auto check = [](const std::vector<ByteField> &fields, int shown, int first, int end) {
+        std::vector<int> owner(32, -1), shownBy;
+        for (const ByteField &f : fields) {
+            shownBy.push_back(f.shownBy);
+            for (int i = f.offset; i < f.offset + f.width; ++i) {
+                ASSERT_TRUE(i >= first && i < end) << "offset " << i;
+                EXPECT_EQ(owner[static_cast<size_t>(i)], -1) << "offset " << i << " twice";
+                owner[static_cast<size_t>(i)] = f.shownBy;
+            }
+        }
+        std::sort(shownBy.begin(), shownBy.end());
+        EXPECT_EQ(shownBy.size(), static_cast<size_t>(shown));
+        EXPECT_TRUE(std::adjacent_find(shownBy.begin(), shownBy.end()) == shownBy.end());
+    };
+    check(ChannelFields(), kChannelColumns - 1, 4, 28);
+    check(OptionFields(), kOptionCount, 4, 20);
 }
