@@ -2,8 +2,7 @@
 // says why, and gives the window back with the port closed, for the main
 // memory and for a signalling area alike.
 
-#include "support/VirtualRadio.h"
-#include "ui/UiTestSupport.h"
+#include "support/WindowsOnRadio.h"
 
 #include "serial/TComm.h"
 
@@ -22,12 +21,8 @@ constexpr int kWait = 30000; // wide: the sanitizer builds are slow
 
 } // namespace
 
-class CableDisconnectTest : public QObject {
+class CableDisconnectTest : public QObject, WindowsOnRadio {
     Q_OBJECT
-    std::unique_ptr<CapturedDialogs> dialogs;
-    std::unique_ptr<ToolWindows> windows;
-    TForm1 *form = nullptr;
-    TForm3 *progress = nullptr;
     int writesAfterError = 0;
 
     void attach(const QString &device)
@@ -55,17 +50,10 @@ class CableDisconnectTest : public QObject {
 private slots:
     void init()
     {
-        dialogs = std::make_unique<CapturedDialogs>();
-        windows = std::make_unique<ToolWindows>(QSize(1920, 1080));
-        form = windows->Form1.get();
-        progress = windows->Form3.get();
+        open();
         writesAfterError = 0;
     }
-    void cleanup()
-    {
-        windows.reset();
-        dialogs.reset();
-    }
+    void cleanup() { close(); }
 
     void aMainTransferEndsWhenTheCableIsPulled_data()
     {

@@ -4,7 +4,7 @@
 // says so and leaves the old file as it was.
 
 #include "support/JsonFiles.h"
-#include "ui/UiTestSupport.h"
+#include "support/WindowsOnRadio.h"
 
 #include "memory/Errors.h"
 #include "signalling/SettingsFile.h"
@@ -68,13 +68,8 @@ private:
 
 } // namespace
 
-class HostileFilesTest : public QObject {
+class HostileFilesTest : public QObject, WindowsOnRadio {
     Q_OBJECT
-    std::unique_ptr<CapturedDialogs> dialogs;
-    std::unique_ptr<ToolWindows> windows;
-    TForm1 *form = nullptr;
-    TForm3 *progress = nullptr;
-    QTemporaryDir dir;
     QMap<QString, QByteArray> good; // a good file of each format, as the tool saves it
     QStringList report;             // format | file | message, for the record
 
@@ -120,23 +115,20 @@ class HostileFilesTest : public QObject {
 private slots:
     void initTestCase()
     {
-        dialogs = std::make_unique<CapturedDialogs>();
-        windows = std::make_unique<ToolWindows>(QSize(1920, 1080));
-        form = windows->Form1.get();
-        progress = windows->Form3.get();
+        open();
         // Good files: a table with channels, the windows' own settings.
         form->xg->setCells(1, 1, "146.52");
         form->xgSetEditText(1, 1);
         form->xg->setCells(1, 2, "446.00625");
         form->xgSetEditText(1, 2);
-        form->SaveChannelFileAs(dir.filePath("good.wh"));
-        form->ExportCsvFile(dir.filePath("good.csv"));
+        form->SaveChannelFileAs(dir->filePath("good.wh"));
+        form->ExportCsvFile(dir->filePath("good.csv"));
         for (const auto &area : windows->Areas())
-            SaveSettingsFile(dir.filePath(area.first + ".json"), area.second->SettingsArea(), area.second->Settings());
+            SaveSettingsFile(dir->filePath(area.first + ".json"), area.second->SettingsArea(), area.second->Settings());
         for (const auto &area : windows->Areas())
-            good[area.first] = contents(dir.filePath(area.first + ".json"));
-        good["wh"] = contents(dir.filePath("good.wh"));
-        good["csv"] = contents(dir.filePath("good.csv"));
+            good[area.first] = contents(dir->filePath(area.first + ".json"));
+        good["wh"] = contents(dir->filePath("good.wh"));
+        good["csv"] = contents(dir->filePath("good.csv"));
         // A backup as the tool writes one.
         AreaSettings all{{"main", MainMemorySettings(*form->xg, form->Options())}};
         for (const auto &area : windows->Areas())
@@ -147,8 +139,7 @@ private slots:
     }
     void cleanupTestCase()
     {
-        windows.reset();
-        dialogs.reset();
+        close();
         // The messages each kind of file gets, for the record.
         if (qEnvironmentVariableIsSet("LUMORA_HOSTILE_REPORT"))
             writeFile(qEnvironmentVariable("LUMORA_HOSTILE_REPORT"), report.join('\n').toUtf8() + '\n');
@@ -176,7 +167,7 @@ private slots:
     {
         QFETCH(QString, format);
         QFETCH(QByteArray, bytes);
-        const QString file = dir.filePath("hostile." + format);
+        const QString file = dir->filePath("hostile." + format);
         QVERIFY(writeFile(file, bytes));
         const QByteArray before = state();
         dialogs->messages.clear();
@@ -200,17 +191,17 @@ private slots:
     {
         // A folder, a missing file, and a good file under a name with
         // blanks and letters beyond ASCII, which simply works.
-        const QString folder = dir.filePath("a folder.wh");
+        const QString folder = dir->filePath("a folder.wh");
         QVERIFY(QDir().mkpath(folder));
         const QByteArray before = state();
         for (const QString &f : QStringList{"wh", "csv", "dtmf", "backup"}) {
             const QString message = load(f, folder);
             QVERIFY2(message.startsWith("Cannot open file \"" + folder + "\"."), qPrintable(message));
-            QVERIFY(load(f, dir.filePath("missing")).startsWith("Cannot open file"));
+            QVERIFY(load(f, dir->filePath("missing")).startsWith("Cannot open file"));
             report << QString("%1 | a directory | %2").arg(f, message);
         }
         QCOMPARE(state(), before);
-        const QString named = dir.filePath("Kanäle für Åse – 频道 1.wh");
+        const QString named = dir->filePath("Kanäle für Åse – 频道 1.wh");
         QVERIFY(writeFile(named, good["wh"]));
         QCOMPARE(load("wh", named), QString());
         QCOMPARE(form->xg->Cells(1, 2), QString("446.00625"));
@@ -218,13 +209,13 @@ private slots:
 
     void aSaveThatFailsSaysSoAndKeepsTheOldFile()
     {
-        QVERIFY(writeFile(dir.filePath("again.wh"), good["wh"]));
-        QCOMPARE(load("wh", dir.filePath("again.wh")), QString());
-        const QString file = dir.filePath("kept.wh");
+        QVERIFY(writeFile(dir->filePath("again.wh"), good["wh"]));
+        QCOMPARE(load("wh", dir->filePath("again.wh")), QString());
+        const QString file = dir->filePath("kept.wh");
         QVERIFY(writeFile(file, good["wh"]));
-        const QString csv = dir.filePath("kept.csv");
+        const QString csv = dir->filePath("kept.csv");
         QVERIFY(writeFile(csv, good["csv"]));
-        const QString json = dir.filePath("kept.json");
+        const QString json = dir->filePath("kept.json");
         QVERIFY(writeFile(json, good["dtmf"]));
         form->xg->setCells(1, 2, "145.5");
         form->xgSetEditText(1, 2);
@@ -247,7 +238,7 @@ private slots:
         QCOMPARE(contents(file), good["wh"]);
         QCOMPARE(contents(csv), good["csv"]);
         QCOMPARE(contents(json), good["dtmf"]);
-        QCOMPARE(QDir(dir.path()).entryList({"*.tmp", ".*"}, QDir::Files | QDir::Hidden), QStringList());
+        QCOMPARE(QDir(dir->path()).entryList({"*.tmp", ".*"}, QDir::Files | QDir::Hidden), QStringList());
         report << QString("wh | full disk | %1").arg(messages[0]);
         QVERIFY(form->HasUnsavedChanges()); // the table still counts as not saved
     }

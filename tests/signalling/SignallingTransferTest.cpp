@@ -4,8 +4,7 @@
 
 #include "support/DataAnswer.h"
 #include "support/JsonFiles.h"
-#include "support/VirtualRadio.h"
-#include "ui/UiTestSupport.h"
+#include "support/WindowsOnRadio.h"
 
 #include "memory/Errors.h"
 #include "memory/TextTable.h"
@@ -70,65 +69,21 @@ public:
 
 } // namespace
 
-class SignallingTransferTest : public QObject {
+class SignallingTransferTest : public QObject, WindowsOnRadio {
     Q_OBJECT
-    std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<RecordingDialogs> dialogs;
-    std::unique_ptr<ToolWindows> windows;
-    TForm1 *form = nullptr;
-    TForm3 *progress = nullptr;
-    QByteArray written;   // every byte the tool wrote
-    QList<int> writeSizes; // bytes per write
-    QByteArray received;
+    RecordingDialogs *recording = nullptr;
 
-    QString memory() const { return dir->filePath("radio.json"); }
     TForm2 &dtmf() { return *windows->Form2; }
     TForm6 &fsk() { return *windows->Form6; }
-
-    // The port of the device, opened as the "Signa" menu opens it (not for
-    // a device that does not exist: then nothing is sent at all).
-    void attach(const QString &device)
-    {
-        form->SelectPort(device);
-        if (QFile::exists(device))
-            form->OpenPortForSignalling();
-        form->WriteTap = [this](const uint8_t *d, int n) {
-            written.append(reinterpret_cast<const char *>(d), n);
-            writeSizes << n;
-        };
-        form->Comm1->OnReceiveData = [this](TComm *, const uint8_t *b, uint16_t n) {
-            received.append(reinterpret_cast<const char *>(b), n);
-            form->Comm1ReceiveData(b, n);
-        };
-    }
-    // A radio that hears and never answers: what arrives, the test sends.
-    std::unique_ptr<VirtualRadio> silent;
-    void attachSilent()
-    {
-        silent = std::make_unique<VirtualRadio>(QStringList{"--drop", "1"});
-        attach(silent->device());
-    }
-    static bool done(TSignallingForm &w) { return !w.ReadUnderWay() && !w.WriteUnderWay(); }
 
 private slots:
     void init()
     {
-        dir = std::make_unique<QTemporaryDir>();
-        dialogs = std::make_unique<RecordingDialogs>();
-        windows = std::make_unique<ToolWindows>(QSize(1920, 1080));
-        form = windows->Form1.get();
-        progress = windows->Form3.get();
-        written.clear();
-        writeSizes.clear();
-        received.clear();
+        auto boxes = std::make_unique<RecordingDialogs>();
+        recording = boxes.get();
+        open(std::move(boxes));
     }
-    void cleanup()
-    {
-        windows.reset();
-        silent.reset();
-        dialogs.reset();
-        dir.reset();
-    }
+    void cleanup() { close(); }
 
     void theWindowsAreLaidOutAsTheRadiosToolHasThem()
     {
@@ -409,12 +364,12 @@ private slots:
         VirtualRadio radio({"--memory", memory()});
         QVERIFY(radio.ok());
         attach(radio.device());
-        dialogs->acknowledgementsSoFar = [this] { return static_cast<int>(received.count(char(0x06))); };
+        recording->acknowledgementsSoFar = [this] { return static_cast<int>(received.count(char(0x06))); };
         dtmf().wbtnClick();
         QTRY_VERIFY_WITH_TIMEOUT(done(dtmf()), kWait);
         fsk().wbtnClick();
         QTRY_VERIFY_WITH_TIMEOUT(done(fsk()), kWait);
-        QCOMPARE(dialogs->acknowledgementsAtSuccess, QList<int>({4, 4 + 3}));
+        QCOMPARE(recording->acknowledgementsAtSuccess, QList<int>({4, 4 + 3}));
     }
 
     void aStalledTransferEndsWithAMessage_data()

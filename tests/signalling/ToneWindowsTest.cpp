@@ -3,8 +3,7 @@
 
 #include "support/DataAnswer.h"
 #include "support/JsonFiles.h"
-#include "support/VirtualRadio.h"
-#include "ui/UiTestSupport.h"
+#include "support/WindowsOnRadio.h"
 
 #include "memory/Errors.h"
 #include "serial/TComm.h"
@@ -26,32 +25,10 @@ QStringList cellsOf(const TXStringGrid *g, int row) { return g->Rows(row).mid(1)
 
 } // namespace
 
-class ToneWindowsTest : public QObject {
+class ToneWindowsTest : public QObject, WindowsOnRadio {
     Q_OBJECT
-    std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<CapturedDialogs> dialogs;
-    std::unique_ptr<ToolWindows> windows;
-    TForm1 *form = nullptr;
-    QByteArray written;
-
     TForm4 &twoTone() { return *windows->Form4; }
     TForm5 &fiveTone() { return *windows->Form5; }
-    QString memory() const { return dir->filePath("radio.json"); }
-    void attach(const QString &device)
-    {
-        form->SelectPort(device);
-        if (QFile::exists(device))
-            form->OpenPortForSignalling();
-        form->WriteTap = [this](const uint8_t *d, int n) { written.append(reinterpret_cast<const char *>(d), n); };
-    }
-    // A radio that hears and never answers: what arrives, the test sends.
-    std::unique_ptr<VirtualRadio> silent;
-    void attachSilent()
-    {
-        silent = std::make_unique<VirtualRadio>(QStringList{"--drop", "1"});
-        attach(silent->device());
-    }
-    static bool done(TSignallingForm &w) { return !w.ReadUnderWay() && !w.WriteUnderWay(); }
     // Opens the editor on a cell and commits what it shows, as F2 and Enter do.
     void commitAsShown(TXStringGrid *g, int col, int row)
     {
@@ -79,21 +56,8 @@ class ToneWindowsTest : public QObject {
     }
 
 private slots:
-    void init()
-    {
-        dir = std::make_unique<QTemporaryDir>();
-        dialogs = std::make_unique<CapturedDialogs>();
-        windows = std::make_unique<ToolWindows>(QSize(1920, 1080));
-        form = windows->Form1.get();
-        written.clear();
-    }
-    void cleanup()
-    {
-        windows.reset();
-        silent.reset();
-        dialogs.reset();
-        dir.reset();
-    }
+    void init() { open(); }
+    void cleanup() { close(); }
 
     void theWindowsAreLaidOutAsTheRadiosToolHasThem()
     {
