@@ -118,6 +118,7 @@ void TSignallingForm::stepBar()
 void TSignallingForm::request(int index)
 {
     host_.SendTx(BuildReadRequest(host_.Tx(), type_, static_cast<uint8_t>(index)));
+    answers_.Ask(static_cast<int>(type_), index);
     host_.StartTim1(); // resent only when unanswered for 300 ms
 }
 
@@ -141,7 +142,7 @@ void TSignallingForm::ReadFromRadio()
     received_.assign(static_cast<size_t>(blockCount_), Payload{});
     host_.StartTim1();
     Timer1->start();
-    strayAnswers_ = 0;
+    answers_.MovedOn();
     rbtn->setEnabled(false);
     StatusLabel->clear();
     counter() = 0;
@@ -156,13 +157,11 @@ void TSignallingForm::BlockReceived()
     // request stays pending, and the guard runs on: it measures the time
     // since the transfer last moved on.
     const uint8_t answered = host_.Rx()[2];
-    if (answered != counter()) {
-        ++strayAnswers_;
+    if (!answers_.Answers(static_cast<int>(type_), answered)) {
         host_.StartTim1();
         return;
     }
     Timer1->start();
-    strayAnswers_ = 0;
     std::copy_n(host_.Rx().begin() + kPayloadOffset, kPayloadLength, received_.at(answered).begin());
     if (incoming_)
         incoming_->decodeBlock(host_.Rx().data());
@@ -343,9 +342,9 @@ void TSignallingForm::Timer1Timer()
     // The radio stopped answering: the transfer ends, and says so.
     const bool reading = ReadUnderWay() && !WriteUnderWay();
     const QString otherBlocks =
-            strayAnswers_ > 0 ? QStringLiteral("The radio answered only with blocks that were not asked for (%1 "
+            answers_.Strays() > 0 ? QStringLiteral("The radio answered only with blocks that were not asked for (%1 "
                                                "answers): check that it is the radio this tool is for.")
-                                        .arg(strayAnswers_)
+                                        .arg(answers_.Strays())
                               : QString();
     // A write says how far it got: the blocks before are in the radio.
     const QString what = reading ? UnchangedByReadText() : QStringLiteral("It got this far: %1.").arg(WriteProgressText());

@@ -6,6 +6,7 @@
 // wbtn is. Each window adds its layout, its codec and the places where it
 // differs (which timers a write starts, Close, the guard timer).
 
+#include "protocol/AnswerWatch.h"
 #include "protocol/AreaNames.h"
 #include "protocol/Frames.h"
 #include "protocol/SignallingHost.h"
@@ -212,7 +213,7 @@ private:
     QString readBackWhy_;
     int writeStoppedAfter_ = -1; // blocks acknowledged when the last write stopped; -1: it read back
     int stalledAfter_ = -1;      // a FleetSync write's blocks acknowledged before it stalled and read back
-    int strayAnswers_ = 0; // answers since the transfer last moved on that did not
+    AnswerWatch answers_; // the block asked for, stray answers, the resends a write must confirm
     // Says so, then does what waited for the write.
     void writeSucceeded();
     void showCompleted(const QString &what);
@@ -222,7 +223,6 @@ private:
     int blockCount_;
     std::vector<Payload> pending_; // the area as the write started
     WrittenArea written_;          // the same, with what its bytes show
-    int resendsBeforeWrite_ = 0;
     std::vector<Payload> received_; // the blocks the read under way has read
     std::vector<Payload> lastRead_;
     std::vector<Payload> baseline_;

@@ -24,11 +24,11 @@ void TSignallingForm::wbtnClick()
     written_ = {assignedBlocks(), {}}; // its texts only if a read-back needs them
     pending_ = pending(written_.blocks);
     host_.PreparePort();
-    resendsBeforeWrite_ = host_.ResendCount();
+    answers_.WriteStarts(host_.ResendCount());
     if (writeResends())
         host_.StartTim1();
     Timer1->start();
-    strayAnswers_ = 0;
+    answers_.MovedOn();
     stalledAfter_ = -1;
     clearTx();
     counter() = 0;
@@ -124,13 +124,13 @@ void TSignallingForm::sendBlock(int index)
 void TSignallingForm::BlockAcknowledged()
 {
     Timer1->start(); // the radio answers: the guard measures silence only
-    strayAnswers_ = 0;
+    answers_.MovedOn();
     if (readingBack())
         return; // a late copy's acknowledgement: every frame has gone
     const int count = ++counter();
     // Success only once the radio has taken the last block.
     if (count == blockCount_) {
-        if (host_.ResendCount() != resendsBeforeWrite_) {
+        if (answers_.WriteNeedsReadBack(host_.ResendCount())) {
             // The count may have run ahead of the blocks stored (FleetSync:
             // answers that came twice).
             startReadBack(QStringLiteral("The radio answered late or twice, so the area was read back after the "
@@ -148,7 +148,7 @@ void TSignallingForm::startReadBack(const QString &why)
 {
     readBackWhy_ = why;
     Timer1->start(); // the read-back has the guard's whole time
-    strayAnswers_ = 0;
+    answers_.MovedOn();
     rbtn->setEnabled(false); // Write stays disabled: this is still the write
     received_.assign(static_cast<size_t>(blockCount_), Payload{});
     counter() = 0;

@@ -7,6 +7,7 @@
 #include "memory/ChirpCsv.h"
 #include "memory/MemoryComparison.h"
 #include "memory/OptionSettings.h"
+#include "protocol/AnswerWatch.h"
 #include "protocol/ByteSink.h"
 #include "protocol/Frames.h"
 #include "protocol/MainMemoryFrames.h"
@@ -294,16 +295,9 @@ private:
     void recordSent(int block);  // the frame in the buffer, as block (0 to 16) of the write
     // Says in the status bar what the last read cannot write back.
     void showValuesNotWrittenBack();
-    int resendsBeforeWrite_ = 0; // Resends when the write under way started
-    // The block the main read's pending request asks for (type -1: none yet).
-    struct AskedBlock {
-        int type = -1;
-        int index = 0;
-        bool operator!=(const AskedBlock &o) const { return type != o.type || index != o.index; }
-    } asked_;
+    AnswerWatch answers_; // the block asked for, stray answers, the resends a write must confirm
     UncheckedAnswer unchecked_; // a data answer that failed its check value, for the next one
     QElapsedTimer lastAnswer_;  // since the main transfer's last answer that moved it on
-    int strayAnswers_ = 0;      // answers since then that did not (other blocks, late copies)
     void mainAnswerHeard(const QString &nextStep); // the dialog says what comes next
 
     std::array<QWidget *, 4> signalling_{};

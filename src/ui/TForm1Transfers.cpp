@@ -54,13 +54,13 @@ void TForm1::Tim1Timer()
     const bool writing = MainWriteUnderWay();
     if (Form3 && (writing || MainReadUnderWay()) && lastAnswer_.isValid() && lastAnswer_.elapsed() >= SilenceNoticeMs)
         Form3->ShowSilence(static_cast<int>(lastAnswer_.elapsed() / 1000),
-                           writing ? QStringLiteral("write") : QStringLiteral("read"), strayAnswers_ > 0);
+                           writing ? QStringLiteral("write") : QStringLiteral("read"), answers_.Strays() > 0);
 }
 
 void TForm1::mainAnswerHeard(const QString &nextStep)
 {
     lastAnswer_.start();
-    strayAnswers_ = 0;
+    answers_.MovedOn();
     if (Form3)
         Form3->ShowStep(nextStep);
 }
@@ -267,7 +267,7 @@ void TForm1::startMainRead()
 void TForm1::sendGreetingForRead()
 {
     ReadIndex = 0;
-    asked_ = {};
+    answers_.Forget();
     rbtn->setEnabled(false);
     SendData(TxBuffer, BuildGreeting(TxBuffer));
     Tim1->start();
@@ -277,13 +277,11 @@ void TForm1::MainReadGreetingAnswered()
 {
     // Once a channel has come, an acknowledgement is a late copy of the
     // greeting's (the radio answered a resent greeting too).
-    if (asked_.type >= 0 && asked_ != AskedBlock{static_cast<int>(BlockType::Channel), 1}) {
-        ++strayAnswers_; // a sign of life, but the transfer is no further on
+    if (answers_.HasAsked() && !answers_.Answers(static_cast<int>(BlockType::Channel), 1))
         return;
-    }
     // Also a second acknowledgement: channel 1 is asked for again.
     SendData(TxBuffer, BuildReadRequest(TxBuffer, BlockType::Channel, 1));
-    asked_ = {static_cast<int>(BlockType::Channel), 1};
+    answers_.Ask(static_cast<int>(BlockType::Channel), 1);
     mainAnswerHeard(channelStep(read_ && read_->readingBack ? "Checking the write:" : "Reading", 1));
 }
 
@@ -292,8 +290,7 @@ void TForm1::MainReadDataAnswer()
     // An answer for another block than the one asked for is a late copy
     // (the radio answered a resent request too): it changes nothing, and
     // the request stays pending.
-    if (asked_ != AskedBlock{RxBuffer[1], RxBuffer[2]}) {
-        ++strayAnswers_; // a sign of life, but the transfer is no further on
+    if (!answers_.Answers(RxBuffer[1], RxBuffer[2])) {
         Tim1->start();
         return;
     }
@@ -345,7 +342,7 @@ void TForm1::MainReadDataAnswer()
     if (ReadIndex < 17) {
         BuildReadRequest(TxBuffer, BlockType::Channel, static_cast<uint8_t>(ReadIndex));
         WriteBytes(TxBuffer.data(), kRequestLength); // one write of four bytes
-        asked_ = {static_cast<int>(BlockType::Channel), ReadIndex};
+        answers_.Ask(static_cast<int>(BlockType::Channel), ReadIndex);
         mainAnswerHeard(channelStep(readingBack ? "Checking the write:" : "Reading", ReadIndex));
         Form3->Step();
     }
@@ -353,7 +350,7 @@ void TForm1::MainReadDataAnswer()
         QThread::msleep(2);
         ReadIndex = 0;
         SendData(TxBuffer, BuildReadRequest(TxBuffer, BlockType::Settings, 0));
-        asked_ = {static_cast<int>(BlockType::Settings), 0};
+        answers_.Ask(static_cast<int>(BlockType::Settings), 0);
         mainAnswerHeard(readingBack ? QStringLiteral("Checking the write: the options")
                                     : QStringLiteral("Reading the options"));
         // The dialog stays up with Cancel until the settings have come.
@@ -372,7 +369,7 @@ void TForm1::wbtnClick()
         throw ELumoraError(QStringLiteral("A read from the radio is under way. Wait until it has finished, or cancel it"));
     // Nothing goes out of a table that cannot be written whole.
     sent_ = WriteBlocks();
-    resendsBeforeWrite_ = Resends;
+    answers_.WriteStarts(Resends);
     Tim1->start();
     beginMainTransfer(kMainWriteSteps);
     wbtn->setEnabled(false);
@@ -402,7 +399,7 @@ void TForm1::MainWriteAcknowledged()
         mainAnswerHeard(QStringLiteral("Writing the options"));
     } else if (WriteAckCount == 18) {
         WriteAckCount = 0;
-        if (Resends != resendsBeforeWrite_) {
+        if (answers_.WriteNeedsReadBack(Resends)) {
             startReadBack(); // the count may have run ahead of the frames stored
             return;
         }
