@@ -3,6 +3,7 @@
 // the output's folder checked before the radio, success said once proven.
 
 #include "app/CliRunner.h"
+#include "app/cli/CliCommand.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -18,36 +19,6 @@
 namespace lumora {
 
 namespace {
-
-// Where a verb reads its file and where it writes one.
-QString *inputOf(CliRunner::Request &r)
-{
-    const QString &v = r.verb;
-    return v == QLatin1String("write") || v == QLatin1String("diff") || v == QLatin1String("restore")
-                           || v.endsWith(QLatin1String("-csv"))
-                   ? &r.file
-                   : nullptr;
-}
-
-QString *outputOf(CliRunner::Request &r)
-{
-    if (r.verb == QLatin1String("read"))
-        return &r.file;
-    if (r.verb == QLatin1String("backup") || r.verb.endsWith(QLatin1String("-csv")))
-        return &r.output;
-    return nullptr;
-}
-
-QString suffixOf(const CliRunner::Request &r, bool input)
-{
-    if (r.verb == QLatin1String("import-csv"))
-        return input ? QStringLiteral("csv") : QStringLiteral("wh");
-    if (r.verb == QLatin1String("export-csv"))
-        return input ? QStringLiteral("wh") : QStringLiteral("csv");
-    if (r.verb == QLatin1String("backup") || r.verb == QLatin1String("restore") || r.area != area::Main)
-        return QStringLiteral("json");
-    return QStringLiteral("wh");
-}
 
 // A pipe, a terminal or another device: written straight through, not
 // replaced by a saved copy as a regular file is.
@@ -76,10 +47,11 @@ int CliRunner::run(const Request &asked)
     // "-" and targets that are no regular files: the command works on a
     // scratch file, filled from standard input first or given out at the end.
     Request request = asked;
+    const CliCommand &command = *FindCliCommand(request.verb);
     QTemporaryDir scratch;
     QString target;
-    if (QString *input = inputOf(request); input && *input == QLatin1String("-")) {
-        const QString copy = scratch.filePath(QStringLiteral("input.") + suffixOf(request, true));
+    if (QString *input = command.Input(request); input && *input == QLatin1String("-")) {
+        const QString copy = scratch.filePath(QStringLiteral("input.") + command.Suffix(request, true));
         QFile in, file(copy);
         if (!in.open(stdin, QIODevice::ReadOnly) || !file.open(QIODevice::WriteOnly)
             || file.write(in.readAll()) < 0 || !file.flush()) {
@@ -89,9 +61,9 @@ int CliRunner::run(const Request &asked)
         *input = copy;
         scratchNames_.append({copy, QStringLiteral("standard input")});
     }
-    if (QString *output = outputOf(request); output && streamsThrough(*output)) {
+    if (QString *output = command.Output(request); output && streamsThrough(*output)) {
         target = *output;
-        *output = scratch.filePath(QStringLiteral("output.") + suffixOf(request, false));
+        *output = scratch.filePath(QStringLiteral("output.") + command.Suffix(request, false));
         dataOnStdout_ = target == QLatin1String("-") || isStandardOutput(target);
         scratchNames_.append({*output, target == QLatin1String("-") ? QStringLiteral("standard output") : target});
     }
@@ -99,8 +71,8 @@ int CliRunner::run(const Request &asked)
     request_ = request;
     // A file is saved only once the radio is read: its folder is checked
     // before the radio is, so that a typo costs no read.
-    if (QString *output = outputOf(request);
-        output && target.isEmpty() && !request.verb.endsWith(QLatin1String("-csv"))) {
+    if (QString *output = command.Output(request);
+        output && target.isEmpty() && command.ReadsRadioBeforeSaving()) {
         const QFileInfo folder(QFileInfo(*output).absolutePath());
         if (!folder.isDir() || !folder.isWritable()) {
             CliErr() << "lumora-cli: Cannot create file \"" << *output << "\". "
@@ -113,10 +85,10 @@ int CliRunner::run(const Request &asked)
     holding_ = !target.isEmpty() || request.verify;
     int status = runRequest(request);
     if (status == 0 && !target.isEmpty())
-        status = giveOutput(target, *outputOf(request));
+        status = giveOutput(target, *command.Output(request));
     if (status == 0)
         releaseHeld();
-    return outputWritten(request) ? status : request.verb == QLatin1String("diff") ? 2 : 1;
+    return outputWritten(request) ? status : command.FailureStatus();
 }
 
 bool CliRunner::outputWritten(const Request &request)

@@ -61,8 +61,9 @@ bool nextRadioArrives(const FleetRun &run, int seconds, bool lastFailed)
 
 } // namespace
 
-int CliRunner::fleet(TForm1 &form, ToolWindows &windows, const Request &request)
+int CliRunner::Fleet(ToolWindows &windows, const Request &request)
 {
+    TForm1 &form = *windows.Form1;
     std::unique_ptr<FleetRun> run;
     try { // the list, the template and the log, before any radio
         run = std::make_unique<FleetRun>(form, windows.Areas(), setupOf(request));

@@ -1,19 +1,12 @@
 #include "app/CliRunner.h"
+#include "app/cli/CliCommand.h"
 
-#include "memory/ChannelColumns.h"
-#include "memory/ChannelFile.h"
-#include "memory/ChirpCsv.h"
-#include "memory/MemoryComparison.h"
 #include "app/ToolWindows.h"
 #include "backup/FleetRun.h"
 #include "memory/Errors.h"
 #include "protocol/AreaNames.h"
-#include "protocol/ConnectionCheck.h"
-#include "protocol/MainMemoryFrames.h"
 #include "serial/ECommsError.h"
-#include "serial/PortList.h"
 #include "signalling/SettingsFile.h"
-#include "ui/TXStringGrid.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -105,42 +98,9 @@ void CliRunner::ShowError(const QString &text, const QString &detail)
 
 int CliRunner::runRequest(const Request &request)
 {
-    if (request.verb == QLatin1String("ports")) {
-        QJsonArray ports;
-        for (const SerialPortEntry &port : ListSerialPortEntries()) {
-            if (!request.json) {
-                out() << port.name << Qt::endl;
-                continue;
-            }
-            auto known = [](int id) { return id < 0 ? QJsonValue() : QJsonValue(id); };
-            ports.append(QJsonObject{{"name", port.name},
-                                     {"description", port.description},
-                                     {"manufacturer", port.manufacturer},
-                                     {"vendorId", known(port.vendorId)},
-                                     {"productId", known(port.productId)},
-                                     {"serialNumber", port.serialNumber}});
-        }
-        if (request.json)
-            out() << QJsonDocument(ports).toJson();
-        return 0;
-    }
-    if (request.verb == QLatin1String("doctor")) {
-        const ConnectionReport report = CheckConnections(
-                request.port.isEmpty() ? ListSerialPortEntries() : QVector<SerialPortEntry>{{request.port, QString()}});
-        if (request.json) {
-            QJsonArray ports;
-            for (const ConnectionReport::Port &p : report.ports)
-                ports.append(QJsonObject{{"port", p.name},
-                                         {"description", p.description},
-                                         {"state", p.state},
-                                         {"radioAnswered", p.radioAnswered},
-                                         {"text", p.text}});
-            out() << QJsonDocument(QJsonObject{{"radioAnswered", report.radioAnswered}, {"ports", ports}}).toJson();
-        } else {
-            out() << report.text() << Qt::endl;
-        }
-        return report.radioAnswered ? 0 : 1;
-    }
+    const CliCommand &command = *FindCliCommand(request.verb);
+    if (!command.NeedsWindows())
+        return command.Run(*this, request);
     if (!area::All().contains(request.area)) {
         err() << "lumora-cli: there is no " << request.area << " area" << Qt::endl;
         return 2;
@@ -152,16 +112,7 @@ int CliRunner::runRequest(const Request &request)
         TForm1 &form = *windows.Form1;
         form.SelectPort(request.port);
         try {
-            if (request.verb.endsWith(QLatin1String("-csv")))
-                status = convertCsv(form, request);
-            else if (request.verb == QLatin1String("fleet"))
-                status = fleet(form, windows, request);
-            else if (request.verb == QLatin1String("backup") || request.verb == QLatin1String("restore"))
-                status = backupOrRestore(form, windows, request);
-            else if (TSignallingForm *window = windows.Area(request.area))
-                status = transferSignalling(form, *window, request);
-            else
-                status = transfer(form, request);
+            status = command.RunOn(*this, windows, request);
         } catch (const ECommsError &e) {
             // One line, as shells print them: the device, what failed, why.
             QString line = QString::fromStdString(e.text());
@@ -176,31 +127,9 @@ int CliRunner::runRequest(const Request &request)
         form.CancelMainTransfer(); // whatever happened, the port is closed
     }
     SetUserDialogs(nullptr);
-    // diff says 1 when something would change, so its failures are 2.
     if (status == kFailed)
-        return request.verb == QLatin1String("diff") ? 2 : 1;
+        return command.FailureStatus();
     return status;
-}
-
-int CliRunner::convertCsv(TForm1 &form, const Request &request)
-{
-    // Through the window's own import and export, unseen.
-    // The summary goes to standard error: standard output is for data.
-    if (request.verb == QLatin1String("import-csv")) {
-        const ChirpImportSummary summary = form.ImportCsvFile(request.file);
-        err() << summary.text() << Qt::endl;
-        if (summary.rowsTaken == 0)
-            return kFailed; // nothing taken: no channel file either
-        if (request.strict && !summary.skipped.isEmpty()) {
-            err() << "lumora-cli: --strict: rows were skipped, so no channel file was written" << Qt::endl;
-            return kFailed;
-        }
-        form.SaveChannelFileAs(request.output);
-    } else {
-        form.OpenChannelFile(request.file);
-        err() << form.ExportCsvFile(request.output).text() << Qt::endl;
-    }
-    return failed_ ? kFailed : 0;
 }
 
 bool CliRunner::waitForEnd(const Request &request, const std::function<bool()> &ended)
@@ -255,7 +184,7 @@ bool CliRunner::runUntilEnd(const Request &request, const QMetaObject::Connectio
     return done;
 }
 
-bool CliRunner::runMain(TForm1 &form, bool reading, const Request &request)
+bool CliRunner::RunMain(TForm1 &form, bool reading, const Request &request)
 {
     bool completed = false;
     const auto ended = QObject::connect(&form, &TForm1::MainTransferEnded, &form, [&](TransferEnd end) {
@@ -266,7 +195,7 @@ bool CliRunner::runMain(TForm1 &form, bool reading, const Request &request)
     return runUntilEnd(request, ended, completed, [&] { reading ? form.rbtnClick() : form.wbtnClick(); });
 }
 
-bool CliRunner::runArea(TForm1 &form, TSignallingForm &window, bool reading, const Request &request)
+bool CliRunner::RunArea(TForm1 &form, TSignallingForm &window, bool reading, const Request &request)
 {
     form.OpenPortForSignalling(); // as the "Signa" menu does, unseen
     bool completed = false;
@@ -278,13 +207,13 @@ bool CliRunner::runArea(TForm1 &form, TSignallingForm &window, bool reading, con
     return runUntilEnd(request, ended, completed, [&] { reading ? window.ReadFromRadio() : window.wbtnClick(); });
 }
 
-int CliRunner::backupOrRestore(TForm1 &form, ToolWindows &windows, const Request &request)
+int CliRunner::BackupOrRestore(ToolWindows &windows, const Request &request)
 {
     QStringList differences;
-    const int status = runBackupOrRestore(form, windows, request, [&](RadioBackupRun &run) {
+    const int status = runBackupOrRestore(*windows.Form1, windows, request, [&](RadioBackupRun &run) {
         run.KeepIdentity(request.keepIdentity);
     }, &differences);
-    return status != 0 || !request.verify ? status : report(request, differences);
+    return status != 0 || !request.verify ? status : Report(request, differences);
 }
 
 int CliRunner::runBackupOrRestore(TForm1 &form, ToolWindows &windows, const Request &request,
@@ -315,7 +244,7 @@ int CliRunner::runBackupOrRestore(TForm1 &form, ToolWindows &windows, const Requ
     return failed_ ? kFailed : 0;
 }
 
-int CliRunner::report(const Request &request, const QStringList &differences)
+int CliRunner::Report(const Request &request, const QStringList &differences)
 {
     const bool verifying = request.verb != QLatin1String("diff");
     if (request.json) { // diff: the same lines, one object each
@@ -348,7 +277,7 @@ void CliRunner::warnEdited(const QString &area, const QStringList &lines)
         err() << "  " << line << Qt::endl;
 }
 
-void CliRunner::warnNotWrittenBack(const QStringList &lines)
+void CliRunner::WarnNotWrittenBack(const QStringList &lines)
 {
     // The file holds the texts; a write of it cannot give these back (a
     // backup keeps them all).
@@ -360,69 +289,17 @@ void CliRunner::warnNotWrittenBack(const QStringList &lines)
         err() << "  " << line << Qt::endl;
 }
 
-int CliRunner::transferSignalling(TForm1 &form, TSignallingForm &window, const Request &request)
+void CliRunner::LoadSettings(TSignallingForm &window, const Request &request)
 {
-    const QString &verb = request.verb;
-    const bool compares = verb == QLatin1String("diff") || request.verify;
-    TSignallingForm::WrittenArea written; // every byte a write sends
-    if (verb != QLatin1String("read")) {
-        // A file is checked whole, and encoded, before the radio hears of it.
-        // The radio's bytes the file keeps go out as they are wherever its
-        // texts still show them (as a backup's do).
-        std::vector<Payload> bytes;
-        window.setSettings(
-                LoadSettingsFile(request.file, window.SettingsArea(), window.Settings(), &bytes, window.BlockCount()));
-        window.TakeBaseline(bytes);
-        if (!bytes.empty() && !window.ShowsBaseline())
-            warnEdited(window.AreaName(), window.ValuesNotWrittenBack());
-        if (compares)
-            written = window.WhatAWriteAssigns();
-    }
-    auto run = [&](bool reading) { return runArea(form, window, reading, request); };
-    if (verb == QLatin1String("write") && !run(false))
-        return kFailed;
-    if ((verb != QLatin1String("write") || compares) && !run(true))
-        return kFailed;
-    if (verb == QLatin1String("read")) {
-        SaveSettingsFile(request.file, window.SettingsArea(), window.Settings(), window.LastReadBlocks());
-        warnNotWrittenBack(window.ValuesNotWrittenBack());
-        return failed_ ? kFailed : 0;
-    }
-    if (!compares)
-        return failed_ ? kFailed : 0;
-    return report(request, window.DifferencesFromRead(written));
-}
-
-int CliRunner::transfer(TForm1 &form, const Request &request)
-{
-    const QString &verb = request.verb;
-    const bool compares = verb == QLatin1String("diff") || request.verify;
-    std::vector<Payload> written; // every byte a write sends
-    if (verb == QLatin1String("write")) {
-        form.OpenChannelFile(request.file);
-    } else if (verb == QLatin1String("diff")) {
-        // As a write of the file sends it: a program of its own, its buffer fresh.
-        TextTable file(kChannelColumns, kChannelRows);
-        FillChannelLabels(file);
-        OptionTexts fileOptions = DefaultOptionTexts();
-        LoadChannelFile(file, fileOptions, request.file);
-        written = MainWriteImage(FrameBuffer{}, file, fileOptions);
-    }
-    auto run = [&](bool reading) { return runMain(form, reading, request); };
-    if (verb == QLatin1String("write") && !run(false))
-        return kFailed;
-    if (verb == QLatin1String("write"))
-        written = form.LastWrittenBlocks();
-    if ((verb != QLatin1String("write") || compares) && !run(true))
-        return kFailed;
-    if (verb == QLatin1String("read")) {
-        form.SaveChannelFileAs(request.file);
-        warnNotWrittenBack(form.ValuesNotWrittenBack());
-        return failed_ ? kFailed : 0;
-    }
-    if (!compares)
-        return failed_ ? kFailed : 0;
-    return report(request, CompareMainMemoryBytes(written, form.LastReadBlocks()));
+    // A file is checked whole, and encoded, before the radio hears of it.
+    // The radio's bytes the file keeps go out as they are wherever its
+    // texts still show them (as a backup's do).
+    std::vector<Payload> bytes;
+    window.setSettings(
+            LoadSettingsFile(request.file, window.SettingsArea(), window.Settings(), &bytes, window.BlockCount()));
+    window.TakeBaseline(bytes);
+    if (!bytes.empty() && !window.ShowsBaseline())
+        warnEdited(window.AreaName(), window.ValuesNotWrittenBack());
 }
 
 } // namespace lumora

@@ -66,31 +66,34 @@ public:
     QString AskOpenFileName(QWidget *, const QString &, const QString &) override { return {}; }
     QString AskSaveFileName(QWidget *, const QString &, const QString &) override { return {}; }
 
+    // What the commands run on (each command in src/app/cli).
+    static constexpr int kFailed = -1; // an error, whatever the command calls it
+    bool Failed() const { return failed_; }
+    // One transfer, run to its end; false when it failed or timed out.
+    bool RunMain(TForm1 &form, bool reading, const Request &request);
+    bool RunArea(TForm1 &form, TSignallingForm &window, bool reading, const Request &request);
+    // A settings file into the window, with the radio's bytes it keeps.
+    void LoadSettings(TSignallingForm &window, const Request &request);
+    // Lists the differences; 0 when there are none, else 1.
+    int Report(const Request &request, const QStringList &differences);
+    // What a read saved cannot write back, on standard error.
+    static void WarnNotWrittenBack(const QStringList &lines);
+    int BackupOrRestore(ToolWindows &windows, const Request &request);
+    // One radio after another on the port (CliFleet.cpp).
+    int Fleet(ToolWindows &windows, const Request &request);
+
 private:
     int runRequest(const Request &request);
-    static void warnNotWrittenBack(const QStringList &lines);
     // A settings file whose texts no longer show the bytes it keeps.
     static void warnEdited(const QString &area, const QStringList &lines);
-    int transfer(TForm1 &form, const Request &request);
-    int convertCsv(TForm1 &form, const Request &request);
-    int backupOrRestore(TForm1 &form, ToolWindows &windows, const Request &request);
     // The run to its end (and with verify the read-back): 0, or kFailed.
     int runBackupOrRestore(TForm1 &form, ToolWindows &windows, const Request &request,
                            const std::function<void(RadioBackupRun &)> &setUp, QStringList *differences);
-    // One radio after another on the port (CliFleet.cpp).
-    int fleet(TForm1 &form, ToolWindows &windows, const Request &request);
-    // One transfer, run to its end; false when it failed or timed out.
-    bool runMain(TForm1 &form, bool reading, const Request &request);
-    bool runArea(TForm1 &form, TSignallingForm &window, bool reading, const Request &request);
     // Calls start, then waits until completed holds (set through the end
     // signal's connection ended, which is let go at the end).
     bool runUntilEnd(const Request &request, const QMetaObject::Connection &ended, const bool &completed,
                      const std::function<void()> &start);
     void reportTime(const Request &request, const char *what, const QElapsedTimer &clock);
-    // Lists the differences; 0 when there are none, else 1.
-    int report(const Request &request, const QStringList &differences);
-    static constexpr int kFailed = -1; // an error, whatever the verb calls it
-    int transferSignalling(TForm1 &form, TSignallingForm &window, const Request &request);
     // Runs the events until ended() holds, an error was shown, or the
     // request's timeout (reported); the transfers' end signals and the
     // error boxes wake it. True when ended.

@@ -1,0 +1,120 @@
+#include "app/cli/CliHelp.h"
+
+#include "app/cli/CliCommand.h"
+
+#include <QTextStream>
+#include <QVector>
+#include <algorithm>
+
+namespace lumora {
+
+namespace {
+
+const char *const kAbout = R"(
+Reads or writes the radio on the serial port DEV, exactly as the tool's
+Read and Write buttons do, without opening a window.
+
+)";
+
+const char *const kGeneral = R"(  AREA                main (the default, channel files .wh); the signalling
+                      areas dtmf (DTMF), 2tone, 5tone and fsk (FleetSync),
+                      settings files in JSON
+  -p, --port DEV      the serial device, for example /dev/ttyUSB0
+  -o, --output FILE   where a read is saved
+  -t, --timeout SECONDS
+                      give up a transfer not finished by then (default 60);
+                      the radio protocol itself never times out
+  --json              ports, doctor, diff: one JSON document on standard
+                      output (ports: name, description, manufacturer,
+                      vendorId, productId, serialNumber; doctor: port,
+                      description, state, radioAnswered, text; diff: area,
+                      text)
+  FILE                "-" is standard input or standard output; an output
+                      that is a pipe or a device (/dev/stdout) is written
+                      straight through, a regular file is saved whole
+  -h, --help          this text; "lumora-cli help COMMAND" or
+                      "lumora-cli COMMAND --help" that command's
+  --version           the program's name and version
+
+Success messages ("   Read Succeed!", "Write Succeed!", "WRITE SUCCEED!")
+go to standard output, errors with their details to standard error. The exit status is 0
+only on success.
+)";
+
+// The number of letters to change to make one word the other.
+int distance(const QString &a, const QString &b)
+{
+    QVector<int> row(b.size() + 1);
+    for (int j = 0; j <= b.size(); ++j)
+        row[j] = j;
+    for (int i = 1; i <= a.size(); ++i) {
+        int diagonal = row[0];
+        row[0] = i;
+        for (int j = 1; j <= b.size(); ++j) {
+            const int above = row[j];
+            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+            diagonal = above;
+        }
+    }
+    return row[b.size()];
+}
+
+// The command nearest to a mistyped one, if any is near enough to be meant.
+QString nearestCommand(const QString &typed)
+{
+    QString best;
+    int bestDistance = 3; // more letters than this apart: not meant
+    for (const CliCommand *command : CliCommands()) {
+        const QString name = command->Name();
+        const int d = distance(typed, name);
+        if (d < bestDistance || (typed.size() > 2 && name.startsWith(typed) && best.isEmpty())) {
+            bestDistance = d;
+            best = name;
+        }
+    }
+    return best;
+}
+
+} // namespace
+
+QString CliHelpText()
+{
+    QString usage, paragraphs;
+    for (const CliCommand *command : CliCommands()) {
+        usage += command->Usage().join(QLatin1Char('\n')) + QLatin1Char('\n');
+        paragraphs += command->Help();
+    }
+    return QStringLiteral("Usage:\n") + usage + QString::fromUtf8(kAbout) + paragraphs + QString::fromUtf8(kGeneral);
+}
+
+QString CliCommandHelp(const QString &verb)
+{
+    const CliCommand *command = FindCliCommand(verb);
+    if (!command)
+        return QString();
+    return QStringLiteral("Usage:\n") + command->Usage().join(QLatin1Char('\n')) + QStringLiteral("\n\n")
+           + command->Help() + QStringLiteral("\nOptions and files: lumora-cli --help.\n");
+}
+
+int CliUsageError(const QString &problem, const QString &verb)
+{
+    QTextStream err(stderr);
+    if (!problem.isEmpty())
+        err << "lumora-cli: " << problem << "\n";
+    const QString text = verb.isEmpty() ? QString() : CliCommandHelp(verb);
+    if (text.isEmpty()) {
+        err << "Usage: lumora-cli COMMAND [AREA] [OPTIONS] [FILE]; see lumora-cli --help\n";
+        return 2;
+    }
+    err << text.section(QStringLiteral("\n\n"), 0, 0) << "\nSee lumora-cli help " << verb << ".\n";
+    return 2;
+}
+
+int CliUnknownCommand(const QString &verb)
+{
+    const QString nearest = nearestCommand(verb);
+    return CliUsageError(QStringLiteral("unknown command '%1'").arg(verb)
+                         + (nearest.isEmpty() ? QString() : QStringLiteral("; did you mean '%1'?").arg(nearest)));
+}
+
+} // namespace lumora

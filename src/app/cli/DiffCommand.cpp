@@ -1,0 +1,67 @@
+// lumora-cli diff: every byte a write of a file would change in the radio.
+
+#include "app/cli/CliCommand.h"
+#include "app/ToolWindows.h"
+#include "memory/ChannelColumns.h"
+#include "memory/ChannelFile.h"
+#include "memory/MemoryComparison.h"
+#include "protocol/MainMemoryFrames.h"
+#include "ui/TForm1.h"
+
+namespace lumora {
+
+namespace {
+
+class DiffCommand : public CliCommand {
+public:
+    QString Name() const override { return QStringLiteral("diff"); }
+    QStringList Usage() const override
+    {
+        return {QStringLiteral("  lumora-cli diff  [AREA] --port DEV FILE [--json]")};
+    }
+    QString Help() const override
+    {
+        return QStringLiteral(R"(  diff                read the radio and list, field by field, what writing
+                      FILE would change: status 0 when nothing, 1 when
+                      something would, 2 on an error
+)");
+    }
+    QStringList Options() const override { return {QStringLiteral("json")}; }
+    QString Take(const CliArgs &args, const QStringList &words, CliRunner::Request &request) const override
+    {
+        Q_UNUSED(args)
+        return OneFile(words, request);
+    }
+    QString *Input(CliRunner::Request &request) const override { return &request.file; }
+    int FailureStatus() const override { return 2; }
+    int RunOn(CliRunner &runner, ToolWindows &windows, const CliRunner::Request &request) const override
+    {
+        TForm1 &form = *windows.Form1;
+        if (TSignallingForm *window = windows.Area(request.area)) {
+            runner.LoadSettings(*window, request);
+            const TSignallingForm::WrittenArea written = window->WhatAWriteAssigns();
+            if (!runner.RunArea(form, *window, true, request))
+                return CliRunner::kFailed;
+            return runner.Report(request, window->DifferencesFromRead(written));
+        }
+        // As a write of the file sends it: a program of its own, its buffer fresh.
+        TextTable file(kChannelColumns, kChannelRows);
+        FillChannelLabels(file);
+        OptionTexts fileOptions = DefaultOptionTexts();
+        LoadChannelFile(file, fileOptions, request.file);
+        const std::vector<Payload> written = MainWriteImage(FrameBuffer{}, file, fileOptions);
+        if (!runner.RunMain(form, true, request))
+            return CliRunner::kFailed;
+        return runner.Report(request, CompareMainMemoryBytes(written, form.LastReadBlocks()));
+    }
+};
+
+} // namespace
+
+const CliCommand &DiffCommandInstance()
+{
+    static const DiffCommand command;
+    return command;
+}
+
+} // namespace lumora
