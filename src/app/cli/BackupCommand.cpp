@@ -9,15 +9,12 @@ namespace {
 
 class BackupCommand : public CliCommand {
 public:
-    QString Name() const override { return QStringLiteral("backup"); }
-    QStringList Usage() const override
+    BackupCommand()
+        : CliCommand("backup",
+                     {"  lumora-cli backup  --port DEV --output FILE.json"},
+                     R"(  backup              read all six areas of the radio into one file
+)")
     {
-        return {QStringLiteral("  lumora-cli backup  --port DEV --output FILE.json")};
-    }
-    QString Help() const override
-    {
-        return QStringLiteral(R"(  backup              read all six areas of the radio into one file
-)");
     }
     QString Take(const CliArgs &args, const QStringList &words, CliRunner::Request &request) const override
     {
@@ -36,10 +33,6 @@ public:
 
 } // namespace
 
-const CliCommand &BackupCommandInstance()
-{
-    static const BackupCommand command;
-    return command;
-}
+LUMORA_CLI_COMMAND(BackupCommand)
 
 } // namespace lumora

@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <utility>
 #include <vector>
 
 namespace lumora {
@@ -17,18 +18,25 @@ struct ToolWindows;
 
 class CliCommand {
 public:
+    // usage: its lines, as --help shows them; help: its paragraphs;
+    // options: those it takes beyond --port, --output, --timeout and
+    // --help, by their long names (any other is refused before anything runs).
+    CliCommand(const char *name, QStringList usage, const char *help, QStringList options = {})
+        : name_(QString::fromLatin1(name)), usage_(std::move(usage)), help_(QString::fromUtf8(help)),
+          options_(std::move(options))
+    {
+    }
     virtual ~CliCommand() = default;
-    virtual QString Name() const = 0;
-    // Its usage lines, each after "lumora-cli ".
-    virtual QStringList Usage() const = 0;
-    // Its paragraphs of the help, as --help shows them.
-    virtual QString Help() const = 0;
-    // The options it takes beyond --port, --timeout and --help, by their
-    // long names; any other is refused before anything runs.
-    virtual QStringList Options() const { return {}; }
+    QString Name() const { return name_; }
+    const QStringList &Usage() const { return usage_; }
+    const QString &Help() const { return help_; }
+    const QStringList &Options() const { return options_; }
     // The words after the command (and its area) into the request: a
     // usage problem ("read needs --port DEV ..."), or nothing.
-    virtual QString Take(const CliArgs &args, const QStringList &words, CliRunner::Request &request) const = 0;
+    virtual QString Take(const CliArgs &, const QStringList &words, CliRunner::Request &) const
+    {
+        return words.isEmpty() ? QString() : QStringLiteral("%1 takes no arguments").arg(Name());
+    }
 
     // Where it reads a file and where it writes one ("-": a stream), and
     // their kinds (wh, json, csv) for a scratch file in their place.
@@ -48,7 +56,7 @@ public:
     // Without the windows (ports, doctor); the others run on them.
     virtual bool NeedsWindows() const { return true; }
     virtual int Run(CliRunner &, const CliRunner::Request &) const { return 1; }
-    virtual int RunOn(CliRunner &runner, ToolWindows &windows, const CliRunner::Request &request) const = 0;
+    virtual int RunOn(CliRunner &, ToolWindows &, const CliRunner::Request &) const { return 1; }
 
 protected:
     // write and diff: --port and one channel or settings file.
@@ -60,7 +68,32 @@ protected:
         request.file = words.first();
         return QString();
     }
+
+private:
+    QString name_;
+    QStringList usage_;
+    QString help_;
+    QStringList options_;
 };
+
+// write and diff: one channel or settings file for the radio's area.
+class AreaFileCommand : public CliCommand {
+public:
+    using CliCommand::CliCommand;
+    QString Take(const CliArgs &, const QStringList &words, CliRunner::Request &request) const override
+    {
+        return OneFile(words, request);
+    }
+    QString *Input(CliRunner::Request &request) const override { return &request.file; }
+};
+
+// The one instance of a command class, as CliCommands() lists it.
+#define LUMORA_CLI_COMMAND(Class)                                                                                     \
+    const CliCommand &Class##Instance()                                                                               \
+    {                                                                                                                 \
+        static const Class command;                                                                                   \
+        return command;                                                                                               \
+    }
 
 // Every command, in the order the help lists them.
 const std::vector<const CliCommand *> &CliCommands();

@@ -12,27 +12,18 @@ namespace lumora {
 
 namespace {
 
-class DiffCommand : public CliCommand {
+class DiffCommand : public AreaFileCommand {
 public:
-    QString Name() const override { return QStringLiteral("diff"); }
-    QStringList Usage() const override
-    {
-        return {QStringLiteral("  lumora-cli diff  [AREA] --port DEV FILE [--json]")};
-    }
-    QString Help() const override
-    {
-        return QStringLiteral(R"(  diff                read the radio and list, field by field, what writing
+    DiffCommand()
+        : AreaFileCommand("diff",
+                     {"  lumora-cli diff  [AREA] --port DEV FILE [--json]"},
+                     R"(  diff                read the radio and list, field by field, what writing
                       FILE would change: status 0 when nothing, 1 when
                       something would, 2 on an error
-)");
-    }
-    QStringList Options() const override { return {QStringLiteral("json")}; }
-    QString Take(const CliArgs &args, const QStringList &words, CliRunner::Request &request) const override
+)",
+                     {"json"})
     {
-        Q_UNUSED(args)
-        return OneFile(words, request);
     }
-    QString *Input(CliRunner::Request &request) const override { return &request.file; }
     int FailureStatus() const override { return 2; }
     int RunOn(CliRunner &runner, ToolWindows &windows, const CliRunner::Request &request) const override
     {
@@ -58,10 +49,6 @@ public:
 
 } // namespace
 
-const CliCommand &DiffCommandInstance()
-{
-    static const DiffCommand command;
-    return command;
-}
+LUMORA_CLI_COMMAND(DiffCommand)
 
 } // namespace lumora

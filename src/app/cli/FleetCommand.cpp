@@ -9,15 +9,11 @@ namespace {
 
 class FleetCommand : public CliCommand {
 public:
-    QString Name() const override { return QStringLiteral("fleet"); }
-    QStringList Usage() const override
-    {
-        return {QStringLiteral("  lumora-cli fleet --port DEV TEMPLATE.json --keep-identity|--ids FILE.csv|--first-id N"),
-                QStringLiteral("                   [--step S] [--dtmf-id-follows] [--wait SECONDS] [--log FILE.csv] [--count N]")};
-    }
-    QString Help() const override
-    {
-        return QStringLiteral(R"(  fleet               program one radio after another on DEV from the
+    FleetCommand()
+        : CliCommand("fleet",
+                     {"  lumora-cli fleet --port DEV TEMPLATE.json --keep-identity|--ids FILE.csv|--first-id N",
+                      "                   [--step S] [--dtmf-id-follows] [--wait SECONDS] [--log FILE.csv] [--count N]"},
+                     R"(  fleet               program one radio after another on DEV from the
                       template (a backup file): wait for a radio to answer
                       (--wait seconds at most, default 60; then the run
                       ends), write all six areas with the radio's identity,
@@ -37,9 +33,10 @@ public:
                       was written and verified, 1 when not (or the log
                       could not be written), 2 when the template, the list
                       or an option is refused before any radio
-)");
+)",
+                     {"keep-identity", "ids", "first-id", "step", "dtmf-id-follows", "wait", "log", "count"})
+    {
     }
-    QStringList Options() const override { return {QStringLiteral("keep-identity"), QStringLiteral("ids"), QStringLiteral("first-id"), QStringLiteral("step"), QStringLiteral("dtmf-id-follows"), QStringLiteral("wait"), QStringLiteral("log"), QStringLiteral("count")}; }
     QString Take(const CliArgs &args, const QStringList &words, CliRunner::Request &request) const override
     {
         if (int(request.keepIdentity) + int(args.IsSet(QStringLiteral("ids"))) + int(args.IsSet(QStringLiteral("first-id"))) != 1)
@@ -72,10 +69,6 @@ public:
 
 } // namespace
 
-const CliCommand &FleetCommandInstance()
-{
-    static const FleetCommand command;
-    return command;
-}
+LUMORA_CLI_COMMAND(FleetCommand)
 
 } // namespace lumora

@@ -2,6 +2,7 @@
 
 #include "app/cli/CliCommand.h"
 #include "serial/PortList.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -13,22 +14,13 @@ namespace {
 
 class PortsCommand : public CliCommand {
 public:
-    QString Name() const override { return QStringLiteral("ports"); }
-    QStringList Usage() const override
+    PortsCommand()
+        : CliCommand("ports",
+                     {"  lumora-cli ports [--json]"},
+                     R"(  ports               list the serial ports, one a line
+)",
+                     {"json"})
     {
-        return {QStringLiteral("  lumora-cli ports [--json]")};
-    }
-    QString Help() const override
-    {
-        return QStringLiteral(R"(  ports               list the serial ports, one a line
-)");
-    }
-    QStringList Options() const override { return {QStringLiteral("json")}; }
-    QString Take(const CliArgs &args, const QStringList &words, CliRunner::Request &request) const override
-    {
-        Q_UNUSED(args)
-        Q_UNUSED(request)
-        return words.isEmpty() ? QString() : QStringLiteral("ports takes no arguments");
     }
     bool NeedsWindows() const override { return false; }
     int Run(CliRunner &, const CliRunner::Request &request) const override
@@ -51,15 +43,10 @@ public:
             CliOut() << QJsonDocument(ports).toJson();
         return 0;
     }
-    int RunOn(CliRunner &, ToolWindows &, const CliRunner::Request &) const override { return 1; }
 };
 
 } // namespace
 
-const CliCommand &PortsCommandInstance()
-{
-    static const PortsCommand command;
-    return command;
-}
+LUMORA_CLI_COMMAND(PortsCommand)
 
 } // namespace lumora

@@ -12,18 +12,15 @@ namespace {
 
 class ReadCommand : public CliCommand {
 public:
-    QString Name() const override { return QStringLiteral("read"); }
-    QStringList Usage() const override
-    {
-        return {QStringLiteral("  lumora-cli read  [AREA] --port DEV --output FILE.wh [--timeout SECONDS]"),
-                QStringLiteral("  lumora-cli read  dtmf|2tone|5tone|fsk --port DEV --output FILE.json [--timeout SECONDS]")};
-    }
-    QString Help() const override
-    {
-        return QStringLiteral(R"(  read                read the radio's main memory (16 channels and the
+    ReadCommand()
+        : CliCommand("read",
+                     {"  lumora-cli read  [AREA] --port DEV --output FILE.wh [--timeout SECONDS]",
+                      "  lumora-cli read  dtmf|2tone|5tone|fsk --port DEV --output FILE.json [--timeout SECONDS]"},
+                     R"(  read                read the radio's main memory (16 channels and the
                       optional settings) and save it as a channel file, or
                       a signalling area and save it as a settings file
-)");
+)")
+    {
     }
     QString Take(const CliArgs &args, const QStringList &words, CliRunner::Request &request) const override
     {
@@ -53,10 +50,6 @@ public:
 
 } // namespace
 
-const CliCommand &ReadCommandInstance()
-{
-    static const ReadCommand command;
-    return command;
-}
+LUMORA_CLI_COMMAND(ReadCommand)
 
 } // namespace lumora

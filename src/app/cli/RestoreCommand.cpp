@@ -8,21 +8,18 @@ namespace {
 
 class RestoreCommand : public CliCommand {
 public:
-    QString Name() const override { return QStringLiteral("restore"); }
-    QStringList Usage() const override
-    {
-        return {QStringLiteral("  lumora-cli restore --port DEV FILE.json [--verify] [--keep-identity]")};
-    }
-    QString Help() const override
-    {
-        return QStringLiteral(R"(  restore             write such a file back, every area (checked and
+    RestoreCommand()
+        : CliCommand("restore",
+                     {"  lumora-cli restore --port DEV FILE.json [--verify] [--keep-identity]"},
+                     R"(  restore             write such a file back, every area (checked and
                       encoded whole before the first byte is sent)
   --keep-identity     restore: read the radio's FleetSync own fleet and ID
                       and its DTMF ID code first and write them in place
                       of the file's
-)");
+)",
+                     {"verify", "keep-identity"})
+    {
     }
-    QStringList Options() const override { return {QStringLiteral("verify"), QStringLiteral("keep-identity")}; }
     QString Take(const CliArgs &args, const QStringList &words, CliRunner::Request &request) const override
     {
         Q_UNUSED(args)
@@ -41,10 +38,6 @@ public:
 
 } // namespace
 
-const CliCommand &RestoreCommandInstance()
-{
-    static const RestoreCommand command;
-    return command;
-}
+LUMORA_CLI_COMMAND(RestoreCommand)
 
 } // namespace lumora

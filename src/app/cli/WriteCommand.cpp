@@ -9,32 +9,23 @@ namespace lumora {
 
 namespace {
 
-class WriteCommand : public CliCommand {
+class WriteCommand : public AreaFileCommand {
 public:
-    QString Name() const override { return QStringLiteral("write"); }
-    QStringList Usage() const override
-    {
-        return {QStringLiteral("  lumora-cli write [AREA] --port DEV FILE.wh [--timeout SECONDS]"),
-                QStringLiteral("  lumora-cli write dtmf|2tone|5tone|fsk --port DEV FILE.json [--timeout SECONDS]"),
-                QStringLiteral("  lumora-cli write [AREA] --port DEV FILE --verify")};
-    }
-    QString Help() const override
-    {
-        return QStringLiteral(R"(  write               open a channel or settings file and write it to the
+    WriteCommand()
+        : AreaFileCommand("write",
+                     {"  lumora-cli write [AREA] --port DEV FILE.wh [--timeout SECONDS]",
+                      "  lumora-cli write dtmf|2tone|5tone|fsk --port DEV FILE.json [--timeout SECONDS]",
+                      "  lumora-cli write [AREA] --port DEV FILE --verify"},
+                     R"(  write               open a channel or settings file and write it to the
                       radio
   --verify            after a write, read the area back and list every
                       field whose bytes differ from what was written, with
                       the stored values where the texts look the same
                       (status 1)
-)");
-    }
-    QStringList Options() const override { return {QStringLiteral("verify")}; }
-    QString Take(const CliArgs &args, const QStringList &words, CliRunner::Request &request) const override
+)",
+                     {"verify"})
     {
-        Q_UNUSED(args)
-        return OneFile(words, request);
     }
-    QString *Input(CliRunner::Request &request) const override { return &request.file; }
     int RunOn(CliRunner &runner, ToolWindows &windows, const CliRunner::Request &request) const override
     {
         TForm1 &form = *windows.Form1;
@@ -64,10 +55,6 @@ public:
 
 } // namespace
 
-const CliCommand &WriteCommandInstance()
-{
-    static const WriteCommand command;
-    return command;
-}
+LUMORA_CLI_COMMAND(WriteCommand)
 
 } // namespace lumora
