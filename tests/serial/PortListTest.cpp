@@ -21,6 +21,8 @@ TEST(PortList, ListsDevicePathsInOrder)
 {
     const QStringList ports = ListSerialPorts();
     EXPECT_EQ(SortPortNames(ports), ports);
+    // Devices, and the links a virtual radio (another test's, perhaps) puts
+    // into the linked-ports folder.
     for (const QString &p : ports)
-        EXPECT_TRUE(p.startsWith("/dev/")) << p.toStdString();
+        EXPECT_TRUE(p.startsWith("/dev/") || p.startsWith(LinkedPortsFolder() + "/")) << p.toStdString();
 }

@@ -36,24 +36,6 @@ namespace {
 
 constexpr int kWait = 30000;
 
-// A radio image with a DTMF and a FleetSync area unlike the factory ones.
-QJsonObject customImage(const QString &dir)
-{
-    const QString file = dir + "/seed.json";
-    {
-        VirtualRadio radio({"--memory", file, "--exit-after", "1"});
-    }
-    QJsonObject image = readJson(file);
-    setBlock(image, "dtmf", 0, {10, 50, 20, 10, 30, 0x00, 0, 0, 0, 0, 0xAC, 0x0B, 0, 0,
-                                13, 0, 2, 1, 0xFF, 3, 3, 0, 0, 0, 0, 0, 0, 0});
-    setBlock(image, "dtmf", 1, {0x01, 0, 0, 0}); // memory 1: D, D, 1
-    setBlock(image, "dtmf", 3, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x11, 0x09}); // memory 16: 911
-    setBlock(image, "fleetsync", 0, {0x2C, 0x01, 0xD0, 0x07, 12, 0x10, 0x00, 0x05, 0x01, 0, 0, 0, 0, 0,
-                                     0, 0, 0, 0, 0, 0, 7, 0, 8, 0});
-    setBlock(image, "fleetsync", 2, {0x2C, 0x01, 0xD0, 0x07});
-    return image;
-}
-
 // Boxes captured, and what had arrived when a success was reported.
 class RecordingDialogs : public CapturedDialogs {
 public:
@@ -85,26 +67,6 @@ private slots:
     }
     void cleanup() { close(); }
 
-    void theWindowsAreLaidOutAsTheRadiosToolHasThem()
-    {
-        QCOMPARE(dtmf().windowTitle(), QString("DTMF"));
-        QCOMPARE(fsk().windowTitle(), QString("FleetSync"));
-        QVERIFY(dtmf().windowFlags() & Qt::WindowStaysOnTopHint);
-        QCOMPARE(dtmf().xg2->Columns()[1].Caption(), QString("Autodial Memory"));
-        QCOMPARE(dtmf().xg2->Cells(0, 16), QString("16"));
-        QCOMPARE(dtmf().EditCellEditor1->DefaultText, QString("12345678"));
-        QCOMPARE(dtmf().cb[3]->count(), 19);
-        QCOMPARE(dtmf().cb[2]->currentText(), QString("0"));
-        QCOMPARE(dtmf().Edit1->maxLength(), 8);
-        QCOMPARE(fsk().cb1->currentText(), QString("2400"));
-        QVERIFY(!fsk().cb1->isEditable());
-        QCOMPARE(fsk().xg1->Columns()[2].Caption(), QString("ID"));
-        QVERIFY(!fsk().ProgressBar1->isHidden());
-        QVERIFY(dtmf().ProgressBar1->isHidden());
-        QCOMPARE(dtmf().rbtn->text(), QString("Read"));
-        QCOMPARE(fsk().Button3->text(), QString("Close"));
-    }
-
     void theGridsEditLikeASpreadsheetWithUndoOverReads()
     {
         TXStringGrid *g = dtmf().xg2;
@@ -124,7 +86,7 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("12A3\n"));
 
         // A read is one step, undone as a whole; so are the paste and the clear.
-        const QJsonObject image = customImage(dir->path());
+        const QJsonObject image = CustomSignallingImage(dir->path());
         writeJson(memory(), image);
         VirtualRadio radio({"--memory", memory()});
         attach(radio.device());
@@ -147,32 +109,9 @@ private slots:
         QCOMPARE(dtmf().cb[1]->currentText(), QString("10"));
     }
 
-    void aChangedBoxIsAStepOfItsOwn()
-    {
-        TXStringGrid *g = dtmf().xg2;
-        const QString before = dtmf().cb[1]->currentText();
-        dtmf().cb[1]->setEditText("15");
-        dtmf().CheckB1->toggle();
-        g->setCurrentCell(1, 1);
-        g->PasteText("123");
-        dtmf().Undo();
-        QCOMPARE(g->Cells(1, 1), QString());
-        QCOMPARE(dtmf().cb[1]->currentText(), QString("15"));
-        dtmf().Undo();
-        QCOMPARE(dtmf().cb[1]->currentText(), QString("15"));
-        QCOMPARE(dtmf().CheckB1->isChecked(), DtmfControls().CheckB1);
-        dtmf().Undo();
-        QCOMPARE(dtmf().cb[1]->currentText(), before);
-        dtmf().Redo();
-        dtmf().Redo();
-        dtmf().Redo();
-        QCOMPARE(g->Cells(1, 1), QString("123"));
-        QVERIFY(!dtmf().CheckB1->isChecked() == DtmfControls().CheckB1);
-    }
-
     void aReadFillsEveryControlFromTheRadio()
     {
-        const QJsonObject image = customImage(dir->path());
+        const QJsonObject image = CustomSignallingImage(dir->path());
         writeJson(memory(), image);
         VirtualRadio radio({"--memory", memory()});
         QVERIFY(radio.ok());
@@ -214,7 +153,7 @@ private slots:
     // for the whole read, so every area reads as from a prompt radio.
     void aSlowRadioReadsEveryAreaWhole()
     {
-        writeJson(memory(), customImage(dir->path()));
+        writeJson(memory(), CustomSignallingImage(dir->path()));
         QVector<QJsonObject> slowly;
         {
             VirtualRadio slow({"--memory", memory(), "--delay", "350"});
@@ -245,7 +184,7 @@ private slots:
     // says success with the radio holding exactly its bytes, or fails.
     void aSlowRadioNeverGetsAFalseSuccess()
     {
-        writeJson(memory(), customImage(dir->path()));
+        writeJson(memory(), CustomSignallingImage(dir->path()));
         {
             VirtualRadio radio({"--memory", memory()});
             attach(radio.device());
@@ -322,7 +261,7 @@ private slots:
 
     void transfersCompleteDespiteLostMessages()
     {
-        writeJson(memory(), customImage(dir->path()));
+        writeJson(memory(), CustomSignallingImage(dir->path()));
         VirtualRadio radio({"--memory", memory(), "--drop", "0.3", "--seed", "11"});
         QVERIFY(radio.ok());
         attach(radio.device());
@@ -386,7 +325,7 @@ private slots:
         QFETCH(bool, dtmfWindow);
         QFETCH(bool, reading);
         // The first block answered, then the radio goes quiet.
-        writeJson(memory(), customImage(dir->path()));
+        writeJson(memory(), CustomSignallingImage(dir->path()));
         VirtualRadio quiet({"--memory", memory(), "--quiet-after", "1"});
         QVERIFY(quiet.ok());
         attach(quiet.device());
@@ -486,40 +425,12 @@ private slots:
         progress->Button2Click();
     }
 
-    void escapeAndTheCloseButtonActAsClose()
-    {
-        attachSilent();
-        for (TSignallingForm *w : {static_cast<TSignallingForm *>(&dtmf()), static_cast<TSignallingForm *>(&fsk())}) {
-            QVERIFY(showActive(w));
-            w->rbtnClick();
-            QVERIFY(form->Tim1->isActive());
-            QTest::keyClick(w, Qt::Key_Escape);
-            QVERIFY(!w->isVisible());
-            QVERIFY(!form->Tim1->isActive());
-            QVERIFY(done(*w)); // at once, and said
-            QCOMPARE(dialogs->errors, QStringList{"The " + w->AreaName() + " read was stopped because its window was "
-                                                  "closed. | The " + w->AreaName() + " window is as it was before the read."});
-            dialogs->errors.clear();
-            QVERIFY(showActive(w));
-            QCloseEvent close;
-            QApplication::sendEvent(w, &close);
-            QVERIFY(!w->isVisible());
-        }
-        QVERIFY(!dtmf().Timer1->isActive());
-        dtmf().wbtnClick();
-        dtmf().Button3Click();
-        QVERIFY(done(dtmf()));
-        QCOMPARE(dialogs->errors.last(), QString("The DTMF write was stopped because its window was closed. | "
-                                                 "The radio may hold part of what was written until you write "
-                                                 "the area again."));
-    }
-
     // Edits that only the radio keeps are asked about before a read
     // replaces them and before the program closes; Write writes them first
     // and then does what was asked.
     void editsNotWrittenToTheRadioAreAskedAbout()
     {
-        writeJson(memory(), customImage(dir->path()));
+        writeJson(memory(), CustomSignallingImage(dir->path()));
         VirtualRadio radio({"--memory", memory()});
         attach(radio.device());
         const QString question = "The DTMF settings have changes that are not written to the radio.";
@@ -554,139 +465,6 @@ private slots:
         QCOMPARE(blockOf(readJson(memory()), "fleetsync", 0)[5], uint8_t(42)); // ed3, low byte
     }
 
-    void theWholeRadioIsBackedUpAndRestoredUnderOneDialog()
-    {
-        QAction *backup = nullptr, *restore = nullptr;
-        for (QAction *a : form->FileMenu->actions()) {
-            if (a->text().remove(QLatin1Char('&')) == "Back up radio...")
-                backup = a;
-            if (a->text().remove(QLatin1Char('&')) == "Restore radio...")
-                restore = a;
-        }
-        QVERIFY(backup && restore);
-        writeJson(memory(), customImage(dir->path()));
-        {
-            VirtualRadio radio({"--memory", memory()});
-            QVERIFY(radio.ok());
-            form->SelectPort(radio.device());
-            dialogs->nextFileName = dir->filePath("full.json");
-            backup->trigger();
-            QVERIFY(windows->Run && windows->Run->Progress()->isVisible());
-            QVERIFY(!progress->isVisible()); // one dialog for the whole run
-            QTRY_VERIFY2_WITH_TIMEOUT(!dialogs->messages.isEmpty(), qPrintable(dialogs->errors.join(" / ")), kWait);
-            QCOMPARE(dialogs->messages, QStringList({QString("The radio is backed up in \"%1\".").arg(dialogs->nextFileName)}));
-        }
-        // Restored at once, before the finished backup has been let go.
-        const QJsonObject file = readJson(dir->filePath("full.json"));
-        QCOMPARE(file["dtmf"]["ID Code"].toString(), QString("0*#"));
-        QCOMPARE(file["fsk"]["Fleet and ID"][9][1].toString(), QString("2000"));
-
-        // Into a blank radio.
-        QJsonObject blank = readJson(memory());
-        for (const QString &area : blank.keys())
-            if (blank[area].isArray())
-                blank[area] = QJsonArray::fromStringList(QStringList(blank[area].toArray().size(), QString(56, '0')));
-        writeJson(dir->filePath("blank.json"), blank);
-        VirtualRadio second({"--memory", dir->filePath("blank.json")});
-        QVERIFY(second.ok());
-        form->SelectPort(second.device());
-        dialogs->messages.clear();
-        restore->trigger();
-        QTRY_VERIFY2_WITH_TIMEOUT(!dialogs->messages.isEmpty(), qPrintable(dialogs->errors.join(" / ")), kWait);
-        QCOMPARE(dialogs->messages, QStringList({QString("The radio is restored from \"%1\".").arg(dialogs->nextFileName)}));
-        QTRY_VERIFY(!windows->Run);
-        second.stop();
-        // Every byte of every area, even those the windows cannot show (a
-        // FleetSync side tone of 0x01).
-        const QJsonObject a = readJson(memory()), b = readJson(dir->filePath("blank.json"));
-        for (const QString &area : a.keys())
-            if (a[area].isArray())
-                QCOMPARE(b[area], a[area]);
-
-        // Ticked, the radio keeps its own identity (the blank radio's zeros).
-        QCOMPARE(dialogs->options, QStringList{"&Keep this radio's identity (FleetSync own fleet and ID, DTMF ID code)"});
-        writeJson(dir->filePath("blank.json"), blank);
-        VirtualRadio third({"--memory", dir->filePath("blank.json")});
-        form->SelectPort(third.device());
-        dialogs->messages.clear();
-        dialogs->nextOption = true;
-        restore->trigger();
-        QTRY_VERIFY2_WITH_TIMEOUT(!dialogs->messages.isEmpty(), qPrintable(dialogs->errors.join(" / ")), kWait);
-        QVERIFY2(dialogs->messages[0].contains("The radio kept its identity: Fleet[Own] 0, ID[Own] 0, ID Code"),
-                 qPrintable(dialogs->messages[0]));
-        QCOMPARE(fsk().ed1->text(), QString("0"));
-        QTRY_VERIFY(!windows->Run);
-    }
-
-    void aRefusedRestoreLeavesTheWindowsAsTheyWere()
-    {
-        QJsonObject file = QJsonDocument::fromJson(WriteRadioBackup(
-                {{"main", MainMemorySettings(*form->xg, form->Options())}, {"dtmf", dtmf().Settings()},
-                 {"2tone", windows->Form4->Settings()}, {"5tone", windows->Form5->Settings()},
-                 {"fsk", fsk().Settings()}})).object();
-        QJsonObject area = file["dtmf"].toObject();
-        area["First Digit Delay [ms]"] = "105"; // reads, but does not encode
-        file["dtmf"] = area;
-        QJsonArray channels = file["main"].toObject()["Channels"].toArray();
-        channels[0] = QJsonArray::fromStringList({"146.52000", "146.52000", "NONE", "NONE", "HIGH", "WIDE", "YES",
-                                                  "25000", "NONE", "NONE", "NONE", "NONE", "DTMF", "1", "NONE"});
-        QJsonObject main = file["main"].toObject();
-        main["Channels"] = channels;
-        file["main"] = main;
-        writeJson(dir->filePath("bad.json"), file);
-        form->xg->setCells(ColRxFreq, 1, "439.00000");
-        dialogs->nextFileName = dir->filePath("bad.json");
-        for (QAction *a : form->FileMenu->actions())
-            if (a->text().remove(QLatin1Char('&')) == "Restore radio...")
-                QVERIFY_THROWS_EXCEPTION(EConvertError, a->trigger()); // shown by the application's handler
-        QCOMPARE(form->xg->Cells(ColRxFreq, 1), QString("439.00000"));
-        QCOMPARE(dtmf().cb[3]->currentText(), QString("100"));
-        QVERIFY(!windows->Run);
-    }
-
-    void aBackupCanBeCancelled()
-    {
-        VirtualRadio silent({"--drop", "1"});
-        QVERIFY(silent.ok());
-        form->SelectPort(silent.device());
-        dialogs->nextFileName = dir->filePath("never.json");
-        for (QAction *a : form->FileMenu->actions())
-            if (a->text().remove(QLatin1Char('&')) == "Back up radio...")
-                a->trigger();
-        QVERIFY(windows->Run);
-        QVERIFY(form->MainReadUnderWay());
-        windows->Run->Progress()->findChild<QPushButton *>()->click(); // "Cancel"
-        QCOMPARE(dialogs->messages, QStringList({"The backup was cancelled; the radio is unchanged."}));
-        QVERIFY(!form->MainReadUnderWay());
-        QVERIFY(!form->Tim1->isActive());
-        QVERIFY(!form->Comm1->IsOpen());
-        QVERIFY(!QFile::exists(dialogs->nextFileName));
-        QTRY_VERIFY(!windows->Run);
-    }
-
-    void aCommittedMemoryKeepsEightDigitsOfItsCoding()
-    {
-        QVERIFY(showActive(&dtmf()));
-        TXStringGrid *g = dtmf().xg2;
-        g->setFocus();
-        g->setCurrentCell(1, 3);
-        press(Qt::Key_F2);
-        press(Qt::Key_Return); // an empty memory takes the editor's default
-        QCOMPARE(g->Cells(1, 3), QString("12345678"));
-        press(Qt::Key_F2);
-        QTest::keyClicks(focused(), "123456789");
-        press(Qt::Key_Return);
-        QCOMPARE(g->Cells(1, 3), QString("12345678"));
-        press(Qt::Key_F2);
-        QTest::keyClicks(focused(), "a-b c*9");
-        press(Qt::Key_Down);
-        QCOMPARE(g->Cells(1, 3), QString("ABC*9"));
-        dtmf().Edit1->setText("1a,2");
-        dtmf().Edit1->setFocus();
-        QTRY_VERIFY(dtmf().Edit1->hasFocus());
-        press(Qt::Key_Return);
-        QCOMPARE(dtmf().Edit1->text(), QString("1A2"));
-    }
 };
 
 LUMORA_WINDOW_TEST_MAIN(SignallingTransferTest)

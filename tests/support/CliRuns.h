@@ -10,7 +10,12 @@
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace lumora::test {
 
@@ -75,5 +80,24 @@ inline void setArea(const QString &device, const char *area, const QString &file
     ASSERT_EQ(cli({"write", area, "-p", device, file}).status, 0) << area;
 }
 
+// lumora-cli run as an unprivileged user (where the tests run as root, who
+// may open anything): a copy of it that such a user may run, wherever the
+// build is. Null where that cannot be done.
+inline std::unique_ptr<QTemporaryDir> unprivilegedCli(QString &program, QStringList &prefix)
+{
+    program = QStringLiteral(LUMORA_CLI_PATH);
+    prefix.clear();
+    if (::geteuid() != 0)
+        return std::make_unique<QTemporaryDir>();
+    if (QStandardPaths::findExecutable("setpriv").isEmpty())
+        return nullptr;
+    auto open = std::make_unique<QTemporaryDir>();
+    const QString copy = open->filePath("lumora-cli");
+    if (!QFile::copy(program, copy) || ::chmod(QFile::encodeName(open->path()).constData(), 0755) != 0)
+        return nullptr;
+    prefix = QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", copy};
+    program = "setpriv";
+    return open;
+}
 
 } // namespace lumora::test

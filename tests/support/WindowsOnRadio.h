@@ -4,6 +4,7 @@
 // tests of transfers share. A test class holds one and calls open() from
 // its init() and close() from its cleanup().
 
+#include "support/JsonFiles.h"
 #include "support/VirtualRadio.h"
 #include "ui/UiTestSupport.h"
 
@@ -14,6 +15,24 @@
 #include <memory>
 
 namespace lumora::test {
+
+// A radio image with a DTMF and a FleetSync area unlike the factory ones.
+inline QJsonObject CustomSignallingImage(const QString &dir)
+{
+    const QString file = dir + "/seed.json";
+    {
+        VirtualRadio radio({"--memory", file, "--exit-after", "1"});
+    }
+    QJsonObject image = readJson(file);
+    setBlock(image, "dtmf", 0, {10, 50, 20, 10, 30, 0x00, 0, 0, 0, 0, 0xAC, 0x0B, 0, 0,
+                                13, 0, 2, 1, 0xFF, 3, 3, 0, 0, 0, 0, 0, 0, 0});
+    setBlock(image, "dtmf", 1, {0x01, 0, 0, 0}); // memory 1: D, D, 1
+    setBlock(image, "dtmf", 3, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x11, 0x09}); // memory 16: 911
+    setBlock(image, "fleetsync", 0, {0x2C, 0x01, 0xD0, 0x07, 12, 0x10, 0x00, 0x05, 0x01, 0, 0, 0, 0, 0,
+                                     0, 0, 0, 0, 0, 0, 7, 0, 8, 0});
+    setBlock(image, "fleetsync", 2, {0x2C, 0x01, 0xD0, 0x07});
+    return image;
+}
 
 struct WindowsOnRadio {
     std::unique_ptr<QTemporaryDir> dir;

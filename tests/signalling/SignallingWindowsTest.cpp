@@ -1,0 +1,126 @@
+// The DTMF and FleetSync windows as a keyboard user meets them: their
+// layout, a changed box as one undo step, Escape and the close button, and
+// the DTMF memory's coding.
+
+#include "support/WindowsOnRadio.h"
+
+#include "signalling/SignallingGrids.h"
+#include "ui/TEditCellEditor.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+
+using namespace lumora;
+using namespace lumora::test;
+
+class SignallingWindowsTest : public QObject, WindowsOnRadio {
+    Q_OBJECT
+    TForm2 &dtmf() { return *windows->Form2; }
+    TForm6 &fsk() { return *windows->Form6; }
+
+private slots:
+    void init() { open(); }
+    void cleanup() { close(); }
+
+    void theWindowsAreLaidOutAsTheRadiosToolHasThem()
+    {
+        QCOMPARE(dtmf().windowTitle(), QString("DTMF"));
+        QCOMPARE(fsk().windowTitle(), QString("FleetSync"));
+        QVERIFY(dtmf().windowFlags() & Qt::WindowStaysOnTopHint);
+        QCOMPARE(dtmf().xg2->Columns()[1].Caption(), QString("Autodial Memory"));
+        QCOMPARE(dtmf().xg2->Cells(0, 16), QString("16"));
+        QCOMPARE(dtmf().EditCellEditor1->DefaultText, QString("12345678"));
+        QCOMPARE(dtmf().cb[3]->count(), 19);
+        QCOMPARE(dtmf().cb[2]->currentText(), QString("0"));
+        QCOMPARE(dtmf().Edit1->maxLength(), 8);
+        QCOMPARE(fsk().cb1->currentText(), QString("2400"));
+        QVERIFY(!fsk().cb1->isEditable());
+        QCOMPARE(fsk().xg1->Columns()[2].Caption(), QString("ID"));
+        QVERIFY(!fsk().ProgressBar1->isHidden());
+        QVERIFY(dtmf().ProgressBar1->isHidden());
+        QCOMPARE(dtmf().rbtn->text(), QString("Read"));
+        QCOMPARE(fsk().Button3->text(), QString("Close"));
+    }
+
+    void aChangedBoxIsAStepOfItsOwn()
+    {
+        TXStringGrid *g = dtmf().xg2;
+        const QString before = dtmf().cb[1]->currentText();
+        dtmf().cb[1]->setEditText("15");
+        dtmf().CheckB1->toggle();
+        g->setCurrentCell(1, 1);
+        g->PasteText("123");
+        dtmf().Undo();
+        QCOMPARE(g->Cells(1, 1), QString());
+        QCOMPARE(dtmf().cb[1]->currentText(), QString("15"));
+        dtmf().Undo();
+        QCOMPARE(dtmf().cb[1]->currentText(), QString("15"));
+        QCOMPARE(dtmf().CheckB1->isChecked(), DtmfControls().CheckB1);
+        dtmf().Undo();
+        QCOMPARE(dtmf().cb[1]->currentText(), before);
+        dtmf().Redo();
+        dtmf().Redo();
+        dtmf().Redo();
+        QCOMPARE(g->Cells(1, 1), QString("123"));
+        QVERIFY(!dtmf().CheckB1->isChecked() == DtmfControls().CheckB1);
+    }
+
+    void escapeAndTheCloseButtonActAsClose()
+    {
+        attachSilent();
+        for (TSignallingForm *w : {static_cast<TSignallingForm *>(&dtmf()), static_cast<TSignallingForm *>(&fsk())}) {
+            QVERIFY(showActive(w));
+            w->rbtnClick();
+            QVERIFY(form->Tim1->isActive());
+            QTest::keyClick(w, Qt::Key_Escape);
+            QVERIFY(!w->isVisible());
+            QVERIFY(!form->Tim1->isActive());
+            QVERIFY(done(*w)); // at once, and said
+            QCOMPARE(dialogs->errors, QStringList{"The " + w->AreaName() + " read was stopped because its window was "
+                                                  "closed. | The " + w->AreaName() + " window is as it was before the read."});
+            dialogs->errors.clear();
+            QVERIFY(showActive(w));
+            QCloseEvent close;
+            QApplication::sendEvent(w, &close);
+            QVERIFY(!w->isVisible());
+        }
+        QVERIFY(!dtmf().Timer1->isActive());
+        dtmf().wbtnClick();
+        dtmf().Button3Click();
+        QVERIFY(done(dtmf()));
+        QCOMPARE(dialogs->errors.last(), QString("The DTMF write was stopped because its window was closed. | "
+                                                 "The radio may hold part of what was written until you write "
+                                                 "the area again."));
+    }
+
+    void aCommittedMemoryKeepsEightDigitsOfItsCoding()
+    {
+        QVERIFY(showActive(&dtmf()));
+        TXStringGrid *g = dtmf().xg2;
+        g->setFocus();
+        g->setCurrentCell(1, 3);
+        press(Qt::Key_F2);
+        press(Qt::Key_Return); // an empty memory takes the editor's default
+        QCOMPARE(g->Cells(1, 3), QString("12345678"));
+        press(Qt::Key_F2);
+        QTest::keyClicks(focused(), "123456789");
+        press(Qt::Key_Return);
+        QCOMPARE(g->Cells(1, 3), QString("12345678"));
+        press(Qt::Key_F2);
+        QTest::keyClicks(focused(), "a-b c*9");
+        press(Qt::Key_Down);
+        QCOMPARE(g->Cells(1, 3), QString("ABC*9"));
+        dtmf().Edit1->setText("1a,2");
+        dtmf().Edit1->setFocus();
+        QTRY_VERIFY(dtmf().Edit1->hasFocus());
+        press(Qt::Key_Return);
+        QCOMPARE(dtmf().Edit1->text(), QString("1A2"));
+    }
+};
+
+LUMORA_WINDOW_TEST_MAIN(SignallingWindowsTest)
+#include "SignallingWindowsTest.moc"
