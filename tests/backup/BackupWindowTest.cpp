@@ -27,8 +27,6 @@ constexpr int kWait = 30000;
 
 class BackupWindowTest : public QObject, WindowsOnRadio {
     Q_OBJECT
-    TForm2 &dtmf() { return *windows->Form2; }
-    TForm6 &fsk() { return *windows->Form6; }
 
 private slots:
     void init() { open(); }

@@ -55,9 +55,6 @@ class SignallingTransferTest : public QObject, WindowsOnRadio {
     Q_OBJECT
     RecordingDialogs *recording = nullptr;
 
-    TForm2 &dtmf() { return *windows->Form2; }
-    TForm6 &fsk() { return *windows->Form6; }
-
 private slots:
     void init()
     {

@@ -19,8 +19,6 @@ using namespace lumora::test;
 
 class SignallingWindowsTest : public QObject, WindowsOnRadio {
     Q_OBJECT
-    TForm2 &dtmf() { return *windows->Form2; }
-    TForm6 &fsk() { return *windows->Form6; }
 
 private slots:
     void init() { open(); }

@@ -27,8 +27,6 @@ QStringList cellsOf(const TXStringGrid *g, int row) { return g->Rows(row).mid(1)
 
 class ToneWindowsTest : public QObject, WindowsOnRadio {
     Q_OBJECT
-    TForm4 &twoTone() { return *windows->Form4; }
-    TForm5 &fiveTone() { return *windows->Form5; }
     // Opens the editor on a cell and commits what it shows, as F2 and Enter do.
     void commitAsShown(TXStringGrid *g, int col, int row)
     {

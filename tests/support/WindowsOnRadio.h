@@ -46,6 +46,10 @@ struct WindowsOnRadio {
     QByteArray received;
 
     QString memory() const { return dir->filePath("radio.json"); }
+    TForm2 &dtmf() { return *windows->Form2; }
+    TForm4 &twoTone() { return *windows->Form4; }
+    TForm5 &fiveTone() { return *windows->Form5; }
+    TForm6 &fsk() { return *windows->Form6; }
     void open(std::unique_ptr<CapturedDialogs> boxes = std::make_unique<CapturedDialogs>())
     {
         dir = std::make_unique<QTemporaryDir>();
