@@ -4,27 +4,48 @@
 
 namespace lumora {
 
+const std::vector<ChannelColumnInfo> &ChannelColumnTable()
+{
+    static const std::vector<ChannelColumnInfo> columns = {
+            {"Channel  No.", "", nullptr, false, 70, 0},
+            {"RX Freq", "", nullptr, false, 80, -1},
+            {"TX Freq", "", nullptr, false, 80, -1}, // a new channel's is its RX Freq
+            {"QT/DQT Dec", "NONE", ToneVocabulary, false, 80, 1},
+            {"QT/DQTEnc", "NONE", ToneVocabulary, false, 80, 1},
+            {"TX Power", "HIGH", TxPowerTexts, true, 80, 2},
+            {"W/N", "WIDE", WideNarrowTexts, true, 80, 3},
+            {"Scan Add.", "YES", NoneYesTexts, true, 80, 4},
+            {"Step Freq", "25000", StepFreqTexts, true, -1, 5},
+            {"DTMF1", "NONE", DtmfKeyTexts, true, -1, 6},
+            {"DTMF2", "NONE", DtmfKeyTexts, true, -1, 6},
+            {"PTTID", "NONE", PttIdTexts, true, -1, 8},
+            {"Scrambler", "NONE", ScramblerTexts, true, -1, 7},
+            {"PTTID Typ", "DTMF", PttIdTypeTexts, true, -1, 9},
+            {"PTTID NO.", "1", PttIdNoTexts, true, -1, 10},
+            {"Compandor", "NONE", NoneYesTexts, true, -1, 4},
+    };
+    return columns;
+}
+
 const QStringList &ChannelCaptions()
 {
-    static const QStringList c{
-        QStringLiteral("Channel  No."), QStringLiteral("RX Freq"),   QStringLiteral("TX Freq"),
-        QStringLiteral("QT/DQT Dec"),   QStringLiteral("QT/DQTEnc"), QStringLiteral("TX Power"),
-        QStringLiteral("W/N"),          QStringLiteral("Scan Add."), QStringLiteral("Step Freq"),
-        QStringLiteral("DTMF1"),        QStringLiteral("DTMF2"),     QStringLiteral("PTTID"),
-        QStringLiteral("Scrambler"),    QStringLiteral("PTTID Typ"), QStringLiteral("PTTID NO."),
-        QStringLiteral("Compandor")};
+    static const QStringList c = [] {
+        QStringList l;
+        for (const ChannelColumnInfo &column : ChannelColumnTable())
+            l << QString::fromLatin1(column.caption);
+        return l;
+    }();
     return c;
 }
 
 const QStringList &NewChannelDefaults()
 {
-    static const QStringList d{
-        QString(),              QString(),              QString(), // number, RX, TX (copied)
-        QStringLiteral("NONE"), QStringLiteral("NONE"), QStringLiteral("HIGH"),
-        QStringLiteral("WIDE"), QStringLiteral("YES"),  QStringLiteral("25000"),
-        QStringLiteral("NONE"), QStringLiteral("NONE"), QStringLiteral("NONE"),
-        QStringLiteral("NONE"), QStringLiteral("DTMF"), QStringLiteral("1"),
-        QStringLiteral("NONE")};
+    static const QStringList d = [] {
+        QStringList l;
+        for (const ChannelColumnInfo &column : ChannelColumnTable())
+            l << QString::fromLatin1(column.newChannel);
+        return l;
+    }();
     return d;
 }
 

@@ -6,6 +6,7 @@
 
 #include <QStringList>
 #include <cstdint>
+#include <vector>
 
 namespace lumora {
 
@@ -31,6 +32,24 @@ enum ChannelColumn {
 constexpr int kChannelColumns = 16;
 constexpr int kChannelRows = 17; // the caption row and channels 1 to 16
 constexpr int kChannelCount = 16;
+
+// What one column is: its caption, what a new channel gets in it, the
+// texts its drop-down offers (null: typed freely), whether only those are
+// taken, its width as laid out (-1: shown with View > All columns), and
+// the drop-down editor it shares with the columns of the same texts
+// (ComboCellEditorN, 1 to kChannelComboEditors; 0 none, -1 the free-text
+// editor). Index = column: a column is added here, in ChannelColumn and
+// in the channel record's field table.
+struct ChannelColumnInfo {
+    const char *caption;
+    const char *newChannel;
+    const QStringList &(*items)();
+    bool listOnly;
+    int width;
+    int editor;
+};
+const std::vector<ChannelColumnInfo> &ChannelColumnTable();
+constexpr int kChannelComboEditors = 10;
 
 // Row 0 of the table, column 0 first.
 const QStringList &ChannelCaptions();

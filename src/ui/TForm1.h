@@ -79,7 +79,7 @@ public:
     std::array<QAction *, 4> SignaEntries{}; // DTMF, 2TONE, 5TONE, FSK
     TXStringGrid *xg;
     TEditCellEditor *EditCellEditor1;
-    std::array<TComboCellEditor *, 11> ComboCellEditors{}; // [1] to [10]
+    std::array<TComboCellEditor *, kChannelComboEditors + 1> ComboCellEditors{}; // [1] to [10]
     QGroupBox *GroupBox1, *GroupBox2;
     QComboBox *comcbb;
     std::array<QComboBox *, kOptionCount> OptionBoxes{}; // by OptionId: ComboBox1 to ComboBox10

@@ -192,48 +192,29 @@ void TForm1::buildGrid()
 
     EditCellEditor1 = new TEditCellEditor(this);
     EditCellEditor1->setObjectName(QStringLiteral("EditCellEditor1"));
-    struct ComboSpec {
-        const QStringList &items;
-        const char *defaultText;
-        bool list;
-    };
-    const ComboSpec specs[11] = {
-        {ToneVocabulary(), "", false}, // unused slot 0
-        {ToneVocabulary(), "NONE", false},
-        {TxPowerTexts(), "HIGH", true},
-        {WideNarrowTexts(), "WIDE", true},
-        {NoneYesTexts(), "YES", true},
-        {StepFreqTexts(), "25000", true},
-        {DtmfKeyTexts(), "NONE", true},
-        {ScramblerTexts(), "NONE", true},
-        {PttIdTexts(), "NONE", true},
-        {PttIdTypeTexts(), "DTMF", true},
-        {PttIdNoTexts(), "1", true},
-    };
-    for (int i = 1; i <= 10; ++i) {
-        auto *e = new TComboCellEditor(this);
-        e->setObjectName(QStringLiteral("ComboCellEditor%1").arg(i));
-        e->Items = specs[i].items;
-        e->DefaultText = QString::fromLatin1(specs[i].defaultText);
-        e->Style = specs[i].list ? TComboCellEditor::csDropDownList : TComboCellEditor::csDropDown;
-        ComboCellEditors[i] = e;
-    }
-    // column: width, editor (0 none, -1 the free-text one, else ComboCellEditorN)
-    const int layout[kChannelColumns][2] = {{70, 0},  {80, -1}, {80, -1}, {80, 1}, {80, 1}, {80, 2},
-                                            {80, 3},  {80, 4},  {-1, 5},  {-1, 6}, {-1, 6}, {-1, 8},
-                                            {-1, 7},  {-1, 9},  {-1, 10}, {-1, 4}};
+    // Each drop-down editor as the first column that uses it describes it.
+    for (int n = 1; n <= kChannelComboEditors; ++n)
+        for (const ChannelColumnInfo &info : ChannelColumnTable())
+            if (info.editor == n && !ComboCellEditors[static_cast<size_t>(n)]) {
+                auto *e = new TComboCellEditor(this);
+                e->setObjectName(QStringLiteral("ComboCellEditor%1").arg(n));
+                e->Items = info.items();
+                e->DefaultText = QString::fromLatin1(info.newChannel);
+                e->Style = info.listOnly ? TComboCellEditor::csDropDownList : TComboCellEditor::csDropDown;
+                ComboCellEditors[static_cast<size_t>(n)] = e;
+            }
     for (int c = 0; c < kChannelColumns; ++c) {
+        const ChannelColumnInfo &info = ChannelColumnTable()[static_cast<size_t>(c)];
         TXStringColumnItem &column = xg->Columns()[c];
         column.setCaption(ChannelCaptions()[c]);
-        column.setWidth(layout[c][0]);
+        column.setWidth(info.width);
         column.setAlignment(Qt::AlignCenter);
         column.setHeaderAlignment(Qt::AlignCenter);
         column.setHeaderColor(kHeaderColor);
-        const int editor = layout[c][1];
-        if (editor == -1)
+        if (info.editor == -1)
             column.setEditor(EditCellEditor1);
-        else if (editor > 0)
-            column.setEditor(ComboCellEditors[editor]);
+        else if (info.editor > 0)
+            column.setEditor(ComboCellEditors[static_cast<size_t>(info.editor)]);
     }
     for (int r = 1; r < kChannelRows; ++r)
         xg->setCells(ColChannelNo, r, QString::number(r));
