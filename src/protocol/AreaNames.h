@@ -1,6 +1,8 @@
 #pragma once
 // The radio's areas by the names their files and lumora-cli use.
 
+#include "protocol/AreaTable.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -13,6 +15,13 @@ inline const QString FiveTone = QStringLiteral("5tone");
 inline const QString FleetSync = QStringLiteral("fsk");
 
 // Every area, in the order a backup takes them.
-inline QStringList All() { return {Main, Dtmf, TwoTone, FiveTone, FleetSync}; }
+inline QStringList All()
+{
+    QStringList names;
+    for (const AreaInfo &area : AreaTable())
+        if (!names.contains(QLatin1String(area.key)))
+            names << QString::fromLatin1(area.key);
+    return names;
+}
 
 } // namespace lumora::area

@@ -1,25 +1,20 @@
 #include "protocol/Frames.h"
 
+#include "protocol/AreaTable.h"
 #include "protocol/Crc16.h"
 
 namespace lumora {
 
 int FirstBlockIndex(BlockType type)
 {
-    return type == BlockType::Channel ? 1 : 0;
+    const AreaInfo *area = FindArea(type);
+    return area ? area->firstBlock : 0;
 }
 
 int LastBlockIndex(BlockType type)
 {
-    switch (type) {
-    case BlockType::Channel: return 16;
-    case BlockType::Dtmf: return 3;
-    case BlockType::FleetSync: return 2;
-    case BlockType::TwoTone: return 10;
-    case BlockType::FiveTone: return 16;
-    case BlockType::Settings: return 0;
-    }
-    return -1;
+    const AreaInfo *area = FindArea(type);
+    return area ? area->lastBlock : -1;
 }
 
 int BuildGreeting(FrameBuffer &tx)
@@ -31,22 +26,25 @@ int BuildGreeting(FrameBuffer &tx)
     return kGreetingLength;
 }
 
-int BuildReadRequest(FrameBuffer &tx, BlockType type, uint8_t index)
+namespace {
+
+void header(FrameBuffer &tx, uint8_t mark, BlockType type, uint8_t index)
 {
-    tx[0] = kReadMark;
+    tx[0] = mark;
     tx[1] = static_cast<uint8_t>(type);
     tx[2] = index;
     tx[3] = kHeaderEnd;
+}
+
+} // namespace
+
+int BuildReadRequest(FrameBuffer &tx, BlockType type, uint8_t index)
+{
+    header(tx, kReadMark, type, index);
     return kRequestLength;
 }
 
-void BuildDataFrameHeader(FrameBuffer &tx, BlockType type, uint8_t index)
-{
-    tx[0] = kWriteMark;
-    tx[1] = static_cast<uint8_t>(type);
-    tx[2] = index;
-    tx[3] = kHeaderEnd;
-}
+void BuildDataFrameHeader(FrameBuffer &tx, BlockType type, uint8_t index) { header(tx, kWriteMark, type, index); }
 
 int FinishDataFrame(FrameBuffer &tx)
 {

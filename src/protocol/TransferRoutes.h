@@ -54,6 +54,11 @@ struct SignallingRoutes {
     ISignallingTransfer *TwoTone = nullptr;  // 3
     ISignallingTransfer *FleetSync = nullptr; // 2
     ISignallingTransfer *Dtmf = nullptr;     // 1
+    // The window of a block type (a number as its blocks carry it).
+    ISignallingTransfer *of(int blockType) const
+    {
+        return blockType == 4 ? FiveTone : blockType == 3 ? TwoTone : blockType == 2 ? FleetSync : blockType == 1 ? Dtmf : nullptr;
+    }
 };
 
 } // namespace lumora

@@ -37,9 +37,7 @@ public:
 
     void FormCreate();
     void xg2SetEditText(int col, int row);
-    QString SettingsArea() const override { return area::Dtmf; }
     void setSettings(const SettingsValues &values) override;
-    QString AreaName() const override { return QStringLiteral("DTMF"); }
 
 protected:
     SettingsControls settingsControls() const override;

@@ -39,8 +39,6 @@ public:
 
     void FormCreate();
     void xg2SetEditText(int col, int row);
-    QString AreaName() const override { return QStringLiteral("2TONE"); }
-    QString SettingsArea() const override { return area::TwoTone; }
 
 protected:
     SettingsControls settingsControls() const override;

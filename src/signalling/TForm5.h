@@ -42,8 +42,6 @@ public:
     void CCIRChange();
     void xg2SetEditText(int col, int row);
     void xg3SetEditText(int col, int row);
-    QString AreaName() const override { return QStringLiteral("5TONE"); }
-    QString SettingsArea() const override { return area::FiveTone; }
 
 protected:
     SettingsControls settingsControls() const override;

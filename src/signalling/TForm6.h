@@ -31,8 +31,6 @@ public:
     void setControls(const FleetSyncControls &controls);
 
     void FormCreate();
-    QString SettingsArea() const override { return area::FleetSync; }
-    QString AreaName() const override { return QStringLiteral("FleetSync"); }
 
 protected:
     SettingsControls settingsControls() const override;

@@ -8,6 +8,7 @@
 
 #include "protocol/AnswerWatch.h"
 #include "protocol/AreaNames.h"
+#include "protocol/AreaTable.h"
 #include "protocol/Frames.h"
 #include "protocol/SignallingHost.h"
 #include "protocol/TransferRoutes.h"
@@ -77,7 +78,7 @@ public:
     // write that stopped: "2TONE stopped after 4 of 11 blocks".
     QString WriteProgressText() const;
     // The area's name in messages ("DTMF", "FleetSync").
-    QString AreaName() const override = 0;
+    QString AreaName() const override { return QString::fromLatin1(FindArea(type_)->title); }
     // Every block as a write sends it; throws the conversion error of the
     // first field that does not convert.
     std::vector<Payload> EncodeArea() const;
@@ -113,7 +114,7 @@ public:
     SettingsValues SettingsOfBlocks(const std::vector<Payload> &area) const { return settingsOf(area); }
     // Its settings file: the area's name there ("dtmf", "fsk"), and the
     // controls' values; setSettings takes them as if they had been typed.
-    virtual QString SettingsArea() const = 0;
+    QString SettingsArea() const { return QString::fromLatin1(FindArea(type_)->key); }
     SettingsValues Settings() const { return ReadSettings(settingsControls()); }
     virtual void setSettings(const SettingsValues &values) { WriteSettings(settingsControls(), values); }
 

@@ -1,5 +1,7 @@
 #include "RadioImage.h"
 
+#include "protocol/AreaTable.h"
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -10,9 +12,6 @@
 namespace lumora::radio {
 
 namespace {
-
-constexpr BlockType kTypes[] = {BlockType::Channel,  BlockType::Dtmf,     BlockType::FleetSync,
-                                BlockType::TwoTone,  BlockType::FiveTone, BlockType::Settings};
 
 int blockCount(BlockType t) { return LastBlockIndex(t) - FirstBlockIndex(t) + 1; }
 
@@ -52,21 +51,14 @@ Block channel(uint32_t rxHz, uint32_t txHz, uint16_t decode, uint16_t encode, bo
 
 const char *AreaName(BlockType type)
 {
-    switch (type) {
-    case BlockType::Channel: return "channel";
-    case BlockType::Dtmf: return "dtmf";
-    case BlockType::FleetSync: return "fleetsync";
-    case BlockType::TwoTone: return "2tone";
-    case BlockType::FiveTone: return "5tone";
-    case BlockType::Settings: return "settings";
-    }
-    return "";
+    const AreaInfo *area = FindArea(type);
+    return area ? area->imageKey : "";
 }
 
 RadioImage::RadioImage()
 {
-    for (BlockType t : kTypes)
-        area(t).assign(blockCount(t), Block{});
+    for (const AreaInfo &a : AreaTable())
+        area(a.type).assign(blockCount(a.type), Block{});
 }
 
 RadioImage RadioImage::BuiltIn()
@@ -151,7 +143,8 @@ RadioImage RadioImage::Load(const QString &fileName)
                                      .arg(fileName, error.errorString()).toStdString());
     RadioImage image;
     const QJsonObject root = doc.object();
-    for (BlockType t : kTypes) {
+    for (const AreaInfo &a : AreaTable()) {
+        const BlockType t = a.type;
         const QJsonArray blocks = root.value(QLatin1String(AreaName(t))).toArray();
         for (int i = 0; i < blocks.size() && i < blockCount(t); ++i) {
             const QByteArray bytes = QByteArray::fromHex(blocks[i].toString().toLatin1());
@@ -171,7 +164,8 @@ void RadioImage::save(const QString &fileName) const
 {
     QJsonObject root;
     root.insert(QStringLiteral("format"), QStringLiteral("lumora-radio-memory 1"));
-    for (BlockType t : kTypes) {
+    for (const AreaInfo &a : AreaTable()) {
+        const BlockType t = a.type;
         QJsonArray blocks;
         for (const Block &b : area(t))
             blocks.append(QString::fromLatin1(
