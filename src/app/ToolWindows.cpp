@@ -2,6 +2,7 @@
 
 #include "backup/FleetDialog.h"
 #include "memory/Errors.h"
+#include "signalling/SignallingWindows.h"
 #include "ui/UserDialogs.h"
 
 #include <QAction>
@@ -22,16 +23,18 @@ const QString kBackupFilter = QStringLiteral("Radio backup (*.json)");
 ToolWindows::ToolWindows(QSize screen)
 {
     Form1 = std::make_unique<TForm1>(screen);
-    Form2 = std::make_unique<TForm2>(*Form1);
-    Form4 = std::make_unique<TForm4>(*Form1);
-    Form5 = std::make_unique<TForm5>(*Form1);
-    Form6 = std::make_unique<TForm6>(*Form1);
+    Signalling = MakeSignallingWindows(*Form1);
+    Form2 = windowOf<TForm2>();
+    Form4 = windowOf<TForm4>();
+    Form5 = windowOf<TForm5>();
+    Form6 = windowOf<TForm6>();
     SignallingRoutes routes;
-    routes.Dtmf = Form2.get();
-    routes.TwoTone = Form4.get();
-    routes.FiveTone = Form5.get();
-    routes.FleetSync = Form6.get();
-    Form1->setSignallingWindows({Form2.get(), Form4.get(), Form5.get(), Form6.get()}, routes);
+    std::vector<QWidget *> shown;
+    for (const auto &w : Signalling) {
+        routes.Set(w->Type(), w.get());
+        shown.push_back(w.get());
+    }
+    Form1->setSignallingWindows(shown, routes);
     for (const auto &area : Areas())
         area.second->TrackEdits();
     addBackupCommands();
@@ -47,10 +50,8 @@ ToolWindows::~ToolWindows()
         delete a;
     Form3.reset();
     Form1->setSignallingWindows({}, SignallingRoutes{}); // nothing routes to them any more
-    Form6.reset();
-    Form5.reset();
-    Form4.reset();
-    Form2.reset();
+    while (!Signalling.empty())
+        Signalling.pop_back(); // the last made goes first
     Form1.reset(); // closes the port and joins its threads
 }
 
@@ -72,9 +73,8 @@ void ToolWindows::addBackupCommands()
 SignallingAreas ToolWindows::Areas() const
 {
     SignallingAreas areas;
-    for (TSignallingForm *w : {static_cast<TSignallingForm *>(Form2.get()), static_cast<TSignallingForm *>(Form4.get()),
-                               static_cast<TSignallingForm *>(Form5.get()), static_cast<TSignallingForm *>(Form6.get())})
-        areas.emplace_back(w->SettingsArea(), w);
+    for (const auto &w : Signalling)
+        areas.emplace_back(w->SettingsArea(), w.get());
     return areas;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// The tool's windows, created in their order: the main window, then the
-// DTMF, 2TONE, 5TONE and FleetSync windows, then the progress dialog. The
+// The tool's windows, created in their order: the main window, then a
+// window for each signalling area (DTMF, 2TONE, 5TONE, FleetSync), then
+// the progress dialog. The
 // signalling windows are handed to the main window (its "Signa" entries
 // show them, its receive handler routes their answers), and "Back up
 // radio...", "Restore radio..." and "Program several radios..." join its
@@ -13,6 +14,7 @@
 #include "signalling/TForm4.h"
 #include "signalling/TForm5.h"
 #include "signalling/TForm6.h"
+#include "signalling/TSignallingForm.h"
 #include "ui/TForm1.h"
 #include "ui/TForm3.h"
 
@@ -33,10 +35,12 @@ struct ToolWindows {
     ToolWindows &operator=(const ToolWindows &) = delete;
 
     std::unique_ptr<TForm1> Form1;
-    std::unique_ptr<TForm2> Form2; // DTMF
-    std::unique_ptr<TForm4> Form4; // 2TONE
-    std::unique_ptr<TForm5> Form5; // 5TONE
-    std::unique_ptr<TForm6> Form6; // FleetSync
+    // The signalling windows, one for each area in the areas' order.
+    std::vector<std::unique_ptr<TSignallingForm>> Signalling;
+    TForm2 *Form2 = nullptr; // DTMF
+    TForm4 *Form4 = nullptr; // 2TONE
+    TForm5 *Form5 = nullptr; // 5TONE
+    TForm6 *Form6 = nullptr; // FleetSync
     std::unique_ptr<TForm3> Form3; // the main transfers' progress
 
     // The areas by the names their files and lumora-cli use, in order.
@@ -54,6 +58,14 @@ struct ToolWindows {
     std::unique_ptr<FleetRun> Fleet; // the one under way, if any
 
 private:
+    template <class Window>
+    Window *windowOf() const
+    {
+        for (const auto &w : Signalling)
+            if (auto *window = dynamic_cast<Window *>(w.get()))
+                return window;
+        return nullptr;
+    }
     void addBackupCommands();
     // Each signalling window with edits not written asks about them; then
     // runs after a write they asked for.

@@ -14,6 +14,15 @@ inline const QString TwoTone = QStringLiteral("2tone");
 inline const QString FiveTone = QStringLiteral("5tone");
 inline const QString FleetSync = QStringLiteral("fsk");
 
+// The signalling areas, in the order a backup takes them.
+inline QStringList Signalling()
+{
+    QStringList names;
+    for (const AreaInfo *area : SignallingAreaList())
+        names << QString::fromLatin1(area->key);
+    return names;
+}
+
 // Every area, in the order a backup takes them.
 inline QStringList All()
 {

@@ -5,12 +5,12 @@ namespace lumora {
 const std::vector<AreaInfo> &AreaTable()
 {
     static const std::vector<AreaInfo> areas = {
-            {BlockType::Channel, 1, 16, "main", "main memory", "channel"},
-            {BlockType::Settings, 0, 0, "main", "main memory", "settings"},
-            {BlockType::Dtmf, 0, 3, "dtmf", "DTMF", "dtmf"},
-            {BlockType::TwoTone, 0, 10, "2tone", "2TONE", "2tone"},
-            {BlockType::FiveTone, 0, 16, "5tone", "5TONE", "5tone"},
-            {BlockType::FleetSync, 0, 2, "fsk", "FleetSync", "fleetsync"},
+            {BlockType::Channel, 1, 16, "main", "main memory", "channel", nullptr},
+            {BlockType::Settings, 0, 0, "main", "main memory", "settings", nullptr},
+            {BlockType::Dtmf, 0, 3, "dtmf", "DTMF", "dtmf", "&DTMF"},
+            {BlockType::TwoTone, 0, 10, "2tone", "2TONE", "2tone", "&2TONE"},
+            {BlockType::FiveTone, 0, 16, "5tone", "5TONE", "5tone", "&5TONE"},
+            {BlockType::FleetSync, 0, 2, "fsk", "FleetSync", "fleetsync", "&FSK"},
     };
     return areas;
 }

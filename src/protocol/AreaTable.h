@@ -1,8 +1,8 @@
 #pragma once
 // The radio's memory areas, each written once: its block type and blocks,
 // the name its files and lumora-cli use, the title its window, menus and
-// messages use, and the name of its blocks in a virtual radio's memory
-// file. The main memory is two block types (the channels and the options),
+// messages use, the name of its blocks in a virtual radio's memory file
+// and its entry in the main window's "Signa" menu. The main memory is two block types (the channels and the options),
 // each signalling area one.
 
 #include "protocol/Frames.h"
@@ -19,6 +19,7 @@ struct AreaInfo {
     const char *key;      // "main", "dtmf", "2tone", "5tone", "fsk"
     const char *title;    // "DTMF", "2TONE", ...; the main memory's: "main memory"
     const char *imageKey; // "channel", "settings", "dtmf", "fleetsync", ...
+    const char *menuText; // its entry in the "Signa" menu; the main memory has none
     int blockCount() const { return lastBlock - firstBlock + 1; }
 };
 

@@ -48,14 +48,8 @@ void DispatchReceivedChunk(const uint8_t *buffer, uint16_t length, FrameBuffer &
     if (length > 1 && buffer[0] == kAck && std::count(buffer, buffer + length, kAck) > 1)
         main.AmbiguousAnswer();
     std::memcpy(rx.data(), buffer, std::min<size_t>(length, rx.size()));
-    // The signalling windows, the highest block type first.
-    static const std::vector<const AreaInfo *> areas = [] {
-        std::vector<const AreaInfo *> a = SignallingAreaList();
-        std::sort(a.begin(), a.end(), [](const AreaInfo *x, const AreaInfo *y) { return x->type > y->type; });
-        return a;
-    }();
-    for (const AreaInfo *area : areas)
-        route(routes.of(static_cast<int>(area->type)), area->type, rx);
+    for (const auto &[type, window] : routes.InTestOrder())
+        route(window, type, rx);
     if (rx[0] == kAck && main.MainReadUnderWay())
         main.MainReadGreetingAnswered();
     // The main read takes its own blocks only: an answer of a signalling

@@ -3,9 +3,15 @@
 // while its Read button is disabled and writing while its Write button is
 // disabled; the dispatcher asks, and routes by nothing else.
 
+#include "protocol/AreaTable.h"
+
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
+#include <map>
+#include <utility>
+#include <vector>
 
 namespace lumora {
 
@@ -47,18 +53,44 @@ public:
     virtual void AmbiguousAnswer() {}
 };
 
-// The signalling windows in the order the dispatcher tests them. A window
-// not built yet is null: its tests never hold.
-struct SignallingRoutes {
-    ISignallingTransfer *FiveTone = nullptr; // block type 4
-    ISignallingTransfer *TwoTone = nullptr;  // 3
-    ISignallingTransfer *FleetSync = nullptr; // 2
-    ISignallingTransfer *Dtmf = nullptr;     // 1
+// The signalling windows by the block type of their area. A window not
+// built yet is absent: its tests never hold.
+class SignallingRoutes {
+public:
+    SignallingRoutes() = default;
+    SignallingRoutes(std::initializer_list<std::pair<BlockType, ISignallingTransfer *>> windows)
+    {
+        for (const auto &[type, window] : windows)
+            Set(type, window);
+    }
+    void Set(BlockType type, ISignallingTransfer *window) { byType_[static_cast<int>(type)] = window; }
     // The window of a block type (a number as its blocks carry it).
     ISignallingTransfer *of(int blockType) const
     {
-        return blockType == 4 ? FiveTone : blockType == 3 ? TwoTone : blockType == 2 ? FleetSync : blockType == 1 ? Dtmf : nullptr;
+        const auto found = byType_.find(blockType);
+        return found == byType_.end() ? nullptr : found->second;
     }
+    // In the order the dispatcher tests them: the highest block type first.
+    std::vector<std::pair<BlockType, ISignallingTransfer *>> InTestOrder() const
+    {
+        std::vector<std::pair<BlockType, ISignallingTransfer *>> windows;
+        for (auto w = byType_.rbegin(); w != byType_.rend(); ++w)
+            if (w->second)
+                windows.emplace_back(static_cast<BlockType>(w->first), w->second);
+        return windows;
+    }
+    // In the areas' order (DTMF, 2TONE, 5TONE, FleetSync).
+    std::vector<ISignallingTransfer *> InAreaOrder() const
+    {
+        std::vector<ISignallingTransfer *> windows;
+        for (const AreaInfo *area : SignallingAreaList())
+            if (ISignallingTransfer *w = of(static_cast<int>(area->type)))
+                windows.push_back(w);
+        return windows;
+    }
+
+private:
+    std::map<int, ISignallingTransfer *> byType_;
 };
 
 } // namespace lumora

@@ -8,6 +8,7 @@
 
 #include "protocol/AnswerWatch.h"
 #include "protocol/AreaNames.h"
+#include "protocol/ReadBack.h"
 #include "protocol/AreaTable.h"
 #include "protocol/Frames.h"
 #include "protocol/SignallingHost.h"
@@ -115,6 +116,7 @@ public:
     // Its settings file: the area's name there ("dtmf", "fsk"), and the
     // controls' values; setSettings takes them as if they had been typed.
     QString SettingsArea() const { return QString::fromLatin1(FindArea(type_)->key); }
+    BlockType Type() const { return type_; } // the block type of its area
     SettingsValues Settings() const { return ReadSettings(settingsControls()); }
     virtual void setSettings(const SettingsValues &values) { WriteSettings(settingsControls(), values); }
 
@@ -211,7 +213,7 @@ private:
     // why: the sentence the message gives for reading back.
     void startReadBack(const QString &why);
     void endReadBack();
-    QString readBackWhy_;
+    ReadBack readBack_; // what the write sent and why it is read back
     int writeStoppedAfter_ = -1; // blocks acknowledged when the last write stopped; -1: it read back
     int stalledAfter_ = -1;      // a FleetSync write's blocks acknowledged before it stalled and read back
     AnswerWatch answers_; // the block asked for, stray answers, the resends a write must confirm

@@ -146,7 +146,7 @@ void TSignallingForm::BlockAcknowledged()
 
 void TSignallingForm::startReadBack(const QString &why)
 {
-    readBackWhy_ = why;
+    readBack_.Start(pending_, why);
     Timer1->start(); // the read-back has the guard's whole time
     answers_.MovedOn();
     rbtn->setEnabled(false); // Write stays disabled: this is still the write
@@ -164,16 +164,13 @@ void TSignallingForm::endReadBack()
         writeSucceeded();
         return;
     }
-    QStringList blocks;
-    for (size_t b = 0; b < written_.blocks.size() && b < lastRead_.size(); ++b)
-        if (!written_.blocks[b].differingOffsets(lastRead_[b]).empty())
-            blocks << QString::number(b);
+    const QStringList blocks = readBack_.BlocksNotAsSent(lastRead_);
     endTransfer(false);
     UserDialogs().ShowError(
             QStringLiteral("The %1 write did not complete: the radio holds other values than were written.")
                     .arg(AreaName()),
             QStringLiteral("%1 Not as written: block%2 %3 (of 0 to %4). It differs in:\n")
-                            .arg(readBackWhy_, blocks.size() == 1 ? QString() : QStringLiteral("s"),
+                            .arg(readBack_.Why(), blocks.size() == 1 ? QString() : QStringLiteral("s"),
                                  blocks.join(QStringLiteral(", ")))
                             .arg(blockCount_ - 1)
                     + differences.join(QLatin1Char('\n')));

@@ -99,8 +99,7 @@ TForm1::~TForm1()
     Comm1->ClosePort();          // no serial thread outlives the window
 }
 
-void TForm1::setSignallingWindows(const std::array<QWidget *, 4> &windows,
-                                  const SignallingRoutes &routes)
+void TForm1::setSignallingWindows(const std::vector<QWidget *> &windows, const SignallingRoutes &routes)
 {
     signalling_ = windows;
     routes_ = routes;
@@ -210,7 +209,7 @@ void TForm1::ReleasePort()
 void TForm1::SignaClick(int window)
 {
     OpenPortForSignalling();
-    if (QWidget *w = signalling_[window]) {
+    if (QWidget *w = window < static_cast<int>(signalling_.size()) ? signalling_[window] : nullptr) {
         w->show();
         w->raise();
     }

@@ -11,6 +11,7 @@
 #include "protocol/ByteSink.h"
 #include "protocol/Frames.h"
 #include "protocol/MainMemoryFrames.h"
+#include "protocol/ReadBack.h"
 #include "protocol/ReceiveDispatcher.h"
 #include "protocol/SignallingHost.h"
 #include "protocol/TransferRoutes.h"
@@ -76,7 +77,7 @@ public:
     QAction *AllColumns1; // "All columns": the channel columns the layout hides, shown
     QAction *Open1, *Save1, *Exit1;
     QAction *ImportCsv1, *ExportCsv1, *Verify1, *CheckConnection1;
-    std::array<QAction *, 4> SignaEntries{}; // DTMF, 2TONE, 5TONE, FSK
+    std::vector<QAction *> SignaEntries; // DTMF, 2TONE, 5TONE, FSK: the areas' order
     TXStringGrid *xg;
     TEditCellEditor *EditCellEditor1;
     std::array<TComboCellEditor *, kChannelComboEditors + 1> ComboCellEditors{}; // [1] to [10]
@@ -94,9 +95,10 @@ public:
     // The progress dialog, created after this window; its Retry and Cancel
     // act on the main transfer under way.
     void setProgressDialog(TForm3 *form3);
-    // The signalling windows, in the order DTMF, 2TONE, 5TONE, FleetSync.
-    // Only this window's close ends the application; they are hidden with it.
-    void setSignallingWindows(const std::array<QWidget *, 4> &windows, const SignallingRoutes &routes);
+    // The signalling windows, in the areas' order (DTMF, 2TONE, 5TONE,
+    // FleetSync), as the "Signa" entries show them. Only this window's
+    // close ends the application; they are hidden with it.
+    void setSignallingWindows(const std::vector<QWidget *> &windows, const SignallingRoutes &routes);
 
     // Events.
     void rbtnClick(); // asks about unsaved changes first
@@ -259,7 +261,7 @@ private:
     // A write that resent a frame reads the radio back before it says
     // anything: an acknowledgement names no frame.
     void startReadBack();
-    void endReadBack(const std::vector<Payload> &written, const std::vector<Payload> &read);
+    void endReadBack(const std::vector<Payload> &read); // compares with what readBack_ sent
     bool readIntoGridUnderWay() const; // a main read, not a verify
     bool writeUnderWay() const; // main or signalling
     void stopAllTransfers();
@@ -286,8 +288,9 @@ private:
         TextTable read{kChannelColumns, kChannelRows};
         OptionTexts readOptions;
         std::vector<Payload> blocks = std::vector<Payload>(kMainBlockCount);
-        std::vector<Payload> written;
+        std::vector<Payload> written; // a verify's: the bytes a write of the table sends
     };
+    ReadBack readBack_; // what the write sent and why it is read back
     std::unique_ptr<MainRead> read_;
     std::vector<Payload> lastRead_;
     MainBaseline baseline_;
@@ -300,7 +303,7 @@ private:
     QElapsedTimer lastAnswer_;  // since the main transfer's last answer that moved it on
     void mainAnswerHeard(const QString &nextStep); // the dialog says what comes next
 
-    std::array<QWidget *, 4> signalling_{};
+    std::vector<QWidget *> signalling_;
     SignallingRoutes routes_;
     EditHistory<EditedMemory> history_;
     EditedMemory saved_;

@@ -5,6 +5,7 @@
 #include "ui/TForm1.h"
 
 #include "memory/ChannelColumns.h"
+#include "protocol/AreaTable.h"
 #include "ui/TComboCellEditor.h"
 #include "ui/TEditCellEditor.h"
 #include "ui/TPortBox.h"
@@ -63,9 +64,10 @@ void TForm1::buildLayout()
     FileMenu->addSeparator();
     Exit1 = FileMenu->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
     SignaMenu = menuBar()->addMenu(QStringLiteral("&Signa"));
-    const char *signa[] = {"&DTMF", "&2TONE", "&5TONE", "&FSK"};
-    for (int i = 0; i < 4; ++i)
-        SignaEntries[i] = SignaMenu->addAction(QString::fromLatin1(signa[i]), this, [this, i] { SignaClick(i); });
+    for (const AreaInfo *area : SignallingAreaList()) {
+        const int i = static_cast<int>(SignaEntries.size());
+        SignaEntries.push_back(SignaMenu->addAction(QString::fromLatin1(area->menuText), this, [this, i] { SignaClick(i); }));
+    }
     ViewMenu = menuBar()->addMenu(QStringLiteral("&View"));
     AllColumns1 = ViewMenu->addAction(QStringLiteral("&All columns"));
     AllColumns1->setCheckable(true); // off: the channel columns as the radio's own tool shows them

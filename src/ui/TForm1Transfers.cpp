@@ -87,8 +87,8 @@ bool TForm1::AnyTransferUnderWay() const
 
 ISignallingTransfer *TForm1::signallingWindowWhere(const std::function<bool(const ISignallingTransfer &)> &test) const
 {
-    for (ISignallingTransfer *w : {routes_.FiveTone, routes_.TwoTone, routes_.FleetSync, routes_.Dtmf})
-        if (w && test(*w))
+    for (const auto &[type, w] : routes_.InTestOrder())
+        if (test(*w))
             return w;
     return nullptr;
 }
@@ -120,8 +120,8 @@ void TForm1::closeEvent(QCloseEvent *event)
     try {
         // The signalling areas first: a write they ask for closes again when done.
         mayClose = true;
-        for (ISignallingTransfer *w : {routes_.Dtmf, routes_.TwoTone, routes_.FiveTone, routes_.FleetSync})
-            mayClose = mayClose && (!w || w->AskToWriteChanges([this] { close(); }));
+        for (ISignallingTransfer *w : routes_.InAreaOrder())
+            mayClose = mayClose && w->AskToWriteChanges([this] { close(); });
         mayClose = mayClose && AskToSaveChanges();
     } catch (const std::exception &e) {
         ShowException(e); // the save failed: the window and its table stay
@@ -308,7 +308,7 @@ void TForm1::MainReadDataAnswer()
         std::unique_ptr<MainRead> done = std::move(read_);
         lastRead_ = done->blocks;
         if (readingBack) {
-            endReadBack(done->written, done->blocks);
+            endReadBack(done->blocks);
             return;
         }
         rbtn->setEnabled(true);
@@ -416,7 +416,7 @@ void TForm1::startReadBack()
     auto back = std::make_unique<MainRead>();
     back->verifying = true;
     back->readingBack = true;
-    back->written = sent_;
+    readBack_.Start(sent_, QStringLiteral("The radio answered late, so it was read back after the write."));
     read_ = std::move(back);
     Form3->ProgressBar1->setRange(0, kMainReadSteps);
     Form3->ProgressBar1->setValue(0);

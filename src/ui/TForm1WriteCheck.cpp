@@ -65,9 +65,9 @@ QString TForm1::MainWriteProgressText() const
             .arg(frames + 1);
 }
 
-void TForm1::endReadBack(const std::vector<Payload> &written, const std::vector<Payload> &read)
+void TForm1::endReadBack(const std::vector<Payload> &read)
 {
-    const QStringList differences = CompareMainMemoryBytes(written, read);
+    const QStringList differences = CompareMainMemoryBytes(readBack_.Sent(), read);
     wbtn->setEnabled(true);
     endMainTransferQuietly();
     if (differences.isEmpty()) {
@@ -77,8 +77,8 @@ void TForm1::endReadBack(const std::vector<Payload> &written, const std::vector<
     }
     const QString text = QStringLiteral("The write to the radio did not complete: the radio holds other values "
                                         "than were written.");
-    UserDialogs().ShowError(text, QStringLiteral("The radio answered late, so it was read back after the write. "
-                                                 "It differs in %1 field%2:\n")
+    UserDialogs().ShowError(text, QStringLiteral("%1 It differs in %2 field%3:\n")
+                                          .arg(readBack_.Why())
                                           .arg(differences.size())
                                           .arg(differences.size() == 1 ? "" : "s")
                                           + differences.join(QLatin1Char('\n')));

@@ -4,6 +4,7 @@
 #include "memory/TextTable.h"
 #include "protocol/Crc16.h"
 #include "protocol/MainMemoryFrames.h"
+#include "protocol/ReadBack.h"
 
 #include <gtest/gtest.h>
 
@@ -111,4 +112,12 @@ TEST(MainMemoryFrames, TheWritesImageIsEveryByteItSendsAndAComparisonNamesThemAl
                            "Channel 16, QT/DQT Dec: written NONE (word 0xffff), read (empty) (word 0xff40)",
                            "Option TOT: written 60, read 30",
                            "Options, byte d27: written 0xff, read 0x00"}).join("\n").toStdString());
+
+    // A read-back names every block the radio holds otherwise, a tail byte
+    // no field shows included; a block the read did not bring differs too.
+    ReadBack back;
+    back.Start(image, "why");
+    EXPECT_EQ(back.BlocksNotAsSent(read), QStringList({"2", "15", "16"}));
+    read.resize(3);
+    EXPECT_EQ(back.BlocksNotAsSent(read).size(), 15);
 }

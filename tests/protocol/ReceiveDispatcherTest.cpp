@@ -50,7 +50,10 @@ struct Fixture {
     FakeMain main{log};
     FakeWindow dtmf{log, "dtmf"}, fleet{log, "fsk"}, two{log, "2tone"}, five{log, "5tone"};
     FrameBuffer rx{};
-    SignallingRoutes routes{&five, &two, &fleet, &dtmf};
+    SignallingRoutes routes{{BlockType::FiveTone, &five},
+                            {BlockType::TwoTone, &two},
+                            {BlockType::FleetSync, &fleet},
+                            {BlockType::Dtmf, &dtmf}};
     UncheckedAnswer unchecked;
 
     std::vector<std::string> dispatch(std::vector<uint8_t> chunk)

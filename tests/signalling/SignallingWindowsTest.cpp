@@ -7,6 +7,7 @@
 #include "signalling/SignallingGrids.h"
 #include "ui/TEditCellEditor.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -42,6 +43,24 @@ private slots:
         QVERIFY(dtmf().ProgressBar1->isHidden());
         QCOMPARE(dtmf().rbtn->text(), QString("Read"));
         QCOMPARE(fsk().Button3->text(), QString("Close"));
+    }
+
+    void eachAreaOfTheTableHasItsWindowAndMenuEntry()
+    {
+        const auto areas = SignallingAreaList();
+        QCOMPARE(windows->Signalling.size(), areas.size());
+        QCOMPARE(windows->Form1->SignaEntries.size(), areas.size());
+        for (size_t i = 0; i < areas.size(); ++i) {
+            TSignallingForm &w = *windows->Signalling[i];
+            QCOMPARE(w.Type(), areas[i]->type);
+            QCOMPARE(w.windowTitle(), QString(areas[i]->title));
+            QCOMPARE(windows->Area(areas[i]->key), &w);
+            QCOMPARE(windows->Form1->SignaEntries[i]->text(), QString(areas[i]->menuText));
+            windows->Form1->SignaClick(static_cast<int>(i));
+            QVERIFY(w.isVisible());
+            w.hide();
+        }
+        QCOMPARE(windows->Area("fsk"), static_cast<TSignallingForm *>(windows->Form6));
     }
 
     void aChangedBoxIsAStepOfItsOwn()

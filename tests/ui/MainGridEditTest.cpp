@@ -25,10 +25,8 @@ const QStringList kNewChannel = {"146.52000", "146.52000", "NONE", "NONE", "HIGH
 
 } // namespace
 
-class MainGridEditTest : public QObject {
+class MainGridEditTest : public QObject, ShownMainWindow {
     Q_OBJECT
-    std::unique_ptr<MainWindowUnderTest> window;
-    TForm1 *form = nullptr;
 
     void typeIntoCell(int col, int row, const QString &text)
     {
@@ -45,12 +43,7 @@ class MainGridEditTest : public QObject {
     }
 
 private slots:
-    void init()
-    {
-        window = std::make_unique<MainWindowUnderTest>();
-        form = &window->form;
-        QVERIFY(showActive(form));
-    }
+    void init() { QVERIFY(showWindow()); }
     void cleanup() { window.reset(); }
 
     void leavingKeys_data()

@@ -30,10 +30,8 @@ void paste(const QString &text, const QKeySequence &keys = QKeySequence(Qt::CTRL
 
 } // namespace
 
-class MainKeyFilterTest : public QObject {
+class MainKeyFilterTest : public QObject, ShownMainWindow {
     Q_OBJECT
-    std::unique_ptr<MainWindowUnderTest> window;
-    TForm1 *form = nullptr;
 
     // Opens an empty edit on a cell of channel 1 and returns its text box.
     QLineEdit *openEdit(int col)
@@ -54,12 +52,7 @@ class MainKeyFilterTest : public QObject {
     }
 
 private slots:
-    void init()
-    {
-        window = std::make_unique<MainWindowUnderTest>();
-        form = &window->form;
-        QVERIFY(showActive(form));
-    }
+    void init() { QVERIFY(showWindow()); }
     void cleanup() { window.reset(); }
 
     void pastedTextPassesTheCharacterRule()

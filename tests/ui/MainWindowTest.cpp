@@ -367,8 +367,7 @@ private slots:
     void aTransferWaitsForTheOthersToFinish()
     {
         BusyWindow busy;
-        SignallingRoutes routes;
-        routes.Dtmf = &busy;
+        SignallingRoutes routes{{BlockType::Dtmf, &busy}};
         form->setSignallingWindows({}, routes);
         QVERIFY(form->AnyTransferUnderWay());
         try {

@@ -40,6 +40,18 @@ struct MainWindowUnderTest {
     TForm3 &progress = *windows.Form3;
 };
 
+// A test class's main window, made and shown anew for each test.
+struct ShownMainWindow {
+    std::unique_ptr<MainWindowUnderTest> window;
+    TForm1 *form = nullptr;
+    bool showWindow()
+    {
+        window = std::make_unique<MainWindowUnderTest>();
+        form = &window->form;
+        return showActive(form);
+    }
+};
+
 } // namespace lumora::test
 
 #define LUMORA_WINDOW_TEST_MAIN(TestClass)                                                        \

@@ -115,12 +115,12 @@ std::vector<Block> &RadioImage::area(BlockType type) { return areas_[static_cast
 
 const std::vector<Block> &RadioImage::area(BlockType type) const
 {
-    return areas_[static_cast<int>(type)];
+    return areas_.at(static_cast<int>(type));
 }
 
 Block *RadioImage::block(BlockType type, int index)
 {
-    if (static_cast<int>(type) > 5 || index < FirstBlockIndex(type) || index > LastBlockIndex(type))
+    if (!FindArea(type) || index < FirstBlockIndex(type) || index > LastBlockIndex(type))
         return nullptr;
     return &area(type)[index - FirstBlockIndex(type)];
 }

@@ -13,6 +13,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <map>
 #include <vector>
 
 namespace lumora::radio {
@@ -39,7 +40,7 @@ private:
     std::vector<Block> &area(BlockType type);
     const std::vector<Block> &area(BlockType type) const;
 
-    std::array<std::vector<Block>, 6> areas_;
+    std::map<int, std::vector<Block>> areas_; // by block type, every area of the table
 };
 
 // Area names of the memory file, by block type.

@@ -1,5 +1,6 @@
 #include "RadioResponder.h"
 
+#include "protocol/AreaTable.h"
 #include "protocol/Crc16.h"
 
 #include <algorithm>
@@ -11,7 +12,7 @@ namespace {
 
 const uint8_t kGreeting[] = {'P', 'R', 'O', 'G', 'R', 'A', 'M'};
 
-bool validType(uint8_t t) { return t <= static_cast<uint8_t>(BlockType::Settings); }
+bool validType(uint8_t t) { return FindArea(static_cast<BlockType>(t)) != nullptr; }
 
 // The main memory's transfers end with the settings block, after the
 // channels; every other area with its last block.

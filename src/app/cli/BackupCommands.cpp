@@ -23,7 +23,7 @@ class BackupCommand : public BackupFileCommand {
 public:
     BackupCommand()
         : BackupFileCommand("backup", {"  lumora-cli backup  --port DEV --output FILE.json"},
-                            R"(  backup              read all six areas of the radio into one file
+                            R"(  backup              read {all areas} of the radio into one file
 )")
     {
     }

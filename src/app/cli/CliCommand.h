@@ -5,9 +5,11 @@
 // CliCommands(); adding a command is a file here and a line there.
 
 #include "app/CliRunner.h"
+#include "protocol/AreaNames.h"
 
 #include <QString>
 #include <QStringList>
+#include <iterator>
 #include <utility>
 #include <vector>
 
@@ -25,6 +27,16 @@ public:
         : name_(QString::fromLatin1(name)), usage_(std::move(usage)), help_(QString::fromUtf8(help)),
           options_(std::move(options))
     {
+        // "{areas}": the signalling areas' names, "dtmf|2tone|5tone|fsk";
+        // "{all areas}": "all six areas", as many as the radio has
+        for (QString &line : usage_)
+            line.replace(QStringLiteral("{areas}"), area::Signalling().join(QLatin1Char('|')));
+        static const char *const counts[] = {"no", "one", "two", "three", "four", "five", "six",
+                                             "seven", "eight", "nine", "ten", "eleven", "twelve"};
+        const size_t areas = AreaTable().size();
+        help_.replace(QStringLiteral("{all areas}"),
+                      QStringLiteral("all %1 areas")
+                              .arg(areas < std::size(counts) ? QLatin1String(counts[areas]) : QString::number(areas)));
     }
     virtual ~CliCommand() = default;
     QString Name() const { return name_; }

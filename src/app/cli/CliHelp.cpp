@@ -1,6 +1,7 @@
 #include "app/cli/CliHelp.h"
 
 #include "app/cli/CliCommand.h"
+#include "protocol/AreaTable.h"
 
 #include <QTextStream>
 #include <QVector>
@@ -16,9 +17,7 @@ Read and Write buttons do, without opening a window.
 
 )";
 
-const char *const kGeneral = R"(  AREA                main (the default, channel files .wh); the signalling
-                      areas dtmf (DTMF), 2tone, 5tone and fsk (FleetSync),
-                      settings files in JSON
+const char *const kGeneral = R"(  AREA                {areas}
   -p, --port DEV      the serial device, for example /dev/ttyUSB0
   -o, --output FILE   where a read is saved
   -t, --timeout SECONDS
@@ -75,6 +74,28 @@ QString nearestCommand(const QString &typed)
     return best;
 }
 
+// What AREA may be, wrapped below its heading.
+QString areasText()
+{
+    QStringList names;
+    for (const AreaInfo *area : SignallingAreaList())
+        names << QStringLiteral("%1 (%2)").arg(QLatin1String(area->key), QLatin1String(area->title));
+    const QString last = names.takeLast();
+    const QString text = QStringLiteral("main (the default, channel files .wh); the signalling areas %1 and %2, "
+                                        "settings files in JSON")
+                                 .arg(names.join(QStringLiteral(", ")), last);
+    const QString indent(22, QLatin1Char(' '));
+    QString wrapped, line;
+    for (const QString &word : text.split(QLatin1Char(' '))) {
+        if (!line.isEmpty() && indent.size() + line.size() + 1 + word.size() > 76) {
+            wrapped += line + QLatin1Char('\n') + indent;
+            line.clear();
+        }
+        line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
+    }
+    return wrapped + line;
+}
+
 } // namespace
 
 QString CliHelpText()
@@ -84,7 +105,8 @@ QString CliHelpText()
         usage += command->Usage().join(QLatin1Char('\n')) + QLatin1Char('\n');
         paragraphs += command->Help();
     }
-    return QStringLiteral("Usage:\n") + usage + QString::fromUtf8(kAbout) + paragraphs + QString::fromUtf8(kGeneral);
+    return QStringLiteral("Usage:\n") + usage + QString::fromUtf8(kAbout) + paragraphs
+           + QString::fromUtf8(kGeneral).replace(QStringLiteral("{areas}"), areasText());
 }
 
 QString CliCommandHelp(const QString &verb)

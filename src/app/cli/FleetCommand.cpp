@@ -16,7 +16,7 @@ public:
                      R"(  fleet               program one radio after another on DEV from the
                       template (a backup file): wait for a radio to answer
                       (--wait seconds at most, default 60; then the run
-                      ends), write all six areas with the radio's identity,
+                      ends), write {all areas} with the radio's identity,
                       read them back and compare, say one line, log it, and
                       wait for a radio that holds anything else (the one
                       just programmed may restart). A radio that fails is

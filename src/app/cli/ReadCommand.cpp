@@ -15,7 +15,7 @@ public:
     ReadCommand()
         : CliCommand("read",
                      {"  lumora-cli read  [AREA] --port DEV --output FILE.wh [--timeout SECONDS]",
-                      "  lumora-cli read  dtmf|2tone|5tone|fsk --port DEV --output FILE.json [--timeout SECONDS]"},
+                      "  lumora-cli read  {areas} --port DEV --output FILE.json [--timeout SECONDS]"},
                      R"(  read                read the radio's main memory (16 channels and the
                       optional settings) and save it as a channel file, or
                       a signalling area and save it as a settings file

@@ -14,7 +14,7 @@ public:
     WriteCommand()
         : AreaFileCommand("write",
                      {"  lumora-cli write [AREA] --port DEV FILE.wh [--timeout SECONDS]",
-                      "  lumora-cli write dtmf|2tone|5tone|fsk --port DEV FILE.json [--timeout SECONDS]",
+                      "  lumora-cli write {areas} --port DEV FILE.json [--timeout SECONDS]",
                       "  lumora-cli write [AREA] --port DEV FILE --verify"},
                      R"(  write               open a channel or settings file and write it to the
                       radio
