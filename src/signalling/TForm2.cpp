@@ -17,7 +17,7 @@
 
 namespace lumora {
 
-TForm2::TForm2(ISignallingHost &host) : TSignallingForm(host, BlockType::Dtmf, kDtmfBlocks, QStringLiteral("DTMF"))
+TForm2::TForm2(ISignallingHost &host) : TSignallingForm(host, BlockType::Dtmf)
 {
     setObjectName(QStringLiteral("Form2"));
     PageControl1 = new QTabWidget(this);

@@ -23,7 +23,7 @@ const char *const kDecodeKey = "2TONE Decode";
 } // namespace
 
 TForm4::TForm4(ISignallingHost &host)
-    : TSignallingForm(host, BlockType::TwoTone, kTwoToneBlocks, QStringLiteral("2TONE"))
+    : TSignallingForm(host, BlockType::TwoTone)
 {
     setObjectName(QStringLiteral("Form4"));
     PageControl1 = new QTabWidget(this);

@@ -41,7 +41,7 @@ TComboCellEditor *textComboEditor(QObject *owner, const QString &name, const QSt
 } // namespace
 
 TForm5::TForm5(ISignallingHost &host)
-    : TSignallingForm(host, BlockType::FiveTone, kFiveToneBlocks, QStringLiteral("5TONE"))
+    : TSignallingForm(host, BlockType::FiveTone)
 {
     setObjectName(QStringLiteral("Form5"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint

@@ -15,7 +15,7 @@
 namespace lumora {
 
 TForm6::TForm6(ISignallingHost &host)
-    : TSignallingForm(host, BlockType::FleetSync, kFleetSyncBlocks, QStringLiteral("FleetSync"))
+    : TSignallingForm(host, BlockType::FleetSync)
 {
     setObjectName(QStringLiteral("Form6"));
     auto *body = new QHBoxLayout;

@@ -28,10 +28,10 @@ constexpr int kClearedBytes = 51; // indexes 0 to 50
 
 } // namespace
 
-TSignallingForm::TSignallingForm(ISignallingHost &host, BlockType type, int blockCount, const QString &caption)
-    : QDialog(nullptr), host_(host), type_(type), blockCount_(blockCount)
+TSignallingForm::TSignallingForm(ISignallingHost &host, BlockType type)
+    : QDialog(nullptr), host_(host), type_(type), blockCount_(FindArea(type)->blockCount())
 {
-    setWindowTitle(caption);
+    setWindowTitle(AreaName());
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
                    | Qt::WindowStaysOnTopHint);
     QFont small = font(); // 8 pt, as the main window

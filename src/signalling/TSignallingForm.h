@@ -36,8 +36,9 @@ namespace lumora {
 class TSignallingForm : public QDialog, public ISignallingTransfer {
     Q_OBJECT
 public:
-    // blockCount: blocks 0 to blockCount-1 of the given type.
-    TSignallingForm(ISignallingHost &host, BlockType type, int blockCount, const QString &caption);
+    // The window of the area of this block type: its blocks and its title
+    // are the area table's.
+    TSignallingForm(ISignallingHost &host, BlockType type);
     ~TSignallingForm() override;
 
     QPushButton *rbtn;    // "Read"

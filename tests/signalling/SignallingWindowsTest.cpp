@@ -61,6 +61,11 @@ private slots:
             w.hide();
         }
         QCOMPARE(windows->Area("fsk"), static_cast<TSignallingForm *>(windows->Form6));
+        // The codecs' block counts are the table's.
+        QCOMPARE(FindArea(BlockType::Dtmf)->blockCount(), kDtmfBlocks);
+        QCOMPARE(FindArea(BlockType::TwoTone)->blockCount(), kTwoToneBlocks);
+        QCOMPARE(FindArea(BlockType::FiveTone)->blockCount(), kFiveToneBlocks);
+        QCOMPARE(FindArea(BlockType::FleetSync)->blockCount(), kFleetSyncBlocks);
     }
 
     void aChangedBoxIsAStepOfItsOwn()
