@@ -146,6 +146,31 @@ bool lowPower(const QString &power)
            || QRegularExpression(QStringLiteral("^[Ll][0-9]*$")).match(power).hasMatch();
 }
 
+// A channel column CHIRP holds as one of two words: CHIRP's word for each
+// of the column's two drop-down texts, in their order.
+struct TwoWords {
+    ChannelColumn column;
+    const char *chirp[2];
+    QString ours(int i) const { return ChannelColumnTable()[column].items()[i]; }
+    // CHIRP's word for a cell; a cell of neither text is taken as a new
+    // channel has it.
+    QString chirpOf(const QString &cell) const
+    {
+        const QStringList &items = ChannelColumnTable()[column].items();
+        const int i = items.indexOf(cell);
+        return QLatin1String(chirp[i >= 0 ? i : items.indexOf(NewChannelDefaults()[column])]);
+    }
+    // Our text for CHIRP's word; empty for a word of neither.
+    QString oursOf(const QString &word) const
+    {
+        const int i = word == QLatin1String(chirp[0]) ? 0 : word == QLatin1String(chirp[1]) ? 1 : -1;
+        return i < 0 ? QString() : ours(i);
+    }
+};
+const TwoWords kPower{ColTxPower, {"5.0W", "1.0W"}}; // HIGH LOW: the nominal powers
+const TwoWords kMode{ColWideNarrow, {"FM", "NFM"}};  // WIDE NARROW
+const TwoWords kSkip{ColScanAdd, {"S", ""}};         // NONE YES
+
 // A tone text of the table as CHIRP sees it.
 struct Tone {
     enum Kind { None, Ctcss, Dcs } kind = None;
@@ -166,9 +191,6 @@ QString mhz(const QString &text) { return QString::number(StrToFloat(text), 'f',
 
 // Transmit and receive this far apart are on two bands.
 constexpr double kCrossBandMHz = 70.0;
-// The radio's nominal powers, as CHIRP takes them.
-const QString kHighWatts = QStringLiteral("5.0W");
-const QString kLowWatts = QStringLiteral("1.0W");
 
 // The tones CHIRP's CSV reader takes: the radio's, except 62.5 Hz.
 const QStringList &ChirpTones()
@@ -217,12 +239,8 @@ QStringList channelOf(const std::function<QString(const char *)> &field,
     else if (!duplex.isEmpty())
         throw RowSkipped{QStringLiteral("Duplex \"%1\" is not known").arg(duplex)};
     const QString mode = field("Mode");
-    QString wideNarrow;
-    if (mode == QLatin1String("FM") || mode.isEmpty())
-        wideNarrow = QStringLiteral("WIDE");
-    else if (mode == QLatin1String("NFM"))
-        wideNarrow = QStringLiteral("NARROW");
-    else
+    const QString wideNarrow = kMode.oursOf(mode.isEmpty() ? QStringLiteral("FM") : mode);
+    if (wideNarrow.isEmpty())
         throw RowSkipped{QStringLiteral("mode %1 is not FM or NFM").arg(mode)};
     // The frequencies as if typed.
     const QString rxText = CheckFrequencyText(QString::number(rx, 'f', 6));
@@ -282,9 +300,9 @@ QStringList channelOf(const std::function<QString(const char *)> &field,
     set(ColTxFreq, txText);
     set(ColToneDec, dec);
     set(ColToneEnc, enc);
-    set(ColTxPower, lowPower(field("Power")) ? QStringLiteral("LOW") : QStringLiteral("HIGH"));
+    set(ColTxPower, kPower.ours(lowPower(field("Power")) ? 1 : 0));
     set(ColWideNarrow, wideNarrow);
-    set(ColScanAdd, field("Skip") == QLatin1String("S") ? QStringLiteral("NONE") : QStringLiteral("YES"));
+    set(ColScanAdd, kSkip.ours(field("Skip") == QLatin1String("S") ? 0 : 1));
     const QString step = field("TStep");
     if (!step.isEmpty()) {
         const double stepKHz = number(step, "TStep");
@@ -449,7 +467,6 @@ QByteArray ExportChirpCsv(const ICellTable &channels, ChirpExportSummary *summar
             cross = QLatin1String(names[enc.kind]) + QStringLiteral("->") + QLatin1String(names[dec.kind]);
         }
         polarity = QString(txPol) + rxPol;
-        const bool scanned = cell(ColScanAdd) != QLatin1String("NONE");
         const QString step = QString::number(StrToFloat(cell(ColStepFreq).isEmpty() ? QStringLiteral("25000")
                                                                                         : cell(ColStepFreq)) / 1000.0,
                                              'f', 2);
@@ -465,10 +482,10 @@ QByteArray ExportChirpCsv(const ICellTable &channels, ChirpExportSummary *summar
                                  polarity,
                                  rxDtcs,
                                  cross,
-                                 cell(ColWideNarrow) == QLatin1String("NARROW") ? QStringLiteral("NFM") : QStringLiteral("FM"),
+                                 kMode.chirpOf(cell(ColWideNarrow)),
                                  step,
-                                 scanned ? QString() : QStringLiteral("S"),
-                                 cell(ColTxPower) == QLatin1String("LOW") ? kLowWatts : kHighWatts,
+                                 kSkip.chirpOf(cell(ColScanAdd)),
+                                 kPower.chirpOf(cell(ColTxPower)),
                                  QString(), QString(), QString(), QString(), QString()};
         lines << row.join(QLatin1Char(','));
         ++said.rowsWritten;
