@@ -2,6 +2,7 @@
 
 #include "memory/ChannelColumns.h"
 #include "memory/Conversions.h"
+#include "memory/CsvRecords.h"
 #include "memory/Errors.h"
 #include "memory/FrequencyText.h"
 #include "memory/ToneText.h"
@@ -26,68 +27,6 @@ const QStringList kHeader = {"Location", "Name",      "Frequency", "Duplex",  "O
     throw EFOpenError(QStringLiteral("The CSV file cannot be read: line %1: %2").arg(line).arg(why));
 }
 
-// RFC 4180 records: quoted fields may hold commas, quotes (doubled) and
-// line ends. Each record keeps the line it starts on.
-struct Record {
-    int line;
-    QStringList fields;
-};
-
-QVector<Record> parseCsv(const QString &text)
-{
-    QVector<Record> records;
-    Record current{1, {}};
-    QString field;
-    bool quoted = false, fieldStarted = false;
-    int line = 1;
-    auto endField = [&] {
-        current.fields << field;
-        field.clear();
-        fieldStarted = false;
-    };
-    auto endRecord = [&](int nextLine) {
-        endField();
-        if (!(current.fields.size() == 1 && current.fields[0].trimmed().isEmpty()))
-            records << current;
-        current = Record{nextLine, {}};
-    };
-    for (int i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (quoted) {
-            if (c == QLatin1Char('"')) {
-                if (i + 1 < text.size() && text[i + 1] == QLatin1Char('"')) {
-                    field += c;
-                    ++i;
-                } else {
-                    quoted = false;
-                }
-            } else {
-                if (c == QLatin1Char('\n'))
-                    ++line;
-                field += c;
-            }
-            continue;
-        }
-        if (c == QLatin1Char('"') && !fieldStarted && field.isEmpty()) {
-            quoted = fieldStarted = true;
-        } else if (c == QLatin1Char(',')) {
-            endField();
-        } else if (c == QLatin1Char('\r')) {
-            continue;
-        } else if (c == QLatin1Char('\n')) {
-            ++line;
-            endRecord(line);
-        } else {
-            field += c;
-            fieldStarted = true;
-        }
-    }
-    if (quoted)
-        malformed(current.line, QStringLiteral("a quoted field is not closed"));
-    endRecord(line);
-    return records;
-}
-
 // Why a row is not taken; a row that cannot be read says so by its line.
 struct RowSkipped {
     QString why;
@@ -110,15 +49,18 @@ int locationNumber(const QString &text)
     return v < -1e6 ? -1000000 : v > 1e6 ? 1000000 : static_cast<int>(v);
 }
 
-// A tone the radio has, as the table writes it.
-QString toneText(const QString &text, const char *column)
+// A tone the radio can send, as the table writes it; one between its
+// standard tones is kept and noted, as the grid keeps a typed one.
+QString toneText(const QString &text, const char *column, QStringList &notes)
 {
     const double hz = number(text, column);
     if (hz < 0)
         throw RowSkipped{QStringLiteral("%1 \"%2\" is not a tone").arg(QLatin1String(column), text)};
     const QString tone = FormatOneDecimal(hz);
-    if (!CtcssTones().contains(tone))
+    if (hz < StrToFloat(CtcssTones().first()) || hz > StrToFloat(CtcssTones().last()))
         throw RowSkipped{QStringLiteral("the tone %1 Hz is not one the radio has").arg(tone)};
+    if (!CtcssTones().contains(tone))
+        notes << QStringLiteral("the tone %1 Hz is not one of the radio's standard tones; it is kept").arg(tone);
     return tone;
 }
 
@@ -260,8 +202,8 @@ QStringList channelOf(const std::function<QString(const char *)> &field,
     const QString tone = field("Tone");
     const QString polarity = (field("DtcsPolarity") + QStringLiteral("NN")).left(2);
     const char *cToneColumn = hasColumn("cToneFreq") ? "cToneFreq" : "rToneFreq";
-    auto rTone = [&] { return toneText(field("rToneFreq"), "rToneFreq"); };
-    auto cTone = [&] { return toneText(field(cToneColumn), cToneColumn); };
+    auto rTone = [&] { return toneText(field("rToneFreq"), "rToneFreq", changes); };
+    auto cTone = [&] { return toneText(field(cToneColumn), cToneColumn, changes); };
     auto txDcs = [&] { return dcsText(field("DtcsCode"), polarity[0], "DtcsCode"); };
     auto rxDcs = [&] {
         // Older files have no RxDtcsCode: the one code serves both ways.
@@ -321,9 +263,9 @@ QStringList channelOf(const std::function<QString(const char *)> &field,
 
 ChirpImportSummary ImportChirpCsv(const QByteArray &csv, ICellTable &channels)
 {
-    QVector<Record> records;
+    QVector<CsvRecord> records;
     // A line whose first cell starts with # is a comment.
-    for (const Record &record : parseCsv(QString::fromUtf8(csv)))
+    for (const CsvRecord &record : ParseCsvRecords(QString::fromUtf8(csv), malformed))
         if (!record.fields.value(0).trimmed().startsWith(QLatin1Char('#')))
             records << record;
     if (records.isEmpty())
@@ -350,7 +292,7 @@ ChirpImportSummary ImportChirpCsv(const QByteArray &csv, ICellTable &channels)
     ChirpImportSummary summary;
     QMap<int, QStringList> rows; // channel -> its fifteen fields
     for (int r = 1; r < records.size(); ++r) {
-        const Record &rec = records[r];
+        const CsvRecord &rec = records[r];
         auto field = [&](const char *name) {
             return hasColumn(name) ? rec.fields.value(column[QLatin1String(name)]).trimmed() : QString();
         };

@@ -74,7 +74,7 @@ TSignallingForm::TSignallingForm(ISignallingHost &host, BlockType type)
     }
     layout->addLayout(buttons);
     connect(rbtn, &QPushButton::clicked, this, &TSignallingForm::rbtnClick);
-    connect(wbtn, &QPushButton::clicked, this, &TSignallingForm::wbtnClick);
+    connect(wbtn, &QPushButton::clicked, this, &TSignallingForm::WriteClick);
     connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
 
     Timer1 = new QTimer(this);
@@ -179,6 +179,7 @@ void TSignallingForm::BlockReceived()
         baselineTexts_ = Settings();
         findLostValues();
         inRadio_ = SettingsToJson(Settings());
+        fromRadio_ = true;
         endTransfer(true);
         showCompleted(QStringLiteral("Read from the radio"));
     } else {

@@ -57,7 +57,11 @@ public:
     void rbtnClick();
     // The read itself, replacing whatever the window shows once it completes.
     void ReadFromRadio();
-    void wbtnClick();
+    // Write as the button gives it: a window that shows only what it
+    // started with (never read, restored or written) asks first, as its
+    // write would replace the radio's settings with those.
+    void WriteClick();
+    void wbtnClick(); // the write itself, as runs and lumora-cli start it
     // Ends a transfer under way at once (as a cancel): Tim1 and Timer1 stopped.
     void StopTransfer() override;
     // Close: the window hidden, Timer1 and Tim1 stopped, the buttons back;
@@ -243,6 +247,7 @@ private:
     bool restoring_ = false; // an undo or redo is filling the controls
     std::optional<QPoint> hiddenAt_; // where the window stood when last hidden
     QJsonObject inRadio_;   // the settings the radio was last known to hold
+    bool fromRadio_ = false; // shows what a read, a file, a restore or a write gave
     QJsonObject writing_;   // the settings the write under way sends
     std::function<void()> afterWrite_; // what waits for the write under way
     QVBoxLayout *content_;

@@ -26,6 +26,7 @@ QString errorText(const ELumoraError &e)
 void TSignallingForm::TakeBaseline(const std::vector<Payload> &blocks)
 {
     baseline_ = blocks;
+    fromRadio_ = true; // a backup, a restore or a file: what the user chose
     if (blocks.empty()) {
         baselineTexts_.clear();
         lost_.clear();

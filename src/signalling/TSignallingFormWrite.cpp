@@ -16,6 +16,25 @@
 
 namespace lumora {
 
+void TSignallingForm::WriteClick()
+{
+    if (!fromRadio_ && !WriteUnderWay()) {
+        switch (UserDialogs().AskWriteUnread(
+                QStringLiteral("The %1 window has not been read from the radio. Writing replaces the radio's %1 "
+                               "settings with what it shows.")
+                        .arg(AreaName()))) {
+        case IUserDialogs::UnreadAnswer::ReadFirst:
+            rbtnClick();
+            return;
+        case IUserDialogs::UnreadAnswer::Cancel:
+            return;
+        case IUserDialogs::UnreadAnswer::Write:
+            break;
+        }
+    }
+    wbtnClick();
+}
+
 void TSignallingForm::wbtnClick()
 {
     refuseWhileOtherTransfer();
@@ -179,6 +198,7 @@ void TSignallingForm::endReadBack()
 void TSignallingForm::writeSucceeded()
 {
     inRadio_ = writing_;
+    fromRadio_ = true;
     const std::function<void()> then = std::move(afterWrite_);
     endTransfer(true);
     showCompleted(QStringLiteral("Written to the radio"));

@@ -1,5 +1,7 @@
 #include "ui/ClipboardText.h"
 
+#include <QRegularExpression>
+
 namespace lumora {
 
 namespace {
@@ -30,7 +32,13 @@ QString ClipboardTextOf(const QVector<QStringList> &rows)
 
 QVector<QStringList> ParseClipboardText(const QString &text)
 {
-    const QChar separator = text.contains(QLatin1Char('\t')) ? QLatin1Char('\t') : QLatin1Char(',');
+    // Tabs separate a spreadsheet's cells, commas a CSV line's; one number
+    // such as "145,525" (digits, one comma, digits) has a decimal comma.
+    static const QRegularExpression decimalComma(QStringLiteral("^\\s*[0-9]+,[0-9]+\\s*$"));
+    const bool oneNumber = decimalComma.match(text).hasMatch();
+    const QChar separator = text.contains(QLatin1Char('\t')) ? QLatin1Char('\t')
+                            : oneNumber                      ? QChar()
+                                                             : QLatin1Char(',');
     QVector<QStringList> rows;
     QStringList row;
     QString field;

@@ -70,7 +70,15 @@ TForm1::TForm1(QSize screen, QWidget *parent)
     Timer2->start();
     Timer2Timer();
     // Pasted, dropped and composed text passes the rule typed text passes.
-    new TextArrivalFilter(this, [this](QWidget *target, const QString &text) { return allowedText(target, text); });
+    new TextArrivalFilter(this, [this](QWidget *target, const QString &text) {
+        const QString allowed = allowedText(target, text);
+        QString leftOut;
+        for (QChar c : text)
+            if (WindowCharacter(c).isNull())
+                leftOut += c;
+        sayWhatTheCellTakes(target, leftOut);
+        return allowed;
+    });
     qApp->installEventFilter(this); // the window sees every key first
 
     // What the window starts with counts as saved.
@@ -140,15 +148,9 @@ void TForm1::Timer2Timer()
 
 void TForm1::xgSetEditText(int col, int row)
 {
-    const QString rx = xg->Cells(ColRxFreq, row);
+    // What was typed has been judged (checkTypedCell): the rules only
+    // change its form, fill a new channel and empty a deleted one.
     ApplyChannelCellRules(*xg, col, row);
-    // A receive frequency the rules refuse empties its channel: said where
-    // the user looks next, with the way back.
-    if (col == ColRxFreq && !IsEmptyField(rx) && IsEmptyField(xg->Cells(ColRxFreq, row)))
-        StatusBar1->showMessage(QStringLiteral("Channel %1 emptied: %2 is not a frequency. Ctrl+Z brings it back.")
-                                        .arg(row)
-                                        .arg(rx.trimmed()),
-                                10000);
 }
 
 OptionTexts TForm1::Options() const

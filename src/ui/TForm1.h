@@ -243,10 +243,17 @@ private:
     void ShowAllColumns(bool all);
     bool filterKey(QObject *watched, QKeyEvent *key);
     // The window's character rule: what a typed character becomes (E, I,
-    // N and O upper-cased), or a null character where it is discarded.
+    // N and O upper-cased, a decimal comma a point), or a null character
+    // where it is discarded.
     static QChar WindowCharacter(QChar c);
     // What of a typed or pasted text may enter the widget.
     QString allowedText(QWidget *target, const QString &text) const;
+    // What a channel cell gets of a typed or pasted text, or none: the
+    // status bar says why it keeps its text, or what it noted.
+    std::optional<QString> checkTypedCell(int col, int row, const QString &typed, const std::optional<QString> &taken);
+    // Says in the status bar what the grid's cell takes, when a character
+    // typed or pasted into it was left out.
+    void sayWhatTheCellTakes(QWidget *target, const QString &leftOut);
     // The boxes with input rules (the port and the seven visible options).
     std::array<QComboBox *, 8> visibleOptionBoxes() const;
     QComboBox *optionBoxOf(QObject *watched) const; // the box, or the box of its text field

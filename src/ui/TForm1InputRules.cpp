@@ -3,8 +3,10 @@
 
 #include "ui/TForm1.h"
 
+#include "memory/ChannelTyping.h"
 #include "ui/TXStringGrid.h"
 
+#include <QStatusBar>
 #include <QMenu>
 #include <QMenuBar>
 #include <QComboBox>
@@ -48,6 +50,7 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
 QChar TForm1::WindowCharacter(QChar c)
 {
     // Only the characters of frequencies, tones, DCS codes and "NONE".
+    c = TypedDecimalPoint(c);
     if (c == QLatin1Char('.') || (c >= QLatin1Char('0') && c <= QLatin1Char('9')))
         return c;
     const QChar upper = c.toUpper();
@@ -69,6 +72,32 @@ QString TForm1::allowedText(QWidget *target, const QString &text) const
         allowed.remove(QRegularExpression(QStringLiteral("[^0-9]")));
     }
     return allowed;
+}
+
+std::optional<QString> TForm1::checkTypedCell(int col, int row, const QString &typed,
+                                              const std::optional<QString> &taken)
+{
+    const TypedChannelText judged = JudgeTypedChannelText(col, row, typed, taken, xg->Cells(ColRxFreq, row));
+    if (!judged.message.isEmpty())
+        StatusBar1->showMessage(judged.message, 15000);
+    if (judged.refused)
+        return std::nullopt;
+    return judged.text;
+}
+
+void TForm1::sayWhatTheCellTakes(QWidget *target, const QString &leftOut)
+{
+    if (!target || (target != xg && !xg->isAncestorOf(target)) || leftOut.trimmed().isEmpty())
+        return;
+    const int col = xg->ActiveEditor() ? xg->EditCol() : xg->Col();
+    const int row = xg->ActiveEditor() ? xg->EditRow() : xg->Row();
+    if (col < ColRxFreq || col >= kChannelColumns)
+        return;
+    StatusBar1->showMessage(QStringLiteral("%1 of channel %2: \"%3\" left out; %4")
+                                    .arg(ChannelCaptions()[col])
+                                    .arg(row)
+                                    .arg(leftOut.trimmed(), WhatChannelColumnTakes(col)),
+                            15000);
 }
 
 bool TForm1::filterKey(QObject *watched, QKeyEvent *key)
@@ -107,8 +136,10 @@ bool TForm1::filterKey(QObject *watched, QKeyEvent *key)
     if (text[0].isPrint()) {
         const QChar c = text[0];
         const QChar k2 = WindowCharacter(c);
-        if (k2.isNull())
+        if (k2.isNull()) {
+            sayWhatTheCellTakes(widget, QString(c));
             return true;
+        }
         if (k2 != c) {
             QKeyEvent raised(key->type(), k, key->modifiers(), QString(k2));
             QCoreApplication::sendEvent(watched, &raised);

@@ -5,6 +5,7 @@
 #include "ui/TForm1.h"
 
 #include "memory/ChannelColumns.h"
+#include "memory/ChannelTyping.h"
 #include "protocol/AreaTable.h"
 #include "ui/TComboCellEditor.h"
 #include "ui/TEditCellEditor.h"
@@ -223,6 +224,10 @@ void TForm1::buildGrid()
     xg->TypedTextRule = [this](const QString &text) { return allowedText(xg, text); };
     // The committed cell as the event names it, never the current one.
     xg->OnSetEditText = [this](TXStringGrid *, int col, int row, const QString &) { xgSetEditText(col, row); };
+    xg->CellNote = [this](int col, int row) { return ChannelCellNote(col, xg->Cells(col, row)); };
+    xg->OnCheckEditText = [this](int col, int row, const QString &typed, const std::optional<QString> &taken) {
+        return checkTypedCell(col, row, typed, taken);
+    };
 }
 
 void TForm1::buildOptions()
@@ -337,10 +342,7 @@ void TForm1::AdaptToSmallScreen(QSize screen)
         xg->setColWidths(cw[0], std::max(cw[1], captionWidth(cw[0]))); // no caption clipped
     for (int c = 0; c < kChannelColumns; ++c)
         laidOutWidths_[static_cast<size_t>(c)] = xg->ColWidths(c);
-    OptionTexts o = DefaultOptionTexts();
-    o[OptVoice] = QStringLiteral("CHINESE");
-    setOptions(o);
-    OptionBoxes[OptBeep]->setEditText(QStringLiteral("OPEN"));
+    setOptions(DefaultOptionTexts()); // the same as the normal layout's
     comcbb->setEditText(QStringLiteral("COM1"));
     setFixedSize(sizeHint());
 }

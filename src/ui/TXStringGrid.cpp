@@ -9,6 +9,7 @@
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 #include <QTimer>
+#include <QToolTip>
 
 namespace lumora {
 
@@ -351,6 +352,16 @@ void TXStringGrid::drawCell(QPainter &p, int col, int row, const QRect &r)
     const int flags = (align & Qt::AlignHorizontal_Mask)
                       | (MultiLine ? (Qt::AlignTop | Qt::TextWordWrap) : (Qt::AlignVCenter | Qt::TextSingleLine));
     p.drawText(r.adjusted(2, 2, -2, -2), flags, cells_[row][col]);
+    if (!fixed && CellNote && !CellNote(col, row).isEmpty()) {
+        // A corner mark in the palette's highlight, as a spreadsheet marks a comment.
+        const int m = std::max(5, r.height() / 3);
+        const QPoint corner = r.topRight() + QPoint(1, 0);
+        const QPolygon mark({corner, corner - QPoint(m, 0), corner + QPoint(0, m)});
+        p.setBrush(palette().color(QPalette::Highlight));
+        p.setPen(Qt::NoPen);
+        p.drawPolygon(mark);
+        p.setBrush(Qt::NoBrush);
+    }
     if (current && hasFocus() && !activeEditor_) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
@@ -365,6 +376,21 @@ void TXStringGrid::drawCell(QPainter &p, int col, int row, const QRect &r)
         p.drawLine(r.right() + 1, r.top(), r.right() + 1, r.bottom() + 1);
     if (horizontal)
         p.drawLine(r.left(), r.bottom() + 1, r.right() + 1, r.bottom() + 1);
+}
+
+bool TXStringGrid::viewportEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip && CellNote) {
+        const auto *help = static_cast<QHelpEvent *>(event);
+        int col = 0, row = 0;
+        const QString note = cellAt(help->pos(), col, row) && col > 0 && row > 0 ? CellNote(col, row) : QString();
+        if (note.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), note, viewport(), cellRect(col, row));
+        return true;
+    }
+    return QAbstractScrollArea::viewportEvent(event);
 }
 
 void TXStringGrid::paintEvent(QPaintEvent *)

@@ -13,6 +13,7 @@
 #include <QStringList>
 #include <QVector>
 #include <functional>
+#include <optional>
 
 namespace lumora {
 
@@ -72,6 +73,16 @@ public:
     bool ImmediateEditMode = false;
     int Options = kStandardOptions;
     TSetEditEvent OnSetEditText;
+    // The window's judgement of a text typed or pasted into a cell, before
+    // the cell changes: what the cell gets, or none to keep its text (the
+    // window says why). typed: as given; taken: as the editor took it
+    // (none: a list that lacks it).
+    std::function<std::optional<QString>(int col, int row, const QString &typed, const std::optional<QString> &taken)>
+            OnCheckEditText;
+    // A note on a cell (a value kept that the radio does not list): the
+    // cell shows a mark in its corner and the note as its tooltip. Empty:
+    // none.
+    std::function<QString(int col, int row)> CellNote;
     // The window's rule for typed characters, applied to pasted cells too.
     std::function<QString(const QString &)> TypedTextRule;
 
@@ -132,6 +143,7 @@ protected:
     bool focusNextPrevChild(bool next) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void hideEvent(QHideEvent *event) override;
+    bool viewportEvent(QEvent *event) override; // a cell's note as its tooltip
 
 private:
     bool shortcutKey(QKeyEvent *event);

@@ -64,7 +64,9 @@ bool TXStringGrid::CommitTyped(int col, int row, const QString &text)
     const TCellEditor *editor = columns_[col].Editor();
     if (!editor)
         return false; // a cell nobody can type into
-    const std::optional<QString> taken = editor->TypedText(text, TypedTextRule);
+    std::optional<QString> taken = editor->TypedText(text, TypedTextRule);
+    if (OnCheckEditText)
+        taken = OnCheckEditText(col, row, text, taken);
     if (!taken)
         return false;
     if (Cells(col, row) != *taken)

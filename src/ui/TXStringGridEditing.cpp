@@ -91,10 +91,16 @@ void TXStringGrid::cancelEdit()
     viewport()->update();
 }
 
-void TXStringGrid::commitEditText(const QString &text)
+void TXStringGrid::commitEditText(const QString &typed)
 {
     if (editCol_ < 0 || editRow_ < 0)
         return;
+    const std::optional<QString> taken = OnCheckEditText ? OnCheckEditText(editCol_, editRow_, typed, typed) : typed;
+    if (!taken) {
+        viewport()->update(); // the cell keeps its text
+        return;
+    }
+    const QString text = *taken;
     if (Cells(editCol_, editRow_) != text)
         setCells(editCol_, editRow_, text);
     try {

@@ -76,6 +76,20 @@ public:
     {
         return askKeepChanges(text, QString(), QStringLiteral("&Write"));
     }
+    UnreadAnswer AskWriteUnread(const QString &text) override
+    {
+        QMessageBox box(QMessageBox::Warning, title(), text, QMessageBox::NoButton, MessageBoxParent());
+        QPushButton *readFirst = box.addButton(QStringLiteral("&Read first"), QMessageBox::AcceptRole);
+        QPushButton *write = box.addButton(QStringLiteral("&Write"), QMessageBox::DestructiveRole);
+        QPushButton *cancel = box.addButton(QStringLiteral("&Cancel"), QMessageBox::RejectRole);
+        box.setDefaultButton(readFirst);
+        box.setEscapeButton(cancel);
+        widenForTitle(box);
+        box.exec();
+        return box.clickedButton() == readFirst ? UnreadAnswer::ReadFirst
+               : box.clickedButton() == write   ? UnreadAnswer::Write
+                                                : UnreadAnswer::Cancel;
+    }
     QString AskOpenFileName(QWidget *parent, const QString &filter, const QString &suffix) override
     {
         return ask(parent, filter, suffix, QFileDialog::AcceptOpen);

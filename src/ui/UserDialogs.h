@@ -34,6 +34,10 @@ public:
     // The same for edits that only the radio keeps: Write, Discard or
     // Cancel, Save standing for Write.
     virtual SaveAnswer AskWriteChanges(const QString &text) { return AskSaveChanges(text, QString()); }
+    // A write over what a window started with, never read from the radio:
+    // Read first (the default answer), Write or Cancel (Escape).
+    enum class UnreadAnswer { ReadFirst, Write, Cancel };
+    virtual UnreadAnswer AskWriteUnread(const QString &) { return UnreadAnswer::Cancel; }
     // Empty when cancelled.
     virtual QString AskOpenFileName(QWidget *parent, const QString &filter, const QString &suffix) = 0;
     virtual QString AskSaveFileName(QWidget *parent, const QString &filter, const QString &suffix) = 0;
@@ -58,6 +62,7 @@ public:
     bool AskToGoOn(const QString &text) override { return Outer->AskToGoOn(text); }
     SaveAnswer AskSaveChanges(const QString &t, const QString &d) override { return Outer->AskSaveChanges(t, d); }
     SaveAnswer AskWriteChanges(const QString &text) override { return Outer->AskWriteChanges(text); }
+    UnreadAnswer AskWriteUnread(const QString &text) override { return Outer->AskWriteUnread(text); }
     QString AskOpenFileName(QWidget *p, const QString &f, const QString &s) override
     {
         return Outer->AskOpenFileName(p, f, s);

@@ -9,6 +9,7 @@
 #  - the key that opens a signalling grid's editor is its first character;
 #  - a closed signalling window gives the port back to other programs;
 #  - a signalling window reopens where it was;
+#  - Write in a signalling window never read asks first;
 #  - closing the program over a DTMF edit asks, and Write writes it first
 #    (then "Save changes?" asks about the channel table, which no file holds);
 #  - "lumora --port DEV FILE.wh" opens the file, and F12 writes it.
@@ -83,14 +84,18 @@ window() { # the first visible window whose title matches
 click() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.3; }
 typed() { xdotool type --delay 40 "$1"; sleep 0.2; }
 key() { xdotool key "$@"; sleep 0.3; }
-answer_box() { # waits for a message box over the main window, then presses Enter
+answer_box() { # waits for a message box over the main window, then presses Enter (or KEY)
     for _ in $(seq 150); do
         [ "$(xdotool search --onlyvisible --name "LUMORA  V1.0$" 2>/dev/null | wc -l)" -ge 2 ] && break
         sleep 0.1
     done
     sleep 0.3
     shot "$1"
-    key Return
+    key "${2:-Return}"
+    for _ in $(seq 50); do # gone before anything waits for the next box
+        [ "$(xdotool search --onlyvisible --name "LUMORA  V1.0$" 2>/dev/null | wc -l)" -lt 2 ] && break
+        sleep 0.1
+    done
 }
 cli() { QT_QPA_PLATFORM=offscreen timeout 60 "$build/src/app/lumora-cli" "$@" 2>>"$work/cli.err"; }
 
@@ -129,7 +134,8 @@ click "$dtmf" 140 127 # memory 2: typed, then taken back
 typed "777"
 key Escape
 xdotool search --onlyvisible --name "^DTMF$" >/dev/null || fail "Escape over an edit closed the DTMF window"
-click "$dtmf" 327 473 # Write
+click "$dtmf" 327 473 # Write: the window was never read, so it asks first
+answer_box dtmf-unread alt+w
 answer_box dtmf-written
 shot dtmf-status
 click "$dtmf" 423 473 # Close

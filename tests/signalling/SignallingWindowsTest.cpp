@@ -68,6 +68,32 @@ private slots:
         QCOMPARE(FindArea(BlockType::FleetSync)->blockCount(), kFleetSyncBlocks);
     }
 
+    void aWindowNeverReadAsksBeforeItsWriteReplacesTheRadios()
+    {
+        VirtualRadio radio({"--memory", memory()});
+        attach(radio.device());
+        const QString question = "The 2TONE window has not been read from the radio. Writing replaces the "
+                                 "radio's 2TONE settings with what it shows.";
+        dialogs->nextUnreadAnswer = IUserDialogs::UnreadAnswer::Cancel;
+        twoTone().wbtn->click();
+        QCOMPARE(dialogs->unreadQuestions, QStringList({question}));
+        QVERIFY(written.isEmpty() && done(twoTone()));
+        dialogs->nextUnreadAnswer = IUserDialogs::UnreadAnswer::ReadFirst;
+        twoTone().wbtn->click();
+        QVERIFY(twoTone().ReadUnderWay());
+        QTRY_VERIFY_WITH_TIMEOUT(done(twoTone()), 30000);
+        QVERIFY(!twoTone().LastReadBlocks().empty());
+        twoTone().wbtn->click(); // read: no question
+        QCOMPARE(dialogs->unreadQuestions.size(), 2);
+        QVERIFY(twoTone().WriteUnderWay());
+        QTRY_VERIFY_WITH_TIMEOUT(done(twoTone()), 30000);
+        dialogs->nextUnreadAnswer = IUserDialogs::UnreadAnswer::Write;
+        fsk().wbtn->click();
+        QCOMPARE(dialogs->unreadQuestions.last(), QString(question).replace("2TONE", "FleetSync"));
+        QTRY_VERIFY_WITH_TIMEOUT(done(fsk()), 30000);
+        QCOMPARE(dialogs->messages.count("WRITE SUCCEED!"), 2);
+    }
+
     void aChangedBoxIsAStepOfItsOwn()
     {
         TXStringGrid *g = dtmf().xg2;

@@ -49,6 +49,14 @@ public:
         saveQuestions << text;
         return nextSaveAnswer;
     }
+    // A write over a window never read: Write unless a test says otherwise.
+    UnreadAnswer nextUnreadAnswer = UnreadAnswer::Write;
+    QStringList unreadQuestions;
+    UnreadAnswer AskWriteUnread(const QString &text) override
+    {
+        unreadQuestions << text;
+        return nextUnreadAnswer;
+    }
     QString AskOpenFileName(QWidget *, const QString &, const QString &) override { return nextFileName; }
     bool nextOption = false;
     QStringList options; // the check boxes offered with a file

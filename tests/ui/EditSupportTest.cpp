@@ -22,6 +22,7 @@ TEST(ClipboardText, ReadsWhatSpreadsheetsPutOnTheClipboard)
               Rows({{"x\ty", "two\nlines", " say \"hi\" "}}));
     // Without a tab the text is comma-separated; blanks around fields go.
     EXPECT_EQ(ParseClipboardText("146.52, 146.52 ,\"a,b\"\n,"), Rows({{"146.52", "146.52", "a,b"}, {"", ""}}));
+    EXPECT_EQ(ParseClipboardText("145,525\n"), Rows({{"145,525"}})); // one number: a decimal comma
     EXPECT_EQ(ParseClipboardText("one"), Rows({{"one"}}));
     EXPECT_TRUE(ParseClipboardText("").isEmpty());
     // An unbalanced quote takes the rest of the text, and nothing is lost.

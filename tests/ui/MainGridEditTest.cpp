@@ -1,5 +1,6 @@
 // The main window's grid as a keyboard user meets it: whatever ends an
-// edit, the cell rules run on the edited row and on no other.
+// edit, the cell rules run on the edited row and on no other; what it
+// takes of a typed or pasted text.
 
 #include "LeavingKeys.h"
 #include "UiTestSupport.h"
@@ -28,12 +29,6 @@ const QStringList kNewChannel = {"146.52000", "146.52000", "NONE", "NONE", "HIGH
 class MainGridEditTest : public QObject, ShownMainWindow {
     Q_OBJECT
 
-    void typeIntoCell(int col, int row, const QString &text)
-    {
-        form->xg->setFocus();
-        form->xg->setCurrentCell(col, row);
-        typeKeys(text);
-    }
     // Rows other than the edited one stay empty.
     void checkOtherRowsEmpty(int edited)
     {
@@ -66,17 +61,19 @@ private slots:
         QCOMPARE(rowOf(form->xg, 8), kNewChannel);
     }
 
-    // A receive frequency the rules refuse empties its channel, says so in
-    // the status bar, and Ctrl+Z brings the channel back.
-    void anEmptiedChannelIsSaidAndComesBack()
+    // A receive frequency that is none is refused, the channel kept;
+    // clearing it deletes the channel, and Ctrl+Z brings it back.
+    void aChannelGoesOnlyWhenItsRxFreqIsCleared()
     {
         typeIntoCell(ColRxFreq, 3, "146.52");
         press(Qt::Key_Return);
         typeIntoCell(ColRxFreq, 3, "1475");
         press(Qt::Key_Return);
+        QCOMPARE(rowOf(form->xg, 3), kNewChannel);
+        QVERIFY(form->StatusBar1->currentMessage().startsWith("RX Freq of channel 3: \"1475\" is not a frequency"));
+        form->xg->setCurrentCell(ColRxFreq, 3);
+        press(Qt::Key_Delete);
         QCOMPARE(rowOf(form->xg, 3), QStringList(15, QString()));
-        QCOMPARE(form->StatusBar1->currentMessage(),
-                 QString("Channel 3 emptied: 1475 is not a frequency. Ctrl+Z brings it back."));
         press(Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(rowOf(form->xg, 3), kNewChannel);
     }
@@ -147,14 +144,14 @@ private slots:
         checkOtherRowsEmpty(8);
     }
 
-    void anInvalidFrequencyEmptiesItsOwnRowBeforeTheGridMoves()
+    void anInvalidFrequencyIsRefusedInItsOwnRowBeforeTheGridMoves()
     {
         typeIntoCell(ColRxFreq, 1, "146.52");
         QTest::keyClick(focused(), Qt::Key_Return);
         typeIntoCell(ColRxFreq, 1, "1000");
         QTest::keyClick(focused(), Qt::Key_PageDown);
         QTest::keyClick(focused(), Qt::Key_Return);
-        QCOMPARE(rowOf(form->xg, 1), QStringList(15, QString())); // nothing of 1000 MHz is left to write
+        QCOMPARE(rowOf(form->xg, 1), kNewChannel); // nothing of 1000 MHz is left to write
         checkOtherRowsEmpty(1);
     }
 
@@ -187,5 +184,108 @@ private slots:
     }
 };
 
-LUMORA_WINDOW_TEST_MAIN(MainGridEditTest)
+// What the grid makes of what the user types or pastes: a typo is refused
+// and said, never costing a channel; only the form of a value changes in
+// silence.
+class TypingRulesTest : public QObject, ShownMainWindow {
+    Q_OBJECT
+
+    // Types text into a cell and ends the edit with Enter.
+    void type(int col, int row, const QString &text)
+    {
+        typeIntoCell(col, row, text);
+        press(Qt::Key_Return);
+    }
+    QString cell(int col, int row = 1) const { return form->xg->Cells(col, row); }
+    QString said() const { return form->StatusBar1->currentMessage(); }
+
+private slots:
+    void init()
+    {
+        QVERIFY(showWindow());
+        type(ColRxFreq, 1, "146.52");
+    }
+    void cleanup() { window.reset(); }
+
+    void aFrequencyTypoIsRefusedAndTheChannelKept()
+    {
+        const QStringList before = rowOf(form->xg, 1);
+        type(ColRxFreq, 1, "146..52");
+        QCOMPARE(rowOf(form->xg, 1), before);
+        QCOMPARE(said(), QString("RX Freq of channel 1: \"146..52\" is not a frequency; type MHz with up to "
+                                 "five decimals, for example 146.52"));
+        type(ColTxFreq, 1, "145.123456"); // a sixth decimal would be rounded away
+        QCOMPARE(cell(ColTxFreq), QString("146.52000"));
+        QVERIFY(said().startsWith("TX Freq of channel 1: \"145.123456\" is not a frequency"));
+        // A decimal comma is a point; only the form changes, in silence.
+        form->StatusBar1->clearMessage();
+        type(ColRxFreq, 1, "145,525");
+        QCOMPARE(cell(ColRxFreq), QString("145.52500"));
+        QCOMPARE(said(), QString());
+        // Clearing RX Freq still deletes the channel; a channel must have one.
+        form->xg->setCurrentCell(ColTxPower, 2);
+        form->xg->PasteText("LOW");
+        QCOMPARE(rowOf(form->xg, 2), QStringList(15, QString()));
+        QCOMPARE(said(), QString("TX Power of channel 2: type its RX Freq first; a channel exists only while it "
+                                 "has one"));
+        // The refusal is no step: Ctrl+Z takes back the last edit taken.
+        press(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(cell(ColRxFreq), QString("146.52000"));
+    }
+
+    void aToneIsTakenAsTypedOrRefusedNeverReplaced()
+    {
+        type(ColToneDec, 1, "1000");
+        QCOMPARE(cell(ColToneDec), QString("NONE"));
+        QCOMPARE(said(), QString("QT/DQT Dec of channel 1: \"1000\" is not a tone the radio can send; type a tone "
+                                 "from 62.5 to 254.1 Hz such as 88.5, a DCS code such as 023N or 023I, or NONE"));
+        type(ColToneDec, 1, "023");
+        QCOMPARE(cell(ColToneDec), QString("NONE"));
+        QCOMPARE(said(), QString("QT/DQT Dec of channel 1: \"023\" is no tone the radio has; a DCS code is "
+                                 "written 023N or 023I"));
+        type(ColToneDec, 1, "88,5");
+        QCOMPARE(cell(ColToneDec), QString("88.5"));
+        type(ColToneEnc, 1, "23n");
+        QCOMPARE(cell(ColToneEnc), QString("023N"));
+        type(ColToneEnc, 1, "101.3"); // between the standard tones: kept, and said
+        QCOMPARE(cell(ColToneEnc), QString("101.3"));
+        QCOMPARE(said(), QString("QT/DQTEnc of channel 1: 101.3 Hz is not one of the radio's standard tones; it is "
+                                 "kept"));
+        QCOMPARE(form->xg->CellNote(ColToneEnc, 1), QString("101.3 Hz is not one of the radio's standard tones; it is kept"));
+        QCOMPARE(form->xg->CellNote(ColToneDec, 1), QString()); // 88.5 is one
+    }
+
+    void whatACellDoesNotTakeIsSaidWhetherTypedOrPasted()
+    {
+        form->xg->setCurrentCell(ColScanAdd, 1);
+        form->xg->PasteText("NO");
+        QCOMPARE(cell(ColScanAdd), QString("YES"));
+        QCOMPARE(said(), QString("Scan Add. of channel 1: \"NO\" is not one of NONE, YES"));
+        form->xg->setCurrentCell(ColRxFreq, 1);
+        form->xg->PasteText("a145.5b");
+        QCOMPARE(cell(ColRxFreq), QString("146.52000"));
+        QVERIFY(said().startsWith("RX Freq of channel 1: \"a145.5b\" has characters the cell does not take"));
+        form->xg->setCurrentCell(ColScanAdd, 1);
+        form->xg->PasteText("none"); // an item in another case is that item
+        QCOMPARE(cell(ColScanAdd), QString("NONE"));
+        form->xg->setCurrentCell(ColTxFreq, 1);
+        form->xg->PasteText("145,525"); // one number: its comma is a decimal one
+        QCOMPARE(cell(ColTxFreq), QString("145.52500"));
+        // A key the window keeps out of a cell says what the cell takes.
+        form->xg->setFocus();
+        form->xg->setCurrentCell(ColRxFreq, 3);
+        typeKeys("1x");
+        QCOMPARE(said(), QString("RX Freq of channel 3: \"x\" left out; type MHz with up to five decimals, for "
+                                 "example 146.52"));
+        press(Qt::Key_Escape);
+    }
+};
+
+int main(int argc, char **argv)
+{
+    lumora::TApplication app(argc, argv);
+    MainGridEditTest edits;
+    TypingRulesTest typing;
+    return QTest::qExec(&edits, argc, argv) | QTest::qExec(&typing, argc, argv);
+}
 #include "MainGridEditTest.moc"

@@ -178,8 +178,8 @@ private slots:
         QCOMPARE(form->xg->Cells(ColToneDec, 1), QString("023N"));
         typeIntoCell(ColToneEnc, 1, "67");
         QCOMPARE(form->xg->Cells(ColToneEnc, 1), QString("67.0"));
-        typeIntoCell(ColToneEnc, 1, "1.2.3");
-        QCOMPARE(form->xg->Cells(ColToneEnc, 1), QString("023N"));
+        typeIntoCell(ColToneEnc, 1, "1.2.3"); // no tone: refused, the cell kept
+        QCOMPARE(form->xg->Cells(ColToneEnc, 1), QString("67.0"));
     }
 
     void onlyTheCharactersOfFrequenciesAndTonesCanBeTyped()
@@ -189,9 +189,9 @@ private slots:
         typeKeys("1");
         QCOMPARE(form->xg->ActiveEditor(), form->EditCellEditor1);
         typeKeys("abc dfghjklmpqrstuvwxyz,-+ 4");
-        QCOMPARE(form->EditCellEditor1->Edit()->text(), QString("14"));
+        QCOMPARE(form->EditCellEditor1->Edit()->text(), QString("1.4")); // a decimal comma is a point
         typeKeys("eino");
-        QCOMPARE(form->EditCellEditor1->Edit()->text(), QString("14EINO"));
+        QCOMPARE(form->EditCellEditor1->Edit()->text(), QString("1.4EINO"));
         press(Qt::Key_Return);
         QCOMPARE(form->xg->Cells(ColRxFreq, 4), QString()); // no frequency: the row stays empty
     }
@@ -299,7 +299,7 @@ private slots:
             }
             QVERIFY(w.size().width() <= std::max(screen.width(), 851 + 20));
             const bool small = screen.width() <= 800 || screen.height() <= 600;
-            QCOMPARE(w.OptionBoxes[OptVoice]->currentText(), QString(small ? "CHINESE" : "ENGLISH"));
+            QCOMPARE(w.OptionBoxes[OptVoice]->currentText(), QString("ENGLISH")); // whatever the layout
             for (int c = 0; c <= 15; ++c)
                 QCOMPARE(w.xg->ColWidths(c) > 0, c < 8 || (small && c < 15));
             w.AllColumns1->setChecked(true);

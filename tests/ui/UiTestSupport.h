@@ -50,6 +50,13 @@ struct ShownMainWindow {
         form = &window->form;
         return showActive(form);
     }
+    // Types into a cell of the main grid, leaving the edit open.
+    void typeIntoCell(int col, int row, const QString &text)
+    {
+        form->xg->setFocus();
+        form->xg->setCurrentCell(col, row);
+        typeKeys(text);
+    }
 };
 
 } // namespace lumora::test
