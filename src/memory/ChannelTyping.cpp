@@ -119,6 +119,10 @@ TypedChannelText JudgeTypedChannelText(int col, int row, const QString &typed, c
                                         .arg(typed.trimmed(), WhatChannelColumnTakes(col)));
     if (IsEmptyField(text) && (col == ColRxFreq || col == ColTxFreq))
         return {false, text, QString()}; // a channel deleted, or one that does not transmit
+    // Clearing a cell of a channel that is none (a Delete over a row whose
+    // RX Freq went first) changes nothing and says nothing.
+    if (col != ColRxFreq && IsEmptyField(rxFreqNow) && typed.trimmed().isEmpty())
+        return {false, text, QString()};
     if (col != ColRxFreq && IsEmptyField(rxFreqNow))
         return refuse(col, row, QStringLiteral("type its RX Freq first; a channel exists only while it has one"));
     if (col == ColRxFreq || col == ColTxFreq)
