@@ -100,6 +100,8 @@ TForm1::~TForm1()
     qApp->removeEventFilter(this);
     xg->OnSetEditText = nullptr; // an open edit commits as the window goes
     xg->disconnect(this);        // ... and is no step of a history that is gone
+    xg->OnCheckEditText = nullptr; // nothing of this window is left to judge it
+    xg->CellNote = nullptr;
     for (QComboBox *box : OptionBoxes)
         box->disconnect(this);
     Comm1->OnReceiveData = nullptr;
