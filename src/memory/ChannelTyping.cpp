@@ -35,9 +35,7 @@ bool keepsValue(const QString &text, int decimals)
 TypedChannelText frequency(int col, int row, const QString &text)
 {
     if (CheckFrequencyText(text).isEmpty() || !keepsValue(text, 5))
-        return refuse(col, row, QStringLiteral("\"%1\" is not a frequency; type MHz with up to five decimals, "
-                                               "for example 146.52")
-                                        .arg(text));
+        return refuse(col, row, QStringLiteral("\"%1\" is not a frequency; %2").arg(text, WhatChannelColumnTakes(col)));
     return {false, text, QString()};
 }
 

@@ -1,6 +1,5 @@
 #include "protocol/ReceiveDispatcher.h"
 
-#include "protocol/AreaTable.h"
 #include "protocol/Crc16.h"
 
 #include <algorithm>
