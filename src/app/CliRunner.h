@@ -52,6 +52,11 @@ public:
         int radios = 0; // fleet --count: stop after so many radios (0: no limit)
         QString log;
         bool reportTime = false;
+        // write: the frequency plan (a built-in plan's name or a plan
+        // file) the channels are checked against, and whether a channel
+        // that does not fit it stops the write
+        QString plan;
+        bool planStrict = false;
     };
 
     // Files named "-" are standard input and output; an output that is a

@@ -4,12 +4,15 @@
 #include "app/ToolWindows.h"
 #include "memory/ChannelFile.h"
 #include "memory/Errors.h"
+#include "memory/FrequencyPlan.h"
 #include "ui/TApplication.h"
 #include "ui/UserDialogs.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QIcon>
+#include <QSettings>
+#include <QStatusBar>
 #include <QStringList>
 #include <cstdio>
 #include <memory>
@@ -57,6 +60,24 @@ void useParentConsole()
 }
 #endif
 
+// The frequency plan chosen last time is chosen again; a plan file that
+// can no longer be read is said, and no plan is used.
+void rememberFrequencyPlan(TForm1 &form)
+{
+    const QString key = QStringLiteral("frequencyPlan");
+    const QString id = QSettings().value(key).toString();
+    if (!id.isEmpty()) {
+        try {
+            form.SetFrequencyPlan(FrequencyPlanNamed(id));
+        } catch (const ELumoraError &e) {
+            form.StatusBar1->showMessage(e.text() + QStringLiteral("; no frequency plan is used"), 30000);
+        }
+    }
+    QObject::connect(&form, &TForm1::FrequencyPlanChosen, &form, [key](const QString &plan) {
+        QSettings().setValue(key, plan);
+    });
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -78,6 +99,7 @@ int main(int argc, char **argv)
     }
     QuietRuntimeFolder runtime;
     TApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("LUMORA"));
     QCommandLineParser cli;
     const QCommandLineOption port(QStringLiteral("port"), QString(), QStringLiteral("DEV"));
     cli.addOption(port);
@@ -102,6 +124,7 @@ int main(int argc, char **argv)
     TForm1 *form1 = windows->Form1.get();
     if (cli.isSet(port))
         form1->SelectPort(cli.value(port)); // a port the system does not list (the virtual radio's, for one)
+    rememberFrequencyPlan(*form1);
     form1->show();
     const QString argument = cli.positionalArguments().value(0);
     if (!argument.isEmpty() && !isChannelFile(argument)) {

@@ -102,6 +102,7 @@ TForm1::~TForm1()
     xg->disconnect(this);        // ... and is no step of a history that is gone
     xg->OnCheckEditText = nullptr; // nothing of this window is left to judge it
     xg->CellNote = nullptr;
+    xg->CellWarning = nullptr;
     for (QComboBox *box : OptionBoxes)
         box->disconnect(this);
     Comm1->OnReceiveData = nullptr;

@@ -5,6 +5,7 @@
 
 #include "memory/ChannelColumns.h"
 #include "memory/ChirpCsv.h"
+#include "memory/FrequencyPlan.h"
 #include "memory/MemoryComparison.h"
 #include "memory/OptionSettings.h"
 #include "protocol/AnswerWatch.h"
@@ -27,6 +28,7 @@
 #include <memory>
 
 class QAction;
+class QActionGroup;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -75,6 +77,8 @@ public:
     QMenu *FileMenu, *SignaMenu, *ViewMenu, *HelpMenu;
     QAction *About1; // "About LUMORA": the version, Qt's, the manual pages
     QAction *AllColumns1; // "All columns": the channel columns the layout hides, shown
+    QMenu *PlanMenu;      // "Frequency plan": None, the built-in plans, a plan file
+    QAction *PlanFile1;   // "Plan file...": a licence of the user's own
     QAction *Open1, *Save1, *Exit1;
     QAction *ImportCsv1, *ExportCsv1, *Verify1, *CheckConnection1;
     std::vector<QAction *> SignaEntries; // DTMF, 2TONE, 5TONE, FSK: the areas' order
@@ -105,6 +109,9 @@ public:
     // The read of the radio into the grid, asking nothing.
     void ReadIntoGrid();
     void wbtnClick();
+    // Write as the user asks for it (the button, F12, the toolbar): over
+    // channels the frequency plan marks, asks once before wbtnClick.
+    void WriteClick();
     void Comm1ReceiveData(const uint8_t *buffer, uint16_t length);
     void xgSetEditText(int col, int row);
     void FormActivate();
@@ -132,6 +139,12 @@ public:
     ChirpExportSummary ExportCsvFile(const QString &fileName);
     void ImportCsvClick();
     void ExportCsvClick();
+    // The plan the channels are marked against (none: no marks), and the
+    // lines of the channels in use it marks.
+    void SetFrequencyPlan(const FrequencyPlan &plan);
+    const FrequencyPlan &Plan() const { return plan_; }
+    QStringList ChannelsOutsidePlan() const;
+    void ChoosePlanFileClick();
     // Reads the radio into a table of its own and says how it differs from
     // the grid and the options.
     void VerifyClick();
@@ -219,6 +232,9 @@ signals:
     // A main read, verify or write ended: completed (after its box), stopped
     // by Cancel, or failed (reason: the error shown).
     void MainTransferEnded(lumora::TransferEnd end, const QString &reason);
+    // The user chose a frequency plan (its id: a built-in name or a file;
+    // empty for none), for the program to remember.
+    void FrequencyPlanChosen(const QString &id);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -241,6 +257,9 @@ private:
     void setTabOrders();
     // "All columns": every channel column shown, or those the layout shows.
     void ShowAllColumns(bool all);
+    void buildPlanMenu();
+    // The plan's entry checked, the marks redrawn, the status bar told.
+    void showPlan();
     bool filterKey(QObject *watched, QKeyEvent *key);
     // The window's character rule: what a typed character becomes (E, I,
     // N and O upper-cased, a decimal comma a point), or a null character
@@ -315,6 +334,9 @@ private:
     EditHistory<EditedMemory> history_;
     EditedMemory saved_;
     bool settingOptions_ = false;
+    FrequencyPlan plan_;
+    QActionGroup *planGroup_ = nullptr;
+    QAction *planFileEntry_ = nullptr; // the plan file chosen, checked, under the built-in plans
 };
 
 } // namespace lumora

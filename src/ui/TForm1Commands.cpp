@@ -151,8 +151,18 @@ void TForm1::ImportCsvClick()
     if (!AskToSaveChanges())
         return;
     const QString name = UserDialogs().AskOpenFileName(this, kCsvFilter, QStringLiteral("csv"));
-    if (!name.isEmpty())
-        ShowMessage(ImportCsvFile(name).text());
+    if (name.isEmpty())
+        return;
+    QString text = ImportCsvFile(name).text();
+    const QStringList marked = ChannelsOutsidePlan();
+    if (!marked.isEmpty())
+        text += QStringLiteral("\n%1 %2 the frequency plan \"%3\" and %4 marked:\n")
+                        .arg(marked.size())
+                        .arg(marked.size() == 1 ? QStringLiteral("channel does not fit")
+                                                : QStringLiteral("channels do not fit"))
+                        .arg(plan_.name, marked.size() == 1 ? QStringLiteral("is") : QStringLiteral("are"))
+                + marked.join(QLatin1Char('\n'));
+    ShowMessage(text);
 }
 
 void TForm1::ExportCsvClick()

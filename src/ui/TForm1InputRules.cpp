@@ -115,7 +115,7 @@ bool TForm1::filterKey(QObject *watched, QKeyEvent *key)
         if (key->key() == Qt::Key_F11)
             rbtnClick();
         else
-            wbtnClick();
+            WriteClick();
         return true;
     }
     // The filter keeps characters out of text; buttons and the like take

@@ -73,6 +73,7 @@ void TForm1::buildLayout()
     AllColumns1 = ViewMenu->addAction(QStringLiteral("&All columns"));
     AllColumns1->setCheckable(true); // off: the channel columns as the radio's own tool shows them
     connect(AllColumns1, &QAction::toggled, this, &TForm1::ShowAllColumns);
+    buildPlanMenu();
     HelpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
     About1 = HelpMenu->addAction(QStringLiteral("&About LUMORA"), this, [] {
         ShowMessage(QStringLiteral("LUMORA %1\nQt %2\n\nThe manual pages: man lumora, man lumora-cli, man lumora-radio.")
@@ -92,10 +93,7 @@ void TForm1::buildLayout()
     ToolButton1 = tool(QStyle::SP_DialogOpenButton, "Open", [this] { OpenClick(true); });
     ToolButton2 = tool(QStyle::SP_DialogSaveButton, "Save", [this] { SaveClick(true); });
     ToolBar1->addSeparator();
-    ToolButton3 = tool(QStyle::SP_ArrowUp, "Write(F12)", [this] {
-        MoveFocusOn();
-        wbtnClick();
-    });
+    ToolButton3 = tool(QStyle::SP_ArrowUp, "Write(F12)", [this] { WriteClick(); });
     ToolButton4 = tool(QStyle::SP_ArrowDown, "Read(F11)", [this] {
         MoveFocusOn();
         rbtnClick();
@@ -225,6 +223,7 @@ void TForm1::buildGrid()
     // The committed cell as the event names it, never the current one.
     xg->OnSetEditText = [this](TXStringGrid *, int col, int row, const QString &) { xgSetEditText(col, row); };
     xg->CellNote = [this](int col, int row) { return ChannelCellNote(col, xg->Cells(col, row)); };
+    xg->CellWarning = [this](int col, int row) { return JudgeTableRow(plan_, *xg, row).OfColumn(col); };
     xg->OnCheckEditText = [this](int col, int row, const QString &typed, const std::optional<QString> &taken) {
         return checkTypedCell(col, row, typed, taken);
     };
@@ -279,7 +278,7 @@ void TForm1::buildOptions()
     rbtn = new QPushButton(QStringLiteral("Read(F11)"), client_);
     connect(rbtn, &QPushButton::clicked, this, &TForm1::rbtnClick);
     wbtn = new QPushButton(QStringLiteral("Write(F12)"), client_);
-    connect(wbtn, &QPushButton::clicked, this, &TForm1::wbtnClick);
+    connect(wbtn, &QPushButton::clicked, this, &TForm1::WriteClick);
     placeOptions(652, 32, 34, 36);
 }
 

@@ -362,6 +362,13 @@ void TXStringGrid::drawCell(QPainter &p, int col, int row, const QRect &r)
         p.drawPolygon(mark);
         p.setBrush(Qt::NoBrush);
     }
+    if (!fixed && CellWarning && !CellWarning(col, row).isEmpty()) {
+        // Amber on a light cell, a lighter amber on a dark one: it reads on both.
+        const QColor warning = background.lightness() < 128 ? QColor(255, 176, 64) : QColor(196, 96, 0);
+        p.setPen(QPen(warning, 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(r.adjusted(1, 1, -1, -1));
+    }
     if (current && hasFocus() && !activeEditor_) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
@@ -380,10 +387,16 @@ void TXStringGrid::drawCell(QPainter &p, int col, int row, const QRect &r)
 
 bool TXStringGrid::viewportEvent(QEvent *event)
 {
-    if (event->type() == QEvent::ToolTip && CellNote) {
+    if (event->type() == QEvent::ToolTip && (CellNote || CellWarning)) {
         const auto *help = static_cast<QHelpEvent *>(event);
         int col = 0, row = 0;
-        const QString note = cellAt(help->pos(), col, row) && col > 0 && row > 0 ? CellNote(col, row) : QString();
+        QStringList notes;
+        if (cellAt(help->pos(), col, row) && col > 0 && row > 0) {
+            for (const auto &hook : {CellWarning, CellNote})
+                if (hook && !hook(col, row).isEmpty())
+                    notes << hook(col, row);
+        }
+        const QString note = notes.join(QLatin1Char('\n'));
         if (note.isEmpty())
             QToolTip::hideText();
         else

@@ -83,6 +83,9 @@ public:
     // cell shows a mark in its corner and the note as its tooltip. Empty:
     // none.
     std::function<QString(int col, int row)> CellNote;
+    // A warning on a cell (a channel outside the frequency plan): the cell
+    // is framed in a warning colour and the warning joins its tooltip.
+    std::function<QString(int col, int row)> CellWarning;
     // The window's rule for typed characters, applied to pasted cells too.
     std::function<QString(const QString &)> TypedTextRule;
 

@@ -486,3 +486,59 @@ TEST(Cli, RestoresATemplateKeepingTheRadiosIdentity)
     ASSERT_EQ(cli({"read", "dtmf", "-p", radio.device(), "-o", dir.filePath("after-dtmf.json")}).status, 0);
     EXPECT_EQ(QJsonDocument::fromJson(contents(dir.filePath("after-dtmf.json"))).object()["ID Code"].toString(), "9876");
 }
+
+// --plan lists the channels that do not fit and writes; --plan-strict
+// sends nothing then; a plan that cannot be used stops before the radio.
+TEST(Cli, WriteChecksTheChannelsAgainstAFrequencyPlan)
+{
+    QTemporaryDir dir;
+    VirtualRadio radio({"--memory", dir.filePath("radio.json")});
+    ASSERT_TRUE(radio.ok());
+    const QString read = dir.filePath("a.wh"), changed = dir.filePath("b.wh");
+    ASSERT_EQ(cli({"read", "--port", radio.device(), "--output", read}).status, 0);
+    QByteArray wh = contents(read);
+    wh.replace("\r\n9,,,,,,,,,,,,,,,\r\n", "\r\n9,156.80000,156.80000,NONE,NONE,LOW,NARROW,YES,12500,NONE,NONE,"
+                                           "NONE,NONE,DTMF,1,NONE\r\n");
+    QFile f(changed);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(wh);
+    f.close();
+
+    CliRun r = cli({"write", "--port", radio.device(), changed, "--plan", "marine", "--plan-strict"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.out.isEmpty()) << r.out.toStdString();
+    EXPECT_TRUE(r.err.contains("b.wh: 1 channel does not fit the frequency plan \"Marine VHF (not for this radio)\"; "
+                               "nothing was written (--plan-strict)\n  Channel 9: TX Freq 156.80000 MHz is in the "
+                               "marine VHF band"))
+            << r.err.toStdString();
+    ASSERT_EQ(cli({"read", "--port", radio.device(), "--output", dir.filePath("c.wh")}).status, 0);
+    EXPECT_EQ(contents(dir.filePath("c.wh")), contents(read)); // the radio as it was
+
+    r = cli({"write", "--port", radio.device(), changed, "--plan", "MARINE"});
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, "Write Succeed!\n");
+    EXPECT_TRUE(r.err.contains("  Channel 9: TX Freq 156.80000 MHz")) << r.err.toStdString();
+
+    QFile plan(dir.filePath("licence.csv"));
+    ASSERT_TRUE(plan.open(QIODevice::WriteOnly));
+    plan.write("from,to,power\n146.52,,LOW\n");
+    plan.close();
+    r = cli({"write", "--port", radio.device(), read, "--plan", plan.fileName()});
+    EXPECT_TRUE(r.err.contains("Channel 1: TX Power HIGH is more than the plan \"licence\" allows at 146.52000 MHz"))
+            << r.err.toStdString();
+    ASSERT_TRUE(plan.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    plan.write("from,to,power\n146.52,,5W\n");
+    plan.close();
+    r = cli({"write", "--port", radio.device(), read, "--plan", plan.fileName()});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.err.contains("The frequency plan \"licence.csv\" cannot be used: line 2: power \"5W\""))
+            << r.err.toStdString();
+    EXPECT_EQ(cli({"write", "--port", radio.device(), read, "--plan-strict"}).status, 2);
+    r = cli({"write", "dtmf", "--port", radio.device(), dir.filePath("d.json"), "--plan", "marine"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.err.contains("--plan goes with a channel file")) << r.err.toStdString();
+    // The help names every built-in plan.
+    const QString help = cli({"write", "--help"}).out;
+    for (const char *id : {"iaru-r1", "iaru-r2", "iaru-r3", "us-amateur", "pmr446", "frs-gmrs", "marine"})
+        EXPECT_TRUE(help.contains(QLatin1String(id))) << id;
+}

@@ -13,6 +13,8 @@
 #include <QGroupBox>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -282,6 +284,72 @@ private slots:
         QCOMPARE(said(), QString("RX Freq of channel 3: \"x\" left out; type MHz with up to five decimals, for "
                                  "example 146.52"));
         press(Qt::Key_Escape);
+    }
+
+    void aChannelOutsideTheFrequencyPlanIsMarkedAndWriteAsksOnce()
+    {
+        QSignalSpy chosen(form, &TForm1::FrequencyPlanChosen);
+        const QList<QAction *> entries = form->PlanMenu->actions();
+        const auto entry = std::find_if(entries.begin(), entries.end(),
+                                        [](QAction *a) { return a->text() == "IARU Region 1 amateur"; });
+        QVERIFY(entry != entries.end());
+        (*entry)->trigger();
+        QCOMPARE(chosen.value(0).value(0).toString(), QString("iaru-r1"));
+        QVERIFY((*entry)->isChecked());
+        // 146.52 lies above Region 1's 2 m band.
+        QCOMPARE(said(), QString("Frequency plan \"IARU Region 1 amateur\": 1 channel marked (their tooltips say why)"));
+        QVERIFY(form->xg->CellWarning(ColTxFreq, 1).startsWith("TX Freq 146.52000 MHz is outside the plan"));
+        QCOMPARE(form->xg->CellWarning(ColRxFreq, 1), QString());
+        type(ColTxFreq, 1, "145.5");
+        QCOMPARE(form->xg->CellWarning(ColTxFreq, 1), QString());
+        type(ColTxFreq, 1, "147");
+
+        // Write asks once, listing the channel; No sends nothing.
+        auto &dialogs = window->dialogs;
+        int written = 0;
+        form->WriteTap = [&](const uint8_t *, int) { ++written; };
+        dialogs.nextAnswer = false;
+        form->WriteClick();
+        QCOMPARE(dialogs.questions.size(), 1);
+        QVERIFY(dialogs.questions[0].startsWith("1 channel does not fit the frequency plan \"IARU Region 1 amateur\":\n"
+                                                "Channel 1: TX Freq 147.00000 MHz"));
+        QCOMPARE(written, 0);
+        QVERIFY(form->wbtn->isEnabled());
+        // Yes goes on to the write (no port here, so it stops there).
+        dialogs.nextAnswer = true;
+        try {
+            form->WriteClick();
+        } catch (const std::exception &) {
+        }
+        QCOMPARE(dialogs.questions.size(), 2);
+        form->CancelMainTransfer();
+
+        // The CSV import lists what it brought in that the plan marks.
+        QTemporaryDir dir;
+        const QString csv = dir.filePath("list.csv");
+        QFile file(csv);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,Mode,"
+                   "TStep,Skip\n2,,156.800000,,0.000000,,88.5,88.5,023,NN,FM,12.50,\n");
+        file.close();
+        dialogs.nextSaveAnswer = IUserDialogs::SaveAnswer::Discard;
+        dialogs.nextFileName = csv;
+        form->ImportCsvClick();
+        QVERIFY(dialogs.messages.last().startsWith("1 channel imported.\n2 channels do not fit the frequency plan "
+                                                   "\"IARU Region 1 amateur\" and are marked:\nChannel 1: "));
+        QVERIFY(dialogs.messages.last().contains("\nChannel 2: TX Freq 156.80000 MHz"));
+
+        // A plan file that cannot be used changes nothing; None ends the marks.
+        QFile bad(dir.filePath("bad.csv"));
+        QVERIFY(bad.open(QIODevice::WriteOnly));
+        bad.write("from,to\n146,140\n");
+        bad.close();
+        dialogs.nextFileName = bad.fileName();
+        QVERIFY_THROWS_EXCEPTION(ELumoraError, form->ChoosePlanFileClick());
+        QCOMPARE(form->Plan().id, QString("iaru-r1"));
+        entries.first()->trigger();
+        QVERIFY(form->Plan().IsNone());
+        QCOMPARE(form->xg->CellWarning(ColTxFreq, 2), QString());
     }
 };
 

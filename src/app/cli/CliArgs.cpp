@@ -10,7 +10,8 @@ namespace {
 const QStringList &commandOptions()
 {
     static const QStringList names = {"verify", "json", "keep-identity", "ids", "first-id", "step",
-                                      "dtmf-id-follows", "wait", "log", "count", "strict"};
+                                      "dtmf-id-follows", "wait", "log", "count", "strict", "plan",
+                                      "plan-strict"};
     return names;
 }
 
@@ -39,6 +40,8 @@ CliArgs::CliArgs()
             withValue({"wait"}, "SECONDS", QStringLiteral("60")),
             withValue({"log"}, "FILE"),
             withValue({"count"}, "N", QStringLiteral("0")),
+            withValue({"plan"}, "PLAN"),
+            QCommandLineOption(QStringLiteral("plan-strict")),
     });
 }
 
