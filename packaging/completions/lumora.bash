@@ -24,7 +24,7 @@ _lumora_cli()
         return
     fi
     if [[ $cur == -* ]]; then
-        COMPREPLY=($(compgen -W "--port --output --timeout --verify --strict --json --help" -- "$cur"))
+        COMPREPLY=($(compgen -W "--port --output --timeout --verify --plan --plan-strict --strict --json --help" -- "$cur"))
         return
     fi
     case ${words[1]} in

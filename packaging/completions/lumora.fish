@@ -10,6 +10,8 @@ complete -c lumora-cli -s p -l port -x -a "(lumora-cli ports 2>/dev/null)" -d "s
 complete -c lumora-cli -s o -l output -r -F -d "where the result is saved (- for standard output)"
 complete -c lumora-cli -s t -l timeout -x -d "seconds a transfer may take"
 complete -c lumora-cli -l verify -d "read the area back after a write"
+complete -c lumora-cli -l plan -r -F -a "iaru-r1 iaru-r2 iaru-r3 us-amateur pmr446 frs-gmrs marine" -d "write: check the channels against a frequency plan"
+complete -c lumora-cli -l plan-strict -d "write: send nothing when a channel does not fit the plan"
 complete -c lumora-cli -l strict -d "import-csv: fail when a row was skipped"
 complete -c lumora-cli -l json -d "ports, doctor, diff: JSON output"
 complete -c lumora-cli -s h -l help -d help

@@ -334,6 +334,7 @@ private:
     EditHistory<EditedMemory> history_;
     EditedMemory saved_;
     bool settingOptions_ = false;
+    QString optionTextOnEntry_; // an option box's text as the focus came into it
     FrequencyPlan plan_;
     QActionGroup *planGroup_ = nullptr;
     QAction *planFileEntry_ = nullptr; // the plan file chosen, checked, under the built-in plans

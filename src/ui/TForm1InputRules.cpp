@@ -36,12 +36,36 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress)
         return filterKey(watched, static_cast<QKeyEvent *>(event));
+    if (event->type() == QEvent::FocusIn) {
+        if (QComboBox *box = optionBoxOf(watched))
+            optionTextOnEntry_ = box->currentText();
+    }
     if (event->type() == QEvent::FocusOut) {
-        // Leaving an emptied option box puts its default back.
         QComboBox *box = optionBoxOf(watched);
-        if (box && box->currentText().isEmpty()) {
+        if (box == comcbb && box->currentText().isEmpty()) {
+            box->setEditText(QStringLiteral("COM1"));
+        } else if (box) {
+            // Leaving an emptied option box puts its default back; a TOT
+            // the radio cannot hold keeps the value it had. Either is said.
             const auto id = static_cast<OptionId>(std::find(OptionBoxes.begin(), OptionBoxes.end(), box) - OptionBoxes.begin());
-            box->setEditText(box == comcbb ? QStringLiteral("COM1") : Option(id).defaultText);
+            const QString typed = box->currentText();
+            const bool tooLong = id == OptTot && typed != Option(id).items.last() && typed.toInt() > 255;
+            if (typed.isEmpty() || tooLong) {
+                const QString kept = typed.isEmpty() || optionTextOnEntry_.isEmpty() ? Option(id).defaultText
+                                                                                     : optionTextOnEntry_;
+                box->setEditText(kept);
+                StatusBar1->showMessage(
+                        QStringLiteral("%1 %2: it is %3 again%4")
+                                .arg(Option(id).label,
+                                     typed.isEmpty() ? QStringLiteral("left empty")
+                                                     : QStringLiteral("\"%1\" does not fit the radio, which holds "
+                                                                      "CLOSE or 0 to 255 seconds")
+                                                               .arg(typed),
+                                     kept, kept == Option(id).defaultText && typed.isEmpty()
+                                                   ? QStringLiteral(" (the default)")
+                                                   : QString()),
+                        15000);
+            }
         }
     }
     return QMainWindow::eventFilter(watched, event);

@@ -209,6 +209,15 @@ private slots:
         QCOMPARE(tot->currentText(), QString());
         form->OptionBoxes[OptSqLev]->setFocus(); // leaving the emptied box
         QTRY_COMPARE(tot->currentText(), QString("60"));
+        QCOMPARE(form->StatusBar1->currentMessage(), QString("TOT left empty: it is 60 again (the default)"));
+        tot->setFocus(); // a TOT the radio cannot hold keeps the one it had
+        QTRY_VERIFY(tot->lineEdit()->hasFocus());
+        tot->lineEdit()->selectAll();
+        typeKeys("300");
+        form->OptionBoxes[OptSqLev]->setFocus();
+        QTRY_COMPARE(tot->currentText(), QString("60"));
+        QCOMPARE(form->StatusBar1->currentMessage(),
+                 QString("TOT \"300\" does not fit the radio, which holds CLOSE or 0 to 255 seconds: it is 60 again"));
         QComboBox *sq = form->OptionBoxes[OptSqLev];
         QTRY_VERIFY(sq->lineEdit()->hasFocus());
         typeKeys("5");
