@@ -124,8 +124,8 @@ int main(int argc, char **argv)
     TForm1 *form1 = windows->Form1.get();
     if (cli.isSet(port))
         form1->SelectPort(cli.value(port)); // a port the system does not list (the virtual radio's, for one)
-    rememberFrequencyPlan(*form1);
     form1->show();
+    rememberFrequencyPlan(*form1); // shown: its status bar message covers the panels
     const QString argument = cli.positionalArguments().value(0);
     if (!argument.isEmpty() && !isChannelFile(argument)) {
         form1->SelectPort(argument);
