@@ -58,8 +58,11 @@ TForm2::TForm2(ISignallingHost &host) : TSignallingForm(host, BlockType::Dtmf)
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setMaxLength(8);
     AddLabelledRow(decoder, DtmfLabel(QStringLiteral("Edit1")), Edit1);
-    connect(Edit1, &QLineEdit::editingFinished, this,
-            [this] { Edit1->setText(CleanDigitText(Edit1->text(), DigitCoding::Id)); });
+    connect(Edit1, &QLineEdit::editingFinished, this, [this] {
+        const QString typed = Edit1->text();
+        Edit1->setText(CleanDigitText(typed, DigitCoding::Id));
+        sayDigitsLeftOut(DtmfLabel(QStringLiteral("Edit1")), typed, Edit1->text());
+    });
     for (int n = 6; n <= 9; ++n) {
         cb[n] = MakeTextBox(decodeGroup, QStringLiteral("cb%1").arg(n), DtmfItems(n));
         AddLabelledRow(decoder, DtmfLabel(QStringLiteral("cb%1").arg(n)), cb[n]);
@@ -146,8 +149,18 @@ void TForm2::setSettings(const SettingsValues &values)
 void TForm2::xg2SetEditText(int col, int row)
 {
     // What the memory coding can hold, at most 8 digits.
-    if (col == 1)
-        xg2->setCells(col, row, CleanDigitText(xg2->Cells(col, row), DigitCoding::Memory).left(8));
+    if (col != 1)
+        return;
+    const QString typed = xg2->Cells(col, row);
+    xg2->setCells(col, row, CleanDigitText(typed, DigitCoding::Memory).left(8));
+    sayDigitsLeftOut(QStringLiteral("Memory %1").arg(row), typed, xg2->Cells(col, row));
+}
+
+void TForm2::sayDigitsLeftOut(const QString &where, const QString &typed, const QString &kept)
+{
+    if (kept != typed.toUpper())
+        SayAboutInput(QStringLiteral("%1: \"%2\" kept as \"%3\": up to 8 of 0-9, A-D, *, #")
+                              .arg(where, typed, kept));
 }
 
 void TForm2::takeRead(const TSignallingForm &read)

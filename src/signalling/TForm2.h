@@ -37,6 +37,8 @@ public:
 
     void FormCreate();
     void xg2SetEditText(int col, int row);
+    // Says what of a typed code the coding left out or cut.
+    void sayDigitsLeftOut(const QString &where, const QString &typed, const QString &kept);
     void setSettings(const SettingsValues &values) override;
 
 protected:

@@ -138,7 +138,11 @@ void TForm4::setControls(const TwoToneControls &c)
     cb[3]->setEditText(c.cb3);
 }
 
-void TForm4::xg2SetEditText(int col, int row) { ApplyTwoToneDecodeRowRules(*xg2, col, row); }
+void TForm4::xg2SetEditText(int col, int row)
+{
+    SayRowNeedsFirstColumn(*xg2, col, row, xg2->Cells(col, row));
+    ApplyTwoToneDecodeRowRules(*xg2, col, row);
+}
 
 SettingsControls TForm4::settingsControls() const
 {

@@ -203,9 +203,17 @@ void TForm5::setControls(const FiveToneControls &c)
     cb[4]->setEditText(c.cb4);
 }
 
-void TForm5::xg2SetEditText(int col, int row) { ApplyFiveToneRowDefaults(*xg2, false, col, row); }
+void TForm5::xg2SetEditText(int col, int row)
+{
+    SayRowNeedsFirstColumn(*xg2, col, row, xg2->Cells(col, row));
+    ApplyFiveToneRowDefaults(*xg2, false, col, row);
+}
 
-void TForm5::xg3SetEditText(int col, int row) { ApplyFiveToneRowDefaults(*xg3, true, col, row); }
+void TForm5::xg3SetEditText(int col, int row)
+{
+    SayRowNeedsFirstColumn(*xg3, col, row, xg3->Cells(col, row));
+    ApplyFiveToneRowDefaults(*xg3, true, col, row);
+}
 
 SettingsControls TForm5::settingsControls() const
 {

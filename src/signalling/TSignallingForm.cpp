@@ -3,6 +3,7 @@
 #include "memory/Errors.h"
 #include "signalling/SettingsFile.h"
 #include "ui/LocalTimeText.h"
+#include "ui/TComboCellEditor.h"
 #include "ui/TXStringGrid.h"
 #include "ui/ToolTexts.h"
 #include "ui/UserDialogs.h"
@@ -60,6 +61,15 @@ TSignallingForm::TSignallingForm(ISignallingHost &host, BlockType type)
     layout->addWidget(ProgressBar1);
     auto *buttons = new QHBoxLayout;
     StatusLabel = new QLabel(this);
+    StatusLabel->setWordWrap(true); // a note on typing takes two lines rather than widen the window
+    StatusLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    inputNote_ = new QTimer(this);
+    inputNote_->setSingleShot(true);
+    inputNote_->setInterval(15000);
+    connect(inputNote_, &QTimer::timeout, this, [this] {
+        StatusLabel->setText(completed_);
+        StatusLabel->setToolTip(QString());
+    });
     // As wide as its longest text from the start: the window keeps its size.
     StatusLabel->setMinimumWidth(StatusLabel->fontMetrics().horizontalAdvance(
             QStringLiteral("Written to the radio at %1.").arg(LocalTimeText(QLocale(), QTime(22, 59, 59)))));
@@ -73,6 +83,9 @@ TSignallingForm::TSignallingForm(ISignallingHost &host, BlockType type)
         buttons->addWidget(b);
     }
     layout->addLayout(buttons);
+    // A note on typing never makes the window taller: what the buttons' row
+    // has no room for is in its tooltip.
+    StatusLabel->setMaximumHeight(rbtn->sizeHint().height());
     connect(rbtn, &QPushButton::clicked, this, &TSignallingForm::rbtnClick);
     connect(wbtn, &QPushButton::clicked, this, &TSignallingForm::WriteClick);
     connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
@@ -87,6 +100,8 @@ TSignallingForm::~TSignallingForm()
     // What the controls report while they go is no step of the history.
     for (QObject *child : findChildren<QObject *>())
         child->disconnect(this);
+    for (TXStringGrid *grid : findChildren<TXStringGrid *>())
+        grid->OnCheckEditText = nullptr; // nothing of this window is left to say what it refused
 }
 
 bool TSignallingForm::ReadUnderWay() const { return !rbtn->isEnabled(); }
@@ -144,7 +159,7 @@ void TSignallingForm::ReadFromRadio()
     Timer1->start();
     answers_.MovedOn();
     rbtn->setEnabled(false);
-    StatusLabel->clear();
+    clearStatus();
     counter() = 0;
     showBar(readBarMaximum());
     request(0);
@@ -189,7 +204,33 @@ void TSignallingForm::BlockReceived()
 
 void TSignallingForm::showCompleted(const QString &what)
 {
-    StatusLabel->setText(QStringLiteral("%1 at %2.").arg(what, LocalTimeText(QLocale(), QTime::currentTime())));
+    completed_ = QStringLiteral("%1 at %2.").arg(what, LocalTimeText(QLocale(), QTime::currentTime()));
+    inputNote_->stop();
+    StatusLabel->setText(completed_);
+    StatusLabel->setToolTip(QString());
+}
+
+void TSignallingForm::clearStatus()
+{
+    completed_.clear();
+    inputNote_->stop();
+    StatusLabel->clear();
+    StatusLabel->setToolTip(QString());
+}
+
+void TSignallingForm::SayAboutInput(const QString &text)
+{
+    StatusLabel->setText(text);
+    StatusLabel->setToolTip(text); // the whole of it, where the label cuts it
+    inputNote_->start();
+}
+
+void TSignallingForm::SayRowNeedsFirstColumn(const TXStringGrid &grid, int col, int row, const QString &typed)
+{
+    if (col > 1 && grid.Cells(1, row).isEmpty() && !typed.isEmpty())
+        SayAboutInput(QStringLiteral("Row %1: \"%2\" not kept; type its %3 first")
+                              .arg(row)
+                              .arg(typed, grid.Columns()[1].Caption()));
 }
 
 bool TSignallingForm::HasUnwrittenChanges() const
@@ -248,6 +289,20 @@ void TSignallingForm::TrackEdits()
         connect(grid, &TXStringGrid::Edited, this, [this] { history_->Checkpoint(); });
         connect(grid, &TXStringGrid::UndoRequested, this, &TSignallingForm::Undo);
         connect(grid, &TXStringGrid::RedoRequested, this, &TSignallingForm::Redo);
+        // A text a list cell lacks is refused; the window says so.
+        grid->OnCheckEditText = [this, grid](int col, int row, const QString &typed,
+                                             const std::optional<QString> &taken) {
+            if (!taken && !typed.trimmed().isEmpty()) {
+                const auto *list = dynamic_cast<const TComboCellEditor *>(grid->Columns()[col].Editor());
+                SayAboutInput(QStringLiteral("Row %1, %2: \"%3\" is not one of %4")
+                                      .arg(row)
+                                      .arg(grid->Columns()[col].Caption(), typed.trimmed(),
+                                           list && list->Items.size() <= 12
+                                                   ? list->Items.join(QStringLiteral(", "))
+                                                   : QStringLiteral("the texts its list offers")));
+            }
+            return taken;
+        };
     }
 }
 

@@ -32,6 +32,10 @@ class QTimer;
 class QVBoxLayout;
 
 namespace lumora {
+class TXStringGrid;
+}
+
+namespace lumora {
 
 class TSignallingForm : public QDialog, public ISignallingTransfer {
     Q_OBJECT
@@ -52,6 +56,13 @@ public:
     QLabel *StatusLabel;
     QTimer *Timer1; // 10 s guard
     int BlockCounter = 0;
+
+    // Says beside the buttons, for a while, what became of a text typed
+    // into one of its controls that it did not take as typed.
+    void SayAboutInput(const QString &text);
+    // The rows of the 2TONE and 5TONE grids start at their first column:
+    // a cell typed into a row that has none is not kept, and said so.
+    void SayRowNeedsFirstColumn(const TXStringGrid &grid, int col, int row, const QString &typed);
 
     // Read: over edits not written to the radio, asks first.
     void rbtnClick();
@@ -173,6 +184,9 @@ protected:
     ISignallingHost &host() const { return host_; }
 
 private:
+    void clearStatus(); // a transfer starts: no completion and no note shown
+    QString completed_;  // when the last read or write completed, as StatusLabel shows it
+    QTimer *inputNote_;  // how long a note on typing stays before it
     void refuseWhileOtherTransfer() const;
     void request(int index);
     void sendBlock(int index);

@@ -53,7 +53,7 @@ void TSignallingForm::wbtnClick()
     counter() = 0;
     wbtn->setEnabled(false);
     writing_ = SettingsToJson(Settings());
-    StatusLabel->clear();
+    clearStatus();
     showBar(writeBarMaximum());
     sendBlock(0);
 }

@@ -158,15 +158,30 @@ private slots:
         QTest::keyClicks(focused(), "123456789");
         press(Qt::Key_Return);
         QCOMPARE(g->Cells(1, 3), QString("12345678"));
+        QCOMPARE(dtmf().StatusLabel->text(), QString("Memory 3: \"123456789\" kept as \"12345678\": up to 8 of 0-9, "
+                                                     "A-D, *, #"));
         press(Qt::Key_F2);
         QTest::keyClicks(focused(), "a-b c*9");
         press(Qt::Key_Down);
         QCOMPARE(g->Cells(1, 3), QString("ABC*9"));
+        QVERIFY(dtmf().StatusLabel->text().startsWith("Memory 3: \"a-b c*9\" kept as \"ABC*9\""));
         dtmf().Edit1->setText("1a,2");
         dtmf().Edit1->setFocus();
         QTRY_VERIFY(dtmf().Edit1->hasFocus());
         press(Qt::Key_Return);
         QCOMPARE(dtmf().Edit1->text(), QString("1A2"));
+        QVERIFY(dtmf().StatusLabel->text().startsWith("ID Code: \"1a,2\" kept as \"1A2\""));
+        // A 2TONE or 5TONE row starts at its first column.
+        QVERIFY(showActive(&twoTone()));
+        TXStringGrid *decode = twoTone().xg2;
+        decode->setCurrentCell(2, 4);
+        decode->PasteText("NONE");
+        QCOMPARE(decode->Cells(2, 4), QString());
+        QCOMPARE(twoTone().StatusLabel->text(),
+                 QString("Row 4: \"NONE\" not kept; type its %1 first").arg(decode->Columns()[1].Caption()));
+        decode->PasteText("NO"); // no item of the list
+        QVERIFY(twoTone().StatusLabel->text().startsWith(
+                QString("Row 4, %1: \"NO\" is not one of ").arg(decode->Columns()[2].Caption())));
     }
 };
 
