@@ -53,7 +53,9 @@ void TMetaCellEditor::takeColumnLook()
     if (!column.EditorInheritsCellProps)
         return;
     QPalette p = control_->palette();
-    p.setColor(QPalette::Base, column.Color());
+    const TXStringGrid::CellColors colors = g->ColorsOf(g->EditCol(), g->EditRow());
+    p.setColor(QPalette::Base, colors.background);
+    p.setColor(QPalette::Text, colors.text);
     control_->setPalette(p);
     control_->setFont(column.Font());
 }

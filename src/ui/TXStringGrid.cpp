@@ -3,6 +3,8 @@
 #include "ui/TCellEditor.h"
 
 #include <QApplication>
+#include <QPen>
+#include <cmath>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -21,8 +23,6 @@ constexpr int kLine = 1; // grid line width
 
 TXStringGrid::TXStringGrid(QWidget *parent, int cols, int rows) : QAbstractScrollArea(parent)
 {
-    SelectedColor = palette().color(QPalette::Highlight);
-    SelectedTextColor = palette().color(QPalette::HighlightedText);
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setFocusProxy(this);
     viewport()->setAutoFillBackground(false);
@@ -333,21 +333,66 @@ QSize TXStringGrid::sizeHint() const
     return QSize(w, h);
 }
 
+namespace {
+
+double luminance(const QColor &c)
+{
+    auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+double contrast(const QColor &a, const QColor &b)
+{
+    const double x = luminance(a), y = luminance(b);
+    return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
+}
+
+} // namespace
+
+QColor TXStringGrid::Resolved(const QColor &set, QPalette::ColorRole role) const
+{
+    const QPalette &pal = palette();
+    const bool darkPalette = pal.color(QPalette::Base).lightness() < pal.color(QPalette::Text).lightness();
+    if (!set.isValid() || (darkPalette && set.lightness() > 128))
+        return pal.color(role);
+    return set;
+}
+
+TXStringGrid::CellColors TXStringGrid::ColorsOf(int col, int row) const
+{
+    const bool fixed = col == 0 || row == 0;
+    const TXStringColumnItem &column = columns_[col];
+    CellColors c;
+    if (row == 0)
+        c.background = Resolved(column.HeaderColor(), QPalette::Button);
+    else if (col == 0)
+        c.background = Resolved(FixedColor, QPalette::Button);
+    else
+        c.background = Resolved(column.Color(), QPalette::Base);
+    c.text = palette().color(fixed ? QPalette::ButtonText : QPalette::Text);
+    const bool current = !fixed && col == col_ && row == row_;
+    if (!fixed && Selection().contains(col, row) && !current) {
+        c.background = Resolved(SelectedColor, QPalette::Highlight);
+        c.text = Resolved(SelectedTextColor, QPalette::HighlightedText);
+    }
+    // A colour set for another palette must not hide the text.
+    if (contrast(c.text, c.background) < 4.5)
+        c.text = contrast(Qt::black, c.background) >= contrast(Qt::white, c.background) ? QColor(Qt::black)
+                                                                                         : QColor(Qt::white);
+    return c;
+}
+
 void TXStringGrid::drawCell(QPainter &p, int col, int row, const QRect &r)
 {
     const bool fixed = col == 0 || row == 0;
     const TXStringColumnItem &column = columns_[col];
-    QColor background = row == 0 ? column.HeaderColor() : (col == 0 ? FixedColor : column.Color());
-    QColor text = palette().color(QPalette::WindowText);
+    const CellColors colors = ColorsOf(col, row);
+    const QColor &background = colors.background;
     QFont font = row == 0 ? column.HeaderFont() : column.Font();
     Qt::Alignment align = row == 0 ? column.HeaderAlignment() : column.Alignment();
     const bool current = !fixed && col == col_ && row == row_;
-    if (!fixed && Selection().contains(col, row) && !current) {
-        background = SelectedColor;
-        text = SelectedTextColor;
-    }
     p.fillRect(r, background);
-    p.setPen(text);
+    p.setPen(colors.text);
     p.setFont(font);
     const int flags = (align & Qt::AlignHorizontal_Mask)
                       | (MultiLine ? (Qt::AlignTop | Qt::TextWordWrap) : (Qt::AlignVCenter | Qt::TextSingleLine));
@@ -369,16 +414,17 @@ void TXStringGrid::drawCell(QPainter &p, int col, int row, const QRect &r)
         p.setBrush(Qt::NoBrush);
         p.drawRect(r.adjusted(1, 1, -1, -1));
     }
-    if (current && hasFocus() && !activeEditor_) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.rect = r.adjusted(1, 1, -1, -1);
-        focus.backgroundColor = background;
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
+    if (current && !activeEditor_) {
+        // The current cell: a frame in the highlight colour, thinner while
+        // the grid has no focus.
+        const int width = hasFocus() ? 2 : 1;
+        p.setPen(QPen(palette().color(QPalette::Highlight), width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(r).adjusted(width / 2.0, width / 2.0, -width / 2.0, -width / 2.0));
     }
     const bool vertical = Options & (fixed ? goFixedVertLine : goVertLine);
     const bool horizontal = Options & (fixed ? goFixedHorzLine : goHorzLine);
-    p.setPen(fixed ? FixedLineColor : GridLineColor);
+    p.setPen(fixed ? Resolved(FixedLineColor, QPalette::ButtonText) : Resolved(GridLineColor, QPalette::Mid));
     if (vertical)
         p.drawLine(r.right() + 1, r.top(), r.right() + 1, r.bottom() + 1);
     if (horizontal)

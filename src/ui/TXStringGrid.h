@@ -10,6 +10,7 @@
 
 #include <QAbstractScrollArea>
 #include <QColor>
+#include <QPalette>
 #include <QStringList>
 #include <QVector>
 #include <functional>
@@ -63,12 +64,23 @@ public:
     void setCurrentCell(int col, int row);
     QRect Selection() const; // columns left..right, rows top..bottom
 
-    QColor Color = Qt::white;
-    QColor FixedColor = QColor(240, 240, 240);
-    QColor FixedLineColor = Qt::black;
-    QColor GridLineColor = QColor(192, 192, 192);
+    // Colours: an invalid colour is the palette's (Base for cells, Button
+    // for the fixed ones, Highlight for the selection). A colour set for a
+    // light palette gives way to the palette's own under a dark one.
+    QColor Color;
+    QColor FixedColor;
+    QColor FixedLineColor;
+    QColor GridLineColor;
     QColor SelectedColor;
     QColor SelectedTextColor;
+    // What a cell is painted with: its background and a text colour that
+    // contrasts with it (at least 4.5 : 1, the WCAG ratio for text).
+    struct CellColors {
+        QColor background, text;
+    };
+    CellColors ColorsOf(int col, int row) const;
+    // The colour a set colour stands for in the current palette.
+    QColor Resolved(const QColor &set, QPalette::ColorRole role) const;
     bool MultiLine = false;
     bool ImmediateEditMode = false;
     int Options = kStandardOptions;

@@ -362,11 +362,13 @@ private slots:
         const QImage image = w->grid->viewport()->grab().toImage();
         QVERIFY(!image.isNull());
         const QRect header = w->grid->cellRect(1, 0);
-        QCOMPARE(image.pixelColor(header.left() + 1, header.top() + 1), w->grid->FixedColor);
-        QCOMPARE(image.pixelColor(header.right() + 1, header.center().y()), QColor(Qt::black));
+        QCOMPARE(image.pixelColor(header.left() + 1, header.top() + 1).rgb(), w->grid->ColorsOf(1, 0).background.rgb());
+        QCOMPARE(image.pixelColor(header.right() + 1, header.center().y()).rgb(),
+                 w->grid->Resolved(w->grid->FixedLineColor, QPalette::ButtonText).rgb());
         const QRect data = w->grid->cellRect(2, 2);
-        QCOMPARE(image.pixelColor(data.right() + 1, data.center().y()), w->grid->GridLineColor);
-        QCOMPARE(image.pixelColor(data.left() + 1, data.top() + 1), w->grid->Color);
+        QCOMPARE(image.pixelColor(data.right() + 1, data.center().y()).rgb(),
+                 w->grid->Resolved(w->grid->GridLineColor, QPalette::Mid).rgb());
+        QCOMPARE(image.pixelColor(data.left() + 1, data.top() + 1).rgb(), w->grid->palette().color(QPalette::Base).rgb());
         if (!qEnvironmentVariableIsEmpty("LUMORA_GRAB"))
             image.save(qEnvironmentVariable("LUMORA_GRAB"));
     }
