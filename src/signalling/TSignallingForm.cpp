@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QShortcut>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScopedValueRollback>
@@ -89,6 +90,16 @@ TSignallingForm::TSignallingForm(ISignallingHost &host, BlockType type)
     connect(rbtn, &QPushButton::clicked, this, &TSignallingForm::rbtnClick);
     connect(wbtn, &QPushButton::clicked, this, &TSignallingForm::WriteClick);
     connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
+    // F11 reads and F12 writes, as in the main window; not during a transfer.
+    auto key = [this](Qt::Key k, void (TSignallingForm::*click)()) {
+        auto *shortcut = new QShortcut(QKeySequence(k), this);
+        connect(shortcut, &QShortcut::activated, this, [this, click] {
+            if (rbtn->isEnabled() && wbtn->isEnabled())
+                (this->*click)();
+        });
+    };
+    key(Qt::Key_F11, &TSignallingForm::rbtnClick);
+    key(Qt::Key_F12, &TSignallingForm::WriteClick);
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(kGuardMs);

@@ -75,7 +75,8 @@ private slots:
         const QString question = "The 2TONE window has not been read from the radio. Writing replaces the "
                                  "radio's 2TONE settings with what it shows.";
         dialogs->nextUnreadAnswer = IUserDialogs::UnreadAnswer::Cancel;
-        twoTone().wbtn->click();
+        QVERIFY(showActive(&twoTone()));
+        QTest::keyClick(&twoTone(), Qt::Key_F12); // F12 is Write, as in the main window
         QCOMPARE(dialogs->unreadQuestions, QStringList({question}));
         QVERIFY(written.isEmpty() && done(twoTone()));
         dialogs->nextUnreadAnswer = IUserDialogs::UnreadAnswer::ReadFirst;
@@ -92,6 +93,12 @@ private slots:
         QCOMPARE(dialogs->unreadQuestions.last(), QString(question).replace("2TONE", "FleetSync"));
         QTRY_VERIFY_WITH_TIMEOUT(done(fsk()), 30000);
         QCOMPARE(dialogs->messages.count("WRITE SUCCEED!"), 2);
+        QVERIFY(showActive(&fsk()));
+        QTest::keyClick(&fsk(), Qt::Key_F11); // F11 is Read
+        QVERIFY(fsk().ReadUnderWay());
+        QTest::keyClick(&fsk(), Qt::Key_F12); // nothing while a transfer is under way
+        QVERIFY(!fsk().WriteUnderWay());
+        QTRY_VERIFY_WITH_TIMEOUT(done(fsk()), 30000);
     }
 
     void aChangedBoxIsAStepOfItsOwn()
