@@ -97,6 +97,13 @@ bool TMetaCellEditor::eventFilter(QObject *watched, QEvent *event)
             g->navigate(k, key->modifiers()); // commits first
             return true;
         }
+        // Tab and Shift+Tab commit and go on to the next or previous
+        // cell, as in a spreadsheet, rather than leave the grid.
+        if (k == Qt::Key_Tab || k == Qt::Key_Backtab) {
+            const bool back = k == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier);
+            g->navigate(back ? Qt::Key_Left : Qt::Key_Right, Qt::NoModifier);
+            return true;
+        }
     }
     (void)watched;
     return false;

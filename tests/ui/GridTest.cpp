@@ -253,7 +253,9 @@ private slots:
         QCOMPARE(w->commits.size(), size_t(2));
     }
 
-    void tabMovesTheFocusOnAndCommits()
+    // Tab and Shift+Tab in an open edit commit it and go to the next or
+    // previous cell, the grid keeping the focus, so the next keys land.
+    void tabInAnEditCommitsAndMovesToTheNextCell()
     {
         w->grid->setCurrentCell(1, 1);
         press(Qt::Key_F2);
@@ -261,6 +263,15 @@ private slots:
         press(Qt::Key_Tab);
         QTRY_VERIFY(!w->grid->ActiveEditor());
         QCOMPARE(w->grid->Cells(1, 1), QString("t"));
+        QCOMPARE(w->grid->Col(), 2);
+        QVERIFY(w->grid->hasFocus());
+        press(Qt::Key_Right); // the drop-down cell
+        press(Qt::Key_F2);
+        typeText("67.0");
+        press(Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(w->grid->Cells(3, 1), QString("67.0"));
+        QCOMPARE(w->grid->Col(), 2);
+        QVERIFY(w->grid->hasFocus());
     }
 
     void oneEditorServesColumnsOfOneGridOnly()

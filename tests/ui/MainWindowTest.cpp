@@ -22,6 +22,8 @@
 #include <QToolBar>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
+#include <memory>
 #include <QTimer>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -278,18 +280,30 @@ private slots:
     {
         SetUserDialogs(nullptr); // the real boxes
         QStringList seen;
+        // The key goes to the box once it is the active window (its Alt
+        // keys are shortcuts of the active window), and again until it closes.
         auto answer = [&](Qt::Key key) {
             auto *poll = new QTimer(this);
-            connect(poll, &QTimer::timeout, this, [&seen, key, poll] {
-                for (QWidget *w : QApplication::topLevelWidgets())
-                    if (auto *box = qobject_cast<QMessageBox *>(w); box && box->isVisible()) {
-                        poll->deleteLater();
-                        poll->stop();
-                        for (QAbstractButton *b : box->buttons())
-                            seen << b->text();
-                        QTest::keyClick(box, key, Qt::AltModifier);
-                        return;
-                    }
+            auto target = std::make_shared<std::pair<bool, QPointer<QMessageBox>>>(); // found, and the box
+            connect(poll, &QTimer::timeout, this, [&seen, key, poll, target] {
+                if (!target->first) {
+                    for (QWidget *w : QApplication::topLevelWidgets())
+                        if (auto *box = qobject_cast<QMessageBox *>(w); box && box->isVisible()) {
+                            *target = {true, box};
+                            for (QAbstractButton *b : box->buttons())
+                                seen << b->text();
+                        }
+                    return;
+                }
+                QMessageBox *box = target->second;
+                if (!box || !box->isVisible()) {
+                    poll->stop();
+                    poll->deleteLater();
+                    return;
+                }
+                box->activateWindow();
+                if (box->isActiveWindow())
+                    QTest::keyClick(box, key, Qt::AltModifier);
             });
             poll->start(10);
         };
