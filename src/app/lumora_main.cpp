@@ -78,6 +78,15 @@ void rememberFrequencyPlan(TForm1 &form)
     });
 }
 
+// The files opened or saved last time are listed again.
+void rememberRecentFiles(TForm1 &form)
+{
+    const QString key = QStringLiteral("recentFiles");
+    form.setRecentFiles(QSettings().value(key).toStringList());
+    QObject::connect(&form, &TForm1::RecentFilesChanged, &form,
+                     [key](const QStringList &files) { QSettings().setValue(key, files); });
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -126,6 +135,7 @@ int main(int argc, char **argv)
         form1->SelectPort(cli.value(port)); // a port the system does not list (the virtual radio's, for one)
     form1->show();
     rememberFrequencyPlan(*form1); // shown: its status bar message covers the panels
+    rememberRecentFiles(*form1);
     const QString argument = cli.positionalArguments().value(0);
     if (!argument.isEmpty() && !isChannelFile(argument)) {
         form1->SelectPort(argument);

@@ -74,12 +74,15 @@ public:
 
     QToolBar *ToolBar1;
     QAction *ToolButton1, *ToolButton2, *ToolButton3, *ToolButton4, *ToolButton6;
-    QMenu *FileMenu, *SignaMenu, *ViewMenu, *HelpMenu;
+    QMenu *FileMenu, *EditMenu, *SignaMenu, *ViewMenu, *HelpMenu;
     QAction *About1; // "About LUMORA": the version, Qt's, the manual pages
     QAction *AllColumns1; // "All columns": the channel columns the layout hides, shown
     QMenu *PlanMenu;      // "Frequency plan": None, the built-in plans, a plan file
     QAction *PlanFile1;   // "Plan file...": a licence of the user's own
-    QAction *Open1, *Save1, *Exit1;
+    QAction *Open1, *Save1, *SaveAs1, *Exit1;
+    QMenu *RecentMenu; // "Recent files": the last eight opened or saved
+    // Edit: on the open edit or the box that has the focus, else on the grid.
+    QAction *Undo1, *Redo1, *Cut1, *Copy1, *Paste1, *Delete1, *SelectAll1;
     QAction *ImportCsv1, *ExportCsv1, *Verify1, *CheckConnection1;
     std::vector<QAction *> SignaEntries; // DTMF, 2TONE, 5TONE, FSK: the areas' order
     TXStringGrid *xg;
@@ -118,7 +121,16 @@ public:
     void Timer2Timer();
     void Tim1Timer();
     void OpenClick(bool moveFocusFirst);
+    // Save: to the file last opened or saved, else as Save As.
     void SaveClick(bool moveFocusFirst);
+    void SaveAsClick(bool moveFocusFirst);
+    // The file the table was last opened from or saved to; empty before
+    // one, and again after a read brought another radio's table.
+    QString FileName() const { return fileName_; }
+    // The files last opened or saved, newest first (at most eight), as
+    // the program remembers them.
+    QStringList RecentFiles() const { return recentFiles_; }
+    void setRecentFiles(const QStringList &files);
     void SignaClick(int window);
     // The port a signalling window sends on: opened from the port selector
     // unless it is open already.
@@ -235,6 +247,8 @@ signals:
     // The user chose a frequency plan (its id: a built-in name or a file;
     // empty for none), for the program to remember.
     void FrequencyPlanChosen(const QString &id);
+    // The recent files changed (a file opened or saved), for the program to remember.
+    void RecentFilesChanged(const QStringList &files);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -258,6 +272,9 @@ private:
     // "All columns": every channel column shown, or those the layout shows.
     void ShowAllColumns(bool all);
     void buildPlanMenu();
+    void buildEditMenu();
+    void rememberFile(const QString &fileName); // the title and the recent files
+    void fillRecentMenu();
     // The plan's entry checked, the marks redrawn, the status bar told.
     void showPlan();
     bool filterKey(QObject *watched, QKeyEvent *key);
@@ -336,6 +353,8 @@ private:
     bool settingOptions_ = false;
     QString optionTextOnEntry_; // an option box's text as the focus came into it
     FrequencyPlan plan_;
+    QString fileName_;
+    QStringList recentFiles_;
     QActionGroup *planGroup_ = nullptr;
     QAction *planFileEntry_ = nullptr; // the plan file chosen, checked, under the built-in plans
 };

@@ -16,6 +16,7 @@
 #include "ui/UserDialogs.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QComboBox>
 #include <QFile>
 #include <algorithm>
@@ -36,12 +37,14 @@ void TForm1::OpenChannelFile(const QString &fileName)
     LoadChannelFile(*xg, o, fileName);
     setOptions(o);
     markSaved();
+    rememberFile(fileName);
 }
 
 void TForm1::SaveChannelFileAs(const QString &fileName)
 {
     SaveChannelFile(*xg, Options(), fileName);
     markSaved();
+    rememberFile(fileName);
 }
 
 TForm1::EditedMemory TForm1::Snapshot() const
@@ -78,7 +81,9 @@ void TForm1::markSaved()
 
 void TForm1::showModified()
 {
-    setWindowTitle(HasUnsavedChanges() ? QLatin1Char('*') + ToolTitle() : ToolTitle());
+    // "*radio.wh - LUMORA  V1.0": the file, changed or not, then the tool.
+    const QString name = fileName_.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(fileName_).fileName();
+    setWindowTitle((HasUnsavedChanges() ? QStringLiteral("*") : QString()) + name + QStringLiteral(" - ") + ToolTitle());
 }
 
 void TForm1::Undo()
@@ -188,6 +193,18 @@ void TForm1::OpenClick(bool moveFocusFirst)
 }
 
 void TForm1::SaveClick(bool moveFocusFirst)
+{
+    if (fileName_.isEmpty()) {
+        SaveAsClick(moveFocusFirst);
+        return;
+    }
+    if (moveFocusFirst)
+        MoveFocusOn();
+    xg->commitEdit();
+    SaveChannelFileAs(fileName_);
+}
+
+void TForm1::SaveAsClick(bool moveFocusFirst)
 {
     if (moveFocusFirst)
         MoveFocusOn();

@@ -57,6 +57,10 @@ void TForm1::buildLayout()
     Open1->setShortcut(QKeySequence::Open);
     Save1 = FileMenu->addAction(QStringLiteral("&Save"), this, [this] { SaveClick(false); });
     Save1->setShortcut(QKeySequence::Save);
+    SaveAs1 = FileMenu->addAction(QStringLiteral("Save &As..."), this, [this] { SaveAsClick(false); });
+    SaveAs1->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    RecentMenu = FileMenu->addMenu(QStringLiteral("Recent &files"));
+    fillRecentMenu();
     FileMenu->addSeparator();
     ImportCsv1 = FileMenu->addAction(QStringLiteral("&Import CSV..."), this, &TForm1::ImportCsvClick);
     ExportCsv1 = FileMenu->addAction(QStringLiteral("&Export CSV..."), this, &TForm1::ExportCsvClick);
@@ -64,6 +68,7 @@ void TForm1::buildLayout()
     CheckConnection1 = FileMenu->addAction(QStringLiteral("&Check connection"), this, &TForm1::CheckConnectionClick);
     FileMenu->addSeparator();
     Exit1 = FileMenu->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
+    buildEditMenu();
     SignaMenu = menuBar()->addMenu(QStringLiteral("&Signa"));
     for (const AreaInfo *area : SignallingAreaList()) {
         const int i = static_cast<int>(SignaEntries.size());

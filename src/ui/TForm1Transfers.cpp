@@ -331,6 +331,7 @@ void TForm1::MainReadDataAnswer()
             CopyCells(*xg, baseline_.channels);
             baseline_.options = Options();
             showValuesNotWrittenBack();
+            fileName_.clear(); // another radio's table: Save asks where, never overwrites the file
             markSaved();
             ShowMessage(QStringLiteral("   Read Succeed!"));
         }

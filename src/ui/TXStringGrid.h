@@ -126,6 +126,8 @@ public:
     void CopySelection() const;     // to the clipboard
     void PasteText(const QString &text); // from the current cell on
     void ClearSelection();
+    void CutSelection(); // copied, then cleared: one step
+    void SelectAll();    // every cell but the fixed ones
     // Commits text to a cell as if typed there; false where it takes none.
     bool CommitTyped(int col, int row, const QString &text);
 

@@ -17,6 +17,10 @@ bool TXStringGrid::shortcutKey(QKeyEvent *event)
     const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
     if (event->matches(QKeySequence::Copy))
         CopySelection();
+    else if (event->matches(QKeySequence::Cut))
+        CutSelection();
+    else if (event->matches(QKeySequence::SelectAll))
+        SelectAll();
     else if (event->matches(QKeySequence::Paste))
         PasteText(QGuiApplication::clipboard()->text());
     else if (event->key() == Qt::Key_Delete && mods == Qt::NoModifier)
@@ -56,6 +60,21 @@ QString TXStringGrid::SelectionText() const
 }
 
 void TXStringGrid::CopySelection() const { QGuiApplication::clipboard()->setText(SelectionText()); }
+
+void TXStringGrid::CutSelection()
+{
+    CopySelection();
+    ClearSelection();
+}
+
+void TXStringGrid::SelectAll()
+{
+    // The far corner is the anchor: the current cell and the view stay at the top.
+    commitEdit();
+    anchorCol_ = nextVisibleCol(cols_, -1);
+    anchorRow_ = RowCount() - 1;
+    moveCurrent(nextVisibleCol(0, +1), 1, true);
+}
 
 bool TXStringGrid::CommitTyped(int col, int row, const QString &text)
 {

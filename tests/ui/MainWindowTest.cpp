@@ -77,7 +77,7 @@ private slots:
 
     void theWindowIsLaidOutAsTheToolIs()
     {
-        QCOMPARE(form->windowTitle(), QString("LUMORA  V1.0"));
+        QCOMPARE(form->windowTitle(), QString("Untitled - LUMORA  V1.0"));
         // The first column grows as far as its caption needs, and the window with it.
         const int first = form->xg->ColWidths(0);
         QVERIFY(first >= 70 && first >= QFontMetrics(form->xg->Columns()[0].HeaderFont()).horizontalAdvance("Channel  No.") + 4);

@@ -8,6 +8,9 @@
 
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QFileInfo>
+#include <QMenu>
+#include <QSignalSpy>
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
@@ -230,18 +233,75 @@ private slots:
         QVERIFY(!form->HasUnsavedChanges());
     }
 
-    void theTitleShowsUnsavedChanges()
+    // The title names the file and shows unsaved changes; Save goes to
+    // that file, Save As asks, and the files are listed as recent.
+    void theTitleShowsTheFileAndUnsavedChanges()
     {
-        QCOMPARE(form->windowTitle(), QString("LUMORA  V1.0"));
+        QCOMPARE(form->windowTitle(), QString("Untitled - LUMORA  V1.0"));
         typeIntoCell(ColRxFreq, 2, "146.52");
-        QCOMPARE(form->windowTitle(), QString("*LUMORA  V1.0"));
-        savedFile("t.wh");
-        QCOMPARE(form->windowTitle(), QString("LUMORA  V1.0"));
+        QCOMPARE(form->windowTitle(), QString("*Untitled - LUMORA  V1.0"));
+        auto &dialogs = window->dialogs;
+        dialogs.nextFileName = dir->filePath("t.wh");
+        form->Save1->trigger(); // no file yet: Save As
+        QCOMPARE(form->windowTitle(), QString("t.wh - LUMORA  V1.0"));
         form->OptionBoxes[OptSqLev]->setEditText("9");
-        QCOMPARE(form->windowTitle(), QString("*LUMORA  V1.0"));
+        QCOMPARE(form->windowTitle(), QString("*t.wh - LUMORA  V1.0"));
         onGrid(ColRxFreq, 2);
         press(Qt::Key_Z, Qt::ControlModifier); // back to what was saved
-        QCOMPARE(form->windowTitle(), QString("LUMORA  V1.0"));
+        QCOMPARE(form->windowTitle(), QString("t.wh - LUMORA  V1.0"));
+        typeIntoCell(ColRxFreq, 3, "145.5");
+        dialogs.nextFileName.clear(); // Save asks nothing now
+        QSignalSpy recent(form, &TForm1::RecentFilesChanged);
+        form->Save1->trigger();
+        QCOMPARE(form->windowTitle(), QString("t.wh - LUMORA  V1.0"));
+        TForm1 other(QSize(1920, 1080));
+        other.OpenChannelFile(dir->filePath("t.wh"));
+        QCOMPARE(other.xg->Cells(ColRxFreq, 3), QString("145.50000"));
+        dialogs.nextFileName = dir->filePath("u.wh");
+        form->SaveAs1->trigger();
+        QCOMPARE(form->windowTitle(), QString("u.wh - LUMORA  V1.0"));
+        QCOMPARE(recent.size(), 2);
+        QCOMPARE(form->RecentFiles(), QStringList({QFileInfo(dir->filePath("u.wh")).absoluteFilePath(),
+                                                   QFileInfo(dir->filePath("t.wh")).absoluteFilePath()}));
+        QCOMPARE(form->RecentMenu->actions().size(), 2);
+        QVERIFY(form->RecentMenu->actions()[1]->text().startsWith("&2 "));
+        form->RecentMenu->actions()[1]->trigger(); // opens t.wh again
+        QCOMPARE(form->windowTitle(), QString("t.wh - LUMORA  V1.0"));
+        QCOMPARE(form->RecentFiles().first(), QFileInfo(dir->filePath("t.wh")).absoluteFilePath());
+    }
+
+    // The Edit menu shows the keys and acts on the grid, or on the open edit.
+    void theEditMenuActsOnTheGridOrTheEdit()
+    {
+        QCOMPARE(form->Copy1->shortcut(), QKeySequence(QKeySequence::Copy));
+        QCOMPARE(form->SelectAll1->shortcut(), QKeySequence(QKeySequence::SelectAll));
+        onGrid(ColRxFreq, 3);
+        typeKeys("145.5"); // an open edit: the menu acts on its text
+        QVERIFY(form->xg->ActiveEditor());
+        form->SelectAll1->trigger();
+        form->Copy1->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("145.5"));
+        press(Qt::Key_Escape);
+        typeIntoCell(ColRxFreq, 1, "146.52");
+        onGrid(ColRxFreq, 1);
+        form->Copy1->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("146.52000\n")); // one row, as spreadsheets copy
+        onGrid(ColRxFreq, 2);
+        form->Paste1->trigger();
+        QCOMPARE(form->xg->Cells(ColRxFreq, 2), QString("146.52000"));
+        form->Cut1->trigger();
+        QCOMPARE(form->xg->Cells(ColRxFreq, 2), QString());
+        form->Undo1->trigger();
+        QCOMPARE(form->xg->Cells(ColRxFreq, 2), QString("146.52000"));
+        form->SelectAll1->trigger();
+        QCOMPARE(form->xg->Selection().top(), 1);
+        QCOMPARE(form->xg->Selection().bottom(), kChannelRows - 1);
+        QCOMPARE(form->xg->Row(), 1);
+        form->Delete1->trigger(); // every channel
+        QCOMPARE(form->xg->Cells(ColRxFreq, 1), QString());
+        form->Redo1->trigger(); // nothing to redo after a new step
+        form->Undo1->trigger();
+        QCOMPARE(form->xg->Cells(ColRxFreq, 1), QString("146.52000"));
     }
 
     void closingOverUnsavedChangesAsks_data()
