@@ -53,7 +53,7 @@ FleetDialog::FleetDialog(QWidget *parent) : QDialog(parent)
     LogEdit = new QLineEdit(this);
     KeepOwn = new QRadioButton(QStringLiteral("Each radio &keeps its own identity"), this);
     FromList = new QRadioButton(QStringLiteral("Identities from a &list (columns Fleet, ID, DTMF ID):"), this);
-    Counting = new QRadioButton(QStringLiteral("FleetSync IDs &counted up"), this);
+    Counting = new QRadioButton(QStringLiteral("FleetSync IDs cou&nted up"), this);
     FirstId = new QSpinBox(this);
     FirstId->setRange(0, 65535);
     FirstId->setValue(1);
@@ -78,7 +78,7 @@ FleetDialog::FleetDialog(QWidget *parent) : QDialog(parent)
     layout->addWidget(Counting);
     auto *counting = new QFormLayout;
     counting->addRow(QStringLiteral("F&irst ID:"), FirstId);
-    counting->addRow(QStringLiteral("&Step:"), Step);
+    counting->addRow(QStringLiteral("St&ep:"), Step); // Alt+S is Start
     counting->addRow(DtmfFollows);
     layout->addLayout(counting);
     auto *log = new QFormLayout;

@@ -101,7 +101,7 @@ public:
     QString AskOpenFileNameWithOption(QWidget *parent, const QString &filter, const QString &suffix,
                                       const QString &option, bool *checked) override
     {
-        QFileDialog dialog(parent, QString(), QString(), filter);
+        QFileDialog dialog(dialogParent(parent), QString(), QString(), filter);
         dialog.setOption(QFileDialog::DontUseNativeDialog); // a native one takes no check box
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setDefaultSuffix(suffix);
@@ -137,10 +137,19 @@ private:
         default: return SaveAnswer::Cancel;
         }
     }
+    // A window that stays on top (a signalling window whose question led
+    // here) would hide a dialog of the window below it: it is the parent.
+    static QWidget *dialogParent(QWidget *parent)
+    {
+        QWidget *active = QApplication::activeWindow();
+        if (active && active != parent && active->isVisible() && (active->windowFlags() & Qt::WindowStaysOnTopHint))
+            return active;
+        return parent;
+    }
     static QString ask(QWidget *parent, const QString &filter, const QString &suffix,
                        QFileDialog::AcceptMode mode)
     {
-        QFileDialog dialog(parent, QString(), QString(), filter);
+        QFileDialog dialog(dialogParent(parent), QString(), QString(), filter);
         dialog.setAcceptMode(mode);
         dialog.setDefaultSuffix(suffix);
         dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile

@@ -12,7 +12,9 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
+#include <QSet>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -143,6 +145,20 @@ private slots:
         QCOMPARE(setup.firstId, 500);
         QCOMPARE(setup.step, 2);
         QVERIFY(setup.dtmfIdFollows);
+        // Every Alt key of the dialog is its own (Alt+S was Start and Step).
+        QStringList keys;
+        for (const QObject *o : dialog.findChildren<QObject *>()) {
+            QString text;
+            if (const auto *b = qobject_cast<const QAbstractButton *>(o))
+                text = b->text();
+            else if (const auto *l = qobject_cast<const QLabel *>(o); l && l->buddy())
+                text = l->text();
+            const int amp = text.remove(QStringLiteral("&&")).indexOf(QLatin1Char('&'));
+            if (amp >= 0 && amp + 1 < text.size())
+                keys << text.mid(amp + 1, 1).toLower();
+        }
+        QVERIFY(keys.size() >= 9);
+        QCOMPARE(QSet<QString>(keys.begin(), keys.end()).size(), keys.size());
     }
 };
 
