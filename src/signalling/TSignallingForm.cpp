@@ -129,6 +129,13 @@ void TSignallingForm::refuseWhileOtherTransfer() const
 
 void TSignallingForm::clearTx() { std::fill_n(host_.Tx().begin(), kClearedBytes, uint8_t(0)); }
 
+void TSignallingForm::KeepProgressBarSpace()
+{
+    QSizePolicy policy = ProgressBar1->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    ProgressBar1->setSizePolicy(policy);
+}
+
 void TSignallingForm::showBar(int maximum)
 {
     ProgressBar1->setRange(0, maximum);

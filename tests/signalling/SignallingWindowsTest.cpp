@@ -76,6 +76,8 @@ private slots:
                                  "radio's 2TONE settings with what it shows.";
         dialogs->nextUnreadAnswer = IUserDialogs::UnreadAnswer::Cancel;
         QVERIFY(showActive(&twoTone()));
+        const QSize size = twoTone().size();
+        const QRect readButton = twoTone().rbtn->geometry();
         QTest::keyClick(&twoTone(), Qt::Key_F12); // F12 is Write, as in the main window
         QCOMPARE(dialogs->unreadQuestions, QStringList({question}));
         QVERIFY(written.isEmpty() && done(twoTone()));
@@ -84,6 +86,9 @@ private slots:
         QVERIFY(twoTone().ReadUnderWay());
         QTRY_VERIFY_WITH_TIMEOUT(done(twoTone()), 30000);
         QVERIFY(!twoTone().LastReadBlocks().empty());
+        QTest::qWait(50); // a layout that would change has done so
+        QCOMPARE(twoTone().size(), size); // the hidden bar keeps its room: nothing moves
+        QCOMPARE(twoTone().rbtn->geometry(), readButton);
         twoTone().wbtn->click(); // read: no question
         QCOMPARE(dialogs->unreadQuestions.size(), 2);
         QVERIFY(twoTone().WriteUnderWay());
