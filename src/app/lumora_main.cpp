@@ -5,15 +5,19 @@
 #include "memory/ChannelFile.h"
 #include "memory/Errors.h"
 #include "memory/FrequencyPlan.h"
+#include "serial/PortList.h"
 #include "ui/TApplication.h"
 #include "ui/UserDialogs.h"
 
+#include <QAction>
+#include <QComboBox>
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QIcon>
 #include <QSettings>
 #include <QStatusBar>
 #include <QStringList>
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #ifdef _WIN32
@@ -87,6 +91,35 @@ void rememberRecentFiles(TForm1 &form)
                      [key](const QStringList &files) { QSettings().setValue(key, files); });
 }
 
+// The port, the windows' places and View's choices as the program last
+// ended with them; the port only while the system still has it (or it is
+// a file, such as the virtual radio's link) and none was given.
+void rememberWindows(ToolWindows &windows, bool portGiven)
+{
+    TForm1 &form = *windows.Form1;
+    QSettings settings;
+    const QString port = settings.value(QStringLiteral("port")).toString();
+    const QVector<SerialPortEntry> ports = ListSerialPortEntries();
+    const bool present = std::any_of(ports.begin(), ports.end(), [&](const SerialPortEntry &p) { return p.name == port; })
+                         || (port.startsWith(QLatin1Char('/')) && QFileInfo::exists(port));
+    if (!portGiven && !port.isEmpty() && present)
+        form.SelectPort(port);
+    form.restoreGeometry(settings.value(QStringLiteral("geometry/main")).toByteArray());
+    for (const auto &w : windows.Signalling)
+        w->restoreGeometry(settings.value(QStringLiteral("geometry/") + w->SettingsArea()).toByteArray());
+    form.AllColumns1->setChecked(settings.value(QStringLiteral("view/allColumns"), false).toBool());
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, &form, [&windows] {
+        QSettings s;
+        TForm1 &f = *windows.Form1;
+        s.setValue(QStringLiteral("port"), f.comcbb->currentText());
+        s.setValue(QStringLiteral("geometry/main"), f.saveGeometry());
+        for (const auto &w : windows.Signalling)
+            if (w->testAttribute(Qt::WA_WState_Created)) // shown at least once: it has a place
+                s.setValue(QStringLiteral("geometry/") + w->SettingsArea(), w->saveGeometry());
+        s.setValue(QStringLiteral("view/allColumns"), f.AllColumns1->isChecked());
+    });
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -131,12 +164,13 @@ int main(int argc, char **argv)
     }
     auto windows = std::make_unique<ToolWindows>();
     TForm1 *form1 = windows->Form1.get();
+    const QString argument = cli.positionalArguments().value(0);
+    rememberWindows(*windows, cli.isSet(port) || (!argument.isEmpty() && !isChannelFile(argument)));
     if (cli.isSet(port))
         form1->SelectPort(cli.value(port)); // a port the system does not list (the virtual radio's, for one)
     form1->show();
     rememberFrequencyPlan(*form1); // shown: its status bar message covers the panels
     rememberRecentFiles(*form1);
-    const QString argument = cli.positionalArguments().value(0);
     if (!argument.isEmpty() && !isChannelFile(argument)) {
         form1->SelectPort(argument);
     } else if (!argument.isEmpty()) {
