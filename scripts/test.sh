@@ -22,15 +22,21 @@ fi
 scripts/deps.sh
 jobs=$(nproc)
 
-# run_suite DIR [cmake options...] [-L label]: build in DIR, run the tests.
+# run_suite DIR [cmake options...] [-L label] [-T target]: build in DIR
+# (only the target given: "tests/serial/all" is that folder's programs),
+# run the tests.
 run_suite() {
     local dir=$1; shift
-    local options=() labels=()
+    local options=() labels=() targets=()
     while [ $# -gt 0 ]; do
-        if [ "$1" = "-L" ]; then labels=(-L "$2"); shift 2; else options+=("$1"); shift; fi
+        case "$1" in
+        -L) labels=(-L "$2"); shift 2 ;;
+        -T) targets=(--target "$2"); shift 2 ;;
+        *) options+=("$1"); shift ;;
+        esac
     done
     cmake -S . -B "$dir" -G Ninja "${options[@]}"
-    cmake --build "$dir" -j "$jobs"
+    cmake --build "$dir" -j "$jobs" "${targets[@]}"
     (cd "$dir" && ctest --output-on-failure --timeout 300 -j "${CTEST_JOBS:-$jobs}" "${labels[@]}")
 }
 
@@ -66,5 +72,5 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:ha
     run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DLUMORA_SANITIZE=ON
 # The serial threads are plain C++: ThreadSanitizer checks all they share.
 TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1:suppressions=$PWD/tests/tsan-qt.supp \
-    run_suite build-tsan -DCMAKE_BUILD_TYPE=Debug -DLUMORA_SANITIZE_THREAD=ON -L serial
+    run_suite build-tsan -DCMAKE_BUILD_TYPE=Debug -DLUMORA_SANITIZE_THREAD=ON -L serial -T tests/serial/all
 echo "All tests passed."
