@@ -99,10 +99,14 @@ void rememberWindows(ToolWindows &windows, bool portGiven)
     TForm1 &form = *windows.Form1;
     QSettings settings;
     const QString port = settings.value(QStringLiteral("port")).toString();
-    const QVector<SerialPortEntry> ports = ListSerialPortEntries();
-    const bool present = std::any_of(ports.begin(), ports.end(), [&](const SerialPortEntry &p) { return p.name == port; })
-                         || (port.startsWith(QLatin1Char('/')) && QFileInfo::exists(port));
-    if (!portGiven && !port.isEmpty() && present)
+    // The system's ports are listed only when a remembered one may be chosen.
+    auto present = [&port] {
+        if (port.startsWith(QLatin1Char('/')) && QFileInfo::exists(port))
+            return true;
+        const QVector<SerialPortEntry> ports = ListSerialPortEntries();
+        return std::any_of(ports.begin(), ports.end(), [&](const SerialPortEntry &p) { return p.name == port; });
+    };
+    if (!portGiven && !port.isEmpty() && present())
         form.SelectPort(port);
     form.restoreGeometry(settings.value(QStringLiteral("geometry/main")).toByteArray());
     for (const auto &w : windows.Signalling)

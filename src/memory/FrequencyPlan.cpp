@@ -204,4 +204,11 @@ QStringList ChannelsOutsidePlan(const FrequencyPlan &plan, const ICellTable &tab
     return lines;
 }
 
+QString ChannelsNotFittingText(int count, const FrequencyPlan &plan)
+{
+    return QStringLiteral("%1 %2 the frequency plan \"%3\"")
+            .arg(count)
+            .arg(count == 1 ? QStringLiteral("channel does not fit") : QStringLiteral("channels do not fit"), plan.name);
+}
+
 } // namespace lumora

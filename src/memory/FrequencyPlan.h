@@ -61,5 +61,7 @@ PlanMarks JudgeChannelByPlan(const FrequencyPlan &plan, const QString &txFreq, c
 PlanMarks JudgeTableRow(const FrequencyPlan &plan, const ICellTable &table, int row);
 // Every channel in use the plan marks, one line each ("Channel 3: ...").
 QStringList ChannelsOutsidePlan(const FrequencyPlan &plan, const ICellTable &table);
+// "2 channels do not fit the frequency plan "PMR446"", as messages start.
+QString ChannelsNotFittingText(int count, const FrequencyPlan &plan);
 
 } // namespace lumora

@@ -161,11 +161,9 @@ void TForm1::ImportCsvClick()
     QString text = ImportCsvFile(name).text();
     const QStringList marked = ChannelsOutsidePlan();
     if (!marked.isEmpty())
-        text += QStringLiteral("\n%1 %2 the frequency plan \"%3\" and %4 marked:\n")
-                        .arg(marked.size())
-                        .arg(marked.size() == 1 ? QStringLiteral("channel does not fit")
-                                                : QStringLiteral("channels do not fit"))
-                        .arg(plan_.name, marked.size() == 1 ? QStringLiteral("is") : QStringLiteral("are"))
+        text += QStringLiteral("\n%1 and %2 marked:\n")
+                        .arg(ChannelsNotFittingText(marked.size(), plan_),
+                             marked.size() == 1 ? QStringLiteral("is") : QStringLiteral("are"))
                 + marked.join(QLatin1Char('\n'));
     ShowMessage(text);
 }

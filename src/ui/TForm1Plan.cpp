@@ -93,12 +93,9 @@ void TForm1::WriteClick()
     if (!MainWriteUnderWay() && !MainReadUnderWay()) {
         const QStringList marked = ChannelsOutsidePlan();
         if (!marked.isEmpty()
-            && !UserDialogs().AskYesNo(QStringLiteral("%1 %2 the frequency plan \"%3\":\n%4\n\n"
-                                                      "Write to the radio all the same?")
-                                               .arg(marked.size())
-                                               .arg(marked.size() == 1 ? QStringLiteral("channel does not fit")
-                                                                       : QStringLiteral("channels do not fit"))
-                                               .arg(plan_.name, marked.join(QLatin1Char('\n')))))
+            && !UserDialogs().AskYesNo(QStringLiteral("%1:\n%2\n\nWrite to the radio all the same?")
+                                               .arg(ChannelsNotFittingText(marked.size(), plan_),
+                                                    marked.join(QLatin1Char('\n')))))
             return;
     }
     wbtnClick();

@@ -89,9 +89,7 @@ private:
         const QStringList marked = form.ChannelsOutsidePlan();
         if (marked.isEmpty())
             return true;
-        CliErr() << "lumora-cli: " << request.file << ": " << marked.size()
-                 << (marked.size() == 1 ? " channel does not fit" : " channels do not fit") << " the frequency plan \""
-                 << form.Plan().name << "\""
+        CliErr() << "lumora-cli: " << request.file << ": " << ChannelsNotFittingText(marked.size(), form.Plan())
                  << (request.planStrict ? "; nothing was written (--plan-strict)" : "") << Qt::endl;
         for (const QString &line : marked)
             CliErr() << "  " << line << Qt::endl;
