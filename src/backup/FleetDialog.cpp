@@ -1,5 +1,6 @@
 #include "backup/FleetDialog.h"
 
+#include "ui/ScreenFit.h"
 #include "ui/ToolTexts.h"
 #include "ui/UserDialogs.h"
 
@@ -62,7 +63,11 @@ FleetDialog::FleetDialog(QWidget *parent) : QDialog(parent)
     DtmfFollows = new QCheckBox(QStringLiteral("The DTMF ID code &follows the FleetSync ID"), this);
     KeepOwn->setChecked(true);
 
-    auto *layout = new QVBoxLayout(this);
+    // The choices scroll where the screen is too low for them; Start and
+    // Cancel stay in view.
+    auto *choices = new QWidget;
+    auto *layout = new QVBoxLayout(choices);
+    layout->setContentsMargins(0, 0, 0, 0);
     auto *files = new QFormLayout;
     const QString backups = QStringLiteral("Radio backup (*.json)");
     files->addRow(labelFor(QStringLiteral("&Template (a backup):"), TemplateEdit), fileRow(TemplateEdit, this, [this, backups] {
@@ -88,7 +93,10 @@ FleetDialog::FleetDialog(QWidget *parent) : QDialog(parent)
     layout->addLayout(log);
     Buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     Buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&Start"));
-    layout->addWidget(Buttons);
+    auto *whole = new QVBoxLayout(this);
+    whole->addWidget(new TFittingScrollArea(choices, this), 1);
+    whole->addWidget(Buttons);
+    FitToScreenOnShow(this);
     connect(Buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(Buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     for (QLineEdit *edit : {TemplateEdit, IdsEdit})

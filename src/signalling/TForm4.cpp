@@ -99,7 +99,6 @@ TForm4::TForm4(ISignallingHost &host)
     ProgressBar1->setRange(0, 11);
     ProgressBar1->setValue(0);
     ProgressBar1->show(); // visible until the first transfer has ended
-    KeepProgressBarSpace();
     setControls(TwoToneControls());
     FormCreate();
 }

@@ -147,9 +147,7 @@ TForm5::TForm5(ISignallingHost &host)
     PageControl1->addTab(decodePage, QStringLiteral("Decode"));
 
     ProgressBar1->show(); // visible from the start
-    KeepProgressBarSpace();
-    layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
-    setFixedSize(934, 516);
+    resize(934, 516);
     setControls(FiveToneControls());
     FormCreate();
 }

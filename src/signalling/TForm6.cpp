@@ -58,7 +58,6 @@ TForm6::TForm6(ISignallingHost &host)
     body->addWidget(xg1);
 
     ProgressBar1->show(); // visible from the start in this window
-    KeepProgressBarSpace();
     setControls(FleetSyncControls());
     FormCreate();
 }

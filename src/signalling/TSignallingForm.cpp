@@ -3,6 +3,7 @@
 #include "memory/Errors.h"
 #include "signalling/SettingsFile.h"
 #include "ui/LocalTimeText.h"
+#include "ui/ScreenFit.h"
 #include "ui/TComboCellEditor.h"
 #include "ui/TXStringGrid.h"
 #include "ui/ToolTexts.h"
@@ -40,13 +41,19 @@ TSignallingForm::TSignallingForm(ISignallingHost &host, BlockType type)
     small.setPointSize(8);
     setFont(small);
 
+    // What the window edits scrolls where the screen is too small for it;
+    // the notes, the bar and the buttons below it stay in view.
     auto *layout = new QVBoxLayout(this);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    content_ = new QVBoxLayout;
-    layout->addLayout(content_);
+    auto *content = new QWidget;
+    content_ = new QVBoxLayout(content);
+    content_->setContentsMargins(0, 0, 0, 0);
+    auto *scroll = new TFittingScrollArea(content, this);
+    scroll->setObjectName(QStringLiteral("ContentScroll"));
+    layout->addWidget(scroll, 1);
     NotWrittenBackLabel = new QLabel(this);
     NotWrittenBackLabel->setTextFormat(Qt::RichText);
     NotWrittenBackLabel->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    NotWrittenBackLabel->setWordWrap(true);
     NotWrittenBackLabel->hide();
     connect(NotWrittenBackLabel, &QLabel::linkActivated, this, [this] {
         ShowList(QStringLiteral("The radio holds %1 values this window cannot write back as they are. A write "
@@ -59,6 +66,7 @@ TSignallingForm::TSignallingForm(ISignallingHost &host, BlockType type)
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setTextVisible(false);
     ProgressBar1->hide();
+    KeepProgressBarSpace();
     layout->addWidget(ProgressBar1);
     auto *buttons = new QHBoxLayout;
     StatusLabel = new QLabel(this);
@@ -101,6 +109,7 @@ TSignallingForm::TSignallingForm(ISignallingHost &host, BlockType type)
     key(Qt::Key_F11, &TSignallingForm::rbtnClick);
     key(Qt::Key_F12, &TSignallingForm::WriteClick);
 
+    FitToScreenOnShow(this);
     Timer1 = new QTimer(this);
     Timer1->setInterval(kGuardMs);
     connect(Timer1, &QTimer::timeout, this, &TSignallingForm::Timer1Timer);

@@ -64,8 +64,8 @@ public:
     // a cell typed into a row that has none is not kept, and said so.
     void SayRowNeedsFirstColumn(const TXStringGrid &grid, int col, int row, const QString &typed);
 
-    // A window whose progress bar shows from the start keeps its room once
-    // a transfer hides it: the window never shrinks and its buttons stay put.
+    // The window keeps its progress bar's room while the bar is hidden: the
+    // window never grows or shrinks by it and its buttons stay put.
     void KeepProgressBarSpace();
 
     // Read: over edits not written to the radio, asks first.

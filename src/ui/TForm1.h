@@ -31,6 +31,7 @@ class QAction;
 class QActionGroup;
 class QComboBox;
 class QGroupBox;
+class QGridLayout;
 class QLabel;
 class QMenu;
 class QPushButton;
@@ -264,10 +265,11 @@ private:
     void buildOptions();
     void AdaptToSmallScreen(QSize screen);
     void ScaleFormToScreen(QSize screen);
-    // The option rows from top, the W/R group below them.
-    void placeOptions(int left, int top, int rowStep, int buttonHeight);
-    void fitChannelCaption();
-    int captionWidth(int col) const; // what column col's caption needs
+    // The gaps between the option rows, the buttons' height, the options'
+    // group's least height.
+    void spaceOptions(int rowGap, int buttonHeight, int groupHeight);
+    int fitColumnsToTexts(); // the pixels the shown columns grew by
+    int neededWidth(int col) const; // what column col's caption and texts need
     void setTabOrders();
     // "All columns": every channel column shown, or those the layout shows.
     void ShowAllColumns(bool all);
@@ -321,6 +323,9 @@ private:
 
     QWidget *client_;
     std::vector<std::pair<QLabel *, QComboBox *>> optionRows_; // as they stand, top first
+    QWidget *optionPanel_ = nullptr; // the options' group, scrolling, and the buttons' group
+    QGridLayout *optionRowsLayout_ = nullptr;
+    QSize sizeBeforeAllColumns_, sizeWithAllColumns_; // what "All columns" grew the window from and to
     std::array<int, kChannelColumns> laidOutWidths_{};
     // A main read under way: what it has read so far, which only a
     // completed read puts into the grid and the options; for a verify or a

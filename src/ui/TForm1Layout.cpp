@@ -10,6 +10,7 @@
 #include "ui/TComboCellEditor.h"
 #include "ui/TEditCellEditor.h"
 #include "ui/TPortBox.h"
+#include "ui/ScreenFit.h"
 #include "ui/TXStringGrid.h"
 #include "ui/UserDialogs.h"
 
@@ -17,7 +18,9 @@
 #include <QCoreApplication>
 #include <QComboBox>
 #include <QFontMetrics>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -25,6 +28,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
 
@@ -44,12 +48,20 @@ const OptionRow kVisibleOptions[] = {{OptTot, "TOT"},  {OptSqLev, "SQ Lev"}, {Op
                                      {OptScan, "Scan"}, {OptPf1, "PF1:"},    {OptPf2, "PF2:"},
                                      {OptVoice, "Voice"}};
 
+// The window's client area, as large at first as the tool has always been;
+// the layouts then follow what the user makes of the window.
+class TClientArea : public QWidget {
+public:
+    using QWidget::QWidget;
+    QSize sizeHint() const override { return FirstSize; }
+    QSize FirstSize;
+};
+
 } // namespace
 
 void TForm1::buildLayout()
 {
-    client_ = new QWidget(this);
-    client_->setFixedSize(851, 490);
+    client_ = new TClientArea(this);
     setCentralWidget(client_);
 
     FileMenu = menuBar()->addMenu(QStringLiteral("&File")); // Alt+F; the & only marks the key
@@ -86,7 +98,7 @@ void TForm1::buildLayout()
     });
 
     ToolBar1 = new QToolBar(client_);
-    ToolBar1->setGeometry(0, 0, 851, 30);
+    ToolBar1->setFixedHeight(30);
     ToolBar1->setIconSize(QSize(20, 20));
     QStyle *s = style();
     auto tool = [&](QStyle::StandardPixmap icon, const char *hint, auto slot) {
@@ -111,7 +123,7 @@ void TForm1::buildLayout()
 
     auto *status = StatusBar1 = new QStatusBar(client_);
     status->setSizeGripEnabled(false);
-    status->setGeometry(0, 466, 851, 24);
+    status->setFixedHeight(24);
     for (QLabel *&panel : StatusPanels) {
         panel = new QLabel(status);
         panel->setFixedWidth(150);
@@ -128,36 +140,59 @@ void TForm1::buildLayout()
                  ValuesNotWrittenBack().join(QLatin1Char('\n')));
     });
     status->addWidget(NotWrittenBackPanel, 1);
-    fitChannelCaption();
+
+    // The toolbar, the grid with the options at its right, the status bar.
+    // The grid takes what the window gains or loses; the options scroll
+    // where the window is too low for them, the buttons below them stay.
+    auto *column = new QVBoxLayout(client_);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(ToolBar1);
+    auto *body = new QHBoxLayout;
+    body->setContentsMargins(0, 0, 6, 0);
+    body->setSpacing(8);
+    body->addWidget(xg, 1);
+    body->addWidget(optionPanel_);
+    column->addLayout(body, 1);
+    column->addSpacing(8);
+    column->addWidget(StatusBar1);
+
+    const int grown = fitColumnsToTexts();
     for (int c = 0; c < kChannelColumns; ++c)
         laidOutWidths_[static_cast<size_t>(c)] = xg->ColWidths(c);
     setTabOrders();
-    client_->adjustSize();
-    setFixedSize(sizeHint());
+    static_cast<TClientArea *>(client_)->FirstSize = QSize(851 + grown, 490);
+    FitToScreenOnShow(this);
 }
 
-void TForm1::fitChannelCaption()
+int TForm1::fitColumnsToTexts()
 {
-    // "Channel  No." in 70 pixels is clipped in most fonts: the first
-    // column, and so the grid and the window, grow as far as it needs.
-    const int extra = captionWidth(ColChannelNo) - xg->ColWidths(ColChannelNo);
-    if (extra <= 0)
-        return;
-    xg->setColWidths(ColChannelNo, xg->ColWidths(ColChannelNo) + extra);
-    const int gridRight = xg->geometry().right();
-    for (QWidget *w : client_->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (w->x() > gridRight)
-            w->move(w->x() + extra, w->y());
-        else if (w->width() >= xg->width()) // the grid, the toolbar, the status bar
-            w->resize(w->width() + extra, w->height());
+    // Each shown column as wide as laid out, or as its caption and its
+    // longest text need in this font: "NARROW" is never cut to "ARRO".
+    int grown = 0;
+    for (int c = 0; c < kChannelColumns; ++c) {
+        const int laidOut = xg->ColWidths(c);
+        if (laidOut < 0)
+            continue;
+        const int width = std::max(laidOut, neededWidth(c));
+        xg->setColWidths(c, width);
+        grown += width - laidOut;
     }
-    client_->setFixedSize(client_->width() + extra, client_->height());
+    return grown;
 }
 
-int TForm1::captionWidth(int col) const
+int TForm1::neededWidth(int col) const
 {
-    const QFontMetrics caption(xg->Columns()[col].HeaderFont());
-    return caption.horizontalAdvance(ChannelCaptions()[col]) + 8; // the cell draws 2 pixels in
+    const TXStringColumnItem &column = xg->Columns()[col];
+    int width = QFontMetrics(column.HeaderFont()).horizontalAdvance(ChannelCaptions()[col]);
+    const ChannelColumnInfo &info = ChannelColumnTable()[static_cast<size_t>(col)];
+    QStringList texts = info.items ? info.items() : QStringList();
+    if (col == ColRxFreq || col == ColTxFreq)
+        texts << QStringLiteral("888.88888"); // the widest frequency
+    const QFontMetrics cells(column.Font());
+    for (const QString &text : texts)
+        width = std::max(width, cells.horizontalAdvance(text));
+    return width + 8; // the cell draws 2 pixels in; a little air beside
 }
 
 void TForm1::setTabOrders()
@@ -179,15 +214,29 @@ void TForm1::ShowAllColumns(bool all)
     xg->commitEdit();
     for (int c = 0; c < kChannelColumns; ++c)
         if (laidOutWidths_[static_cast<size_t>(c)] < 0 || c >= ColStepFreq)
-            xg->setColWidths(c, all ? std::max(laidOutWidths_[static_cast<size_t>(c)], captionWidth(c))
+            xg->setColWidths(c, all ? std::max(laidOutWidths_[static_cast<size_t>(c)], neededWidth(c))
                                     : laidOutWidths_[static_cast<size_t>(c)]);
+    if (!isVisible() || isMaximized() || isFullScreen())
+        return;
+    // The window grows, as far as its screen has room, to show the columns
+    // and every row; unticked, it goes back to its size if still as grown.
+    if (all) {
+        client_->layout()->activate();
+        const QSize missing = (xg->sizeHint() - xg->size()).expandedTo(QSize(0, 0));
+        const QSize grown = (size() + missing).boundedTo(RoomOnScreen(this).size()).expandedTo(size());
+        sizeBeforeAllColumns_ = size();
+        sizeWithAllColumns_ = grown;
+        resize(grown);
+        FitToScreen(this);
+    } else if (size() == sizeWithAllColumns_ && sizeBeforeAllColumns_.isValid()) {
+        resize(sizeBeforeAllColumns_);
+    }
 }
 
 void TForm1::buildGrid()
 {
     xg = new TXStringGrid(client_, kChannelColumns, kChannelRows);
     xg->setObjectName(QStringLiteral("xg"));
-    xg->setGeometry(0, 30, 644, 428);
     xg->ImmediateEditMode = true;
     xg->FixedColor = kHeaderColor;
     xg->FixedLineColor = Qt::black;
@@ -236,16 +285,21 @@ void TForm1::buildGrid()
 
 void TForm1::buildOptions()
 {
-    GroupBox1 = new QGroupBox(QStringLiteral("Optional Function"), client_);
-    GroupBox1->setGeometry(652, 32, 193, 300);
-    GroupBox2 = new QGroupBox(QStringLiteral("W/R"), client_);
-    GroupBox2->setGeometry(652, 340, 193, 118);
-
-    // The boxes sit on the window over their groups, in rows from the top
-    // (placeOptions lays them out).
+    // Label and box in rows from the top, the W/R group below them.
+    GroupBox1 = new QGroupBox(QStringLiteral("Optional Function"));
+    optionRowsLayout_ = new QGridLayout(GroupBox1);
+    optionRowsLayout_->setContentsMargins(10, 22, 9, 10);
+    optionRowsLayout_->setHorizontalSpacing(2);
+    GroupBox2 = new QGroupBox(QStringLiteral("W/R"));
     auto row = [&](const QString &label, QComboBox *box) {
-        box->setParent(client_);
-        optionRows_.emplace_back(new QLabel(label, client_), box);
+        auto *l = new QLabel(label);
+        l->setFixedSize(72, 22);
+        box->setFixedHeight(22);
+        box->setMinimumWidth(100);
+        const int at = static_cast<int>(optionRows_.size());
+        optionRowsLayout_->addWidget(l, at, 0);
+        optionRowsLayout_->addWidget(box, at, 1);
+        optionRows_.emplace_back(l, box);
     };
     comcbb = new TPortBox(client_);
     comcbb->setObjectName(QStringLiteral("comcbb"));
@@ -268,6 +322,7 @@ void TForm1::buildOptions()
     }
     for (const OptionRow &o : kVisibleOptions)
         row(QString::fromLatin1(o.label), OptionBoxes[o.id]);
+    optionRowsLayout_->setRowStretch(static_cast<int>(optionRows_.size()), 1);
     for (QComboBox *box : visibleOptionBoxes()) {
         box->installEventFilter(this);
         box->lineEdit()->installEventFilter(this);
@@ -280,28 +335,35 @@ void TForm1::buildOptions()
         OptionBoxes[h.id]->hide();
     }
 
-    rbtn = new QPushButton(QStringLiteral("Read(F11)"), client_);
+    rbtn = new QPushButton(QStringLiteral("Read(F11)"));
     connect(rbtn, &QPushButton::clicked, this, &TForm1::rbtnClick);
-    wbtn = new QPushButton(QStringLiteral("Write(F12)"), client_);
+    wbtn = new QPushButton(QStringLiteral("Write(F12)"));
     connect(wbtn, &QPushButton::clicked, this, &TForm1::WriteClick);
-    placeOptions(652, 32, 34, 36);
+    auto *buttons = new QVBoxLayout(GroupBox2);
+    buttons->setContentsMargins(20, 24, 20, 14);
+    buttons->setSpacing(8);
+    buttons->addWidget(rbtn);
+    buttons->addWidget(wbtn);
+
+    optionPanel_ = new QWidget(client_);
+    optionPanel_->setFixedWidth(193);
+    auto *panel = new QVBoxLayout(optionPanel_);
+    panel->setContentsMargins(0, 2, 0, 0);
+    panel->setSpacing(8);
+    auto *scroll = new TFittingScrollArea(GroupBox1, optionPanel_);
+    scroll->setObjectName(QStringLiteral("OptionScroll"));
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    panel->addWidget(scroll, 1);
+    panel->addWidget(GroupBox2);
+    spaceOptions(12, 36, 300);
 }
 
-void TForm1::placeOptions(int left, int top, int rowStep, int buttonHeight)
+void TForm1::spaceOptions(int rowGap, int buttonHeight, int groupHeight)
 {
-    const int groupWidth = 193;
-    int y = top + 22;
-    for (const auto &[label, box] : optionRows_) {
-        label->setGeometry(left + 10, y, 72, 22);
-        box->setGeometry(left + 84, y, 100, 22);
-        y += rowStep;
-    }
-    const int rowsBottom = y - rowStep + 22;
-    GroupBox1->setGeometry(left, top, groupWidth, std::max(rowsBottom - top + 10, rowStep >= 34 ? 300 : 0));
-    const int wrTop = GroupBox1->geometry().bottom() + 9;
-    GroupBox2->setGeometry(left, wrTop, groupWidth, 2 * buttonHeight + 46);
-    rbtn->setGeometry(left + 20, wrTop + 24, 153, buttonHeight);
-    wbtn->setGeometry(left + 20, wrTop + 32 + buttonHeight, 153, buttonHeight);
+    optionRowsLayout_->setVerticalSpacing(rowGap);
+    GroupBox1->setMinimumHeight(groupHeight);
+    for (QPushButton *b : {rbtn, wbtn})
+        b->setFixedHeight(buttonHeight);
 }
 
 void TForm1::ScaleFormToScreen(QSize screen)
@@ -313,15 +375,10 @@ void TForm1::ScaleFormToScreen(QSize screen)
     const double f = std::fabs(fy - 1) < std::fabs(fx - 1) ? fy : fx;
     if (screen == QSize(1440, 900))
         return;
-    auto even = [](double v) { return static_cast<int>(std::nearbyint(v)); };
+    // The layouts place and size every control for the font.
     QFont font = this->font();
     font.setPointSizeF(font.pointSizeF() * f);
     setFont(font);
-    for (QWidget *child : client_->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
-        const QRect g = child->geometry();
-        child->setGeometry(even(g.x() * fx), even(g.y() * fy), even(g.width() * fx),
-                           even(g.height() * fy));
-    }
 }
 
 void TForm1::AdaptToSmallScreen(QSize screen)
@@ -330,25 +387,20 @@ void TForm1::AdaptToSmallScreen(QSize screen)
         return;
     ScaleFormToScreen(screen);
     // 800 x 545, or what the screen holds of it below the title and the
-    // menu bar. The grid keeps to the left of the options and scrolls;
-    // nothing lies over anything else.
+    // menu bar. The grid shows more columns and scrolls; the options sit
+    // closer and scroll where the window is too low for them.
     const int width = std::min(800, screen.width());
     const int height = std::clamp(screen.height() - 60, 420, 545);
-    client_->setFixedSize(width, height);
-    ToolBar1->setGeometry(0, 0, width, 30);
-    const int left = width - 197;
-    placeOptions(left, 30, 28, 30);
-    StatusBar1->setGeometry(0, height - 24, width, 24);
-    xg->setGeometry(0, 30, left - 4, height - 30 - 26);
+    static_cast<TClientArea *>(client_)->FirstSize = QSize(width, height);
+    spaceOptions(6, 30, 0);
     const int widths[][2] = {{0, 50},  {3, 69},  {4, 69},  {5, 50},  {6, 31},  {7, 50}, {8, 50},
                              {9, 50},  {10, 50}, {11, 34}, {12, 26}, {13, 50}, {14, 50}};
     for (const auto &cw : widths)
-        xg->setColWidths(cw[0], std::max(cw[1], captionWidth(cw[0]))); // no caption clipped
+        xg->setColWidths(cw[0], std::max(cw[1], neededWidth(cw[0]))); // no text cut
     for (int c = 0; c < kChannelColumns; ++c)
         laidOutWidths_[static_cast<size_t>(c)] = xg->ColWidths(c);
     setOptions(DefaultOptionTexts()); // the same as the normal layout's
     comcbb->setEditText(QStringLiteral("COM1"));
-    setFixedSize(sizeHint());
 }
 
 } // namespace lumora

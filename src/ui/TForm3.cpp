@@ -1,28 +1,47 @@
 #include "ui/TForm3.h"
 
+#include "ui/ScreenFit.h"
+
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace lumora {
 
 TForm3::TForm3() : QDialog(nullptr)
 {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
-    setFixedSize(441, 96);
     // Only the main window's close ends the application.
     setAttribute(Qt::WA_QuitOnClose, false);
     Label1 = new QLabel(this);
-    Label1->setGeometry(10, 1, 423, 17);
+    Label1->setFixedHeight(17);
     ProgressBar1 = new QProgressBar(this);
-    ProgressBar1->setGeometry(10, 19, 423, 30);
+    ProgressBar1->setFixedHeight(30);
     ProgressBar1->setTextVisible(false);
     Button1 = new QPushButton(QStringLiteral("Retry"), this);
-    Button1->setGeometry(56, 59, 100, 30);
     Button2 = new QPushButton(QStringLiteral("Cancel"), this);
-    Button2->setGeometry(240, 59, 100, 30);
+    // The text and the bar across, the buttons below them at a third and
+    // past the middle, as wide as ever whatever the dialog's width.
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(10, 1, 8, 7);
+    layout->setSpacing(1);
+    layout->addWidget(Label1);
+    layout->addWidget(ProgressBar1);
+    layout->addSpacing(9);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(46);
+    buttons->addWidget(Button1);
+    buttons->addStretch(84);
+    buttons->addWidget(Button2);
+    buttons->addStretch(93);
+    layout->addLayout(buttons);
+    resize(441, 96);
+    FitToScreenOnShow(this);
     // Enter in the dialog presses nothing: Retry starts the transfer over.
     for (QPushButton *b : {Button1, Button2}) {
+        b->setFixedSize(100, 30);
         b->setAutoDefault(false);
         b->setDefault(false);
     }

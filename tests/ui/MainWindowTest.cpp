@@ -14,6 +14,7 @@
 #include "ui/TXStringGrid.h"
 #include "ui/LocalTimeText.h"
 
+#include <QLayout>
 #include <QComboBox>
 #include <cmath>
 #include <QGroupBox>
@@ -82,7 +83,7 @@ private slots:
         const int first = form->xg->ColWidths(0);
         QVERIFY(first >= 70 && first >= QFontMetrics(form->xg->Columns()[0].HeaderFont()).horizontalAdvance("Channel  No.") + 4);
         QCOMPARE(form->centralWidget()->size(), QSize(851 + first - 70, 490));
-        QCOMPARE(form->minimumSize(), form->maximumSize());
+        QVERIFY(form->minimumWidth() < form->width() && form->maximumWidth() > form->width()); // resizable
         QCOMPARE(form->xg->size(), QSize(644 + first - 70, 428));
         QCOMPARE(form->xg->ColCount(), 16);
         QCOMPARE(form->xg->RowCount(), 17);
@@ -346,22 +347,25 @@ private slots:
     {
         for (QSize screen : {QSize(1920, 1080), QSize(1066, 666), QSize(800, 600), QSize(800, 500), QSize(640, 512)}) {
             TForm1 w(screen);
+            w.show();
+            w.centralWidget()->layout()->activate();
             const QString at = QString("%1x%2").arg(screen.width()).arg(screen.height());
             QWidget *grid = w.xg, *status = w.StatusBar1, *tools = w.ToolBar1;
             QList<QWidget *> shown{grid, w.comcbb, w.rbtn, w.wbtn, status, tools};
             for (OptionId id : {OptTot, OptSqLev, OptSavePower, OptScan, OptPf1, OptPf2, OptVoice})
                 shown << w.OptionBoxes[id];
-            for (QLabel *l : w.centralWidget()->findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly))
-                if (!l->isHidden())
+            for (QLabel *l : w.centralWidget()->findChildren<QLabel *>())
+                if (l->isVisibleTo(w.centralWidget()) && !status->isAncestorOf(l))
                     shown << l;
+            auto place = [&](QWidget *c) { return QRect(c->mapTo(w.centralWidget(), QPoint(0, 0)), c->size()); };
             const QRect client = w.centralWidget()->rect();
             for (QWidget *a : shown) {
-                QVERIFY2(client.contains(a->geometry()), qPrintable(at + " " + a->objectName()));
+                QVERIFY2(client.contains(place(a)), qPrintable(at + " " + a->objectName()));
                 for (QWidget *b : shown)
-                    QVERIFY2(a == b || !a->geometry().intersects(b->geometry()),
+                    QVERIFY2(a == b || !place(a).intersects(place(b)),
                              qPrintable(at + " " + a->objectName() + " " + b->objectName()));
                 if (a != grid && a != status && a != tools)
-                    QVERIFY2(!a->geometry().intersects(w.xg->geometry()) && a->x() > w.xg->geometry().right(),
+                    QVERIFY2(!place(a).intersects(place(grid)) && place(a).x() > place(grid).right(),
                              qPrintable(at + " " + a->objectName()));
             }
             QVERIFY(w.size().width() <= std::max(screen.width(), 851 + 20));
