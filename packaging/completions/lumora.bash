@@ -51,8 +51,12 @@ _lumora()
         COMPREPLY=($(compgen -W "$(lumora-cli ports 2>/dev/null)" -- "$cur"))
         return
     fi
+    if [[ $prev == --palette ]]; then
+        COMPREPLY=($(compgen -W "light dark high-contrast" -- "$cur"))
+        return
+    fi
     if [[ $cur == -* ]]; then
-        COMPREPLY=($(compgen -W "--port --help --version" -- "$cur"))
+        COMPREPLY=($(compgen -W "--port --palette --help --version" -- "$cur"))
         return
     fi
     _filedir wh

@@ -18,6 +18,7 @@ complete -c lumora-cli -s h -l help -d help
 complete -c lumora-cli -l version -d version
 
 complete -c lumora -l port -x -a "(lumora-cli ports 2>/dev/null)" -d "serial device"
+complete -c lumora -l palette -x -a "light dark high-contrast" -d colours
 complete -c lumora -s h -l help -d help
 complete -c lumora -l version -d version
 

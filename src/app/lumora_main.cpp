@@ -6,6 +6,7 @@
 #include "memory/Errors.h"
 #include "memory/FrequencyPlan.h"
 #include "serial/PortList.h"
+#include "ui/Palettes.h"
 #include "ui/TApplication.h"
 #include "ui/UserDialogs.h"
 
@@ -36,6 +37,9 @@ DTMF, 2TONE, 5TONE and FleetSync settings.
 
   FILE.wh      open this channel file
   --port DEV   choose the serial port DEV, listed by the system or not
+  --palette NAME
+               the windows' colours: light, dark or high-contrast (the
+               desktop's colour scheme otherwise)
   --help       this text
   --version    the program's name and version
 
@@ -149,11 +153,22 @@ int main(int argc, char **argv)
     QCommandLineParser cli;
     const QCommandLineOption port(QStringLiteral("port"), QString(), QStringLiteral("DEV"));
     cli.addOption(port);
+    const QCommandLineOption palette(QStringLiteral("palette"), QString(), QStringLiteral("NAME"));
+    cli.addOption(palette);
     if (!cli.parse(QCoreApplication::arguments()) || cli.positionalArguments().size() > 1) {
         std::fprintf(stderr, "lumora: %s\n\n%s", qPrintable(cli.errorText().isEmpty() ? QStringLiteral("one file at most")
                                                                                        : cli.errorText()),
                      kHelp);
         return 2;
+    }
+    if (cli.isSet(palette)) {
+        const std::optional<QPalette> colours = NamedPalette(cli.value(palette));
+        if (!colours) {
+            std::fprintf(stderr, "lumora: no palette \"%s\": %s\n", qPrintable(cli.value(palette)),
+                         qPrintable(PaletteNames().join(QStringLiteral(", "))));
+            return 2;
+        }
+        QApplication::setPalette(*colours);
     }
     // The installed theme's icon, else the one built in; the desktop entry
     // tells the desktop which program these windows belong to.

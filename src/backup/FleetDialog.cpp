@@ -19,13 +19,13 @@ namespace lumora {
 
 namespace {
 
-// A file name box with its Browse... button.
-QWidget *fileRow(QLineEdit *edit, QWidget *parent, const std::function<QString()> &browse)
+// A file name box with its Browse... button (each with an Alt key of its own).
+QWidget *fileRow(QLineEdit *edit, QWidget *parent, const QString &caption, const std::function<QString()> &browse)
 {
     auto *row = new QWidget(parent);
     auto *layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto *button = new QPushButton(QStringLiteral("Browse..."), row);
+    auto *button = new QPushButton(caption, row);
     layout->addWidget(edit, 1);
     layout->addWidget(button);
     QObject::connect(button, &QPushButton::clicked, edit, [edit, browse] {
@@ -70,14 +70,14 @@ FleetDialog::FleetDialog(QWidget *parent) : QDialog(parent)
     layout->setContentsMargins(0, 0, 0, 0);
     auto *files = new QFormLayout;
     const QString backups = QStringLiteral("Radio backup (*.json)");
-    files->addRow(labelFor(QStringLiteral("&Template (a backup):"), TemplateEdit), fileRow(TemplateEdit, this, [this, backups] {
+    files->addRow(labelFor(QStringLiteral("&Template (a backup):"), TemplateEdit), fileRow(TemplateEdit, this, QStringLiteral("&Browse..."), [this, backups] {
                       return UserDialogs().AskOpenFileName(this, backups, QStringLiteral("json"));
                   }));
     layout->addLayout(files);
     layout->addWidget(new QLabel(QStringLiteral("Each radio's identity (FleetSync own fleet and ID, DTMF ID code):"), this));
     layout->addWidget(KeepOwn);
     layout->addWidget(FromList);
-    layout->addWidget(fileRow(IdsEdit, this, [this] {
+    layout->addWidget(fileRow(IdsEdit, this, QStringLiteral("B&rowse..."), [this] {
         return UserDialogs().AskOpenFileName(this, QStringLiteral("Identities (*.csv)"), QStringLiteral("csv"));
     }));
     layout->addWidget(Counting);
@@ -87,12 +87,13 @@ FleetDialog::FleetDialog(QWidget *parent) : QDialog(parent)
     counting->addRow(DtmfFollows);
     layout->addLayout(counting);
     auto *log = new QFormLayout;
-    log->addRow(labelFor(QStringLiteral("L&og (one row a radio):"), LogEdit), fileRow(LogEdit, this, [this] {
+    log->addRow(labelFor(QStringLiteral("L&og (one row a radio):"), LogEdit), fileRow(LogEdit, this, QStringLiteral("Bro&wse..."), [this] {
                     return UserDialogs().AskSaveFileName(this, QStringLiteral("Fleet log (*.csv)"), QStringLiteral("csv"));
                 }));
     layout->addLayout(log);
     Buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     Buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&Start"));
+    Buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("&Cancel"));
     auto *whole = new QVBoxLayout(this);
     whole->addWidget(new TFittingScrollArea(choices, this), 1);
     whole->addWidget(Buttons);

@@ -42,7 +42,7 @@ TForm2::TForm2(ISignallingHost &host) : TSignallingForm(host, BlockType::Dtmf)
         cb[n] = MakeTextBox(encodeGroup, QStringLiteral("cb%1").arg(n), DtmfItems(n));
         AddLabelledRow(encoder, DtmfLabel(QStringLiteral("cb%1").arg(n)), cb[n]);
     }
-    CheckB1 = new QCheckBox(DtmfLabel(QStringLiteral("CheckB1")), encodeGroup);
+    CheckB1 = new QCheckBox(DtmfLabel(QStringLiteral("CheckB1")).replace(QStringLiteral("Side"), QStringLiteral("&Side")), encodeGroup);
     encoder->addWidget(CheckB1, encoder->rowCount(), 0, 1, 2);
     encoder->setRowStretch(encoder->rowCount(), 1);
     encode->addLayout(encoder);
@@ -67,7 +67,7 @@ TForm2::TForm2(ISignallingHost &host) : TSignallingForm(host, BlockType::Dtmf)
         cb[n] = MakeTextBox(decodeGroup, QStringLiteral("cb%1").arg(n), DtmfItems(n));
         AddLabelledRow(decoder, DtmfLabel(QStringLiteral("cb%1").arg(n)), cb[n]);
     }
-    CheckB2 = new QCheckBox(DtmfLabel(QStringLiteral("CheckB2")), decodeGroup);
+    CheckB2 = new QCheckBox(DtmfLabel(QStringLiteral("CheckB2")).replace(QStringLiteral("To T"), QStringLiteral("To &T")), decodeGroup);
     decoder->addWidget(CheckB2, decoder->rowCount(), 0, 1, 2);
     decoder->setRowStretch(decoder->rowCount(), 1);
     decoder->setColumnStretch(2, 1);

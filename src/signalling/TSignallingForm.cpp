@@ -83,9 +83,9 @@ TSignallingForm::TSignallingForm(ISignallingHost &host, BlockType type)
     StatusLabel->setMinimumWidth(StatusLabel->fontMetrics().horizontalAdvance(
             QStringLiteral("Written to the radio at %1.").arg(LocalTimeText(QLocale(), QTime(22, 59, 59)))));
     buttons->addWidget(StatusLabel, 1);
-    rbtn = new QPushButton(QStringLiteral("Read"), this);
-    wbtn = new QPushButton(QStringLiteral("Write"), this);
-    Button3 = new QPushButton(QStringLiteral("Close"), this);
+    rbtn = new QPushButton(QStringLiteral("&Read"), this);
+    wbtn = new QPushButton(QStringLiteral("&Write"), this);
+    Button3 = new QPushButton(QStringLiteral("&Close"), this);
     for (QPushButton *b : {rbtn, wbtn, Button3}) {
         b->setAutoDefault(false); // Enter in a box is no click
         b->setMinimumWidth(90);

@@ -12,6 +12,7 @@ namespace lumora {
 TFittingScrollArea::TFittingScrollArea(QWidget *content, QWidget *parent) : QScrollArea(parent)
 {
     setFrameShape(QFrame::NoFrame);
+    setFocusPolicy(Qt::NoFocus); // the controls it holds take the focus, never the area itself
     setWidgetResizable(true);
     setWidget(content);
     // The window's own background shows through, as it does without scrolling.

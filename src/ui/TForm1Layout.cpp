@@ -295,7 +295,7 @@ void TForm1::buildOptions()
         auto *l = new QLabel(label);
         l->setFixedSize(72, 22);
         box->setFixedHeight(22);
-        box->setMinimumWidth(100);
+        box->setMinimumWidth(60); // 100 wide where the panel has no scroll bar
         const int at = static_cast<int>(optionRows_.size());
         optionRowsLayout_->addWidget(l, at, 0);
         optionRowsLayout_->addWidget(box, at, 1);
@@ -335,9 +335,9 @@ void TForm1::buildOptions()
         OptionBoxes[h.id]->hide();
     }
 
-    rbtn = new QPushButton(QStringLiteral("Read(F11)"));
+    rbtn = new QPushButton(QStringLiteral("&Read(F11)"));
     connect(rbtn, &QPushButton::clicked, this, &TForm1::rbtnClick);
-    wbtn = new QPushButton(QStringLiteral("Write(F12)"));
+    wbtn = new QPushButton(QStringLiteral("&Write(F12)"));
     connect(wbtn, &QPushButton::clicked, this, &TForm1::WriteClick);
     auto *buttons = new QVBoxLayout(GroupBox2);
     buttons->setContentsMargins(20, 24, 20, 14);

@@ -17,11 +17,12 @@ TForm3::TForm3() : QDialog(nullptr)
     setAttribute(Qt::WA_QuitOnClose, false);
     Label1 = new QLabel(this);
     Label1->setFixedHeight(17);
+    Label1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed); // a long text never widens the dialog
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setFixedHeight(30);
     ProgressBar1->setTextVisible(false);
-    Button1 = new QPushButton(QStringLiteral("Retry"), this);
-    Button2 = new QPushButton(QStringLiteral("Cancel"), this);
+    Button1 = new QPushButton(QStringLiteral("&Retry"), this);
+    Button2 = new QPushButton(QStringLiteral("&Cancel"), this);
     // The text and the bar across, the buttons below them at a third and
     // past the middle, as wide as ever whatever the dialog's width.
     auto *layout = new QVBoxLayout(this);
@@ -37,6 +38,8 @@ TForm3::TForm3() : QDialog(nullptr)
     buttons->addWidget(Button2);
     buttons->addStretch(93);
     layout->addLayout(buttons);
+    // Frameless, it is never resized by hand: the layout places, the size is set.
+    layout->setSizeConstraint(QLayout::SetNoConstraint);
     resize(441, 96);
     FitToScreenOnShow(this);
     // Enter in the dialog presses nothing: Retry starts the transfer over.

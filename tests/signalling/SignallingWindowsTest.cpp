@@ -41,8 +41,8 @@ private slots:
         QCOMPARE(fsk().xg1->Columns()[2].Caption(), QString("ID"));
         QVERIFY(!fsk().ProgressBar1->isHidden());
         QVERIFY(dtmf().ProgressBar1->isHidden());
-        QCOMPARE(dtmf().rbtn->text(), QString("Read"));
-        QCOMPARE(fsk().Button3->text(), QString("Close"));
+        QCOMPARE(dtmf().rbtn->text(), QString("&Read"));
+        QCOMPARE(fsk().Button3->text(), QString("&Close"));
     }
 
     void eachAreaOfTheTableHasItsWindowAndMenuEntry()

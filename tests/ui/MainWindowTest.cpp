@@ -11,6 +11,7 @@
 #include "ui/TEditCellEditor.h"
 #include "ui/TForm1.h"
 #include "ui/TForm3.h"
+#include "ui/Palettes.h"
 #include "ui/TXStringGrid.h"
 #include "ui/LocalTimeText.h"
 
@@ -104,8 +105,8 @@ private slots:
         QCOMPARE(form->xg->RowHeights(2), 24);
         QCOMPARE(form->GroupBox1->title(), QString("Optional Function"));
         QCOMPARE(form->GroupBox2->title(), QString("W/R"));
-        QCOMPARE(form->rbtn->text(), QString("Read(F11)"));
-        QCOMPARE(form->wbtn->text(), QString("Write(F12)"));
+        QCOMPARE(form->rbtn->text(), QString("&Read(F11)")); // Alt+R
+        QCOMPARE(form->wbtn->text(), QString("&Write(F12)"));
         for (OptionId id : {OptVoxLev, OptVoxTime, OptBeep})
             QVERIFY(!form->OptionBoxes[id]->isVisible());
         QCOMPARE(form->OptionBoxes[OptTot]->currentText(), QString("60"));
@@ -115,8 +116,8 @@ private slots:
             QVERIFY(!entry->isEnabled());
         QCOMPARE(form->xg->Cells(0, 16), QString("16"));
         QCOMPARE(progress->size(), QSize(441, 96));
-        QCOMPARE(progress->Button1->text(), QString("Retry"));
-        QCOMPARE(progress->Button2->text(), QString("Cancel"));
+        QCOMPARE(progress->Button1->text(), QString("&Retry"));
+        QCOMPARE(progress->Button2->text(), QString("&Cancel"));
         if (!qEnvironmentVariableIsEmpty("LUMORA_GRAB")) { // for looking at
             typeIntoCell(ColRxFreq, 1, "146.52");
             typeIntoCell(ColRxFreq, 2, "446.00625");
@@ -200,47 +201,42 @@ private slots:
         QCOMPARE(form->xg->Cells(ColRxFreq, 4), QString()); // no frequency: the row stays empty
     }
 
-    // Under a dark palette every cell of every grid is dark and its text
-    // contrasts with it (WCAG: at least 4.5 : 1), the selection included.
+    // Under the dark and the high-contrast palettes every cell of every
+    // grid is dark and its text contrasts with it (WCAG: at least 4.5 : 1),
+    // the selection included.
     void aDarkPaletteReadsInEveryGrid()
     {
-        QPalette dark;
-        const std::pair<QPalette::ColorRole, QColor> roles[] = {
-                {QPalette::Window, QColor(45, 45, 45)},  {QPalette::WindowText, QColor(230, 230, 230)},
-                {QPalette::Base, QColor(30, 30, 30)},    {QPalette::Text, QColor(230, 230, 230)},
-                {QPalette::Button, QColor(53, 53, 53)},  {QPalette::ButtonText, QColor(240, 240, 240)},
-                {QPalette::Mid, QColor(90, 90, 90)},     {QPalette::Highlight, QColor(42, 130, 218)},
-                {QPalette::HighlightedText, Qt::white}};
-        for (const auto &[role, colour] : roles)
-            dark.setColor(role, colour);
-        auto luminance = [](const QColor &c) {
-            auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-            return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
-        };
-        std::vector<QWidget *> windows{form};
-        for (const auto &w : window->windows.Signalling)
-            windows.push_back(w.get());
-        form->xg->setCells(ColRxFreq, 1, "146.52000");
-        form->xg->setCurrentCell(1, 1);
-        form->xg->setFocus();
-        press(Qt::Key_Down, Qt::ShiftModifier); // a selection of two cells
-        int cells = 0;
-        for (QWidget *w : windows) {
-            w->setPalette(dark);
-            for (const TXStringGrid *g : w->findChildren<TXStringGrid *>()) {
-                for (int r = 0; r < g->RowCount(); ++r) {
-                    for (int c = 0; c < g->ColCount(); ++c, ++cells) {
-                        const TXStringGrid::CellColors colors = g->ColorsOf(c, r);
-                        const double x = luminance(colors.text), y = luminance(colors.background);
-                        const double ratio = (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
-                        QVERIFY2(ratio >= 4.5, qPrintable(QString("%1 cell %2,%3: %4").arg(g->objectName()).arg(c).arg(r).arg(ratio)));
-                        if (!g->Selection().contains(c, r))
-                            QVERIFY2(colors.background.lightness() < 128, qPrintable(g->objectName()));
+        for (const QString &name : {QString("dark"), QString("high-contrast")}) {
+            const QPalette dark = *NamedPalette(name);
+            auto luminance = [](const QColor &c) {
+                auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+                return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+            };
+            std::vector<QWidget *> windows{form};
+            for (const auto &w : window->windows.Signalling)
+                windows.push_back(w.get());
+            form->xg->setCells(ColRxFreq, 1, "146.52000");
+            form->xg->setCurrentCell(1, 1);
+            form->xg->setFocus();
+            press(Qt::Key_Down, Qt::ShiftModifier); // a selection of two cells
+            int cells = 0;
+            for (QWidget *w : windows) {
+                w->setPalette(dark);
+                for (const TXStringGrid *g : w->findChildren<TXStringGrid *>()) {
+                    for (int r = 0; r < g->RowCount(); ++r) {
+                        for (int c = 0; c < g->ColCount(); ++c, ++cells) {
+                            const TXStringGrid::CellColors colors = g->ColorsOf(c, r);
+                            const double x = luminance(colors.text), y = luminance(colors.background);
+                            const double ratio = (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
+                            QVERIFY2(ratio >= 4.5, qPrintable(QString("%1 cell %2,%3: %4").arg(g->objectName()).arg(c).arg(r).arg(ratio)));
+                            if (!g->Selection().contains(c, r))
+                                QVERIFY2(colors.background.lightness() < 128, qPrintable(g->objectName()));
+                        }
                     }
                 }
             }
+            QVERIFY(cells > 17 * 16 * 2);
         }
-        QVERIFY(cells > 17 * 16 * 2);
     }
 
     void theOptionBoxesKeepTheirTexts()
