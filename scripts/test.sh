@@ -53,6 +53,9 @@ fi
 CTEST_JOBS=$((jobs * 2)) run_suite build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 # The program itself, driven by mouse and keys under a window manager.
 tests/gui/drive-windows.sh build
+# Every window on a netbook's screen at the scales 1 and 2, light and dark:
+# on the screen whole, photographed into build/gui-shots for looking at.
+tests/gui/screenshots.sh build
 # The Debian package: built, checked by lintian, its contents checked.
 scripts/package.sh
 # Every fuzz target for a bounded time (their corpora are replayed above

@@ -31,6 +31,26 @@ TXStringGrid *MakeSignallingGrid(QWidget *parent, const QString &name, const QVe
     return grid;
 }
 
+void FitListColumns(TXStringGrid *grid)
+{
+    bool widened = false;
+    for (int c = 0; c < grid->ColCount(); ++c) {
+        auto *list = dynamic_cast<TComboCellEditor *>(grid->Columns()[c].Editor());
+        if (!list || grid->ColWidths(c) < 0)
+            continue;
+        const QFontMetrics metrics(grid->Columns()[c].Font());
+        int needed = 0;
+        for (const QString &item : list->Items)
+            needed = std::max(needed, metrics.horizontalAdvance(item) + 8);
+        if (needed > grid->ColWidths(c)) {
+            grid->setColWidths(c, needed);
+            widened = true;
+        }
+    }
+    if (widened)
+        grid->setFixedSize(grid->sizeHint());
+}
+
 TComboCellEditor *MakeListEditor(QObject *owner, const QString &name, const QStringList &items, const QString &defaultText)
 {
     auto *editor = new TComboCellEditor(owner);

@@ -26,6 +26,9 @@ struct GridColumn {
 // out, or as its caption where the font needs more.
 TXStringGrid *MakeSignallingGrid(QWidget *parent, const QString &name, const QVector<GridColumn> &columns, int rows);
 // A drop-down list editor (only its items can be chosen).
+// Widens each list column, and the grid, as far as its longest item needs
+// in the column's font ("REMOTE HALO" is never cut).
+void FitListColumns(TXStringGrid *grid);
 TComboCellEditor *MakeListEditor(QObject *owner, const QString &name, const QStringList &items, const QString &defaultText);
 // A drop-down box that takes typed text as well as its items.
 QComboBox *MakeTextBox(QWidget *parent, const QString &name, const QStringList &items);

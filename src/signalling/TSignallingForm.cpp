@@ -2,6 +2,7 @@
 
 #include "memory/Errors.h"
 #include "signalling/SettingsFile.h"
+#include "signalling/SignallingGrids.h"
 #include "ui/LocalTimeText.h"
 #include "ui/ScreenFit.h"
 #include "ui/TComboCellEditor.h"
@@ -400,6 +401,9 @@ void TSignallingForm::setVisible(bool visible)
         QDialog::setVisible(visible);
         return;
     }
+    if (visible && !testAttribute(Qt::WA_WState_Created)) // the first show: the lists' columns as wide as their items
+        for (TXStringGrid *grid : findChildren<TXStringGrid *>())
+            FitListColumns(grid);
     if (!visible)
         hiddenAt_ = pos();
     else if (hiddenAt_)

@@ -288,7 +288,7 @@ void TForm1::buildOptions()
     // Label and box in rows from the top, the W/R group below them.
     GroupBox1 = new QGroupBox(QStringLiteral("Optional Function"));
     optionRowsLayout_ = new QGridLayout(GroupBox1);
-    optionRowsLayout_->setContentsMargins(10, 22, 9, 10);
+    optionRowsLayout_->setContentsMargins(10, 4, 9, 2); // below the group's title
     optionRowsLayout_->setHorizontalSpacing(2);
     GroupBox2 = new QGroupBox(QStringLiteral("W/R"));
     auto row = [&](const QString &label, QComboBox *box) {
@@ -340,7 +340,7 @@ void TForm1::buildOptions()
     wbtn = new QPushButton(QStringLiteral("&Write(F12)"));
     connect(wbtn, &QPushButton::clicked, this, &TForm1::WriteClick);
     auto *buttons = new QVBoxLayout(GroupBox2);
-    buttons->setContentsMargins(20, 24, 20, 14);
+    buttons->setContentsMargins(20, 6, 20, 6);
     buttons->setSpacing(8);
     buttons->addWidget(rbtn);
     buttons->addWidget(wbtn);
@@ -364,6 +364,7 @@ void TForm1::spaceOptions(int rowGap, int buttonHeight, int groupHeight)
     GroupBox1->setMinimumHeight(groupHeight);
     for (QPushButton *b : {rbtn, wbtn})
         b->setFixedHeight(buttonHeight);
+    GroupBox2->setFixedHeight(2 * buttonHeight + 46); // with the options' group, as high as the grid
 }
 
 void TForm1::ScaleFormToScreen(QSize screen)

@@ -8,6 +8,7 @@
 #include "memory/ChannelColumns.h"
 #include "support/CapturedDialogs.h"
 #include "ui/ScreenFit.h"
+#include "ui/TComboCellEditor.h"
 #include "ui/TXStringGrid.h"
 
 #include <QAbstractButton>
@@ -104,12 +105,20 @@ private slots:
                 w->show();
                 QVERIFY(QTest::qWaitForWindowExposed(w));
                 checkFits(w, screen, at);
+                // Every item of a list column fits the column.
+                for (TXStringGrid *g : w->findChildren<TXStringGrid *>())
+                    for (int c = 0; c < g->ColCount(); ++c)
+                        if (auto *list = dynamic_cast<TComboCellEditor *>(g->Columns()[c].Editor()))
+                            for (const QString &item : list->Items)
+                                QVERIFY2(g->ColWidths(c) < 0 || QFontMetrics(g->Columns()[c].Font()).horizontalAdvance(item) + 4 <= g->ColWidths(c),
+                                         qPrintable(at + " " + g->objectName() + " " + item));
                 w->hide();
             }
             // Every column shown is as wide as its caption and texts.
             TForm1 &form = *windows.Form1;
             form.show();
             QVERIFY(QTest::qWaitForWindowExposed(&form));
+            const QSize before = form.size();
             for (bool all : {false, true}) {
                 form.AllColumns1->setChecked(all);
                 for (int c = 0; c < kChannelColumns; ++c) {
@@ -130,7 +139,12 @@ private slots:
             if (screen->availableGeometry().width() >= 1800) {
                 QCOMPARE(form.xg->horizontalScrollBar()->maximum(), 0);
                 QCOMPARE(form.xg->verticalScrollBar()->maximum(), 0);
+                QVERIFY(form.width() > before.width());
+                if (qgetenv("QT_SCALE_FACTOR") == "1") // as large as it has always been: the options need no scrolling
+                    QCOMPARE(form.findChild<QScrollArea *>("OptionScroll")->verticalScrollBar()->maximum(), 0);
             }
+            form.AllColumns1->setChecked(false); // back to the size it had
+            QCOMPARE(form.size(), before);
         }
     }
 
