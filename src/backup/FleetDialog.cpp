@@ -97,6 +97,7 @@ FleetDialog::FleetDialog(QWidget *parent) : QDialog(parent)
     auto *whole = new QVBoxLayout(this);
     whole->addWidget(new TFittingScrollArea(choices, this), 1);
     whole->addWidget(Buttons);
+    setWindowFlag(Qt::WindowMaximizeButtonHint);
     FitToScreenOnShow(this);
     connect(Buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(Buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -36,8 +36,8 @@ TSignallingForm::TSignallingForm(ISignallingHost &host, BlockType type)
     : QDialog(nullptr), host_(host), type_(type), blockCount_(FindArea(type)->blockCount())
 {
     setWindowTitle(AreaName());
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
-                   | Qt::WindowStaysOnTopHint);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint
+                   | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     QFont small = font(); // 8 pt, as the main window
     small.setPointSize(8);
     setFont(small);

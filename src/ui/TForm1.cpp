@@ -35,7 +35,7 @@ TForm1::TForm1(QSize screen, QWidget *parent)
 {
     setWindowTitle(ToolTitle());
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     QFont small = font(); // the window's 8 pt font, in the system's own face
     small.setPointSize(8);
     setFont(small);

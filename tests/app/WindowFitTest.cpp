@@ -105,6 +105,7 @@ private slots:
                 w->show();
                 QVERIFY(QTest::qWaitForWindowExposed(w));
                 checkFits(w, screen, at);
+                QVERIFY(w == windows.Form3.get() || (w->windowFlags() & Qt::WindowMaximizeButtonHint)); // all but the progress
                 // Every item of a list column fits the column.
                 for (TXStringGrid *g : w->findChildren<TXStringGrid *>())
                     for (int c = 0; c < g->ColCount(); ++c)
