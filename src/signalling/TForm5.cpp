@@ -45,7 +45,7 @@ TForm5::TForm5(ISignallingHost &host)
 {
     setObjectName(QStringLiteral("Form5"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
+                   | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint); // resized by its edges, never maximised
     PageControl1 = new QTabWidget(this);
     contentLayout()->addWidget(PageControl1);
 
