@@ -4,7 +4,6 @@
 #include "ui/TXStringGrid.h"
 
 #include <QComboBox>
-#include <QFontMetrics>
 #include <algorithm>
 #include <QGridLayout>
 #include <QLabel>
@@ -20,8 +19,7 @@ TXStringGrid *MakeSignallingGrid(QWidget *parent, const QString &name, const QVe
         TXStringColumnItem &column = grid->Columns()[c];
         column.setCaption(columns[c].caption);
         // The laid-out width, or the caption's where this font needs more.
-        const int captionWidth = QFontMetrics(column.HeaderFont()).horizontalAdvance(columns[c].caption) + 8;
-        column.setWidth(std::max(columns[c].width, captionWidth));
+        column.setWidth(std::max(columns[c].width, column.WidthFor({})));
         column.setAlignment(Qt::AlignCenter);
         column.setHeaderAlignment(Qt::AlignCenter);
     }
@@ -38,10 +36,7 @@ void FitListColumns(TXStringGrid *grid)
         auto *list = dynamic_cast<TComboCellEditor *>(grid->Columns()[c].Editor());
         if (!list || grid->ColWidths(c) < 0)
             continue;
-        const QFontMetrics metrics(grid->Columns()[c].Font());
-        int needed = 0;
-        for (const QString &item : list->Items)
-            needed = std::max(needed, metrics.horizontalAdvance(item) + 8);
+        const int needed = grid->Columns()[c].WidthFor(list->Items);
         if (needed > grid->ColWidths(c)) {
             grid->setColWidths(c, needed);
             widened = true;

@@ -17,7 +17,6 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QComboBox>
-#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -183,16 +182,11 @@ int TForm1::fitColumnsToTexts()
 
 int TForm1::neededWidth(int col) const
 {
-    const TXStringColumnItem &column = xg->Columns()[col];
-    int width = QFontMetrics(column.HeaderFont()).horizontalAdvance(ChannelCaptions()[col]);
     const ChannelColumnInfo &info = ChannelColumnTable()[static_cast<size_t>(col)];
     QStringList texts = info.items ? info.items() : QStringList();
     if (col == ColRxFreq || col == ColTxFreq)
         texts << QStringLiteral("888.88888"); // the widest frequency
-    const QFontMetrics cells(column.Font());
-    for (const QString &text : texts)
-        width = std::max(width, cells.horizontalAdvance(text));
-    return width + 8; // the cell draws 2 pixels in; a little air beside
+    return xg->Columns()[col].WidthFor(texts);
 }
 
 void TForm1::setTabOrders()

@@ -3,12 +3,24 @@
 #include "ui/TCellEditor.h"
 #include "ui/TXStringGrid.h"
 
+#include <QFontMetrics>
+#include <algorithm>
+
 namespace lumora {
 
 TXStringColumnItem::TXStringColumnItem(TXStringGrid *grid, int index)
     : grid_(grid), index_(index), headerColor_(grid->FixedColor), headerFont_(grid->font()),
       color_(grid->Color), font_(grid->font())
 {
+}
+
+int TXStringColumnItem::WidthFor(const QStringList &texts) const
+{
+    int width = QFontMetrics(headerFont_).horizontalAdvance(Caption());
+    const QFontMetrics cells(font_);
+    for (const QString &text : texts)
+        width = std::max(width, cells.horizontalAdvance(text));
+    return width + 8; // the cell draws 2 pixels in; a little air beside
 }
 
 TXStringColumnItem::~TXStringColumnItem()

@@ -24,6 +24,9 @@ public:
     void setCaption(const QString &caption);
     int Width() const;
     void setWidth(int width); // -1 hides the column; its cells keep their data
+    // The width the caption and each of texts need in this column's fonts,
+    // with the cell's inner margin.
+    int WidthFor(const QStringList &texts) const;
 
     QColor HeaderColor() const { return headerColor_; }
     void setHeaderColor(const QColor &c);

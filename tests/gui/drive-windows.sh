@@ -26,18 +26,9 @@ while [ $# -gt 0 ]; do
     esac
 done
 build=$(cd "$build" && pwd)
-for tool in Xvfb openbox xdotool xwininfo; do
-    command -v "$tool" >/dev/null || { echo "drive-windows: $tool is missing" >&2; exit 2; }
-done
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+SCRIPT=drive-windows
+source "$(dirname "$0")/x-session.sh"
+x_session_needs Xvfb openbox xdotool xwininfo
 
 fail() {
     echo "drive-windows: FAIL: $*" >&2
@@ -51,22 +42,10 @@ shot() {
 }
 
 # A display of our own.
-for n in $(seq 70 99); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || { display=":$n"; break; }
-done
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY=$display
-for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >/dev/null 2>&1 &
-pids+=($!)
-sleep 1
-
+x_session_start 70 99 1280x1024
 mkdir -p "$work/ports"
 port="$work/ports/radio"
-"$build/tools/radio/lumora-radio" --memory "$work/radio.json" --link "$port" >"$work/radio.out" 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do [ -e "$port" ] && break; sleep 0.1; done
+x_session_radio "$build" "$port"
 
 # Settings of its own: no size or port remembered from another run.
 export LUMORA_PORTS_DIR="$work/ports" QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work/config"
@@ -74,14 +53,6 @@ export LUMORA_PORTS_DIR="$work/ports" QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work
 lumora=$!
 pids+=($lumora)
 
-window() { # the first visible window whose title matches
-    for _ in $(seq 100); do
-        w=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
-        [ -n "$w" ] && { echo "$w"; return 0; }
-        sleep 0.1
-    done
-    fail "no window \"$1\""
-}
 click() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.3; }
 typed() { xdotool type --delay 40 "$1"; sleep 0.2; }
 key() { xdotool key "$@"; sleep 0.3; }

@@ -12,48 +12,19 @@ build=$(cd "${1:-build}" && pwd)
 shots=${2:-$build/gui-shots}
 mkdir -p "$shots"
 shots=$(cd "$shots" && pwd)
-for tool in Xvfb openbox xdotool xwininfo import; do
-    command -v "$tool" >/dev/null || { echo "screenshots: $tool is missing" >&2; exit 2; }
-done
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+SCRIPT=screenshots
+source "$(dirname "$0")/x-session.sh"
+x_session_needs Xvfb openbox xdotool xwininfo import
 fail() {
     echo "screenshots: FAIL: $*" >&2
     import -window root "$shots/failure.png" 2>/dev/null || true
     exit 1
 }
 
-for n in $(seq 40 69); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || { display=":$n"; break; }
-done
-Xvfb "$display" -screen 0 1024x600x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY=$display
-for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >/dev/null 2>&1 &
-pids+=($!)
-sleep 1
-
+x_session_start 40 69 1024x600
 port="$work/radio"
-"$build/tools/radio/lumora-radio" --memory "$work/radio.json" --link "$port" >"$work/radio.out" 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do [ -e "$port" ] && break; sleep 0.1; done
+x_session_radio "$build" "$port"
 
-window() { # the first visible window whose title matches
-    for _ in $(seq 100); do
-        w=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
-        [ -n "$w" ] && { echo "$w"; return 0; }
-        sleep 0.1
-    done
-    fail "no window \"$1\""
-}
 on_screen() { # the window with its frame lies on the 1024 x 600 screen
     local frame
     frame=$(xwininfo -id "$(xwininfo -id "$1" -children | awk '/Parent window id/ {print $4}')" | awk '
