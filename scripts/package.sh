@@ -35,7 +35,7 @@ expected=(
     usr/share/icons/hicolor/48x48/apps/lumora.png
     usr/share/icons/hicolor/256x256/apps/lumora.png
     usr/share/man/man1/lumora-cli.1.gz usr/share/man/man1/lumora-radio.1.gz
-    usr/share/doc/lumora/copyright
+    usr/share/doc/lumora/copyright usr/share/doc/lumora/third-party-notices.txt.gz
     usr/share/mime/packages/io.lumora.Lumora.xml
     usr/lib/udev/rules.d/60-lumora-cables.rules
     usr/share/bash-completion/completions/lumora-cli usr/share/bash-completion/completions/lumora
@@ -50,6 +50,9 @@ grep -qx 'Categories=Utility;HamRadio;' "$scratch/usr/share/applications/io.lumo
     || { echo "the desktop entry is not in HamRadio" >&2; exit 1; }
 grep -qx 'MimeType=application/x-lumora-channels;' "$scratch/usr/share/applications/io.lumora.Lumora.desktop" \
     || { echo "the desktop entry opens no .wh files" >&2; exit 1; }
+grep -q 'Comment: What the programs link' "$scratch/usr/share/doc/lumora/copyright" \
+    && grep -q 'libqt6widgets6' "$scratch/usr/share/doc/lumora/copyright" \
+    || { echo "the copyright file does not name what the programs link" >&2; exit 1; }
 "$scratch/usr/bin/lumora" --version | grep -x 'lumora [0-9.]*' >/dev/null \
     || { echo "lumora --version does not answer without a display" >&2; exit 1; }
 zcat "$scratch/usr/share/man/man1/lumora-cli.1.gz" | grep '^\.SH EXIT STATUS' >/dev/null \

@@ -20,7 +20,7 @@ _lumora_cli()
         ;;
     esac
     if ((cword == 1)); then
-        COMPREPLY=($(compgen -W "$verbs --help --version" -- "$cur"))
+        COMPREPLY=($(compgen -W "$verbs --help --version --verbose" -- "$cur"))
         return
     fi
     if [[ $cur == -* ]]; then
@@ -56,7 +56,7 @@ _lumora()
         return
     fi
     if [[ $cur == -* ]]; then
-        COMPREPLY=($(compgen -W "--port --palette --help --version" -- "$cur"))
+        COMPREPLY=($(compgen -W "--port --palette --help --version --verbose" -- "$cur"))
         return
     fi
     _filedir wh

@@ -16,11 +16,13 @@ complete -c lumora-cli -l strict -d "import-csv: fail when a row was skipped"
 complete -c lumora-cli -l json -d "ports, doctor, diff: JSON output"
 complete -c lumora-cli -s h -l help -d help
 complete -c lumora-cli -l version -d version
+complete -c lumora-cli -l verbose -d 'with --version: Qt, the system, the licences'
 
 complete -c lumora -l port -x -a "(lumora-cli ports 2>/dev/null)" -d "serial device"
 complete -c lumora -l palette -x -a "light dark high-contrast" -d colours
 complete -c lumora -s h -l help -d help
 complete -c lumora -l version -d version
+complete -c lumora -l verbose -d 'with --version: Qt, the system, the licences'
 
 complete -c lumora-radio -l link -r -F -d "link to the device"
 complete -c lumora-radio -l memory -r -F -d "memory image"

@@ -7,6 +7,7 @@
 #include "backup/FleetRun.h"
 #include "serial/PortAccess.h"
 #include "ui/TForm1.h"
+#include "memory/Counted.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -95,13 +96,13 @@ int CliRunner::Fleet(ToolWindows &windows, const Request &request)
             if (access.kind != PortAccess::Opens && !access.explanation.isEmpty())
                 CliErr() << "lumora-cli: " << access.explanation << Qt::endl;
             CliOut() << "No " << (programmed == 0 ? "radio" : "further radio") << " answered on " << request.port
-                     << " within " << request.waitSeconds << " seconds: the run ends." << Qt::endl;
+                     << " within " << Counted(request.waitSeconds, "second", "seconds") << ": the run ends." << Qt::endl;
             break;
         }
         done = false;
         run->ProgramNext();
         if (!waitForEnd(request, [&] { return done; })) {
-            run->Cancel(QStringLiteral("not finished within %1 seconds").arg(request.timeoutSeconds));
+            run->Cancel(QStringLiteral("not finished within %1").arg(Counted(request.timeoutSeconds, "second", "seconds")));
             while (!done)
                 QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         }

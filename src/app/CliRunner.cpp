@@ -7,6 +7,7 @@
 #include "protocol/AreaNames.h"
 #include "serial/ECommsError.h"
 #include "signalling/SettingsFile.h"
+#include "memory/Counted.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -153,8 +154,8 @@ bool CliRunner::waitForEnd(const Request &request, const std::function<bool()> &
     if (failed_)
         return false;
     if (!ended()) {
-        err() << "lumora-cli: the transfer did not finish within " << request.timeoutSeconds
-              << " seconds: no complete answer from the radio on " << request.port << Qt::endl;
+        err() << "lumora-cli: the transfer did not finish within "
+              << Counted(request.timeoutSeconds, "second", "seconds") << ": no complete answer from the radio on " << request.port << Qt::endl;
         if (const QString held = holds ? holds() : QString(); !held.isEmpty())
             err() << "lumora-cli: the radio now holds: " << held << Qt::endl;
         return false;

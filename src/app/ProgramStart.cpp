@@ -1,9 +1,11 @@
 #include "app/ProgramStart.h"
 
 #include "serial/PortList.h"
+#include "ui/Notices.h"
 
 #include <QDir>
 #include <QFile>
+#include <QSysInfo>
 
 #include <cstdlib>
 #ifndef _WIN32
@@ -15,6 +17,24 @@ namespace lumora {
 QString VersionLine(const QString &program)
 {
     return program + QStringLiteral(" " LUMORA_VERSION);
+}
+
+QString VersionAnswer(const QString &program, int argc, char **argv)
+{
+    bool version = false, verbose = false;
+    for (int i = 1; i < argc; ++i) {
+        version = version || qstrcmp(argv[i], "--version") == 0;
+        verbose = verbose || qstrcmp(argv[i], "--verbose") == 0;
+    }
+    if (!version)
+        return QString();
+    QString text = VersionLine(program) + QLatin1Char('\n');
+    if (verbose)
+        text += QStringLiteral("Qt %1 (built with %2), %3, %4\n\n")
+                    .arg(QString::fromLatin1(qVersion()), QStringLiteral(QT_VERSION_STR),
+                         QSysInfo::prettyProductName(), QSysInfo::currentCpuArchitecture())
+              + ThirdPartyNotices();
+    return text;
 }
 
 QuietRuntimeFolder::QuietRuntimeFolder()

@@ -10,6 +10,9 @@ namespace lumora {
 
 // "lumora-cli 1.0"
 QString VersionLine(const QString &program);
+// --version, and with --verbose among the arguments also the Qt it runs
+// on, the system and the third-party notices. Empty: no --version asked.
+QString VersionAnswer(const QString &program, int argc, char **argv);
 
 // Qt asks for the session's runtime folder while it starts; without one
 // (under sudo, cron, ssh, in a container) it warns on standard error and

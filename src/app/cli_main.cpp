@@ -16,11 +16,10 @@ using namespace lumora;
 
 int main(int argc, char **argv)
 {
-    for (int i = 1; i < argc; ++i)
-        if (QByteArray(argv[i]) == "--version") {
-            std::printf("%s\n", qPrintable(VersionLine(QStringLiteral("lumora-cli"))));
-            return 0;
-        }
+    if (const QString version = VersionAnswer(QStringLiteral("lumora-cli"), argc, argv); !version.isEmpty()) {
+        std::fputs(version.toUtf8().constData(), stdout);
+        return 0;
+    }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QuietRuntimeFolder runtime;

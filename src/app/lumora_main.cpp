@@ -29,6 +29,12 @@ using namespace lumora;
 
 namespace {
 
+#ifdef _WIN32
+#define LUMORA_CLI_MANUAL "lumora-cli.exe (Help > Manual)"
+#else
+#define LUMORA_CLI_MANUAL "lumora-cli(1)"
+#endif
+
 const char kHelp[] = R"(Usage: lumora [--port DEV] [FILE.wh]
 
 Programs the radio: reads its 16 channels and options into a table, edits
@@ -41,10 +47,11 @@ DTMF, 2TONE, 5TONE and FleetSync settings.
                the windows' colours: light, dark or high-contrast (the
                desktop's colour scheme otherwise)
   --help       this text
-  --version    the program's name and version
+  --version    the program's name and version (with --verbose also the Qt
+               it runs on and the licences of the parts it is built from)
 
-A single argument that is no channel file (a device such as /dev/ttyUSB0)
-is taken as the port, as before. lumora-cli(1) does the same transfers
+A single argument that is no channel file (a device such as )" LUMORA_EXAMPLE_PORT R"()
+is taken as the port, as before. )" LUMORA_CLI_MANUAL R"( does the same transfers
 without a window.
 )";
 
@@ -142,10 +149,10 @@ int main(int argc, char **argv)
             std::fputs(kHelp, stdout);
             return 0;
         }
-        if (arg == "--version") {
-            std::printf("%s\n", qPrintable(VersionLine(QStringLiteral("lumora"))));
-            return 0;
-        }
+    }
+    if (const QString version = VersionAnswer(QStringLiteral("lumora"), argc, argv); !version.isEmpty()) {
+        std::fputs(version.toUtf8().constData(), stdout);
+        return 0;
     }
     QuietRuntimeFolder runtime;
     TApplication app(argc, argv);

@@ -1,9 +1,10 @@
 #include "memory/ChannelFile.h"
 
+#include "memory/Counted.h"
 #include "memory/Errors.h"
+#include "memory/WholeFile.h"
 
 #include <QFile>
-#include "memory/WholeFile.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -213,8 +214,8 @@ void ReadChannelFile(const QByteArray &bytes, ICellTable &table, OptionTexts &op
     const QString &text = *decoded;
     const QStringList lines = SplitFileLines(text);
     if (lines.size() != kChannelFileLines)
-        refuse(fileName, QStringLiteral("it has %1 lines, and a channel file has %2")
-                             .arg(lines.size())
+        refuse(fileName, QStringLiteral("it has %1, and a channel file has %2")
+                             .arg(Counted(lines.size(), "line", "lines"))
                              .arg(kChannelFileLines));
 
     const int rows = kChannelFileLines - kStoredOptionCount;

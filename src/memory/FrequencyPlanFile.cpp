@@ -5,6 +5,7 @@
 #include "memory/CsvRecords.h"
 #include "memory/Errors.h"
 #include "memory/FrequencyPlan.h"
+#include "memory/Counted.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -103,7 +104,7 @@ FrequencyPlan parseCsv(const QString &text, const QString &fileName)
         const CsvRecord &record = records[i];
         if (record.fields.size() > header.size())
             refuse(fileName, record.line,
-                   QStringLiteral("%1 fields, the header has %2").arg(record.fields.size()).arg(header.size()));
+                   QStringLiteral("%1, the header has %2").arg(Counted(record.fields.size(), "field", "fields")).arg(header.size()));
         std::map<QString, QString> values;
         for (int c = 0; c < record.fields.size(); ++c)
             values[header[c]] = record.fields[c];

@@ -1,6 +1,7 @@
 #include "memory/WholeFile.h"
 
 #include "memory/Errors.h"
+#include "memory/Counted.h"
 
 #include <QSaveFile>
 
@@ -22,9 +23,9 @@ void SaveWholeFile(const QString &fileName, const QByteArray &bytes)
     if (written < 0)
         fail(file.errorString());
     if (written != bytes.size())
-        fail(QStringLiteral("Only %1 of its %2 bytes could be written: the disk may be full.")
+        fail(QStringLiteral("Only %1 of its %2 could be written: the disk may be full.")
                      .arg(written)
-                     .arg(bytes.size()));
+                     .arg(Counted(bytes.size(), "byte", "bytes")));
     if (!file.commit())
         throw EFCreateError(QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, file.errorString()));
 }

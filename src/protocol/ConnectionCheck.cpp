@@ -137,8 +137,13 @@ ConnectionReport CheckConnections(const QVector<SerialPortEntry> &ports)
 {
     ConnectionReport report;
     if (ports.isEmpty())
+#ifdef _WIN32
+        report.paragraphs << QStringLiteral("No serial port was found. Plug the programming cable in; a USB "
+                                            "cable shows up as a COM port (COM3, for example) in Device Manager.");
+#else
         report.paragraphs << QStringLiteral("No serial port was found. Plug the programming cable in; a USB "
                                             "cable shows up as /dev/ttyUSB0 or /dev/ttyACM0.");
+#endif
     for (const SerialPortEntry &entry : ports) {
         const QString &port = entry.name;
         const QString described =

@@ -7,6 +7,13 @@
 #include <QVector>
 #include <utility>
 
+// A port name as this system writes them, for help texts and messages.
+#ifdef _WIN32
+#define LUMORA_EXAMPLE_PORT "COM3"
+#else
+#define LUMORA_EXAMPLE_PORT "/dev/ttyUSB0"
+#endif
+
 namespace lumora {
 
 struct SerialPortEntry {

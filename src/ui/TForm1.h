@@ -77,6 +77,8 @@ public:
     QAction *ToolButton1, *ToolButton2, *ToolButton3, *ToolButton4, *ToolButton6;
     QMenu *FileMenu, *EditMenu, *SignaMenu, *ViewMenu, *HelpMenu;
     QAction *About1; // "About LUMORA": the version, Qt's, the manual pages
+    QAction *Licences1; // "Licences...": the third-party notices
+    QAction *Manual1 = nullptr; // "Manual" (Windows): the installed manual in the browser
     QAction *AllColumns1; // "All columns": the channel columns the layout hides, shown
     QMenu *PlanMenu;      // "Frequency plan": None, the built-in plans, a plan file
     QAction *PlanFile1;   // "Plan file...": a licence of the user's own
@@ -274,6 +276,7 @@ private:
     // "All columns": every channel column shown, or those the layout shows.
     void ShowAllColumns(bool all);
     void buildPlanMenu();
+    void buildHelpMenu(); // About, the licences and, on Windows, the manual
     void buildEditMenu();
     void rememberFile(const QString &fileName); // the title and the recent files
     void fillRecentMenu();

@@ -90,11 +90,7 @@ void TForm1::buildLayout()
     AllColumns1->setCheckable(true); // off: the channel columns as the radio's own tool shows them
     connect(AllColumns1, &QAction::toggled, this, &TForm1::ShowAllColumns);
     buildPlanMenu();
-    HelpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
-    About1 = HelpMenu->addAction(QStringLiteral("&About LUMORA"), this, [] {
-        ShowMessage(QStringLiteral("LUMORA %1\nQt %2\n\nThe manual pages: man lumora, man lumora-cli, man lumora-radio.")
-                            .arg(QCoreApplication::applicationVersion(), QString::fromLatin1(qVersion())));
-    });
+    buildHelpMenu();
 
     ToolBar1 = new QToolBar(client_);
     ToolBar1->setFixedHeight(30);

@@ -2,6 +2,7 @@
 
 #include "memory/Errors.h"
 #include "serial/ECommsError.h"
+#include "ui/LicencesDialog.h"
 #include "ui/ToolTexts.h"
 
 #include <QApplication>
@@ -35,6 +36,21 @@ public:
         QMessageBox box(QMessageBox::NoIcon, title(), text, QMessageBox::Ok, MessageBoxParent());
         widenForTitle(box);
         box.exec();
+    }
+    void ShowAbout(const QString &text) override
+    {
+        QMessageBox box(QMessageBox::NoIcon, title(), text, QMessageBox::Ok, MessageBoxParent());
+        QPushButton *licences = box.addButton(QStringLiteral("&Licences..."), QMessageBox::ActionRole);
+        box.setDefaultButton(QMessageBox::Ok);
+        widenForTitle(box);
+        // Every button closes a message box: the licences' button opens them
+        // and the box comes back, as if it had stayed.
+        for (;;) {
+            box.exec();
+            if (box.clickedButton() != licences)
+                return;
+            ShowLicences(&box);
+        }
     }
     void ShowList(const QString &text, const QString &list) override
     {

@@ -20,6 +20,8 @@ public:
     {
         ShowMessage(list.isEmpty() ? text : text + QLatin1Char('\n') + list);
     }
+    // "About LUMORA": the text, and a way to the third-party licences.
+    virtual void ShowAbout(const QString &text) { ShowMessage(text); }
     // An error box: the text (already with its period) and a detail text.
     virtual void ShowError(const QString &text, const QString &detail) = 0;
     // A question with Yes and No; true for Yes. No is the default answer.
@@ -57,6 +59,7 @@ public:
 class PassingDialogs : public IUserDialogs {
 public:
     void ShowMessage(const QString &text) override { Outer->ShowMessage(text); }
+    void ShowAbout(const QString &text) override { Outer->ShowAbout(text); }
     void ShowError(const QString &text, const QString &detail) override { Outer->ShowError(text, detail); }
     bool AskYesNo(const QString &text) override { return Outer->AskYesNo(text); }
     bool AskToGoOn(const QString &text) override { return Outer->AskToGoOn(text); }

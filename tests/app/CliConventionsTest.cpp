@@ -39,7 +39,7 @@ TEST(Cli, ReportsFailuresOnStandardErrorWithAFailingStatus)
     VirtualRadio silent({"--drop", "1"});
     r = cli({"read", "--port", silent.device(), "--output", dir.filePath("x.wh"), "--timeout", "1"});
     EXPECT_EQ(r.status, 1);
-    EXPECT_TRUE(r.err.contains("did not finish within 1 seconds")) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("did not finish within 1 second:")) << r.err.toStdString();
 
     r = cli({"write", "--port", silent.device(), dir.filePath("missing.wh")});
     EXPECT_EQ(r.status, 1);
@@ -140,6 +140,14 @@ TEST(Cli, FollowsTheConventionsOfTheCommandLine)
         EXPECT_EQ(r.status, 0) << program;
         EXPECT_TRUE(QRegularExpression("^lumora(-cli|-radio)? [0-9.]+\n$").match(r.out).hasMatch()) << r.out.toStdString();
         EXPECT_EQ(r.err, "") << program;
+    }
+    // With --verbose, the licences of what the program is built from.
+    for (const char *program : {LUMORA_CLI_PATH, LUMORA_WINDOW_PATH}) {
+        const CliRun r = bare(program, {"--version", "--verbose"});
+        EXPECT_EQ(r.status, 0) << program;
+        EXPECT_TRUE(r.out.contains(QStringLiteral("\nQt %1 ").arg(qVersion()))) << r.out.left(200).toStdString();
+        EXPECT_TRUE(r.out.contains("LUMORA " LUMORA_VERSION ": third-party notices"));
+        EXPECT_TRUE(r.out.contains("GNU LESSER GENERAL PUBLIC LICENSE"));
     }
     CliRun r = bare(LUMORA_WINDOW_PATH, {"--help"});
     EXPECT_EQ(r.status, 0);

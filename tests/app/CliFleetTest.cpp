@@ -185,7 +185,7 @@ TEST_F(Fleet, RefusesWhatItCannotDoBeforeAnyRadio)
     const CliRun r = cli({"fleet", "-p", "/dev/lumora-missing", path("template.json"), "--first-id", "1", "--wait",
                           "1", "--count", "2"});
     EXPECT_EQ(r.status, 1);
-    EXPECT_TRUE(r.out.contains("No radio answered on /dev/lumora-missing within 1 seconds")) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains("No radio answered on /dev/lumora-missing within 1 second:")) << r.out.toStdString();
     EXPECT_TRUE(r.err.contains("/dev/lumora-missing: missing. There is no such device.")) << r.err.toStdString();
     EXPECT_TRUE(r.err.contains("0 of 2 radios written and verified")) << r.err.toStdString();
 }

@@ -153,6 +153,7 @@ TEST_F(ChannelFileTest, AFileOfTheWrongLengthIsRefusedAndChangesNothing)
         {fileOfLines(27), "it has 27 lines, and a channel file has 26"},
         {fileOfLines(26) + "\r\n", "it has 27 lines, and a channel file has 26"},
         {QByteArray(), "it has 0 lines, and a channel file has 26"},
+        {fileOfLines(1), "it has 1 line, and a channel file has 26"},
         {fileOfLines(25) + QByteArray(70000, 'x') + "\r\n", "it is larger than 64 KiB"},
     };
     for (const Case &c : cases) {

@@ -28,6 +28,7 @@
 #include <memory>
 #include <QTimer>
 #include <QPushButton>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTimeZone>
 
@@ -277,32 +278,15 @@ private slots:
     {
         SetUserDialogs(nullptr); // the real boxes
         QStringList seen;
-        // The key goes to the box once it is the active window (its Alt
-        // keys are shortcuts of the active window), and again until it closes.
         auto answer = [&](Qt::Key key) {
-            auto *poll = new QTimer(this);
-            auto target = std::make_shared<std::pair<bool, QPointer<QMessageBox>>>(); // found, and the box
-            connect(poll, &QTimer::timeout, this, [&seen, key, poll, target] {
-                if (!target->first) {
-                    for (QWidget *w : QApplication::topLevelWidgets())
-                        if (auto *box = qobject_cast<QMessageBox *>(w); box && box->isVisible()) {
-                            *target = {true, box};
-                            for (QAbstractButton *b : box->buttons())
-                                seen << b->text();
-                        }
-                    return;
-                }
-                QMessageBox *box = target->second;
-                if (!box || !box->isVisible()) {
-                    poll->stop();
-                    poll->deleteLater();
-                    return;
-                }
-                box->activateWindow();
-                if (box->isActiveWindow())
-                    QTest::keyClick(box, key, Qt::AltModifier);
-            });
-            poll->start(10);
+            answerNextBox<QMessageBox>(
+                this,
+                [&seen](QMessageBox *box) {
+                    for (QAbstractButton *b : box->buttons())
+                        seen << b->text();
+                    return true;
+                },
+                [key](QMessageBox *box) { QTest::keyClick(box, key, Qt::AltModifier); });
         };
         answer(Qt::Key_D);
         QCOMPARE(UserDialogs().AskSaveChanges("Save changes?", "detail"), IUserDialogs::SaveAnswer::Discard);
@@ -319,7 +303,48 @@ private slots:
         form->About1->trigger();
         QCOMPARE(dialogs->messages.size(), 1);
         QVERIFY(dialogs->messages[0].startsWith("LUMORA " LUMORA_VERSION "\nQt " + QString(qVersion())));
+#ifdef Q_OS_WIN
+        QVERIFY(dialogs->messages[0].contains("Help > Manual"));
+        QVERIFY(form->Manual1);
+#else
         QVERIFY(dialogs->messages[0].contains("man lumora-cli"));
+#endif
+    }
+
+    // About's "Licences..." opens the notices (Qt's LGPL among them) and
+    // About comes back; Help > Licences... opens them too.
+    void theLicencesAreAStepFromAbout()
+    {
+        SetUserDialogs(nullptr); // the real boxes
+        QString notices;
+        bool licencesClicked = false, aboutAgain = false;
+        auto isAbout = [](QMessageBox *box) { return box->text().startsWith("LUMORA "); };
+        auto isLicences = [](QDialog *d) { return d->objectName() == "LicencesDialog"; };
+        answerNextBox<QMessageBox>(this, isAbout, [&](QMessageBox *box) {
+            for (QAbstractButton *b : box->buttons())
+                if (b->text() == "&Licences..." && !licencesClicked) {
+                    licencesClicked = true;
+                    b->click();
+                }
+        });
+        answerNextBox<QDialog>(this, isLicences, [&](QDialog *d) {
+            if (notices.isEmpty()) {
+                notices = d->findChild<QPlainTextEdit *>()->toPlainText();
+                answerNextBox<QMessageBox>(this, isAbout, [&](QMessageBox *box) {
+                    aboutAgain = true;
+                    box->accept();
+                });
+            }
+            QTest::keyClick(d, Qt::Key_Escape);
+        });
+        form->About1->trigger();
+        SetUserDialogs(dialogs);
+        QVERIFY(licencesClicked);
+        QVERIFY(aboutAgain);
+        for (const char *part : {"GNU LESSER GENERAL PUBLIC LICENSE", "Version 3, 29 June 2007", "HarfBuzz",
+                                 "FreeType", "GCC Runtime Library Exception", "mingw-w64", "relink kit"})
+            QVERIFY2(notices.contains(part, Qt::CaseInsensitive), part);
+        QCOMPARE(form->Licences1->text(), QString("&Licences..."));
     }
 
     void tabGoesTopToBottomAsLaidOut()

@@ -11,8 +11,14 @@
 #include "ui/TApplication.h"
 #include "ui/TXStringGrid.h"
 
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QPointer>
 #include <QStringList>
+#include <QTimer>
 #include <QtTest>
+#include <functional>
+#include <memory>
 
 namespace lumora::test {
 
@@ -30,6 +36,49 @@ inline bool showActive(QWidget *w)
     w->show();
     QApplication::setActiveWindow(w);
     return QTest::qWaitForWindowActive(w);
+}
+
+// Answers the next box of type Box that found() accepts (a real message
+// box or dialog, shown modally by the code under test): act() runs once the
+// box is the active window (keys sent before go nowhere) and again every
+// 10 ms until the box closes. A box still open after 20 s is rejected, so
+// that the test fails instead of hanging.
+template <typename Box>
+void answerNextBox(QObject *owner, std::function<bool(Box *)> found, std::function<void(Box *)> act)
+{
+    auto *poll = new QTimer(owner);
+    auto box = std::make_shared<QPointer<Box>>();
+    auto seen = std::make_shared<bool>(false);
+    auto since = std::make_shared<QElapsedTimer>();
+    since->start();
+    QObject::connect(poll, &QTimer::timeout, owner, [=] {
+        auto stop = [poll] {
+            poll->stop();
+            poll->deleteLater();
+        };
+        if (!*seen) {
+            for (QWidget *w : QApplication::topLevelWidgets())
+                if (auto *b = qobject_cast<Box *>(w); b && b->isVisible() && found(b)) {
+                    *box = b;
+                    *seen = true;
+                    break;
+                }
+            if (!*seen && since->elapsed() > 20000)
+                stop();
+            return;
+        }
+        Box *b = *box;
+        if (!b || !b->isVisible())
+            return stop();
+        if (since->elapsed() > 20000) {
+            b->reject();
+            return stop();
+        }
+        b->activateWindow();
+        if (b->isActiveWindow())
+            act(b);
+    });
+    poll->start(10);
 }
 
 // The tool's windows on a large screen, their boxes captured.

@@ -2,6 +2,7 @@
 
 #include "app/cli/CliCommand.h"
 #include "protocol/AreaTable.h"
+#include "serial/PortList.h"
 
 #include <QTextStream>
 #include <QVector>
@@ -18,7 +19,7 @@ Read and Write buttons do, without opening a window.
 )";
 
 const char *const kGeneral = R"(  AREA                {areas}
-  -p, --port DEV      the serial device, for example /dev/ttyUSB0
+  -p, --port DEV      the serial device, for example )" LUMORA_EXAMPLE_PORT R"(
   -o, --output FILE   where a read is saved
   -t, --timeout SECONDS
                       give up a transfer not finished by then (default 60);
@@ -33,7 +34,8 @@ const char *const kGeneral = R"(  AREA                {areas}
                       straight through, a regular file is saved whole
   -h, --help          this text; "lumora-cli help COMMAND" or
                       "lumora-cli COMMAND --help" that command's
-  --version           the program's name and version
+  --version           the program's name and version; with --verbose also
+                      the Qt it runs on and the licences of its parts
 
 Success messages ("   Read Succeed!", "Write Succeed!", "WRITE SUCCEED!")
 go to standard output, errors with their details to standard error. The exit status is 0
