@@ -15,7 +15,9 @@ foreach(page lumora lumora-cli lumora-radio)
     set(html ${CMAKE_BINARY_DIR}/doc/${page}.html)
     add_custom_command(OUTPUT ${html}
         COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/doc
-        COMMAND ${MANDOC} -Thtml -Oman=%N.html ${CMAKE_SOURCE_DIR}/packaging/man/${page}.1 > ${html}
+        COMMAND ${MANDOC} -Thtml ${CMAKE_SOURCE_DIR}/packaging/man/${page}.1 > ${html}.tmp
+        # "lumora-cli(1)" in the text becomes a link to that page
+        COMMAND sed -e "s#<b>\\(lumora[a-z-]*\\)</b>(1)#<a href=\"\\1.html\"><b>\\1</b>(1)</a>#g" ${html}.tmp > ${html}
         DEPENDS ${CMAKE_SOURCE_DIR}/packaging/man/${page}.1 VERBATIM)
     list(APPEND lumora_manual ${html})
 endforeach()
@@ -47,11 +49,11 @@ set(CPACK_NSIS_MODIFY_PATH ON)
 # Qt 6 needs Windows 10: older Windows are refused before anything is
 # installed, with a message (in a silent install, exit status 2).
 set(lumora_windows10_check "
-  \${IfNot} \${AtLeastWin10}
+  \\\${IfNot} \\\${AtLeastWin10}
     MessageBox MB_OK|MB_ICONSTOP 'LUMORA needs Windows 10 or later: this Windows is older, and nothing was installed.' /SD IDOK
     SetErrorLevel 2
     Quit
-  \${EndIf}")
+  \\\${EndIf}")
 set(CPACK_NSIS_DEFINES "
   Target amd64-unicode ; a 64-bit installer for 64-bit programs
   !include WinVer.nsh
@@ -68,17 +70,17 @@ set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS "
   WriteRegStr HKCR 'LUMORA.ChannelFile' '' 'LUMORA channel file'
   WriteRegStr HKCR 'LUMORA.ChannelFile\\\\DefaultIcon' '' '$INSTDIR\\\\bin\\\\lumora.exe,0'
   WriteRegStr HKCR 'LUMORA.ChannelFile\\\\shell\\\\open\\\\command' '' '\\\"$INSTDIR\\\\bin\\\\lumora.exe\\\" \\\"%1\\\"'
-  \${GetParameters} $R0
+  \\\${GetParameters} $R0
   ClearErrors
-  \${GetOptions} $R0 '/PATH=' $R1
-  \${IfNot} \${Errors}
-    \${If} $R1 == 'user'
+  \\\${GetOptions} $R0 '/PATH=' $R1
+  \\\${IfNot} \\\${Errors}
+    \\\${If} $R1 == 'user'
       StrCpy $DO_NOT_ADD_TO_PATH '0'
       StrCpy $ADD_TO_PATH_CURRENT_USER '1'
-    \${ElseIf} $R1 == 'all'
+    \\\${ElseIf} $R1 == 'all'
       StrCpy $DO_NOT_ADD_TO_PATH '0'
       StrCpy $ADD_TO_PATH_ALL_USERS '1'
-    \${EndIf}
+    \\\${EndIf}
     Push 'DoNotAddToPath'
     Push $DO_NOT_ADD_TO_PATH
     Call ConditionalAddToRegistry
@@ -88,7 +90,7 @@ set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS "
     Push 'AddToPathCurrentUser'
     Push $ADD_TO_PATH_CURRENT_USER
     Call ConditionalAddToRegistry
-  \${EndIf}
+  \\\${EndIf}
 ")
 set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS "
   DeleteRegKey HKCR '.wh'

@@ -64,7 +64,7 @@ scripts/fuzz.sh 20
 # The serial core with POSIX alone, and its Win32 backend under Wine.
 scripts/serial-core.sh
 # The whole tool for Windows under Wine, where this machine has made the
-# Windows Qt (scripts/qt-windows.sh: 17 to 26 minutes, once a machine);
+# Windows Qt (scripts/qt-windows.sh: about 46 minutes on two cores, once a machine);
 # said, not hidden, where it has not.
 if scripts/qt-windows.sh --check >/dev/null 2>&1; then
     scripts/test-windows.sh

@@ -20,7 +20,8 @@ for exe in "$dir"/*_tests.exe; do
     name=$(basename "$exe" .exe)
     log=$work/$name.txt
     status=0
-    wine "$exe" -platform offscreen -o "Z:${log//\//\\},txt" >/dev/null 2>&1 || status=$?
+    # Qt Test ends a function after 300 s; a program that still hangs is ended.
+    timeout --kill-after=10 600 wine "$exe" -platform offscreen -o "Z:${log//\//\\},txt" >/dev/null 2>&1 || status=$?
     totals=$(tr -d '\r' <"$log" 2>/dev/null | grep '^Totals:' || echo "Totals: 0 passed, 1 failed")
     passed=$((passed + $(echo "$totals" | sed 's/^Totals: \([0-9]*\) passed.*/\1/')))
     failed=$((failed + $(echo "$totals" | sed 's/.* \([0-9]*\) failed.*/\1/')))

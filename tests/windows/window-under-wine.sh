@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # lumora.exe under Wine on its own X server with a window manager: the
-# virtual radio's pseudo-terminal as COM1, Read(F11) by key, then the DTMF
-# window from the "Signa" menu; a screenshot of each into SHOTS.
+# virtual radio's pseudo-terminal as COM1, Read(F11) by key, the DTMF
+# window from the "Signa" menu, then About and its licences from the Help
+# menu; a screenshot of each into SHOTS, in Wine's own fonts as on Windows.
 # Usage: tests/windows/window-under-wine.sh LINUX_BUILD WINDOWS_BUILD SHOTS
 set -euo pipefail
 linux=$(cd "$1" && pwd)
@@ -95,4 +96,29 @@ for attempt in 1 2 3; do
 done
 sleep 1 # drawn
 import -window root "$shots/wine-dtmf.png"
+xdotool search --onlyvisible --name '^DTMF$' windowactivate --sync key alt+c >/dev/null 2>&1 || true
+wait_for '[ -z "$(windows DTMF)" ]' 15 || fail "the DTMF window did not close on Alt+C"
+
+# Help > About LUMORA, and its Licences... button by its Alt key.
+for attempt in 1 2 3; do
+    xdotool windowactivate --sync "$main" >/dev/null 2>&1 || true
+    xdotool key alt+h
+    sleep 1
+    xdotool key a
+    wait_for 'found_box' 15 && break
+    xdotool key Escape
+    [ "$attempt" -lt 3 ] || fail "no About box from the Help menu"
+done
+sleep 0.5
+import -window root "$shots/wine-about.png"
+xdotool windowactivate --sync "$box" >/dev/null 2>&1 || true
+xdotool key alt+l
+wait_for '[ -n "$(windows "$title: licences")" ]' 15 || fail "About's Licences... showed no licences"
+sleep 1 # drawn
+import -window root "$shots/wine-licences.png"
+xdotool key Escape
+wait_for '[ -z "$(windows "$title: licences")" ] && found_box' 15 || fail "Escape did not go back to About"
+xdotool windowactivate --sync "$box" >/dev/null 2>&1 || true
+xdotool key Return
+wait_for '! found_box' 15 || fail "About did not close on Enter"
 echo "window-under-wine: screenshots in $shots"
