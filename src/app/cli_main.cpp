@@ -17,7 +17,7 @@ using namespace lumora;
 int main(int argc, char **argv)
 {
     if (const QString version = VersionAnswer(QStringLiteral("lumora-cli"), argc, argv); !version.isEmpty()) {
-        std::fputs(version.toUtf8().constData(), stdout);
+        std::printf("%s", version.toUtf8().constData());
         return 0;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

@@ -151,7 +151,7 @@ int main(int argc, char **argv)
         }
     }
     if (const QString version = VersionAnswer(QStringLiteral("lumora"), argc, argv); !version.isEmpty()) {
-        std::fputs(version.toUtf8().constData(), stdout);
+        std::printf("%s", version.toUtf8().constData());
         return 0;
     }
     QuietRuntimeFolder runtime;
