@@ -71,7 +71,7 @@ It holds LUMORA's object files and static libraries, exactly as the
 release was linked from, and relink.sh, the link commands of lumora.exe and
 lumora-cli.exe. To relink:
 
- 1. Build Qt $(sed -n 's/^set(PACKAGE_VERSION "\(.*\)")/\1/p' "$qt/lib/cmake/Qt6/Qt6ConfigVersion.cmake") (or a compatible version) for Windows as a static
+ 1. Build Qt $(sed -n 's/^set(PACKAGE_VERSION "\(.*\)")/\1/p' "$qt/lib/cmake/Qt6/Qt6ConfigVersionImpl.cmake") (or a compatible version) for Windows as a static
     library with MinGW-w64, with Qt Core, Qt Gui, Qt Widgets and the windows
     and offscreen platform plugins. LUMORA's scripts/qt-windows.sh shows the
     configuration the release used; Qt's source is Debian's qt6-base source

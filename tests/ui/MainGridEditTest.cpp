@@ -353,10 +353,16 @@ private slots:
     }
 };
 
-// Whether every test function named on the command line is one of test's.
+// Whether every test function named on the command line is one of test's
+// (the values of -platform, -o and the like are no names).
 bool namesOnly(const QObject &test, int argc, char **argv)
 {
+    const QList<QByteArray> withValue{"-platform", "-o", "-maxwarnings", "-eventdelay", "-keydelay", "-mousedelay"};
     for (int i = 1; i < argc; ++i) {
+        if (withValue.contains(QByteArray(argv[i]))) {
+            ++i;
+            continue;
+        }
         const QByteArray name = QByteArray(argv[i]).split(':').first();
         if (!name.startsWith('-') && test.metaObject()->indexOfMethod(name + "()") < 0)
             return false;
@@ -364,15 +370,32 @@ bool namesOnly(const QObject &test, int argc, char **argv)
     return true;
 }
 
+// The arguments for the index-th test object: a log file named with -o
+// (FILE,FORMAT) becomes FILE.index for the second and later objects, whose
+// logs would otherwise replace the first's.
+QStringList argumentsFor(int index, int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        QString argument = QString::fromLocal8Bit(argv[i]);
+        if (index > 0 && i > 0 && qstrcmp(argv[i - 1], "-o") == 0 && !argument.startsWith(QLatin1Char('-'))) {
+            const int format = argument.lastIndexOf(QLatin1Char(','));
+            argument.insert(format < 0 ? argument.size() : format, QStringLiteral(".%1").arg(index));
+        }
+        arguments << argument;
+    }
+    return arguments;
+}
+
 int main(int argc, char **argv)
 {
     lumora::TApplication app(argc, argv);
     MainGridEditTest edits;
     TypingRulesTest typing;
-    int failed = 0;
+    int failed = 0, index = 0;
     for (QObject *test : {static_cast<QObject *>(&edits), static_cast<QObject *>(&typing)})
         if (namesOnly(*test, argc, argv))
-            failed |= QTest::qExec(test, argc, argv);
+            failed |= QTest::qExec(test, argumentsFor(index++, argc, argv));
     return failed;
 }
 #include "MainGridEditTest.moc"

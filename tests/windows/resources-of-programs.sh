@@ -38,7 +38,7 @@ done
 # The notices in the tree are those the linked Qt's licences make.
 qt=$(scripts/qt-windows.sh --check) || fail "no Windows Qt"
 if [ -d "$qt/licenses/LICENSES" ]; then
-    qt_version=$(sed -n 's/^set(PACKAGE_VERSION "\(.*\)")/\1/p' "$qt/lib/cmake/Qt6/Qt6ConfigVersion.cmake")
+    qt_version=$(sed -n 's/^set(PACKAGE_VERSION "\(.*\)")/\1/p' "$qt/lib/cmake/Qt6/Qt6ConfigVersionImpl.cmake")
     packaging/notices/make-notices.py "$qt/licenses" "$qt_version" \
         "$(dpkg-query -W -f='${Version}' qt6-base-dev-tools)" "$version" >"$work/notices.txt"
     diff -u packaging/third-party-notices.txt "$work/notices.txt" | head -n 20 >&2 \
@@ -54,7 +54,7 @@ wineboot -i >/dev/null 2>&1
 for program in lumora lumora-cli; do
     wine "$build/src/app/$program.exe" --version --verbose </dev/null >"$work/$program.out" 2>/dev/null \
         || fail "$program.exe --version --verbose failed under Wine"
-    tr -d '\r' <"$work/$program.out" | head -n 1 | grep -qx "$program $version" || fail "$program.exe: no version line"
+    head -n 1 "$work/$program.out" | tr -d '\r' | grep -qx "$program $version" || fail "$program.exe: no version line"
     grep -q 'GNU LESSER GENERAL PUBLIC LICENSE' "$work/$program.out" || fail "$program.exe shows no notices"
 done
 echo "resources-of-programs: icon, version information, manifest and notices are in both programs."

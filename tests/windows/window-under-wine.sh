@@ -57,12 +57,12 @@ wait_for() { # waits up to $2 seconds until command $1 succeeds
     for _ in $(seq "$tries"); do eval "$1" && return 0; sleep 0.2; done
     return 1
 }
-title='LUMORA  V1.0'
-wait_for '[ -n "$(windows "$title")" ]' 60 || fail "no window \"$title\""
-main=$(windows "$title" | head -n 1)
+title='LUMORA  V1.0' # the boxes' title; the main window's is "FILE - LUMORA  V1.0"
+main_windows() { xdotool search --onlyvisible --name " - $title\$" 2>/dev/null || true; }
+wait_for '[ -n "$(main_windows)" ]' 60 || fail "no window \"Untitled - $title\""
+main=$(main_windows | head -n 1)
 
-# Read by key; the success box carries the tool's title too, so it is the
-# second window of that name. A loaded machine may take long to start Wine,
+# Read by key; the success box carries the tool's title. A loaded machine may take long to start Wine,
 # and a window Wine has just mapped may not have the focus yet: the key is
 # pressed again only while the radio has heard nothing (no read under way,
 # so a second F11 cannot meet a read and be refused).
