@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Makes a static Qt 6 for 64-bit Windows from Debian's own qt6-base source,
 # cross-built with MinGW-w64 (posix threads), and prints its prefix. The
-# build (about 46 minutes on 2 busy cores, 33 of CPU time on 2 idle ones) happens once a machine: it lands in
-# a cache outside the work tree, keyed by the Qt source version, the
-# MinGW version and the options, and a second run finds it at once.
+# build (38 minutes on 2 cores here, 46 on 2 busy ones) happens once a
+# machine: it lands in a cache outside the work tree, keyed by the Qt source
+# version, the MinGW version and the options, and a second run finds it at
+# once. The licences of Qt's source are kept beside it, in licenses/.
 # Usage: scripts/qt-windows.sh [--check]   (prints the prefix on standard
 # output, everything else goes to standard error; --check only says whether
 # it is made: status 0 and the prefix, or status 1)
