@@ -5,9 +5,9 @@
 
 #include "app/ToolWindows.h"
 #include "backup/FleetRun.h"
+#include "memory/Counted.h"
 #include "serial/PortAccess.h"
 #include "ui/TForm1.h"
-#include "memory/Counted.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

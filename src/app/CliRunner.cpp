@@ -3,11 +3,11 @@
 
 #include "app/ToolWindows.h"
 #include "backup/FleetRun.h"
+#include "memory/Counted.h"
 #include "memory/Errors.h"
 #include "protocol/AreaNames.h"
 #include "serial/ECommsError.h"
 #include "signalling/SettingsFile.h"
-#include "memory/Counted.h"
 
 #include <QCoreApplication>
 #include <QFile>

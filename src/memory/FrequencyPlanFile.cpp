@@ -2,10 +2,10 @@
 // JSON. Every fault is named with its line, and nothing of a faulty file
 // is used.
 
+#include "memory/Counted.h"
 #include "memory/CsvRecords.h"
 #include "memory/Errors.h"
 #include "memory/FrequencyPlan.h"
-#include "memory/Counted.h"
 
 #include <QFile>
 #include <QFileInfo>

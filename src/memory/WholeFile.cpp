@@ -1,7 +1,7 @@
 #include "memory/WholeFile.h"
 
-#include "memory/Errors.h"
 #include "memory/Counted.h"
+#include "memory/Errors.h"
 
 #include <QSaveFile>
 

@@ -18,7 +18,6 @@
 #include <QTimer>
 #include <QtTest>
 #include <functional>
-#include <memory>
 
 namespace lumora::test {
 
@@ -47,36 +46,34 @@ template <typename Box>
 void answerNextBox(QObject *owner, std::function<bool(Box *)> found, std::function<void(Box *)> act)
 {
     auto *poll = new QTimer(owner);
-    auto box = std::make_shared<QPointer<Box>>();
-    auto seen = std::make_shared<bool>(false);
-    auto since = std::make_shared<QElapsedTimer>();
-    since->start();
-    QObject::connect(poll, &QTimer::timeout, owner, [=] {
+    QElapsedTimer since;
+    since.start();
+    // The box found so far lives in the connection's copy of the lambda.
+    QObject::connect(poll, &QTimer::timeout, owner, [=, seen = false, box = QPointer<Box>()]() mutable {
         auto stop = [poll] {
             poll->stop();
             poll->deleteLater();
         };
-        if (!*seen) {
+        if (!seen) {
             for (QWidget *w : QApplication::topLevelWidgets())
                 if (auto *b = qobject_cast<Box *>(w); b && b->isVisible() && found(b)) {
-                    *box = b;
-                    *seen = true;
+                    box = b;
+                    seen = true;
                     break;
                 }
-            if (!*seen && since->elapsed() > 20000)
+            if (!seen && since.elapsed() > 20000)
                 stop();
             return;
         }
-        Box *b = *box;
-        if (!b || !b->isVisible())
+        if (!box || !box->isVisible())
             return stop();
-        if (since->elapsed() > 20000) {
-            b->reject();
+        if (since.elapsed() > 20000) {
+            box->reject();
             return stop();
         }
-        b->activateWindow();
-        if (b->isActiveWindow())
-            act(b);
+        box->activateWindow();
+        if (box->isActiveWindow())
+            act(box);
     });
     poll->start(10);
 }

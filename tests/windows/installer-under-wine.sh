@@ -9,16 +9,9 @@
 set -euo pipefail
 installer=$(cd "$1" && pwd)/LUMORA-1.0-win64.exe
 [ -f "$installer" ] || { echo "installer-under-wine: $installer is missing (cpack in $1)" >&2; exit 2; }
-work=$(mktemp -d)
-cleanup() {
-    WINEPREFIX=$work/wine wineserver -k >/dev/null 2>&1 || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-export WINEPREFIX=$work/wine WINEDEBUG=-all
-wineboot -i >/dev/null 2>&1
+source "$(dirname "$0")/scratch-wine.sh"
+start_wine
 wineserver -p >/dev/null 2>&1 || true # (wineboot may have left one running)
-fail() { echo "installer-under-wine: FAIL: $*" >&2; exit 1; }
 folder="$WINEPREFIX/drive_c/Program Files/LUMORA"
 association() { wine reg query 'HKCR\LUMORA.ChannelFile\shell\open\command' 2>/dev/null | tr -d '\r' | grep REG_SZ || true; }
 menu_entry() { find "$WINEPREFIX/drive_c" -iname 'LUMORA.lnk' | grep -q .; }

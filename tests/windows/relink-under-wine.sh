@@ -9,16 +9,10 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 linux=$(cd "$1" && pwd)
 build=$(cd "$2" && pwd)
-fail() { echo "relink-under-wine: FAIL: $*" >&2; exit 1; }
+source "$here/scratch-wine.sh"
 qt=$("$here/../../scripts/qt-windows.sh" --check) || fail "no Windows Qt"
 kit=$(ls "$build"/LUMORA-*-win64-relink.zip 2>/dev/null | head -n 1)
 [ -n "$kit" ] || fail "no relink kit in $build (scripts/relink-kit.sh)"
-work=$(mktemp -d)
-cleanup() {
-    WINEPREFIX=$work/wine wineserver -k >/dev/null 2>&1 || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
 (cd "$work" && cmake -E tar xf "$kit")
 dir=$(ls -d "$work"/LUMORA-*-relink)
 [ -f "$dir/README.txt" ] || fail "the kit has no README.txt"
@@ -29,8 +23,7 @@ for program in lumora lumora-cli; do
 done
 # The relinked programs where the tests look for a Windows build's.
 "$here/cli-under-wine.sh" "$linux" "$dir" || fail "the relinked lumora-cli.exe failed against the virtual radio"
-export WINEPREFIX=$work/wine WINEDEBUG=-all
-wineboot -i >/dev/null 2>&1
+start_wine
 wine "$dir/src/app/lumora.exe" --version --verbose </dev/null 2>/dev/null | grep -q 'GNU LESSER GENERAL PUBLIC LICENSE' \
     || fail "the relinked lumora.exe does not start"
 echo "relink-under-wine: the kit relinks both programs with the Windows Qt, and they work."

@@ -8,13 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 build=$(cd "$1" && pwd)
-fail() { echo "resources-of-programs: FAIL: $*" >&2; exit 1; }
-work=$(mktemp -d)
-cleanup() {
-    WINEPREFIX=$work/wine wineserver -k >/dev/null 2>&1 || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+source tests/windows/scratch-wine.sh
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 for program in lumora lumora-cli; do
     rc=$work/$program.rc
@@ -49,8 +43,7 @@ else
     echo "resources-of-programs: this Windows Qt kept no licences (made before they were kept): notices not compared"
 fi
 
-export WINEPREFIX=$work/wine WINEDEBUG=-all
-wineboot -i >/dev/null 2>&1
+start_wine
 for program in lumora lumora-cli; do
     wine "$build/src/app/$program.exe" --version --verbose </dev/null >"$work/$program.out" 2>/dev/null \
         || fail "$program.exe --version --verbose failed under Wine"

@@ -7,13 +7,7 @@
 set -euo pipefail
 sign=$(cd "$(dirname "$0")/../.." && pwd)/scripts/sign-windows.sh
 build=$(cd "$1" && pwd)
-fail() { echo "signing-under-wine: FAIL: $*" >&2; exit 1; }
-work=$(mktemp -d)
-cleanup() {
-    WINEPREFIX=$work/wine wineserver -k >/dev/null 2>&1 || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/scratch-wine.sh"
 cd "$work"
 files=(lumora.exe lumora-cli.exe installer.exe)
 cp "$build/src/app/lumora.exe" "$build/src/app/lumora-cli.exe" .
@@ -37,8 +31,7 @@ cp lumora-cli.exe tampered.exe
 printf 'X' | dd of=tampered.exe bs=1 seek=4096 conv=notrunc 2>/dev/null
 ! osslsigncode verify -CAfile cert.pem -in tampered.exe >/dev/null 2>&1 || fail "a changed program still verifies"
 
-export WINEPREFIX=$work/wine WINEDEBUG=-all
-wineboot -i >/dev/null 2>&1
+start_wine
 wine ./lumora-cli.exe --version </dev/null 2>/dev/null | tr -d '\r' | grep -q '^lumora-cli ' \
     || fail "the signed lumora-cli.exe does not start"
 echo "signing-under-wine: both programs and the installer signed and verified; unsigned when no certificate is given."

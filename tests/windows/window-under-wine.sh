@@ -83,32 +83,30 @@ xdotool windowactivate --sync "$box" >/dev/null 2>&1 || true
 xdotool key Return
 wait_for '! found_box' 20 || fail "the read's box did not close on Enter"
 
-# The DTMF window from the "Signa" menu by its mnemonics; a menu that did
-# not open under a busy window manager is tried again.
-for attempt in 1 2 3; do
-    xdotool windowactivate --sync "$main" >/dev/null 2>&1 || true
-    xdotool key alt+s
-    sleep 1
-    xdotool key d
-    wait_for '[ -n "$(windows DTMF)" ]' 15 && break
-    xdotool key Escape
-    [ "$attempt" -lt 3 ] || fail "no window \"DTMF\" from the Signa menu"
-done
+# from_menu MENU_KEY ITEM_KEY CONDITION WHAT: a menu entry of the main
+# window by its mnemonics until CONDITION holds; a menu that did not open
+# under a busy window manager is tried again.
+from_menu() {
+    for attempt in 1 2 3; do
+        xdotool windowactivate --sync "$main" >/dev/null 2>&1 || true
+        xdotool key "alt+$1"
+        sleep 1
+        xdotool key "$2"
+        wait_for "$3" 15 && return 0
+        xdotool key Escape
+    done
+    fail "$4"
+}
+
+# The DTMF window from the "Signa" menu.
+from_menu s d '[ -n "$(windows DTMF)" ]' 'no window "DTMF" from the Signa menu'
 sleep 1 # drawn
 import -window root "$shots/wine-dtmf.png"
 xdotool search --onlyvisible --name '^DTMF$' windowactivate --sync key alt+c >/dev/null 2>&1 || true
 wait_for '[ -z "$(windows DTMF)" ]' 15 || fail "the DTMF window did not close on Alt+C"
 
 # Help > About LUMORA, and its Licences... button by its Alt key.
-for attempt in 1 2 3; do
-    xdotool windowactivate --sync "$main" >/dev/null 2>&1 || true
-    xdotool key alt+h
-    sleep 1
-    xdotool key a
-    wait_for 'found_box' 15 && break
-    xdotool key Escape
-    [ "$attempt" -lt 3 ] || fail "no About box from the Help menu"
-done
+from_menu h a found_box "no About box from the Help menu"
 sleep 0.5
 import -window root "$shots/wine-about.png"
 xdotool windowactivate --sync "$box" >/dev/null 2>&1 || true
