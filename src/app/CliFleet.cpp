@@ -72,6 +72,7 @@ int CliRunner::Fleet(ToolWindows &windows, const Request &request)
         ShowException(e);
         return 2;
     }
+    run->KeepHistory(windows.History.get());
     if (!run->LogNotice().isEmpty())
         CliErr() << "lumora-cli: " << run->LogNotice() << Qt::endl;
     bool done = false;

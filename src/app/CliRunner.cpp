@@ -11,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -112,8 +113,21 @@ int CliRunner::runRequest(const Request &request)
         ToolWindows windows(QSize(1920, 1080)); // unseen
         TForm1 &form = *windows.Form1;
         form.SelectPort(request.port);
+        const HistorySettings history = HistoryOf(request);
+        windows.KeepHistory(RadioHistory::DefaultFolder(), history.keep);
+        RadioHistory(windows.HistoryFolder).PruneIfDue(history.bounds, QDateTime::currentDateTimeUtc());
+        if (windows.History) {
+            QObject::connect(windows.History.get(), &HistoryKeeper::NotKept, windows.History.get(),
+                             [](const QString &why) { err() << "lumora-cli: history is not being kept: " << why << Qt::endl; });
+            if (request.verb == QLatin1String("diff"))
+                windows.History->SetOrigin(QStringLiteral("diff"));
+            else if (request.verify)
+                windows.History->SetOrigin(QStringLiteral("verify"));
+        }
         try {
             status = command.RunOn(*this, windows, request);
+            if (windows.History && request.reportTime) // for the benchmark
+                err() << "history time: " << windows.History->LongestKeepMs() << " ms" << Qt::endl;
         } catch (const ECommsError &e) {
             // One line, as shells print them: the device, what failed, why.
             QString line = QString::fromStdString(e.text());
@@ -213,8 +227,38 @@ int CliRunner::BackupOrRestore(ToolWindows &windows, const Request &request)
     QStringList differences;
     const int status = runBackupOrRestore(*windows.Form1, windows, request, [&](RadioBackupRun &run) {
         run.KeepIdentity(request.keepIdentity);
+        run.PermitSomeAreas(true); // a snapshot saved as a backup file
+        if (windows.History)
+            run.KeepHistory(windows.History.get(), request.verb == QLatin1String("backup")
+                                                           ? QStringLiteral("backup")
+                                                           : QStringLiteral("restore of %1").arg(QFileInfo(request.file).fileName()));
     }, &differences);
     return status != 0 || !request.verify ? status : Report(request, differences);
+}
+
+int CliRunner::RestoreSnapshot(ToolWindows &windows, const Request &request, const QString &file, const QString &origin)
+{
+    Request restore = request;
+    restore.verb = QStringLiteral("restore");
+    restore.file = file;
+    QStringList differences;
+    const int status = runBackupOrRestore(*windows.Form1, windows, restore, [&](RadioBackupRun &run) {
+        run.PermitSomeAreas(true);
+        if (windows.History)
+            run.KeepHistory(windows.History.get(), origin);
+    }, &differences);
+    return status != 0 || !request.verify ? status : Report(restore, differences);
+}
+
+HistorySettings CliRunner::HistoryOf(const Request &request)
+{
+    HistorySettings history = HistorySettings::Load();
+    history.keep = history.keep && !request.noHistory;
+    if (request.keepDays > 0)
+        history.bounds.days = request.keepDays;
+    if (request.keepCount > 0)
+        history.bounds.count = request.keepCount;
+    return history;
 }
 
 int CliRunner::runBackupOrRestore(TForm1 &form, ToolWindows &windows, const Request &request,

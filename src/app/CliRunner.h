@@ -3,6 +3,7 @@
 // handlers its buttons call, and reports on the standard streams.
 
 #include "backup/RadioBackupRun.h"
+#include "backup/RadioHistory.h"
 #include "protocol/AreaNames.h"
 #include "ui/UserDialogs.h"
 
@@ -57,6 +58,12 @@ public:
         // that does not fit it stops the write
         QString plan;
         bool planStrict = false;
+        // The radio history: kept unless noHistory (or the user's setting
+        // says so); keepDays and keepCount (0: the user's setting) bound it.
+        bool noHistory = false;
+        int keepDays = 0, keepCount = 0;
+        QString radio;        // history list --radio
+        QStringList history;  // history: its words ("diff", SNAPSHOT, ...)
     };
 
     // Files named "-" are standard input and output; an output that is a
@@ -84,6 +91,10 @@ public:
     // What a read saved cannot write back, on standard error.
     static void WarnNotWrittenBack(const QStringList &lines);
     int BackupOrRestore(ToolWindows &windows, const Request &request);
+    // A snapshot of the radio history into the radio (history restore).
+    int RestoreSnapshot(ToolWindows &windows, const Request &request, const QString &file, const QString &origin);
+    // The user's history settings with the request's bounds over them.
+    static HistorySettings HistoryOf(const Request &request);
     // One radio after another on the port (CliFleet.cpp).
     int Fleet(ToolWindows &windows, const Request &request);
 

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QStatusBar>
 #include <QMenu>
 #include <QPointer>
@@ -46,6 +47,8 @@ ToolWindows::~ToolWindows()
 {
     Fleet.reset();
     Run.reset();
+    historyWindow_.reset();
+    History.reset();
     for (QAction *a : menuActions_)
         delete a;
     Form3.reset();
@@ -66,8 +69,9 @@ void ToolWindows::addBackupCommands()
     QObject::connect(restore, &QAction::triggered, Form1.get(), [this] { RestoreClick(); });
     QObject::connect(fleet, &QAction::triggered, Form1.get(), [this] { FleetClick(); });
     menu->insertActions(before, {backup, restore, fleet});
-    menu->insertSeparator(before);
     menuActions_ = {backup, restore, fleet};
+    addHistoryCommands(menu, before);
+    menu->insertSeparator(before);
 }
 
 SignallingAreas ToolWindows::Areas() const
@@ -112,7 +116,8 @@ void ToolWindows::RestoreClick()
             Form1.get(), kBackupFilter, QStringLiteral("json"),
             QStringLiteral("&Keep this radio's identity (FleetSync own fleet and ID, DTMF ID code)"), &keepIdentity);
     if (!name.isEmpty())
-        startRun(RadioBackupRun::Kind::Restore, name, keepIdentity);
+        startRun(RadioBackupRun::Kind::Restore, name, keepIdentity,
+                 [](RadioBackupRun &run) { run.PermitSomeAreas(true); }); // a snapshot saved as a file
 }
 
 void ToolWindows::refuseIfARunIsUnderWay() const
@@ -122,12 +127,19 @@ void ToolWindows::refuseIfARunIsUnderWay() const
                                           "Wait until it has finished, then try again"));
 }
 
-void ToolWindows::startRun(RadioBackupRun::Kind kind, const QString &fileName, bool keepIdentity)
+void ToolWindows::startRun(RadioBackupRun::Kind kind, const QString &fileName, bool keepIdentity,
+                           const std::function<void(RadioBackupRun &)> &setUp)
 {
     refuseIfARunIsUnderWay();
     Run.reset(); // one that has finished and not yet been let go
     auto run = std::make_unique<RadioBackupRun>(*Form1, Areas(), kind, fileName);
     run->KeepIdentity(keepIdentity);
+    if (History)
+        run->KeepHistory(History.get(), kind == RadioBackupRun::Kind::Backup
+                                                ? QStringLiteral("backup")
+                                                : QStringLiteral("restore of %1").arg(QFileInfo(fileName).fileName()));
+    if (setUp)
+        setUp(*run);
     const QPointer<RadioBackupRun> started(run.get()); // null once this run is gone
     QObject::connect(run.get(), &RadioBackupRun::Finished, Form1.get(), [this, started] {
         QTimer::singleShot(0, Form1.get(), [this, started] {
@@ -153,6 +165,7 @@ void ToolWindows::StartFleet(const FleetSetup &setup)
     refuseIfARunIsUnderWay();
     Run.reset();
     Fleet = std::make_unique<FleetRun>(*Form1, Areas(), setup); // throws for a log or list it cannot read
+    Fleet->KeepHistory(History.get());
     QObject::connect(Fleet.get(), &FleetRun::RadioDone, Form1.get(), [this](const FleetLogRow &row) {
         const QString line = FleetRun::LineOf(row);
         Form1->StatusBar1->showMessage(line);

@@ -9,6 +9,7 @@
 // lumora-cli, the soak, the fuzz targets and the tests all build them here.
 
 #include "backup/FleetRun.h"
+#include "backup/HistoryKeeper.h"
 #include "backup/RadioBackupRun.h"
 #include "signalling/TForm2.h"
 #include "signalling/TForm4.h"
@@ -24,6 +25,7 @@
 #include <vector>
 
 class QAction;
+class QMenu;
 
 namespace lumora {
 
@@ -57,6 +59,24 @@ struct ToolWindows {
     void StartFleet(const FleetSetup &setup);
     std::unique_ptr<FleetRun> Fleet; // the one under way, if any
 
+    // The radio history (ToolWindowsHistory.cpp): every image the windows
+    // read kept in folder while keep holds; "Radio history..." and "Undo
+    // last write" of the "File" menu look into it either way.
+    void KeepHistory(const QString &folder, bool keep);
+    std::unique_ptr<HistoryKeeper> History; // null: no history is being kept
+    QString HistoryFolder;
+    void HistoryClick();
+    void UndoLastWriteClick();
+    // A snapshot (or any backup file, also of some areas only) into the
+    // radio through the restore's run: the radio read and kept first, then
+    // check asked (nothing is written unless it answers empty).
+    void RestoreSnapshot(const QString &file, const QString &origin, std::function<QString()> check = {});
+    // Every area's settings (the main memory's first) and block count, in order.
+    AreaSettings AllSettings() const;
+    QVector<int> BlockCounts() const;
+    QAction *RadioHistory1 = nullptr;
+    QAction *UndoLastWrite1 = nullptr;
+
 private:
     template <class Window>
     Window *windowOf() const
@@ -70,7 +90,11 @@ private:
     // Each signalling window with edits not written asks about them; then
     // runs after a write they asked for.
     bool askAboutSignallingEdits(const std::function<void()> &then) const;
-    void startRun(RadioBackupRun::Kind kind, const QString &fileName, bool keepIdentity = false);
+    void startRun(RadioBackupRun::Kind kind, const QString &fileName, bool keepIdentity = false,
+                  const std::function<void(RadioBackupRun &)> &setUp = {});
+    void addHistoryCommands(QMenu *menu, QAction *before);
+    void showUndoLastWrite(); // its entry names what it goes back to
+    std::unique_ptr<QWidget> historyWindow_;
     void refuseIfARunIsUnderWay() const; // a backup, restore or fleet run
     void askForNextRadio(const QString &previous);
     void endFleet(const QString &previous, const QString &why);

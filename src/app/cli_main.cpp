@@ -24,6 +24,7 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QuietRuntimeFolder runtime;
     TApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("LUMORA")); // the tool's settings and history
     CliArgs args;
     if (!args.Parse(QCoreApplication::arguments()))
         return CliUsageError(args.ErrorText(), args.Words().value(0));
@@ -60,7 +61,17 @@ int main(int argc, char **argv)
     request.keepIdentity = args.IsSet(QStringLiteral("keep-identity"));
     request.strict = args.IsSet(QStringLiteral("strict"));
     request.reportTime = args.IsSet(QStringLiteral("report-time"));
+    request.noHistory = args.IsSet(QStringLiteral("no-history"));
+    request.radio = args.Value(QStringLiteral("radio"));
     bool ok = false;
+    for (const auto &[name, value] : {std::pair<const char *, int *>{"keep-days", &request.keepDays},
+                                      std::pair<const char *, int *>{"keep-count", &request.keepCount}})
+        if (args.IsSet(QLatin1String(name))) {
+            *value = args.Number(QLatin1String(name), &ok);
+            if (!ok || *value <= 0)
+                return CliUsageError(QStringLiteral("--%1 wants a whole number above 0").arg(QLatin1String(name)),
+                                     request.verb);
+        }
     request.timeoutSeconds = args.Number(QStringLiteral("timeout"), &ok);
     if (!ok || request.timeoutSeconds <= 0)
         return CliUsageError(QStringLiteral("--timeout wants a whole number of seconds"), request.verb);

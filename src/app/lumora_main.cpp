@@ -46,6 +46,9 @@ DTMF, 2TONE, 5TONE and FleetSync settings.
   --palette NAME
                the windows' colours: light, dark or high-contrast (the
                desktop's colour scheme otherwise)
+  --no-history keep no snapshot of the radio this run (File > Radio
+               history... keeps one of every image read, in the user's
+               data folder, unless told not to there)
   --help       this text
   --version    the program's name and version (with --verbose also the Qt
                it runs on and the licences of the parts it is built from)
@@ -162,6 +165,8 @@ int main(int argc, char **argv)
     cli.addOption(port);
     const QCommandLineOption palette(QStringLiteral("palette"), QString(), QStringLiteral("NAME"));
     cli.addOption(palette);
+    const QCommandLineOption noHistory(QStringLiteral("no-history"));
+    cli.addOption(noHistory);
     if (!cli.parse(QCoreApplication::arguments()) || cli.positionalArguments().size() > 1) {
         std::fprintf(stderr, "lumora: %s\n\n%s", qPrintable(cli.errorText().isEmpty() ? QStringLiteral("one file at most")
                                                                                        : cli.errorText()),
@@ -190,6 +195,9 @@ int main(int argc, char **argv)
     }
     auto windows = std::make_unique<ToolWindows>();
     TForm1 *form1 = windows->Form1.get();
+    const HistorySettings history = HistorySettings::Load();
+    windows->KeepHistory(RadioHistory::DefaultFolder(), history.keep && !cli.isSet(noHistory));
+    RadioHistory(windows->HistoryFolder).PruneIfDue(history.bounds, QDateTime::currentDateTimeUtc());
     const QString argument = cli.positionalArguments().value(0);
     rememberWindows(*windows, cli.isSet(port) || (!argument.isEmpty() && !isChannelFile(argument)));
     if (cli.isSet(port))

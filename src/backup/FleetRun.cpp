@@ -130,6 +130,8 @@ void FleetRun::ProgramNext()
     started_ = false;
     run_ = std::make_unique<RadioBackupRun>(form1_, areas_, RadioBackupRun::Kind::Restore, setup_.templateFile);
     run_->Verify(true);
+    if (history_)
+        run_->KeepHistory(history_, QStringLiteral("fleet run, radio %1").arg(NextRadio()));
     run_->KeepIdentity(plan_.keepsOwn());
     if (!plan_.keepsOwn())
         run_->SetIdentity(runIdentityOf(planned_));

@@ -59,6 +59,9 @@ public:
     QString LogNotice() const { return log_.Notice(); }
     int Failures() const { return failures_; }
     const FleetSetup &Setup() const { return setup_; }
+    // Each radio read first and kept in the radio history, and kept again
+    // once written and read back (null: neither).
+    void KeepHistory(HistoryKeeper *keeper) { history_ = keeper; }
     // "Radio 3 on PORT: Fleet 100, ID 501, DTMF ID 77: written and verified"
     static QString LineOf(const FleetLogRow &row);
     // "as Fleet 100, ID 501, DTMF ID 77", "as ID 501 (the rest as the
@@ -83,6 +86,7 @@ private:
     FleetLog log_;
     FleetIdentities plan_ = FleetIdentities::KeepOwn();
     std::unique_ptr<RadioBackupRun> run_;
+    HistoryKeeper *history_ = nullptr;
     FleetIdentity planned_; // the identity of the radio under way
     std::vector<Payload> lastHeld_; // what the last verified radio holds in the telling blocks
     QString error_;         // the first error of the radio under way

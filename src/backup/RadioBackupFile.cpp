@@ -68,7 +68,8 @@ AreaSettings ReadRadioBackup(const QByteArray &json, const AreaSettings &shapes,
         *formatRead = format;
     if (o.value(QStringLiteral("area")).toString() != QLatin1String("radio"))
         refuse(QStringLiteral("the key \"area\" must be \"radio\""));
-    QStringList keys{QStringLiteral("format"), QStringLiteral("area")};
+    // "history": what a snapshot of the radio history says of itself.
+    QStringList keys{QStringLiteral("format"), QStringLiteral("area"), QLatin1String(kHistoryKey)};
     for (const auto &shape : shapes)
         keys << shape.first;
     for (auto it = o.begin(); it != o.end(); ++it)
@@ -92,6 +93,16 @@ AreaSettings ReadRadioBackup(const QByteArray &json, const AreaSettings &shapes,
         where.clear();
     }
     return areas;
+}
+
+QStringList AreasInRadioBackup(const QByteArray &json, const QStringList &areas)
+{
+    const QJsonObject o = QJsonDocument::fromJson(json).object();
+    QStringList present;
+    for (const QString &area : areas)
+        if (o.value(area).isObject())
+            present << area;
+    return present.isEmpty() ? areas : present; // none: the file is refused naming the first
 }
 
 void SaveRadioBackup(const QString &fileName, const AreaSettings &areas, const AreaBytes &bytes)

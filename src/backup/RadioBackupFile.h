@@ -24,6 +24,9 @@ using AreaSettings = QVector<QPair<QString, SettingsValues>>; // area name, valu
 // Each area's blocks, in the order of its settings; empty where a file has none.
 using AreaBytes = QVector<std::vector<Payload>>;
 constexpr int kBackupFormat = 2;
+// A snapshot of the radio history keeps the areas its transfer saw, and
+// under this key when, where and from what it was taken.
+inline const char *const kHistoryKey = "history";
 
 // The main memory as settings: "Channels" and one key per option label.
 SettingsValues MainMemorySettings(const ICellTable &channels, const OptionTexts &options);
@@ -36,6 +39,10 @@ QByteArray WriteRadioBackup(const AreaSettings &areas, const AreaBytes &bytes = 
 // format, if given, receives the file's format.
 AreaSettings ReadRadioBackup(const QByteArray &json, const AreaSettings &shapes, const QString &fileName,
                              AreaBytes *bytes = nullptr, const QVector<int> &blockCounts = {}, int *format = nullptr);
+
+// Of areas, those the file holds (a snapshot may hold some only); all of
+// them when it holds none, or is no JSON (the reader then says why).
+QStringList AreasInRadioBackup(const QByteArray &json, const QStringList &areas);
 
 void SaveRadioBackup(const QString &fileName, const AreaSettings &areas, const AreaBytes &bytes = {});
 AreaSettings LoadRadioBackup(const QString &fileName, const AreaSettings &shapes, AreaBytes *bytes = nullptr,

@@ -1,5 +1,6 @@
 #include "backup/RadioBackupRun.h"
 
+#include "backup/HistoryKeeper.h"
 #include "memory/ChannelColumns.h"
 #include "memory/Errors.h"
 #include "memory/MemoryComparison.h"
@@ -8,6 +9,7 @@
 #include "ui/TXStringGrid.h"
 #include "ui/ToolTexts.h"
 
+#include <QFile>
 #include <QHash>
 #include <QProgressDialog>
 #include <QTimer>
@@ -71,10 +73,14 @@ void RadioBackupRun::takeBytes(const AreaBytes &bytes)
                            + (lost.isEmpty() ? QStringLiteral("the texts carry every value")
                                              : QLatin1Char('\n') + lost.join(QLatin1Char('\n')));
     };
-    form1_.TakeBaseline(bytes.value(0));
-    if (!bytes.value(0).empty() && !form1_.ShowsBaseline())
-        edited(QStringLiteral("main memory"), form1_.ValuesNotWrittenBack());
+    if (holds(0)) {
+        form1_.TakeBaseline(bytes.value(0));
+        if (!bytes.value(0).empty() && !form1_.ShowsBaseline())
+            edited(QStringLiteral("main memory"), form1_.ValuesNotWrittenBack());
+    }
     for (size_t i = 0; i < areas_.size(); ++i) {
+        if (!holds(static_cast<int>(i) + 1))
+            continue; // not in the file: its window stays as it is
         TSignallingForm &window = *areas_[i].second;
         const std::vector<Payload> blocks = bytes.value(static_cast<int>(i) + 1);
         window.TakeBaseline(blocks);
@@ -115,62 +121,6 @@ QString RadioBackupRun::editedAreasText() const
                           "these (the changed ones are written as the texts say):");
 }
 
-namespace {
-
-// What makes a radio this radio in a fleet: its FleetSync own fleet and ID,
-// and the DTMF ID code by which the others call it.
-const std::pair<QString, const char *> kIdentityKeys[] = {
-        {area::FleetSync, "Fleet[Own]"}, {area::FleetSync, "ID[Own]"}, {area::Dtmf, "ID Code"}};
-
-SettingsValue *valueOf(SettingsValues &values, const QString &key)
-{
-    for (SettingsValue &v : values)
-        if (v.key == key)
-            return &v;
-    return nullptr;
-}
-
-} // namespace
-
-// Where the identity lives in block 0 of its areas: the DTMF ID code's word
-// and digit count, the FleetSync own fleet's and ID's words.
-const std::pair<QString, std::vector<int>> kIdentityBytes[] = {{area::Dtmf, {10, 11, 12, 13, 19}},
-                                                               {area::FleetSync, {0, 1, 2, 3}}};
-
-const QStringList &RadioBackupRun::IdentityKeys()
-{
-    static const QStringList keys = [] {
-        QStringList k;
-        for (const auto &identity : kIdentityKeys)
-            k << QLatin1String(identity.second);
-        return k;
-    }();
-    return keys;
-}
-
-std::vector<RadioBackupRun::Identity> RadioBackupRun::readIdentity() const
-{
-    std::vector<Identity> identity;
-    for (const auto &[area, key] : kIdentityKeys)
-        if (TSignallingForm *window = windowOf(area)) {
-            SettingsValues values = window->Settings();
-            if (const SettingsValue *v = valueOf(values, QLatin1String(key)))
-                identity.push_back({area, QLatin1String(key), v->text});
-        }
-    return identity;
-}
-
-void RadioBackupRun::putIdentity()
-{
-    for (const Identity &id : identity_)
-        if (TSignallingForm *window = windowOf(id.area)) {
-            SettingsValues values = window->Settings();
-            if (SettingsValue *v = valueOf(values, id.key))
-                v->text = id.text;
-            window->setSettings(values);
-        }
-}
-
 TSignallingForm *RadioBackupRun::WindowOf(const QString &area) const
 {
     for (const auto &[name, window] : areas_)
@@ -179,16 +129,19 @@ TSignallingForm *RadioBackupRun::WindowOf(const QString &area) const
     return nullptr;
 }
 
-QString RadioBackupRun::keptIdentityText() const
+bool RadioBackupRun::holds(int index) const
 {
-    QStringList kept;
-    for (const Identity &id : identity_)
-        kept << QStringLiteral("%1 %2").arg(id.key, id.text);
-    if (kept.isEmpty())
-        return QString();
-    return (keepIdentity_ ? QStringLiteral("\nThe radio kept its identity: %1.")
-                          : QStringLiteral("\nThe radio was given the identity %1."))
-            .arg(kept.join(", "));
+    if (fileAreas_.isEmpty() || kind_ != Kind::Restore)
+        return true;
+    return fileAreas_.contains(index == 0 ? area::Main : areas_[static_cast<size_t>(index - 1)].first);
+}
+
+bool RadioBackupRun::holdsArea(const QString &area) const
+{
+    for (size_t i = 0; i < areas_.size(); ++i)
+        if (areas_[i].first == area)
+            return holds(static_cast<int>(i) + 1);
+    return false;
 }
 
 void RadioBackupRun::takeFile()
@@ -199,19 +152,45 @@ void RadioBackupRun::takeFile()
     const AreaBytes beforeBytes = baselines();
     AreaBytes bytes;
     int format = 0;
-    const AreaSettings file = LoadRadioBackup(fileName_, before, &bytes, blockCounts(), &format);
+    if (somePermitted_ && fileAreas_.isEmpty()) {
+        QFile f(fileName_);
+        QStringList names;
+        for (const auto &area : before)
+            names << area.first;
+        fileAreas_ = f.open(QIODevice::ReadOnly) ? AreasInRadioBackup(f.read(2 * 1024 * 1024), names) : names;
+    }
+    // Only the areas the file holds are read from it (a snapshot may hold
+    // some only); the others stay as they are, and are not written.
+    AreaSettings shapes;
+    QVector<int> counts;
+    for (int i = 0; i < before.size(); ++i)
+        if (holds(i)) {
+            shapes << before[i];
+            counts << blockCounts().value(i);
+        }
+    const AreaSettings held = LoadRadioBackup(fileName_, shapes, &bytes, counts, &format);
+    AreaSettings file;
+    AreaBytes allBytes;
+    for (int i = 0, at = 0; i < before.size(); ++i) {
+        file << (holds(i) ? held[at] : before[i]);
+        allBytes << (holds(i) ? bytes[at++] : std::vector<Payload>{});
+    }
+    bytes = allBytes;
     auto apply = [this](const AreaSettings &all) {
-        OptionTexts options = form1_.Options();
-        ApplyMainMemorySettings(all[0].second, *form1_.xg, options);
-        form1_.setOptions(options);
+        if (holds(0)) {
+            OptionTexts options = form1_.Options();
+            ApplyMainMemorySettings(all[0].second, *form1_.xg, options);
+            form1_.setOptions(options);
+        }
         for (size_t i = 0; i < areas_.size(); ++i)
-            areas_[i].second->setSettings(all[static_cast<int>(i) + 1].second);
+            if (holds(static_cast<int>(i) + 1))
+                areas_[i].second->setSettings(all[static_cast<int>(i) + 1].second);
     };
     apply(file);
     try {
         QStringList textsOnly; // areas of a file of format 2 whose bytes were taken out
         for (int i = 0; format >= 2 && i < bytes.size(); ++i)
-            if (bytes[i].empty())
+            if (bytes[i].empty() && holds(i))
                 textsOnly << (i == 0 ? QStringLiteral("main memory") : areas_[static_cast<size_t>(i - 1)].second->AreaName());
         keepIdentityBytes(bytes);
         takeBytes(bytes);
@@ -219,62 +198,17 @@ void RadioBackupRun::takeFile()
             edited_ << area + QStringLiteral(": restored from its texts (the file keeps none of its bytes), so ")
                                + kTextsCannotCarry.value(area);
         putIdentity(); // its blocks are written from the texts, the rest byte for byte
-        form1_.WriteBlocks();
-        for (const auto &area : areas_)
-            area.second->EncodeArea();
+        if (holds(0))
+            form1_.WriteBlocks();
+        for (size_t i = 0; i < areas_.size(); ++i)
+            if (holds(static_cast<int>(i) + 1))
+                areas_[i].second->EncodeArea();
         checkIdentityBytes();
     } catch (...) {
         apply(before); // a refused restore leaves the windows as they were
         takeBytes(beforeBytes);
         edited_.clear();
         throw;
-    }
-}
-
-void RadioBackupRun::keepIdentityBytes(AreaBytes &bytes)
-{
-    // The radio's own bytes of its identity go into the file's blocks (or,
-    // for a file of texts only, into the blocks its texts make): with the
-    // texts they show, they go out byte for byte, whatever text can say.
-    for (const auto &identityBytes : kIdentityBytes) {
-        const QString &name = identityBytes.first;
-        const std::vector<int> &offsets = identityBytes.second;
-        const auto radio = radioIdentity_.find(name);
-        TSignallingForm *window = windowOf(name);
-        if (radio == radioIdentity_.end() || !window)
-            continue;
-        const int at = static_cast<int>(std::find_if(areas_.begin(), areas_.end(),
-                                                     [&name](const auto &a) { return a.first == name; })
-                                        - areas_.begin()) + 1;
-        while (bytes.size() <= at)
-            bytes.push_back({});
-        std::vector<Payload> &blocks = bytes[at];
-        if (blocks.empty()) {
-            window->TakeBaseline({});
-            blocks = window->EncodeArea();
-        }
-        for (int offset : offsets)
-            blocks[0][static_cast<size_t>(offset)] = radio->second[static_cast<size_t>(offset)];
-    }
-}
-
-void RadioBackupRun::checkIdentityBytes() const
-{
-    for (const auto &[name, offsets] : kIdentityBytes) {
-        const auto radio = radioIdentity_.find(name);
-        TSignallingForm *window = windowOf(name);
-        if (radio == radioIdentity_.end() || !window)
-            continue;
-        const Payload written = window->EncodeArea().at(0);
-        for (int offset : offsets)
-            if (written[static_cast<size_t>(offset)] != radio->second[static_cast<size_t>(offset)])
-                throw ELumoraError(QStringLiteral("The radio's identity cannot be kept byte for byte: its %1 block 0, "
-                                                  "d%2, holds 0x%3 and the restore would write 0x%4. Nothing was "
-                                                  "written.")
-                                           .arg(window->AreaName())
-                                           .arg(offset)
-                                           .arg(radio->second[static_cast<size_t>(offset)], 2, 16, QLatin1Char('0'))
-                                           .arg(written[static_cast<size_t>(offset)], 2, 16, QLatin1Char('0')));
     }
 }
 
@@ -286,8 +220,11 @@ void RadioBackupRun::Start()
         takeFile();
     // Keeping the identity, the areas that hold it are read first (step -2
     // and -1); the file is then taken again with the identity in it.
-    if (kind_ == Kind::Restore && keepIdentity_)
-        step_ = -3;
+    readFirst_ = kind_ == Kind::Restore && history_;
+    if (kind_ == Kind::Restore && (keepIdentity_ || readFirst_))
+        step_ = readFirst_ ? -static_cast<int>(areas_.size()) - 2 : -3;
+    if (history_)
+        history_->Group(kind_ == Kind::Backup ? origin_ : QStringLiteral("before ") + origin_);
     connections_.push_back(connect(&form1_, &TForm1::MainTransferEnded, this,
                                    [this](TransferEnd end) { mainTransferEnded(end); }));
     for (const auto &area : areas_)
@@ -330,6 +267,16 @@ void RadioBackupRun::next()
     emit StepStarted();
     const int areas = static_cast<int>(areas_.size());
     try {
+        if (readFirst_ && step_ < 0) { // the radio as it is, before anything is written
+            if (step_ == -areas - 1) {
+                form1_.ReadIntoGrid();
+                form1_.Form3->hide();
+            } else {
+                form1_.OpenPortForSignalling();
+                areas_[static_cast<size_t>(areas + step_)].second->ReadFromRadio();
+            }
+            return;
+        }
         if (step_ < 0) { // the identity: DTMF, then FleetSync
             if (TSignallingForm *window = windowOf(step_ == -2 ? area::Dtmf : area::FleetSync)) {
                 form1_.OpenPortForSignalling();
@@ -339,17 +286,27 @@ void RadioBackupRun::next()
             }
             return;
         }
-        if (step_ == 0 && keepIdentity_ && kind_ == Kind::Restore) {
-            identity_ = readIdentity();
-            for (const auto &[name, offsets] : kIdentityBytes)
-                if (TSignallingForm *window = windowOf(name); window && !window->LastReadBlocks().empty())
-                    radioIdentity_[name] = window->LastReadBlocks()[0];
-            takeFile(); // the reads replaced those windows: the file again, with the identity
+        if (step_ == 0 && kind_ == Kind::Restore && history_) {
+            history_->Group(origin_); // the radio as it was is kept before the first byte is written
+            if (checkRadio_)
+                if (const QString why = checkRadio_(); !why.isEmpty())
+                    throw ELumoraError(QStringLiteral("Nothing was written: %1.").arg(why));
+        }
+        if (step_ == 0 && (keepIdentity_ || readFirst_) && kind_ == Kind::Restore) {
+            if (keepIdentity_)
+                takeRadioIdentity();
+            takeFile(); // the reads replaced those windows: the file again (with the identity)
         }
         if (step_ == 0 && kind_ == Kind::Restore && verify_) {
             expectedAreas_.clear();
-            for (const auto &area : areas_)
-                expectedAreas_.push_back(area.second->WhatAWriteAssigns());
+            for (size_t i = 0; i < areas_.size(); ++i)
+                expectedAreas_.push_back(holds(static_cast<int>(i) + 1) ? areas_[i].second->WhatAWriteAssigns()
+                                                                        : TSignallingForm::WrittenArea{});
+        }
+        if (kind_ == Kind::Restore && step_ <= lastStep()
+            && !holds(step_ > areas ? step_ - areas - 1 : step_)) { // not in the file: not written, not read back
+            QTimer::singleShot(0, this, &RadioBackupRun::next);
+            return;
         }
         if (step_ == 0 || step_ == areas + 1) {
             if (kind_ == Kind::Backup || step_ > 0)
@@ -376,9 +333,12 @@ void RadioBackupRun::next()
         if (kind_ == Kind::Backup)
             SaveRadioBackup(fileName_, allSettings(), allBytes());
         if (kind_ == Kind::Restore && verify_) {
-            differences_ = CompareMainMemoryBytes(form1_.LastWrittenBlocks(), form1_.LastReadBlocks());
+            differences_.clear();
+            if (holds(0))
+                differences_ = CompareMainMemoryBytes(form1_.LastWrittenBlocks(), form1_.LastReadBlocks());
             for (size_t i = 0; i < areas_.size(); ++i)
-                differences_ += areas_[i].second->DifferencesFromRead(expectedAreas_[i]);
+                if (holds(static_cast<int>(i) + 1))
+                    differences_ += areas_[i].second->DifferencesFromRead(expectedAreas_[i]);
         }
         finish(true, kind_ == Kind::Backup
                              ? QStringLiteral("The radio is backed up in \"%1\".").arg(fileName_)
@@ -393,7 +353,8 @@ void RadioBackupRun::next()
 
 void RadioBackupRun::mainTransferEnded(TransferEnd end)
 {
-    if (!running_ || (step_ != 0 && step_ != static_cast<int>(areas_.size()) + 1))
+    const int areas = static_cast<int>(areas_.size());
+    if (!running_ || (step_ != 0 && step_ != areas + 1 && !(readFirst_ && step_ == -areas - 1)))
         return;
     if (end == TransferEnd::Completed)
         QTimer::singleShot(0, this, &RadioBackupRun::next); // the main memory is done
@@ -434,7 +395,8 @@ QString RadioBackupRun::WrittenSoFarText() const
     };
     QStringList written, notWritten;
     for (int step = 0; step <= areas; ++step)
-        (step < step_ ? written : notWritten) << nameOf(step);
+        if (holds(step) || step == step_)
+            (step < step_ ? written : notWritten) << nameOf(step);
     notWritten.removeFirst(); // the area under way
     QStringList parts;
     if (!written.isEmpty())
@@ -470,6 +432,8 @@ void RadioBackupRun::finish(bool completed, const QString &text, const QString &
     if (!running_)
         return;
     running_ = false;
+    if (history_)
+        history_->Flush(); // what was read, whole, is kept whatever the end
     SetUserDialogs(Outer);
     if (progress_)
         progress_->hide();

@@ -18,6 +18,7 @@
 namespace lumora {
 
 class TForm1;
+class HistoryKeeper;
 enum class TransferEnd;
 
 class RadioBackupRun : public QObject, private PassingDialogs {
@@ -47,6 +48,20 @@ public:
     // A restore that reads all six areas back once written and lists, byte
     // for byte, what the radio does not hold as written (empty: all of it).
     void Verify(bool verify) { verify_ = verify; }
+    // Keeps what the run reads in the radio history under origin ("backup",
+    // "restore of FILE"); a restore then reads the whole radio first and
+    // keeps it ("before restore of FILE") before the first byte is written.
+    void KeepHistory(HistoryKeeper *keeper, const QString &origin)
+    {
+        history_ = keeper;
+        origin_ = origin;
+    }
+    // A restore that reads first asks this once the radio is read: empty
+    // when the restore may go on, else why it may not (nothing is written).
+    void CheckRadio(std::function<QString()> check) { checkRadio_ = std::move(check); }
+    // A restore of a file that holds some areas only (a snapshot): those
+    // are written, the others left as the radio holds them.
+    void PermitSomeAreas(bool permit) { somePermitted_ = permit; }
     const QStringList &Differences() const { return differences_; }
     // Checks (for a restore: the whole file, every block encoded) and
     // starts; throws what the check finds, with nothing sent.
@@ -102,6 +117,17 @@ private:
     void keepIdentityBytes(AreaBytes &bytes); // into the file's blocks
     void checkIdentityBytes() const;          // throws when the blocks to write would not keep them
     TSignallingForm *windowOf(const QString &area) const { return WindowOf(area); }
+    // Whether the file holds the area (0 the main memory, 1 to 4 the areas),
+    // by name; a backup's run holds every area.
+    bool holds(int index) const;
+    bool holdsArea(const QString &area) const;
+    void takeRadioIdentity(); // from the windows' reads of DTMF and FleetSync
+    HistoryKeeper *history_ = nullptr;
+    QString origin_;
+    bool readFirst_ = false;
+    std::function<QString()> checkRadio_;
+    bool somePermitted_ = false;
+    QStringList fileAreas_; // a restore's: the areas its file holds; empty: all
 
     TForm1 &form1_;
     SignallingAreas areas_;

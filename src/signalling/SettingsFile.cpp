@@ -164,7 +164,8 @@ SettingsValues ReadSettingsJson(const QByteArray &json, const QString &area, con
     return values;
 }
 
-QStringList CompareSettings(const QString &areaName, const SettingsValues &expected, const SettingsValues &read)
+QStringList CompareSettings(const QString &areaName, const SettingsValues &expected, const SettingsValues &read,
+                            const QString &expectedWord, const QString &readWord)
 {
     auto shown = [](const QString &t) { return t.isEmpty() ? QStringLiteral("(empty)") : t; };
     QStringList differences;
@@ -173,19 +174,20 @@ QStringList CompareSettings(const QString &areaName, const SettingsValues &expec
         if (r == read.end())
             continue;
         if (w.kind == SettingsValue::Text && w.text != r->text)
-            differences << QStringLiteral("%1, %2: written %3, read %4").arg(areaName, w.key, shown(w.text), shown(r->text));
+            differences << QStringLiteral("%1, %2: %5 %3, %6 %4")
+                                   .arg(areaName, w.key, shown(w.text), shown(r->text), expectedWord, readWord);
         if (w.kind == SettingsValue::Check && w.checked != r->checked)
-            differences << QStringLiteral("%1, %2: written %3, read %4")
+            differences << QStringLiteral("%1, %2: %5 %3, %6 %4")
                                    .arg(areaName, w.key, w.checked ? "checked" : "unchecked",
-                                        r->checked ? "checked" : "unchecked");
+                                        r->checked ? "checked" : "unchecked", expectedWord, readWord);
         if (w.kind == SettingsValue::Rows)
             for (int i = 0; i < w.rows.size() && i < r->rows.size(); ++i)
                 if (w.rows[i] != r->rows[i])
-                    differences << QStringLiteral("%1, %2 row %3: written %4, read %5")
+                    differences << QStringLiteral("%1, %2 row %3: %6 %4, %7 %5")
                                            .arg(areaName, w.key)
                                            .arg(i + 1)
                                            .arg(shown(w.rows[i].join(QStringLiteral(" / "))),
-                                                shown(r->rows[i].join(QStringLiteral(" / "))));
+                                                shown(r->rows[i].join(QStringLiteral(" / "))), expectedWord, readWord);
     }
     return differences;
 }

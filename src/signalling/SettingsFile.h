@@ -73,7 +73,9 @@ SettingsValues ReadSettingsJson(const QByteArray &json, const QString &area, con
 // One line per differing control or grid row, "DTMF, ID Code: written
 // 12345678, read 12345670", between what a read of the written area would
 // show and what a read showed.
-QStringList CompareSettings(const QString &areaName, const SettingsValues &expected, const SettingsValues &read);
+QStringList CompareSettings(const QString &areaName, const SettingsValues &expected, const SettingsValues &read,
+                            const QString &expectedWord = QStringLiteral("written"),
+                            const QString &readWord = QStringLiteral("read"));
 
 // Through a temporary file that replaces the old one only when complete;
 // throws EFCreateError.

@@ -213,6 +213,7 @@ void TSignallingForm::BlockReceived()
     count = countsInReadIndex() ? answered + 1 : count + 1;
     if (count == blockCount_) {
         lastRead_ = received_;
+        emit RadioImageRead(readingBack() ? QStringLiteral("read back after write") : QStringLiteral("read"));
         if (readingBack()) {
             endReadBack();
             return;

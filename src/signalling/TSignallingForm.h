@@ -150,6 +150,11 @@ public:
 signals:
     // A read or write ended: completed, or stopped before its end.
     void TransferEnded(bool completed);
+    // A read of the whole area completed (LastReadBlocks holds it): how:
+    // "read", or "read back after write".
+    void RadioImageRead(const QString &how);
+    // A write of the area completed.
+    void RadioWritten();
 
 protected:
     // The controls its settings file keeps, in the file's order.

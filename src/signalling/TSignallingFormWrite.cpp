@@ -199,6 +199,7 @@ void TSignallingForm::writeSucceeded()
 {
     inRadio_ = writing_;
     fromRadio_ = true;
+    emit RadioWritten();
     const std::function<void()> then = std::move(afterWrite_);
     endTransfer(true);
     showCompleted(QStringLiteral("Written to the radio"));

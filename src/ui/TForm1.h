@@ -247,6 +247,12 @@ signals:
     // A main read, verify or write ended: completed (after its box), stopped
     // by Cancel, or failed (reason: the error shown).
     void MainTransferEnded(lumora::TransferEnd end, const QString &reason);
+    // A read of the whole main memory completed (LastReadBlocks holds it):
+    // how: "read", "verify", or "read back after write".
+    void RadioImageRead(const QString &how);
+    // A main write completed: the radio acknowledged (and, where asked,
+    // gave back) every block of LastWrittenBlocks.
+    void RadioWritten();
     // The user chose a frequency plan (its id: a built-in name or a file;
     // empty for none), for the program to remember.
     void FrequencyPlanChosen(const QString &id);

@@ -307,6 +307,9 @@ void TForm1::MainReadDataAnswer()
         Tim1->stop();
         std::unique_ptr<MainRead> done = std::move(read_);
         lastRead_ = done->blocks;
+        emit RadioImageRead(readingBack     ? QStringLiteral("read back after write")
+                            : done->verifying ? QStringLiteral("verify")
+                                              : QStringLiteral("read"));
         if (readingBack) {
             endReadBack(done->blocks);
             return;
@@ -406,6 +409,7 @@ void TForm1::MainWriteAcknowledged()
         }
         wbtn->setEnabled(true);
         endMainTransferQuietly();
+        emit RadioWritten();
         ShowMessage(QStringLiteral("Write Succeed!"));
         EnableWindow(true);
         emit MainTransferEnded(TransferEnd::Completed, QString());

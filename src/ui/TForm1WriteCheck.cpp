@@ -71,6 +71,7 @@ void TForm1::endReadBack(const std::vector<Payload> &read)
     wbtn->setEnabled(true);
     endMainTransferQuietly();
     if (differences.isEmpty()) {
+        emit RadioWritten();
         ShowMessage(QStringLiteral("Write Succeed!"));
         emit MainTransferEnded(TransferEnd::Completed, QString());
         return;

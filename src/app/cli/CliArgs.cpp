@@ -11,7 +11,7 @@ const QStringList &commandOptions()
 {
     static const QStringList names = {"verify", "json", "keep-identity", "ids", "first-id", "step",
                                       "dtmf-id-follows", "wait", "log", "count", "strict", "plan",
-                                      "plan-strict"};
+                                      "plan-strict", "radio"};
     return names;
 }
 
@@ -42,6 +42,10 @@ CliArgs::CliArgs()
             withValue({"count"}, "N", QStringLiteral("0")),
             withValue({"plan"}, "PLAN"),
             QCommandLineOption(QStringLiteral("plan-strict")),
+            QCommandLineOption(QStringLiteral("no-history")),
+            withValue({"keep-days"}, "DAYS"),
+            withValue({"keep-count"}, "N"),
+            withValue({"radio"}, "ID"),
     });
 }
 

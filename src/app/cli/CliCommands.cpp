@@ -14,6 +14,7 @@ const CliCommand &RestoreCommandInstance();
 const CliCommand &FleetCommandInstance();
 const CliCommand &ImportCsvCommandInstance();
 const CliCommand &ExportCsvCommandInstance();
+const CliCommand &HistoryCommandInstance();
 
 const std::vector<const CliCommand *> &CliCommands()
 {
@@ -21,7 +22,7 @@ const std::vector<const CliCommand *> &CliCommands()
             &PortsCommandInstance(),   &DoctorCommandInstance(),  &ReadCommandInstance(),
             &WriteCommandInstance(),   &DiffCommandInstance(),    &BackupCommandInstance(),
             &RestoreCommandInstance(), &FleetCommandInstance(),   &ImportCsvCommandInstance(),
-            &ExportCsvCommandInstance(),
+            &ExportCsvCommandInstance(), &HistoryCommandInstance(),
     };
     return commands;
 }
