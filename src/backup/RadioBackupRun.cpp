@@ -371,8 +371,12 @@ void RadioBackupRun::ShowMessage(const QString &text)
 
 void RadioBackupRun::ShowError(const QString &text, const QString &detail)
 {
-    const QString holds = running_ ? WrittenSoFarText() : QString();
+    QString holds = running_ ? WrittenSoFarText() : QString();
+    const bool readingFirst = running_ && readFirst_ && step_ < 0;
     finish(false, QString());
+    if (readingFirst)
+        return Outer->ShowError(text, (detail.isEmpty() ? detail : detail + QLatin1Char('\n'))
+                                              + QStringLiteral("Nothing was written: the radio was being read before the restore."));
     Outer->ShowError(text, holds.isEmpty() ? detail
                                            : (detail.isEmpty() ? detail : detail + QLatin1Char('\n'))
                                                      + QStringLiteral("The radio now holds: %1.").arg(holds));

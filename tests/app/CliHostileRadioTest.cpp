@@ -136,12 +136,19 @@ TEST_F(HostileRadio, SuccessIsSaidOnlyOnceProven)
                                    "and the options not written"))
                 << r.err.toStdString();
     }
-    VirtualRadio quiet({"--quiet-after", "26"}); // the main memory, DTMF, 2TONE blocks 0 to 3
+    {
+        VirtualRadio quiet({"--quiet-after", "26"}); // the main memory, DTMF, 2TONE blocks 0 to 3
+        const CliRun r = cli({"restore", "-p", quiet.device(), path("backup.json"), "--no-history"});
+        EXPECT_EQ(r.status, 1);
+        EXPECT_TRUE(r.err.contains("The radio now holds: main memory and DTMF written; 2TONE stopped after 4 of 11 "
+                                   "blocks; 5TONE and FleetSync not written."))
+                << r.err.toStdString();
+    }
+    // Keeping history, a restore reads the radio first: quiet then, nothing is written.
+    VirtualRadio quiet({"--quiet-after", "26"});
     const CliRun r = cli({"restore", "-p", quiet.device(), path("backup.json")});
     EXPECT_EQ(r.status, 1);
-    EXPECT_TRUE(r.err.contains("The radio now holds: main memory and DTMF written; 2TONE stopped after 4 of 11 "
-                               "blocks; 5TONE and FleetSync not written."))
-            << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("Nothing was written: the radio was being read before the restore.")) << r.err.toStdString();
 }
 
 // Bytes no text shows count as much as any: a read lists those its texts

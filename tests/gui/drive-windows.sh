@@ -48,7 +48,7 @@ port="$work/ports/radio"
 x_session_radio "$build" "$port"
 
 # Settings of its own: no size or port remembered from another run.
-export LUMORA_PORTS_DIR="$work/ports" QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work/config"
+export LUMORA_PORTS_DIR="$work/ports" QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
 "$build/src/app/lumora" --port "$port" >"$work/lumora.out" 2>&1 &
 lumora=$!
 pids+=($lumora)

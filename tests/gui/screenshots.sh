@@ -39,7 +39,7 @@ key() { xdotool key "$@"; sleep 0.4; }
 for scale in 1 2; do
     for palette in light dark; do
         at="scale$scale-$palette"
-        QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$scale XDG_CONFIG_HOME="$work/config-$at" \
+        QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$scale XDG_CONFIG_HOME="$work/config-$at" XDG_DATA_HOME="$work/data-$at" \
             "$build/src/app/lumora" --port "$port" --palette "$palette" >"$work/lumora.out" 2>&1 &
         lumora=$!
         pids+=($lumora)

@@ -148,6 +148,8 @@ private:
                           const Snapshot &snapshot, Snapshot &radio)
     {
         TForm1 &form = *windows.Form1;
+        if (windows.History) // one snapshot of what the reads found
+            windows.History->Group(QStringLiteral("diff with %1").arg(snapshot.info.id));
         for (const auto &area : snapshot.areas) {
             if (area.first == area::Main) {
                 if (!runner.RunMain(form, true, request))
@@ -163,6 +165,8 @@ private:
             radio.areas << qMakePair(area.first, window->SettingsOfBlocks(window->LastReadBlocks()));
             radio.bytes << window->LastReadBlocks();
         }
+        if (windows.History)
+            windows.History->Flush();
         return true;
     }
 };
