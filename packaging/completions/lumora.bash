@@ -4,7 +4,7 @@ _lumora_cli()
 {
     local cur prev words cword
     _init_completion || return
-    local verbs="ports doctor read write diff backup restore import-csv export-csv help"
+    local verbs="ports doctor read write diff backup restore fleet import-csv export-csv history help"
     case $prev in
     -p | --port)
         COMPREPLY=($(compgen -W "$(lumora-cli ports 2>/dev/null)" -- "$cur"))
@@ -15,7 +15,7 @@ _lumora_cli()
         _filedir
         return
         ;;
-    -t | --timeout)
+    -t | --timeout | --keep-days | --keep-count | --radio)
         return
         ;;
     esac
@@ -24,7 +24,7 @@ _lumora_cli()
         return
     fi
     if [[ $cur == -* ]]; then
-        COMPREPLY=($(compgen -W "--port --output --timeout --verify --plan --plan-strict --strict --json --help" -- "$cur"))
+        COMPREPLY=($(compgen -W "--port --output --timeout --verify --plan --plan-strict --strict --json --no-history --keep-days --keep-count --radio --help" -- "$cur"))
         return
     fi
     case ${words[1]} in
@@ -38,6 +38,9 @@ _lumora_cli()
         _filedir '@(wh|json)'
         ;;
     restore) _filedir json ;;
+    history)
+        ((cword == 2)) && COMPREPLY=($(compgen -W "list show diff restore prune" -- "$cur"))
+        ;;
     import-csv) _filedir csv ;;
     export-csv) _filedir wh ;;
     esac
@@ -56,7 +59,7 @@ _lumora()
         return
     fi
     if [[ $cur == -* ]]; then
-        COMPREPLY=($(compgen -W "--port --palette --help --version --verbose" -- "$cur"))
+        COMPREPLY=($(compgen -W "--port --palette --no-history --help --version --verbose" -- "$cur"))
         return
     fi
     _filedir wh

@@ -1,10 +1,11 @@
 # fish completion for lumora, lumora-cli and lumora-radio
 
-set -l verbs ports doctor read write diff backup restore import-csv export-csv help
+set -l verbs ports doctor read write diff backup restore fleet import-csv export-csv history help
 complete -c lumora-cli -f
 complete -c lumora-cli -n "not __fish_seen_subcommand_from $verbs" -a "$verbs"
 complete -c lumora-cli -n "__fish_seen_subcommand_from help" -a "$verbs"
 complete -c lumora-cli -n "__fish_seen_subcommand_from read write diff" -a "main dtmf 2tone 5tone fsk"
+complete -c lumora-cli -n "__fish_seen_subcommand_from history; and not __fish_seen_subcommand_from list show diff restore prune" -a "list show diff restore prune"
 complete -c lumora-cli -n "__fish_seen_subcommand_from write diff restore import-csv export-csv" -F
 complete -c lumora-cli -s p -l port -x -a "(lumora-cli ports 2>/dev/null)" -d "serial device"
 complete -c lumora-cli -s o -l output -r -F -d "where the result is saved (- for standard output)"
@@ -13,13 +14,18 @@ complete -c lumora-cli -l verify -d "read the area back after a write"
 complete -c lumora-cli -l plan -r -F -a "iaru-r1 iaru-r2 iaru-r3 us-amateur pmr446 frs-gmrs marine" -d "write: check the channels against a frequency plan"
 complete -c lumora-cli -l plan-strict -d "write: send nothing when a channel does not fit the plan"
 complete -c lumora-cli -l strict -d "import-csv: fail when a row was skipped"
-complete -c lumora-cli -l json -d "ports, doctor, diff: JSON output"
+complete -c lumora-cli -l json -d "ports, doctor, diff, history list: JSON output"
+complete -c lumora-cli -l no-history -d "keep no snapshot of this run"
+complete -c lumora-cli -l keep-days -x -d "keep every snapshot newer than DAYS"
+complete -c lumora-cli -l keep-count -x -d "keep the last N snapshots of each radio"
+complete -c lumora-cli -l radio -x -d "history list: one radio"
 complete -c lumora-cli -s h -l help -d help
 complete -c lumora-cli -l version -d version
 complete -c lumora-cli -l verbose -d 'with --version: Qt, the system, the licences'
 
 complete -c lumora -l port -x -a "(lumora-cli ports 2>/dev/null)" -d "serial device"
 complete -c lumora -l palette -x -a "light dark high-contrast" -d colours
+complete -c lumora -l no-history -d "keep no snapshot of the radio this run"
 complete -c lumora -s h -l help -d help
 complete -c lumora -l version -d version
 complete -c lumora -l verbose -d 'with --version: Qt, the system, the licences'
