@@ -66,6 +66,7 @@ struct ToolWindows {
     std::unique_ptr<HistoryKeeper> History; // null: no history is being kept
     QString HistoryFolder;
     void HistoryClick();
+    QWidget *HistoryWindow() const { return historyWindow_.get(); } // once opened
     void UndoLastWriteClick();
     // A snapshot (or any backup file, also of some areas only) into the
     // radio through the restore's run: the radio read and kept first, then

@@ -53,11 +53,12 @@ void ToolWindows::showUndoLastWrite()
 {
     const std::optional<SnapshotInfo> target = History ? History->UndoTarget() : std::nullopt;
     UndoLastWrite1->setEnabled(target.has_value());
-    UndoLastWrite1->setText(target ? QStringLiteral("&Undo last write (back to the %1 of %2, %3)")
-                                             .arg(target->origin, target->RadioText(),
-                                                  QLocale().toString(target->time.toLocalTime().time(),
-                                                                     QLocale::ShortFormat))
+    // The snapshot by what it came from and when; the radio in the status tip.
+    UndoLastWrite1->setText(target ? QStringLiteral("&Undo last write (back to the %1 of %2)")
+                                             .arg(target->origin, QLocale().toString(target->time.toLocalTime().time(),
+                                                                                     QStringLiteral("HH:mm:ss")))
                                    : QStringLiteral("&Undo last write"));
+    UndoLastWrite1->setStatusTip(target ? QStringLiteral("Writes back %1 as it was then.").arg(target->RadioText()) : QString());
 }
 
 AreaSettings ToolWindows::AllSettings() const
@@ -100,7 +101,6 @@ void ToolWindows::HistoryClick()
             }
         };
         auto *window = new RadioHistoryWindow(HistoryFolder, hooks, HistorySettings::Load(), Form1.get());
-        window->setWindowFlag(Qt::Window);
         QObject::connect(window, &RadioHistoryWindow::SettingsChanged, Form1.get(),
                          [this](const HistorySettings &settings) {
                              settings.Save();
@@ -135,8 +135,10 @@ void ToolWindows::UndoLastWriteClick()
     const std::optional<SnapshotInfo> target = History ? History->UndoTarget() : std::nullopt;
     if (!target)
         throw ELumoraError(QStringLiteral("There is no write of this run to undo, or no snapshot from before it."));
-    HistoryKeeper *keeper = History.get();
-    RestoreSnapshot(target->file, QStringLiteral("undo of the last write"), [keeper] { return keeper->NotTheRadioWritten(); });
+    const QPointer<HistoryKeeper> keeper = History.get();
+    RestoreSnapshot(target->file, QStringLiteral("undo of the last write"), [keeper] {
+        return keeper ? keeper->NotTheRadioWritten() : QStringLiteral("the radio history was turned off");
+    });
 }
 
 } // namespace lumora

@@ -10,6 +10,7 @@
 #include "backup/RadioBackupRun.h"
 
 #include <QObject>
+#include <QPointer>
 #include <memory>
 #include <optional>
 
@@ -86,7 +87,7 @@ private:
     FleetLog log_;
     FleetIdentities plan_ = FleetIdentities::KeepOwn();
     std::unique_ptr<RadioBackupRun> run_;
-    HistoryKeeper *history_ = nullptr;
+    QPointer<HistoryKeeper> history_;
     FleetIdentity planned_; // the identity of the radio under way
     std::vector<Payload> lastHeld_; // what the last verified radio holds in the telling blocks
     QString error_;         // the first error of the radio under way

@@ -220,7 +220,7 @@ void RadioBackupRun::Start()
         takeFile();
     // Keeping the identity, the areas that hold it are read first (step -2
     // and -1); the file is then taken again with the identity in it.
-    readFirst_ = kind_ == Kind::Restore && history_;
+    readFirst_ = kind_ == Kind::Restore && (history_ || checkRadio_); // a check needs the radio read
     if (kind_ == Kind::Restore && (keepIdentity_ || readFirst_))
         step_ = readFirst_ ? -static_cast<int>(areas_.size()) - 2 : -3;
     if (history_)
@@ -286,8 +286,9 @@ void RadioBackupRun::next()
             }
             return;
         }
-        if (step_ == 0 && kind_ == Kind::Restore && history_) {
-            history_->Group(origin_); // the radio as it was is kept before the first byte is written
+        if (step_ == 0 && kind_ == Kind::Restore && readFirst_) {
+            if (history_)
+                history_->Group(origin_); // the radio as it was is kept before the first byte is written
             if (checkRadio_)
                 if (const QString why = checkRadio_(); !why.isEmpty())
                     throw ELumoraError(QStringLiteral("Nothing was written: %1.").arg(why));

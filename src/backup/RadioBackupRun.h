@@ -4,6 +4,7 @@
 // progress dialog with Cancel. The transfers are the windows' own; their
 // own success boxes are held back, and the run reports once at its end.
 
+#include "backup/HistoryKeeper.h"
 #include "backup/RadioBackupFile.h"
 #include "signalling/TSignallingForm.h"
 #include "ui/UserDialogs.h"
@@ -18,7 +19,6 @@
 namespace lumora {
 
 class TForm1;
-class HistoryKeeper;
 enum class TransferEnd;
 
 class RadioBackupRun : public QObject, private PassingDialogs {
@@ -122,7 +122,7 @@ private:
     bool holds(int index) const;
     bool holdsArea(const QString &area) const;
     void takeRadioIdentity(); // from the windows' reads of DTMF and FleetSync
-    HistoryKeeper *history_ = nullptr;
+    QPointer<HistoryKeeper> history_; // null again once history is turned off
     QString origin_;
     bool readFirst_ = false;
     std::function<QString()> checkRadio_;

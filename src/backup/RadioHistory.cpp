@@ -88,16 +88,26 @@ void HistorySettings::Save() const
 
 QVector<QPair<QString, QString>> SnapshotFields(const QString &area, const SettingsValues &values)
 {
+    QString title = area;
+    for (const AreaInfo &info : AreaTable())
+        if (QLatin1String(info.key) == area && area != area::Main)
+            title = QLatin1String(info.title);
     QVector<QPair<QString, QString>> fields;
     for (const SettingsValue &v : values) {
-        const QString name = area + QStringLiteral(", ") + v.key;
-        if (v.kind == SettingsValue::Rows)
-            for (int r = 0; r < v.rows.size(); ++r)
-                fields << qMakePair(QStringLiteral("%1 row %2").arg(name).arg(r + 1), v.rows[r].join(QStringLiteral(" / ")));
-        else if (v.kind == SettingsValue::Check)
+        // The main memory's rows are its channels, its keys its options.
+        const QString name = area == area::Main ? v.key : title + QStringLiteral(", ") + v.key;
+        if (v.kind == SettingsValue::Rows) {
+            for (int r = 0; r < v.rows.size(); ++r) {
+                const bool empty = std::all_of(v.rows[r].begin(), v.rows[r].end(), [](const QString &t) { return t.isEmpty(); });
+                fields << qMakePair(area == area::Main ? QStringLiteral("Channel %1").arg(r + 1)
+                                                       : QStringLiteral("%1 row %2").arg(name).arg(r + 1),
+                                    empty ? QStringLiteral("(empty)") : v.rows[r].join(QStringLiteral(" / ")));
+            }
+        } else if (v.kind == SettingsValue::Check) {
             fields << qMakePair(name, v.checked ? QStringLiteral("checked") : QStringLiteral("unchecked"));
-        else
+        } else {
             fields << qMakePair(name, v.text);
+        }
     }
     return fields;
 }

@@ -1,6 +1,7 @@
 #include "backup/RadioHistoryWindow.h"
 
 #include "memory/Errors.h"
+#include "ui/ScreenFit.h"
 #include "ui/ToolTexts.h"
 #include "ui/UserDialogs.h"
 
@@ -41,8 +42,11 @@ RadioHistoryWindow::RadioHistoryWindow(const QString &folder, Hooks hooks, const
     Fields->setHorizontalHeaderLabels({QStringLiteral("Field"), QStringLiteral("This snapshot"),
                                        QStringLiteral("Now in LUMORA")});
     Fields->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Fields->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    Fields->horizontalHeader()->setStretchLastSection(true);
+    // The snapshot and now side by side, each as wide; the whole text in the tooltip.
+    Fields->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    Fields->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Interactive);
+    Fields->setTextElideMode(Qt::ElideRight);
+    Fields->setWordWrap(false);
     Fields->verticalHeader()->hide();
     Differences = new QListWidget;
     Summary = new QLabel;
@@ -81,11 +85,11 @@ RadioHistoryWindow::RadioHistoryWindow(const QString &folder, Hooks hooks, const
     panes->addLayout(right, 3);
     auto *keeping = new QHBoxLayout;
     keeping->addWidget(KeepBox);
-    auto *daysLabel = new QLabel(QStringLiteral("keeping every snapshot for"));
+    auto *daysLabel = new QLabel(QStringLiteral("keeping every snapshot &for"));
     daysLabel->setBuddy(DaysBox);
     keeping->addWidget(daysLabel);
     keeping->addWidget(DaysBox);
-    auto *countLabel = new QLabel(QStringLiteral("and the last"));
+    auto *countLabel = new QLabel(QStringLiteral("and the &last"));
     countLabel->setBuddy(CountBox);
     keeping->addWidget(countLabel);
     keeping->addWidget(CountBox);
@@ -96,9 +100,14 @@ RadioHistoryWindow::RadioHistoryWindow(const QString &folder, Hooks hooks, const
     buttons->addWidget(RestoreButton);
     buttons->addWidget(SaveAsButton);
     buttons->addWidget(CloseButton);
+    // What does not fit a small screen scrolls; the buttons stay in view.
+    auto *content = new QWidget;
+    auto *inner = new QVBoxLayout(content);
+    inner->setContentsMargins(0, 0, 0, 0);
+    inner->addLayout(panes, 1);
+    inner->addLayout(keeping);
     auto *layout = new QVBoxLayout(this);
-    layout->addLayout(panes, 1);
-    layout->addLayout(keeping);
+    layout->addWidget(new TFittingScrollArea(content, this), 1);
     layout->addLayout(buttons);
 
     connect(Radios, &QListWidget::currentRowChanged, this, &RadioHistoryWindow::radioChosen);
@@ -118,7 +127,11 @@ RadioHistoryWindow::RadioHistoryWindow(const QString &folder, Hooks hooks, const
     connect(KeepBox, &QCheckBox::toggled, this, &RadioHistoryWindow::settingsEdited);
     connect(DaysBox, qOverload<int>(&QSpinBox::valueChanged), this, &RadioHistoryWindow::settingsEdited);
     connect(CountBox, qOverload<int>(&QSpinBox::valueChanged), this, &RadioHistoryWindow::settingsEdited);
+    setWindowFlag(Qt::Window);
+    setWindowFlag(Qt::WindowMinimizeButtonHint);
+    setWindowFlag(Qt::WindowMaximizeButtonHint);
     resize(980, 600);
+    FitToScreenOnShow(this);
     Refresh();
 }
 
@@ -149,6 +162,7 @@ void RadioHistoryWindow::Refresh()
                 info.damaged ? QStringLiteral("%1 (a damaged snapshot)").arg(info.radio)
                              : QStringLiteral("%1 - last %2 on %3").arg(info.RadioText(), whenText(info.time), info.port));
         item->setData(Qt::UserRole, info.radio);
+        item->setToolTip(item->text());
         Radios->addItem(item);
         if (info.radio == radio)
             Radios->setCurrentItem(item);
@@ -219,9 +233,12 @@ void RadioHistoryWindow::snapshotChosen()
         for (int i = 0; i < theirs.size(); ++i) {
             const int row = Fields->rowCount();
             Fields->insertRow(row);
-            Fields->setItem(row, 0, new QTableWidgetItem(theirs[i].first));
-            Fields->setItem(row, 1, new QTableWidgetItem(theirs[i].second));
-            Fields->setItem(row, 2, new QTableWidgetItem(ours.value(i).second));
+            const QStringList texts{theirs[i].first, theirs[i].second, ours.value(i).second};
+            for (int c = 0; c < 3; ++c) {
+                auto *cell = new QTableWidgetItem(texts[c]);
+                cell->setToolTip(texts[c]);
+                Fields->setItem(row, c, cell);
+            }
             if (i < ours.size() && ours[i].second != theirs[i].second)
                 for (int c = 0; c < 3; ++c) { // bold: seen without colour, in any palette
                     QFont bold = Fields->font();
@@ -231,7 +248,6 @@ void RadioHistoryWindow::snapshotChosen()
         }
     }
     Fields->resizeColumnToContents(0);
-    Fields->resizeColumnToContents(1);
     const QStringList lines = nowProblem.isEmpty()
                                       ? CompareImages(now, shown_, QStringLiteral("now"), QStringLiteral("snapshot"))
                                       : QStringList{QStringLiteral("What LUMORA holds now cannot be compared: ") + nowProblem};

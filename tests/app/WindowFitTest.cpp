@@ -72,7 +72,9 @@ class WindowFitTest : public QObject {
 
     std::vector<QWidget *> everyWindow(ToolWindows &windows, FleetDialog &fleet)
     {
-        std::vector<QWidget *> all{windows.Form1.get(), windows.Form3.get(), &fleet};
+        windows.HistoryClick();
+        windows.HistoryWindow()->hide();
+        std::vector<QWidget *> all{windows.Form1.get(), windows.Form3.get(), &fleet, windows.HistoryWindow()};
         for (const auto &w : windows.Signalling)
             all.push_back(w.get());
         return all;

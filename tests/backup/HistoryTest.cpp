@@ -106,7 +106,8 @@ private slots:
         form->wbtnClick();
         QTRY_VERIFY_WITH_TIMEOUT(idle(), kWait);
         QVERIFY(windows->UndoLastWrite1->isEnabled());
-        QVERIFY2(windows->UndoLastWrite1->text().contains("back to the backup of Fleet 300, ID 2000, DTMF ID 0*#"),
+        QVERIFY2(windows->UndoLastWrite1->text().startsWith("&Undo last write (back to the backup of ")
+                         && windows->UndoLastWrite1->statusTip().contains("Fleet 300, ID 2000, DTMF ID 0*#"),
                  qPrintable(windows->UndoLastWrite1->text()));
         dialogs->messages.clear();
         windows->UndoLastWriteClick();
