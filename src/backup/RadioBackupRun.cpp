@@ -136,6 +136,18 @@ bool RadioBackupRun::holds(int index) const
     return fileAreas_.contains(index == 0 ? area::Main : areas_[static_cast<size_t>(index - 1)].first);
 }
 
+QString RadioBackupRun::someAreasText() const
+{
+    QStringList held, left;
+    for (int i = 0; i <= static_cast<int>(areas_.size()); ++i)
+        (holds(i) ? held : left) << (i == 0 ? QStringLiteral("main memory") : areas_[static_cast<size_t>(i - 1)].second->AreaName());
+    if (left.isEmpty())
+        return {};
+    return QStringLiteral("\nThe file holds %1 only: %2 %3 not written.")
+            .arg(held.join(QStringLiteral(", ")), left.join(QStringLiteral(", ")),
+                 left.size() == 1 ? QStringLiteral("was") : QStringLiteral("were"));
+}
+
 bool RadioBackupRun::holdsArea(const QString &area) const
 {
     for (size_t i = 0; i < areas_.size(); ++i)
@@ -344,7 +356,7 @@ void RadioBackupRun::next()
         finish(true, kind_ == Kind::Backup
                              ? QStringLiteral("The radio is backed up in \"%1\".").arg(fileName_)
                              : QStringLiteral("The radio is restored from \"%1\".").arg(fileName_)
-                                       + keptIdentityText() + editedAreasText(),
+                                       + someAreasText() + keptIdentityText() + editedAreasText(),
                edited_.join(QLatin1Char('\n')));
     } catch (const std::exception &e) {
         finish(false, QString());

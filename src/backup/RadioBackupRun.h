@@ -121,6 +121,7 @@ private:
     // by name; a backup's run holds every area.
     bool holds(int index) const;
     bool holdsArea(const QString &area) const;
+    QString someAreasText() const; // a file of some areas: which were not written
     void takeRadioIdentity(); // from the windows' reads of DTMF and FleetSync
     QPointer<HistoryKeeper> history_; // null again once history is turned off
     QString origin_;

@@ -148,6 +148,8 @@ private slots:
         window->RestoreButton->click();
         waitForRun();
         QVERIFY2(dialogs->errors.isEmpty(), qPrintable(dialogs->errors.join(" / ")));
+        QVERIFY2(dialogs->messages.last().contains("The file holds main memory only: DTMF, 2TONE, 5TONE, FleetSync were not written."),
+                 qPrintable(dialogs->messages.last()));
         QCOMPARE(form->xg->Cells(ColRxFreq, 3), QString("145.62500"));
         // The restore's read-back is the newest snapshot; the window shows it.
         QCOMPARE(window->Snapshots->count(), 1); // it holds what the read held: kept once
