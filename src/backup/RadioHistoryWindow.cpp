@@ -19,6 +19,7 @@
 #include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace lumora {
 
@@ -247,7 +248,8 @@ void RadioHistoryWindow::snapshotChosen()
                 }
         }
     }
-    Fields->resizeColumnToContents(0);
+    Fields->resizeColumnToContents(0); // at most a third: the two images side by side matter more
+    Fields->setColumnWidth(0, std::min(Fields->columnWidth(0), std::max(120, Fields->viewport()->width() / 3)));
     const QStringList lines = nowProblem.isEmpty()
                                       ? CompareImages(now, shown_, QStringLiteral("now"), QStringLiteral("snapshot"))
                                       : QStringList{QStringLiteral("What LUMORA holds now cannot be compared: ") + nowProblem};

@@ -24,11 +24,13 @@ const char *const kGeneral = R"(  AREA                {areas}
   -t, --timeout SECONDS
                       give up a transfer not finished by then (default 60);
                       the radio protocol itself never times out
-  --json              ports, doctor, diff: one JSON document on standard
-                      output (ports: name, description, manufacturer,
-                      vendorId, productId, serialNumber; doctor: port,
-                      description, state, radioAnswered, text; diff: area,
-                      text)
+  --json              ports, doctor, diff, history list: one JSON document
+                      on standard output (ports: name, description,
+                      manufacturer, vendorId, productId, serialNumber;
+                      doctor: port, description, state, radioAnswered,
+                      text; diff: area, text; history list: snapshot,
+                      radio, fleet, id, dtmfId, time, port, origin, areas,
+                      damaged, damage, file)
   FILE                "-" is standard input or standard output; an output
                       that is a pipe or a device (/dev/stdout) is written
                       straight through, a regular file is saved whole
