@@ -92,13 +92,35 @@ void HistoryKeeper::imageRead(const QString &area, const QString &how)
 
 void HistoryKeeper::written(const QString &area)
 {
-    LastWrite write{port(), RadioHistory::RadioKey(IdentityOn(port()), port()), QDateTime::currentDateTimeUtc(),
-                    area, {}};
+    // The radio as it was known before the write (before the first write of
+    // a run: a restore writes one area after another).
+    FleetIdentity before = IdentityOn(port());
+    history_.CompleteIdentity(before);
+    LastWrite write{port(), RadioHistory::RadioKey(before, port()), {}, QDateTime::currentDateTimeUtc(), area, {}};
+    if (grouping_ && writtenInGroup_ && written_) {
+        write.radio = written_->radio;
+        write.time = written_->time;
+    }
+    writtenInGroup_ = grouping_;
     try {
         write.blocks = area == area::Main ? form1_.LastWrittenBlocks() : windowOf(area)->EncodeArea();
     } catch (const std::exception &) {
         // an area that no longer encodes as written: its identity must tell
     }
+    // A write of an identity area gives the radio the identity written.
+    if (area == area::FleetSync || area == area::Dtmf) {
+        const SettingsValues values = windowOf(area)->Settings();
+        FleetIdentity &now = identities_[port()];
+        if (area == area::FleetSync) {
+            now.fleet = valueOf(values, QStringLiteral("Fleet[Own]"));
+            now.id = valueOf(values, QStringLiteral("ID[Own]"));
+        } else {
+            now.dtmfId = valueOf(values, QStringLiteral("ID Code"));
+        }
+    }
+    FleetIdentity after = IdentityOn(port());
+    history_.CompleteIdentity(after);
+    write.radioAfter = RadioHistory::RadioKey(after, port());
     written_ = write;
     emit WriteNoted();
 }
@@ -108,6 +130,7 @@ void HistoryKeeper::Group(const QString &origin)
     Flush();
     grouping_ = true;
     group_ = origin;
+    writtenInGroup_ = false;
 }
 
 void HistoryKeeper::Flush()
@@ -172,7 +195,7 @@ QString HistoryKeeper::NotTheRadioWritten() const
     const FleetIdentity now = IdentityRead();
     const QString answers = RadioHistory::RadioKey(now, port());
     if (!written_->radio.startsWith(QLatin1String("port-"))) {
-        if (answers != written_->radio)
+        if (answers != written_->radio && answers != written_->radioAfter)
             return QStringLiteral("the radio on %1 is %2, and the write went to %3")
                     .arg(port(), SnapshotInfo::RadioTextOf(now, port()),
                          UndoTarget() ? UndoTarget()->RadioText() : written_->radio);

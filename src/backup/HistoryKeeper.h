@@ -41,6 +41,7 @@ public:
     // that radio taken before it (none: nothing to undo).
     struct LastWrite {
         QString port, radio;
+        QString radioAfter; // the radio's key once written (a write may give it another identity)
         QDateTime time;
         QString area;                 // its area ("main", "dtmf", ...)
         std::vector<Payload> blocks;  // what it sent, for a radio never identified
@@ -79,6 +80,7 @@ private:
     std::map<QString, FleetIdentity> identities_; // by port
     std::optional<LastWrite> written_;
     bool notKeptSaid_ = false;
+    bool writtenInGroup_ = false; // the group's first write is the run's
     double longestMs_ = 0;
 };
 

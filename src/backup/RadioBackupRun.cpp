@@ -230,8 +230,9 @@ void RadioBackupRun::Start()
         throw ELumoraError(AnotherTransferText());
     if (kind_ == Kind::Restore)
         takeFile();
-    // Keeping the identity, the areas that hold it are read first (step -2
-    // and -1); the file is then taken again with the identity in it.
+    // A restore that keeps history (or checks the radio) reads the whole
+    // radio first (steps -areas-1 to -1); else, keeping the identity, the
+    // areas that hold it (-2 and -1). The file is then taken again.
     readFirst_ = kind_ == Kind::Restore && (history_ || checkRadio_); // a check needs the radio read
     if (kind_ == Kind::Restore && (keepIdentity_ || readFirst_))
         step_ = readFirst_ ? -static_cast<int>(areas_.size()) - 2 : -3;

@@ -174,7 +174,7 @@ QString RadioHistory::Keep(Snapshot &snapshot)
     SnapshotInfo &info = snapshot.info;
     if (!info.time.isValid())
         info.time = QDateTime::currentDateTimeUtc();
-    completeIdentity(info.identity);
+    CompleteIdentity(info.identity);
     info.radio = RadioKey(info.identity, info.port);
     info.areas.clear();
     for (const auto &area : snapshot.areas)
@@ -220,7 +220,7 @@ QString RadioHistory::Keep(Snapshot &snapshot)
     return QString();
 }
 
-void RadioHistory::completeIdentity(FleetIdentity &identity) const
+void RadioHistory::CompleteIdentity(FleetIdentity &identity) const
 {
     // A read of one identity area (FleetSync alone, say) names the radio
     // whose other values agree: the one radio seen with them all, newest first.

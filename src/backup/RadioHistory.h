@@ -72,6 +72,9 @@ public:
     // The radio's key from its identity, or from the port when it has none.
     static QString RadioKey(const FleetIdentity &identity, const QString &port);
 
+    // Some values of an identity (a read of FleetSync alone) completed
+    // with those of the one radio seen with them, newest first.
+    void CompleteIdentity(FleetIdentity &identity) const;
     // Keeps the snapshot (its id and file set in info), unless it holds just
     // what the radio's newest snapshot holds. Empty, or why nothing could be
     // kept ("No space left on device").
@@ -90,7 +93,6 @@ public:
 
 private:
     SnapshotInfo infoOf(const QString &file) const;
-    void completeIdentity(FleetIdentity &identity) const;
     QString folder_;
 };
 

@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QJsonArray>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
@@ -115,6 +116,15 @@ private slots:
         QVERIFY2(dialogs->errors.isEmpty(), qPrintable(dialogs->errors.join(" / ")));
         QCOMPARE(history().List().value(1).origin, QString("before undo of the last write"));
         QCOMPARE(history().List().value(0).origin, QString("undo of the last write"));
+        // A write that gives the radio another identity is undone on the radio that now has it.
+        fsk().ed1->setText("301");
+        fsk().wbtnClick();
+        QTRY_VERIFY_WITH_TIMEOUT(done(fsk()), kWait);
+        QVERIFY(windows->UndoLastWrite1->statusTip().contains("Fleet 300, ID 2000"));
+        windows->UndoLastWriteClick();
+        waitForRun();
+        QVERIFY2(dialogs->errors.isEmpty(), qPrintable(dialogs->errors.join(" / ")));
+        QCOMPARE(fsk().ed1->text(), QString("300"));
         radio.stop();
         QCOMPARE(readJson(memory()), before); // every byte as it was
 
