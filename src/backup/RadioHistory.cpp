@@ -293,7 +293,12 @@ QVector<SnapshotInfo> RadioHistory::List(const QString &radio) const
 {
     QVector<SnapshotInfo> all;
     const QDir root(folder_);
-    for (const QString &name : root.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+    // A radio named by its key is its folder alone: Undo asks after every
+    // transfer, and reading every radio's snapshots there would grow with them.
+    QStringList folders = root.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    if (folders.contains(radio))
+        folders = QStringList{radio};
+    for (const QString &name : folders)
         for (const QString &file : snapshotFiles(QDir(root.filePath(name)))) {
             SnapshotInfo info = infoOf(file);
             const FleetIdentity &id = info.identity;
