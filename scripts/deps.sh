@@ -12,6 +12,7 @@ packages=(
     clang libclang-rt-14-dev
     wine wine64 g++-mingw-w64-x86-64
     xvfb openbox xdotool x11-utils imagemagick
+    poppler-utils
 )
 [ "${1:-}" = "--desktop" ] && packages+=(fonts-droid-fallback)
 

@@ -24,7 +24,7 @@ options=(
     -qt-host-path /usr -nomake examples -nomake tests
     -no-opengl -no-dbus -no-icu -direct2d
     -no-feature-sql -no-feature-network -no-feature-concurrent -no-feature-xml
-    -no-feature-printsupport -no-feature-tabletevent
+    -no-feature-tabletevent
     -qt-zlib -qt-pcre -qt-libpng -qt-libjpeg -qt-freetype -qt-harfbuzz
 )
 key=$(printf '%s\n' "$qt_version" "$mingw_version" "${options[@]}" | sha256sum | cut -c1-12)

@@ -15,10 +15,13 @@ const Payload *MainBaseline::kept(int b, const ICellTable &table, const OptionTe
         return nullptr;
     if (b == kChannelCount)
         return now == options ? &blocks.back() : nullptr;
+    const int radio = rows[static_cast<size_t>(b)];
+    if (radio < 1)
+        return nullptr; // a channel the radio did not give
     for (int col = 1; col < kChannelColumns; ++col)
-        if (table.cellText(col, b + 1) != channels.cellText(col, b + 1))
+        if (table.cellText(col, b + 1) != channels.cellText(col, radio))
             return nullptr;
-    return &blocks[static_cast<size_t>(b)];
+    return &blocks[static_cast<size_t>(radio - 1)];
 }
 
 namespace {

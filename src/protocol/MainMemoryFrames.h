@@ -3,6 +3,7 @@
 // block, each assembled in the transmit buffer from its index 0.
 
 #include "memory/AssignedBytes.h"
+#include "memory/ChannelArrangement.h"
 #include "memory/CellTable.h"
 #include "memory/OptionSettings.h"
 #include "memory/ChannelColumns.h"
@@ -20,6 +21,10 @@ struct MainBaseline {
     std::vector<Payload> blocks; // channels 1 to 16, then the options; empty: none
     TextTable channels{kChannelColumns, kChannelRows};
     OptionTexts options{};
+    // The radio's channel (1 to 16) each channel of the table holds since
+    // the channels were rearranged, or 0 for none: the bytes go with it.
+    ChannelOrder rows = UnchangedOrder();
+    void Rearrange(const ChannelOrder &order) { rows = ComposedOrder(rows, order); }
     // The radio's block b (0 to 15 the channels, 16 the options) while the
     // texts that show it are unchanged; null otherwise.
     const Payload *kept(int b, const ICellTable &table, const OptionTexts &now) const;

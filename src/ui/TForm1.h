@@ -3,6 +3,7 @@
 // the main memory's read and write. The state lives in the controls: a
 // main read is under way while rbtn is disabled, a write while wbtn is.
 
+#include "memory/ChannelArrangement.h"
 #include "memory/ChannelColumns.h"
 #include "memory/ChirpCsv.h"
 #include "memory/FrequencyPlan.h"
@@ -87,6 +88,10 @@ public:
     // Edit: on the open edit or the box that has the focus, else on the grid.
     QAction *Undo1, *Redo1, *Cut1, *Copy1, *Paste1, *Delete1, *SelectAll1;
     QAction *ImportCsv1, *ExportCsv1, *Verify1, *CheckConnection1;
+    // Channels: the selected channels moved, inserted, deleted, swapped or
+    // sorted as whole records (TForm1Channels.cpp); also the grid's context menu.
+    QMenu *ChannelsMenu, *SortMenu;
+    QAction *MoveUp1, *MoveDown1, *InsertChannel1, *DeleteChannels1, *SwapChannels1;
     std::vector<QAction *> SignaEntries; // DTMF, 2TONE, 5TONE, FSK: the areas' order
     TXStringGrid *xg;
     TEditCellEditor *EditCellEditor1;
@@ -172,18 +177,33 @@ public:
     void MoveFocusOn();
     bool AnyTransferUnderWay() const;
 
-    // What the window edits, whole: the table and the options.
+    // What the window edits, whole: the table, the options, and which of the
+    // radio's channels (their bytes) each channel holds since an arrangement.
     struct EditedMemory {
         QVector<QStringList> rows;
         OptionTexts options;
-        bool operator==(const EditedMemory &o) const { return rows == o.rows && options == o.options; }
+        ChannelOrder radioRows = UnchangedOrder();
+        int baselineTaken = 0; // the baseline radioRows refers to
+        bool sameTexts(const EditedMemory &o) const { return rows == o.rows && options == o.options; }
+        bool operator==(const EditedMemory &o) const { return sameTexts(o) && radioRows == o.radioRows; }
         bool operator!=(const EditedMemory &o) const { return !(*this == o); }
     };
     EditedMemory Snapshot() const;
     void Restore(const EditedMemory &memory);
     // The table or the options differ from what was last opened, saved or
     // read (the title then starts with an asterisk).
-    bool HasUnsavedChanges() const { return Snapshot() != saved_; }
+    bool HasUnsavedChanges() const { return !Snapshot().sameTexts(saved_); }
+
+    // The channels rearranged as whole records, every column and the
+    // radio's bytes with them: one undo step; rows top to bottom are
+    // selected afterwards. Refused (ELumoraError) during a transfer.
+    void ArrangeChannels(const ChannelOrder &order, int top, int bottom, const QString &said = QString());
+    void MoveChannelsUp();
+    void MoveChannelsDown();
+    void InsertChannelClick(); // refused while channel 16 is in use
+    void DeleteChannelsClick();
+    void SwapChannelsClick();
+    void SortChannels(int col);
     // Over unsaved changes, asks "Save changes?" and saves when told to;
     // false when the user cancelled (or the save was not made).
     bool AskToSaveChanges();
@@ -284,6 +304,10 @@ private:
     void buildPlanMenu();
     void buildHelpMenu(); // About, the licences and, on Windows, the manual
     void buildEditMenu();
+    void buildChannelsMenu();
+    void connectChannelsToGrid(); // its keys, drags and context menu
+    void showChannelsMenu(int col, int row, const QPoint &globalPos); // the grid's context menu
+    void enableChannelCommands();
     void rememberFile(const QString &fileName); // the title and the recent files
     void fillRecentMenu();
     // The plan's entry checked, the marks redrawn, the status bar told.
@@ -351,6 +375,7 @@ private:
     std::unique_ptr<MainRead> read_;
     std::vector<Payload> lastRead_;
     MainBaseline baseline_;
+    int baselineTaken_ = 0; // counts the baselines taken
     std::vector<Payload> sent_; // LastWrittenBlocks
     void recordSent(int block);  // the frame in the buffer, as block (0 to 16) of the write
     // Says in the status bar what the last read cannot write back.

@@ -53,6 +53,8 @@ TForm1::EditedMemory TForm1::Snapshot() const
     for (int r = 0; r < xg->RowCount(); ++r)
         m.rows << xg->Rows(r);
     m.options = Options();
+    m.radioRows = baseline_.rows;
+    m.baselineTaken = baselineTaken_;
     return m;
 }
 
@@ -63,6 +65,9 @@ void TForm1::Restore(const EditedMemory &memory)
         for (int c = 0; c < memory.rows[r].size() && c < xg->ColCount(); ++c)
             xg->setCells(c, r, memory.rows[r][c]);
     setOptions(memory.options);
+    // An arrangement's bytes belong to the baseline it was made over; over
+    // another, each channel is matched by its place, as after a read.
+    baseline_.rows = memory.baselineTaken == baselineTaken_ ? memory.radioRows : UnchangedOrder();
     showModified();
 }
 

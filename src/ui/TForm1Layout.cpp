@@ -80,6 +80,7 @@ void TForm1::buildLayout()
     FileMenu->addSeparator();
     Exit1 = FileMenu->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
     buildEditMenu();
+    buildChannelsMenu();
     SignaMenu = menuBar()->addMenu(QStringLiteral("&Signa"));
     for (const AreaInfo *area : SignallingAreaList()) {
         const int i = static_cast<int>(SignaEntries.size());
@@ -114,6 +115,7 @@ void TForm1::buildLayout()
     ToolButton6 = tool(QStyle::SP_DialogCloseButton, "Exit", [this] { close(); });
 
     buildGrid();
+    connectChannelsToGrid();
     buildOptions();
 
     auto *status = StatusBar1 = new QStatusBar(client_);

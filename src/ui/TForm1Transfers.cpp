@@ -333,6 +333,8 @@ void TForm1::MainReadDataAnswer()
             baseline_.blocks = done->blocks;
             CopyCells(*xg, baseline_.channels);
             baseline_.options = Options();
+            baseline_.rows = UnchangedOrder();
+            ++baselineTaken_;
             showValuesNotWrittenBack();
             fileName_.clear(); // another radio's table: Save asks where, never overwrites the file
             markSaved();

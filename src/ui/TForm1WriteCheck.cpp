@@ -28,6 +28,7 @@ void TForm1::recordSent(int block)
 void TForm1::TakeBaseline(const std::vector<Payload> &blocks)
 {
     baseline_ = blocks.empty() ? MainBaseline() : MainBaselineOf(blocks);
+    ++baselineTaken_;
     showValuesNotWrittenBack();
 }
 

@@ -418,6 +418,7 @@ void TXStringGrid::paintEvent(QPaintEvent *)
         if (any.top() > viewport()->height())
             break;
     }
+    drawRowDrop(p);
 }
 
 void TXStringGrid::mousePressEvent(QMouseEvent *event)
@@ -428,6 +429,11 @@ void TXStringGrid::mousePressEvent(QMouseEvent *event)
     commitEdit(); // while the edited cell is still current
     editEndedByFocus_ = false;
     int col, row;
+    if (cellAt(event->position().toPoint(), col, row) && col == 0 && row >= 1) {
+        pressAt_ = event->position().toPoint();
+        rowHeaderPressed(row, event->modifiers());
+        return;
+    }
     if (!cellAt(event->position().toPoint(), col, row) || col < 1 || row < 1)
         return;
     const bool onCurrent = col == col_ && row == row_;
@@ -442,7 +448,7 @@ void TXStringGrid::mousePressEvent(QMouseEvent *event)
 
 void TXStringGrid::mouseMoveEvent(QMouseEvent *event)
 {
-    if (!(event->buttons() & Qt::LeftButton) || activeEditor_)
+    if (!(event->buttons() & Qt::LeftButton) || activeEditor_ || dragRows(event->position().toPoint()))
         return;
     int col, row;
     if (cellAt(event->position().toPoint(), col, row) && col >= 1 && row >= 1

@@ -128,6 +128,12 @@ public:
     void ClearSelection();
     void CutSelection(); // copied, then cleared: one step
     void SelectAll();    // every cell but the fixed ones
+    // Whole rows: a press on a row's fixed cell selects the row (with Shift,
+    // the rows up to it); while RowsMovable, dragging the selected rows by
+    // their fixed cells offers to move them (RowsDragged), a line showing
+    // where they would land. The window moves them.
+    bool RowsMovable = false;
+    void SelectRows(int top, int bottom);
     // Commits text to a cell as if typed there; false where it takes none.
     bool CommitTyped(int col, int row, const QString &text);
 
@@ -147,12 +153,19 @@ signals:
     // Ctrl+Z and Ctrl+Shift+Z (or Ctrl+Y) on the grid.
     void UndoRequested();
     void RedoRequested();
+    // Rows top to bottom dragged in front of row before (RowCount(): to the end).
+    void RowsDragged(int top, int bottom, int before);
+    // The context menu asked for over cell (col, row) (col 0: a row's
+    // fixed cell; -1, -1: no cell), the selection brought to it first.
+    void ContextMenuAt(int col, int row, const QPoint &globalPos);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void scrollContentsBy(int dx, int dy) override;
     void focusInEvent(QFocusEvent *event) override;
@@ -176,6 +189,11 @@ private:
     void placeEditor();
     int nextVisibleCol(int from, int step) const;
     void drawCell(QPainter &p, int col, int row, const QRect &r);
+    // Rows by their fixed cells (TXStringGridRows.cpp).
+    void rowHeaderPressed(int row, Qt::KeyboardModifiers modifiers);
+    bool dragRows(const QPoint &pos); // false: no drag of rows under way
+    int dropRowAt(const QPoint &pos) const; // the row the dragged rows would land in front of
+    void drawRowDrop(QPainter &p) const;
 
     int cols_ = 0;
     QVector<QStringList> cells_;
@@ -192,6 +210,9 @@ private:
     QString pending_;
     bool committing_ = false;
     bool editEndedByFocus_ = false; // a click elsewhere ended the edit just now
+    int rowPressed_ = -1;  // the row whose fixed cell the left button went down on
+    QPoint pressAt_;
+    int dropBefore_ = -1;  // while rows are dragged: where they would land
 };
 
 } // namespace lumora

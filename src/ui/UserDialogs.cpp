@@ -3,6 +3,7 @@
 #include "memory/Errors.h"
 #include "serial/ECommsError.h"
 #include "ui/LicencesDialog.h"
+#include "ui/SwapChannelsDialog.h"
 #include "ui/ToolTexts.h"
 
 #include <QApplication>
@@ -105,6 +106,10 @@ public:
         return box.clickedButton() == readFirst ? UnreadAnswer::ReadFirst
                : box.clickedButton() == write   ? UnreadAnswer::Write
                                                 : UnreadAnswer::Cancel;
+    }
+    std::optional<std::pair<int, int>> AskChannelsToSwap(QWidget *parent, int a, int b, int count) override
+    {
+        return AskChannelsToSwapInDialog(dialogParent(parent), a, b, count);
     }
     QString AskOpenFileName(QWidget *parent, const QString &filter, const QString &suffix) override
     {

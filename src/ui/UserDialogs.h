@@ -5,6 +5,8 @@
 
 #include <QString>
 #include <exception>
+#include <optional>
+#include <utility>
 
 class QWidget;
 
@@ -40,6 +42,13 @@ public:
     // Read first (the default answer), Write or Cancel (Escape).
     enum class UnreadAnswer { ReadFirst, Write, Cancel };
     virtual UnreadAnswer AskWriteUnread(const QString &) { return UnreadAnswer::Cancel; }
+    // Two channels (1 to count) to swap, a and b proposed; none when cancelled.
+    virtual std::optional<std::pair<int, int>> AskChannelsToSwap(QWidget *parent, int a, int b, int count)
+    {
+        (void)parent;
+        (void)count;
+        return std::make_pair(a, b);
+    }
     // Empty when cancelled.
     virtual QString AskOpenFileName(QWidget *parent, const QString &filter, const QString &suffix) = 0;
     virtual QString AskSaveFileName(QWidget *parent, const QString &filter, const QString &suffix) = 0;
@@ -66,6 +75,10 @@ public:
     SaveAnswer AskSaveChanges(const QString &t, const QString &d) override { return Outer->AskSaveChanges(t, d); }
     SaveAnswer AskWriteChanges(const QString &text) override { return Outer->AskWriteChanges(text); }
     UnreadAnswer AskWriteUnread(const QString &text) override { return Outer->AskWriteUnread(text); }
+    std::optional<std::pair<int, int>> AskChannelsToSwap(QWidget *p, int a, int b, int count) override
+    {
+        return Outer->AskChannelsToSwap(p, a, b, count);
+    }
     QString AskOpenFileName(QWidget *p, const QString &f, const QString &s) override
     {
         return Outer->AskOpenFileName(p, f, s);
