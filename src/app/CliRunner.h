@@ -64,6 +64,7 @@ public:
         int keepDays = 0, keepCount = 0;
         QString radio;        // history list --radio
         QStringList history;  // history: its words ("diff", SNAPSHOT, ...)
+        QString page;         // print --page: A4 or Letter (empty: the locale's)
     };
 
     // Files named "-" are standard input and output; an output that is a

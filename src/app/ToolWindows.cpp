@@ -72,6 +72,7 @@ void ToolWindows::addBackupCommands()
     menuActions_ = {backup, restore, fleet};
     addHistoryCommands(menu, before);
     menu->insertSeparator(before);
+    addPrintCommands();
 }
 
 SignallingAreas ToolWindows::Areas() const

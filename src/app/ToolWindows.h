@@ -8,6 +8,7 @@
 // "File" menu. The tool,
 // lumora-cli, the soak, the fuzz targets and the tests all build them here.
 
+#include "backup/ChannelCard.h"
 #include "backup/FleetRun.h"
 #include "backup/HistoryKeeper.h"
 #include "backup/RadioBackupRun.h"
@@ -78,6 +79,15 @@ struct ToolWindows {
     QAction *RadioHistory1 = nullptr;
     QAction *UndoLastWrite1 = nullptr;
 
+    // The channel card (ToolWindowsPrint.cpp): of the windows as they
+    // stand, or of a backup file (throws EFOpenError); "Print..." shows it
+    // in a preview, "Export PDF..." saves it.
+    ChannelCard Card() const;
+    ChannelCard CardOfBackup(const QString &fileName) const;
+    void ExportPdfClick();
+    QAction *Print1 = nullptr;
+    QAction *ExportPdf1 = nullptr;
+
 private:
     template <class Window>
     Window *windowOf() const
@@ -94,6 +104,7 @@ private:
     void startRun(RadioBackupRun::Kind kind, const QString &fileName, bool keepIdentity = false,
                   const std::function<void(RadioBackupRun &)> &setUp = {});
     void addHistoryCommands(QMenu *menu, QAction *before);
+    void addPrintCommands();
     void showUndoLastWrite(); // its entry names what it goes back to
     std::unique_ptr<QWidget> historyWindow_;
     void refuseIfARunIsUnderWay() const; // a backup, restore or fleet run

@@ -103,30 +103,58 @@ FleetLog::FleetLog(const QString &fileName) : fileName_(fileName)
         throw EFOpenError(QStringLiteral("Cannot open file \"%1\". %2").arg(fileName_, f.errorString()));
     const QByteArray text = f.readAll();
     endsInLine_ = text.isEmpty() || text.endsWith('\n');
-    const QStringList lines = QString::fromUtf8(text).split(QLatin1Char('\n'));
-    if (cells(lines[0].trimmed()) != kColumns)
-        throw EFOpenError(QStringLiteral("\"%1\" is no fleet log: its first line is not %2")
-                                  .arg(fileName_, kColumns.join(QLatin1Char(','))));
     QStringList cut;
-    for (int n = 1; n < lines.size(); ++n) {
-        if (lines[n].trimmed().isEmpty())
-            continue;
-        const QStringList row = cells(lines[n].trimmed());
-        // Every row is written with its newline: one without it (the last),
-        // or with cells missing, was cut short and proves nothing.
-        if (row.size() != kColumns.size() || (n == lines.size() - 1 && !endsInLine_)) {
-            cut << QString::number(n + 1);
-            continue;
-        }
-        lastRadio_ = std::max(lastRadio_, row.value(2).toInt());
-        if (row.value(6) == QLatin1String("ok"))
-            given_ << FleetIdentity{row.value(3), row.value(4), row.value(5)};
+    for (const FleetLogRow &row : parse(fileName_, text, cut)) {
+        lastRadio_ = std::max(lastRadio_, row.radio);
+        if (row.ok)
+            given_ << row.identity;
     }
     if (!cut.isEmpty())
         notice_ = QStringLiteral("The fleet log \"%1\" is read as far as its rows are whole: line %2 %3 cut short "
                                  "and not taken (check the radios it may name)")
                           .arg(fileName_, cut.join(QStringLiteral(", ")),
                                cut.size() == 1 ? QStringLiteral("is") : QStringLiteral("are"));
+}
+
+QVector<FleetLogRow> FleetLog::parse(const QString &fileName, const QByteArray &text, QStringList &cut)
+{
+    const bool endsInLine = text.isEmpty() || text.endsWith('\n');
+    const QStringList lines = QString::fromUtf8(text).split(QLatin1Char('\n'));
+    if (cells(lines[0].trimmed()) != kColumns)
+        throw EFOpenError(QStringLiteral("\"%1\" is no fleet log: its first line is not %2")
+                                  .arg(fileName, kColumns.join(QLatin1Char(','))));
+    QVector<FleetLogRow> rows;
+    for (int n = 1; n < lines.size(); ++n) {
+        if (lines[n].trimmed().isEmpty())
+            continue;
+        const QStringList row = cells(lines[n].trimmed());
+        // Every row is written with its newline: one without it (the last),
+        // or with cells missing, was cut short and proves nothing.
+        if (row.size() != kColumns.size() || (n == lines.size() - 1 && !endsInLine)) {
+            cut << QString::number(n + 1);
+            continue;
+        }
+        FleetLogRow r;
+        r.time = QDateTime::fromString(row.value(0), Qt::ISODate);
+        r.port = row.value(1);
+        r.radio = row.value(2).toInt();
+        r.identity = FleetIdentity{row.value(3), row.value(4), row.value(5)};
+        r.result = row.value(6);
+        r.ok = r.result == QLatin1String("ok");
+        if (!row.value(7).isEmpty())
+            r.differences = row.value(7).split(QStringLiteral("; "));
+        rows << r;
+    }
+    return rows;
+}
+
+QVector<FleetLogRow> FleetLog::ReadRows(const QString &fileName)
+{
+    QFile f(fileName);
+    if (!f.open(QIODevice::ReadOnly))
+        throw EFOpenError(QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, f.errorString()));
+    QStringList cut;
+    return parse(fileName, f.readAll(), cut);
 }
 
 void FleetLog::Append(const FleetLogRow &row)

@@ -37,8 +37,13 @@ public:
     int LastRadio() const { return lastRadio_; }
     // Throws EFCreateError when the row cannot be written and synced.
     void Append(const FleetLogRow &row);
+    // The whole rows of a log, read only (a roster); throws EFOpenError
+    // when it cannot be read or is no fleet log.
+    static QVector<FleetLogRow> ReadRows(const QString &fileName);
 
 private:
+    // The rows of a log's text, the numbers of its lines cut short in cut.
+    static QVector<FleetLogRow> parse(const QString &fileName, const QByteArray &text, QStringList &cut);
     QString fileName_;
     QVector<FleetIdentity> given_;
     int lastRadio_ = 0;

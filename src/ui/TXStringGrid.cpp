@@ -429,7 +429,7 @@ void TXStringGrid::mousePressEvent(QMouseEvent *event)
     commitEdit(); // while the edited cell is still current
     editEndedByFocus_ = false;
     int col, row;
-    if (cellAt(event->position().toPoint(), col, row) && col == 0 && row >= 1) {
+    if (RowsMovable && cellAt(event->position().toPoint(), col, row) && col == 0 && row >= 1) {
         pressAt_ = event->position().toPoint();
         rowHeaderPressed(row, event->modifiers());
         return;

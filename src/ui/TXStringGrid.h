@@ -128,10 +128,10 @@ public:
     void ClearSelection();
     void CutSelection(); // copied, then cleared: one step
     void SelectAll();    // every cell but the fixed ones
-    // Whole rows: a press on a row's fixed cell selects the row (with Shift,
-    // the rows up to it); while RowsMovable, dragging the selected rows by
-    // their fixed cells offers to move them (RowsDragged), a line showing
-    // where they would land. The window moves them.
+    // Whole rows, while RowsMovable: a press on a row's fixed cell selects
+    // the row (with Shift, the rows up to it), and dragging the selected
+    // rows by their fixed cells offers to move them (RowsDragged), a line
+    // showing where they would land. The window moves them.
     bool RowsMovable = false;
     void SelectRows(int top, int bottom);
     // Commits text to a cell as if typed there; false where it takes none.

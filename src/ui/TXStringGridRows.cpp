@@ -46,8 +46,6 @@ bool TXStringGrid::dragRows(const QPoint &pos)
 {
     if (rowPressed_ < 0)
         return false;
-    if (!RowsMovable)
-        return true; // a press on a fixed cell selects; moving over cells does not
     if (dropBefore_ < 0 && (pos - pressAt_).manhattanLength() < QApplication::startDragDistance())
         return true;
     // Near the top or bottom edge the rows scroll on under the drag.

@@ -2,6 +2,7 @@
 
 #include "memory/Errors.h"
 #include "serial/ECommsError.h"
+#include "ui/DocumentPrinter.h"
 #include "ui/LicencesDialog.h"
 #include "ui/SwapChannelsDialog.h"
 #include "ui/ToolTexts.h"
@@ -106,6 +107,10 @@ public:
         return box.clickedButton() == readFirst ? UnreadAnswer::ReadFirst
                : box.clickedButton() == write   ? UnreadAnswer::Write
                                                 : UnreadAnswer::Cancel;
+    }
+    void PreviewAndPrint(QWidget *parent, const QString &html, bool landscape) override
+    {
+        PreviewAndPrintDocument(dialogParent(parent), html, landscape);
     }
     std::optional<std::pair<int, int>> AskChannelsToSwap(QWidget *parent, int a, int b, int count) override
     {

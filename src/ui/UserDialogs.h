@@ -49,6 +49,14 @@ public:
         (void)count;
         return std::make_pair(a, b);
     }
+    // A document shown as it will print, with the printer's settings and
+    // a way to print it (the tests note it instead).
+    virtual void PreviewAndPrint(QWidget *parent, const QString &html, bool landscape)
+    {
+        (void)parent;
+        (void)html;
+        (void)landscape;
+    }
     // Empty when cancelled.
     virtual QString AskOpenFileName(QWidget *parent, const QString &filter, const QString &suffix) = 0;
     virtual QString AskSaveFileName(QWidget *parent, const QString &filter, const QString &suffix) = 0;
@@ -78,6 +86,10 @@ public:
     std::optional<std::pair<int, int>> AskChannelsToSwap(QWidget *p, int a, int b, int count) override
     {
         return Outer->AskChannelsToSwap(p, a, b, count);
+    }
+    void PreviewAndPrint(QWidget *p, const QString &html, bool landscape) override
+    {
+        Outer->PreviewAndPrint(p, html, landscape);
     }
     QString AskOpenFileName(QWidget *p, const QString &f, const QString &s) override
     {

@@ -68,6 +68,8 @@ public:
         return nextFileName;
     }
     QString AskSaveFileName(QWidget *, const QString &, const QString &) override { return nextFileName; }
+    QStringList printed; // the documents shown for printing
+    void PreviewAndPrint(QWidget *, const QString &html, bool) override { printed << html; }
 };
 
 } // namespace lumora::test

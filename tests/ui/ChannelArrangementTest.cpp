@@ -8,6 +8,7 @@
 #include "protocol/MainMemoryFrames.h"
 
 #include <QContextMenuEvent>
+#include <QTemporaryDir>
 #include <QMenu>
 #include <QStatusBar>
 
@@ -186,6 +187,23 @@ private slots:
         dragged();
         QCOMPARE(form->xg->Selection().top(), 3);
         undoRedo(dragged);
+    }
+
+    // Printed and exported as arranged: the card lists the channels in use
+    // in their new places, with every field.
+    void theCardShowsTheTableAsArranged()
+    {
+        form->SortChannels(ColRxFreq);
+        QTemporaryDir dir;
+        window->dialogs.nextFileName = dir.filePath("card.pdf");
+        window->windows.ExportPdf1->trigger();
+        QVERIFY(QFileInfo(dir.filePath("card.pdf")).size() > 1000);
+        window->windows.Print1->trigger();
+        QCOMPARE(window->dialogs.printed.size(), 1);
+        const QString html = window->dialogs.printed[0];
+        QVERIFY(html.contains("<td>1</td><td>144.80000</td>") && html.contains("<td>5</td><td>440.00000</td>"));
+        QVERIFY(html.contains("Channels in use: 5") && html.contains("<td>754I</td>"));
+        QVERIFY(!html.contains("Radio:")); // no signalling window was read
     }
 
     void contextMenuOnANumber()

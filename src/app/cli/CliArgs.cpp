@@ -11,7 +11,7 @@ const QStringList &commandOptions()
 {
     static const QStringList names = {"verify", "json", "keep-identity", "ids", "first-id", "step",
                                       "dtmf-id-follows", "wait", "log", "count", "strict", "plan",
-                                      "plan-strict", "radio"};
+                                      "plan-strict", "radio", "page"};
     return names;
 }
 
@@ -46,6 +46,7 @@ CliArgs::CliArgs()
             withValue({"keep-days"}, "DAYS"),
             withValue({"keep-count"}, "N"),
             withValue({"radio"}, "ID"),
+            withValue({"page"}, "SIZE"),
     });
 }
 

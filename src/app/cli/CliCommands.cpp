@@ -15,6 +15,7 @@ const CliCommand &FleetCommandInstance();
 const CliCommand &ImportCsvCommandInstance();
 const CliCommand &ExportCsvCommandInstance();
 const CliCommand &HistoryCommandInstance();
+const CliCommand &PrintCommandInstance();
 
 const std::vector<const CliCommand *> &CliCommands()
 {
@@ -22,7 +23,7 @@ const std::vector<const CliCommand *> &CliCommands()
             &PortsCommandInstance(),   &DoctorCommandInstance(),  &ReadCommandInstance(),
             &WriteCommandInstance(),   &DiffCommandInstance(),    &BackupCommandInstance(),
             &RestoreCommandInstance(), &FleetCommandInstance(),   &ImportCsvCommandInstance(),
-            &ExportCsvCommandInstance(), &HistoryCommandInstance(),
+            &ExportCsvCommandInstance(), &HistoryCommandInstance(), &PrintCommandInstance(),
     };
     return commands;
 }
