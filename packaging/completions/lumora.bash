@@ -4,7 +4,7 @@ _lumora_cli()
 {
     local cur prev words cword
     _init_completion || return
-    local verbs="ports doctor read write diff backup restore fleet import-csv export-csv history help"
+    local verbs="ports doctor read write diff backup restore fleet import-csv export-csv history print help"
     case $prev in
     -p | --port)
         COMPREPLY=($(compgen -W "$(lumora-cli ports 2>/dev/null)" -- "$cur"))
@@ -18,13 +18,17 @@ _lumora_cli()
     -t | --timeout | --keep-days | --keep-count | --radio)
         return
         ;;
+    --page)
+        COMPREPLY=($(compgen -W "A4 Letter" -- "$cur"))
+        return
+        ;;
     esac
     if ((cword == 1)); then
         COMPREPLY=($(compgen -W "$verbs --help --version --verbose" -- "$cur"))
         return
     fi
     if [[ $cur == -* ]]; then
-        COMPREPLY=($(compgen -W "--port --output --timeout --verify --plan --plan-strict --strict --json --no-history --keep-days --keep-count --radio --help" -- "$cur"))
+        COMPREPLY=($(compgen -W "--port --output --timeout --verify --plan --plan-strict --strict --json --no-history --keep-days --keep-count --radio --page --help" -- "$cur"))
         return
     fi
     case ${words[1]} in
@@ -43,6 +47,7 @@ _lumora_cli()
         ;;
     import-csv) _filedir csv ;;
     export-csv) _filedir wh ;;
+    print) _filedir '@(wh|json|csv)' ;;
     esac
 } && complete -F _lumora_cli lumora-cli
 

@@ -1,12 +1,12 @@
 # fish completion for lumora, lumora-cli and lumora-radio
 
-set -l verbs ports doctor read write diff backup restore fleet import-csv export-csv history help
+set -l verbs ports doctor read write diff backup restore fleet import-csv export-csv history print help
 complete -c lumora-cli -f
 complete -c lumora-cli -n "not __fish_seen_subcommand_from $verbs" -a "$verbs"
 complete -c lumora-cli -n "__fish_seen_subcommand_from help" -a "$verbs"
 complete -c lumora-cli -n "__fish_seen_subcommand_from read write diff" -a "main dtmf 2tone 5tone fsk"
 complete -c lumora-cli -n "__fish_seen_subcommand_from history; and not __fish_seen_subcommand_from list show diff restore prune" -a "list show diff restore prune"
-complete -c lumora-cli -n "__fish_seen_subcommand_from write diff restore import-csv export-csv" -F
+complete -c lumora-cli -n "__fish_seen_subcommand_from write diff restore import-csv export-csv print" -F
 complete -c lumora-cli -s p -l port -x -a "(lumora-cli ports 2>/dev/null)" -d "serial device"
 complete -c lumora-cli -s o -l output -r -F -d "where the result is saved (- for standard output)"
 complete -c lumora-cli -s t -l timeout -x -d "seconds a transfer may take"
@@ -19,6 +19,7 @@ complete -c lumora-cli -l no-history -d "keep no snapshot of this run"
 complete -c lumora-cli -l keep-days -x -d "keep every snapshot newer than DAYS"
 complete -c lumora-cli -l keep-count -x -d "keep the last N snapshots of each radio"
 complete -c lumora-cli -l radio -x -d "history list: one radio"
+complete -c lumora-cli -l page -x -a "A4 Letter" -d "print: the paper"
 complete -c lumora-cli -s h -l help -d help
 complete -c lumora-cli -l version -d version
 complete -c lumora-cli -l verbose -d 'with --version: Qt, the system, the licences'
