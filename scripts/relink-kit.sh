@@ -44,7 +44,7 @@ link_script() {
     cat <<'HEAD'
 #!/bin/sh
 # Links lumora.exe and lumora-cli.exe from LUMORA's objects with the Qt in
-# $QT (a static Qt for MinGW-w64 with Qt Core, Gui, Widgets and the windows
+# $QT (a static Qt for MinGW-w64 with Qt Core, Gui, Widgets, Print Support and the windows
 # and offscreen platform plugins) by the MinGW-w64 compiler in $CXX.
 # Usage: QT=/path/to/qt [CXX=x86_64-w64-mingw32-g++-posix] ./relink.sh
 set -eu
@@ -72,7 +72,7 @@ release was linked from, and relink.sh, the link commands of lumora.exe and
 lumora-cli.exe. To relink:
 
  1. Build Qt $(sed -n 's/^set(PACKAGE_VERSION "\(.*\)")/\1/p' "$qt/lib/cmake/Qt6/Qt6ConfigVersionImpl.cmake") (or a compatible version) for Windows as a static
-    library with MinGW-w64, with Qt Core, Qt Gui, Qt Widgets and the windows
+    library with MinGW-w64, with Qt Core, Qt Gui, Qt Widgets, Qt Print Support and the windows
     and offscreen platform plugins. LUMORA's scripts/qt-windows.sh shows the
     configuration the release used; Qt's source is Debian's qt6-base source
     package.

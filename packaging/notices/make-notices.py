@@ -17,8 +17,8 @@ import os
 import subprocess
 import sys
 
-# Where Qt keeps the attributions of what Qt Core, Qt Gui, Qt Widgets and
-# their Windows plugins carry; platform code for other systems stays out.
+# Where Qt keeps the attributions of what Qt Core, Qt Gui, Qt Widgets, Qt
+# Print Support and their Windows plugins carry; platform code for other systems stays out.
 ATTRIBUTIONS = [
     "src/corelib/text", "src/gui/painting", "src/gui/text",
     "src/3rdparty/double-conversion", "src/3rdparty/easing", "src/3rdparty/tinycbor",
@@ -74,11 +74,11 @@ def components(root):
     qt_licences = os.path.join(root, "LICENSES")
     gpl3 = read(os.path.join(qt_licences, "GPL-3.0-only.txt"))
     yield {
-        "name": "Qt (Qt Core, Qt Gui, Qt Widgets and their Windows platform plugin)",
+        "name": "Qt (Qt Core, Qt Gui, Qt Widgets, Qt Print Support and their Windows plugins)",
         "version": QT_VERSION,
         "licence": "GNU Lesser General Public License v3.0 only (LGPL-3.0-only)",
         "copyright": "Copyright (C) The Qt Company Ltd. and other contributors.",
-        "usage": "The windows, the event loop, text and files. Built from Debian's qt6-base source "
+        "usage": "The windows, the event loop, text, files and printing. Built from Debian's qt6-base source "
                  "package; how to link LUMORA with another Qt is told above.",
         "texts": [read(os.path.join(qt_licences, "LGPL-3.0-only.txt")), gpl3],
     }
