@@ -174,6 +174,11 @@ void TForm1::SortChannels(int col)
     int inUse = 0;
     for (int n = 1; n <= kChannelCount; ++n)
         inUse += ChannelInUse(*xg, n) ? 1 : 0;
+    if (IsUnchanged(order)) {
+        StatusBar1->showMessage(QStringLiteral("The channels in use are in order of %1 already").arg(ChannelCaptions()[col]),
+                                8000);
+        return;
+    }
     ArrangeChannels(order, 1, qMax(1, inUse),
                     QStringLiteral("The %1 channels in use sorted by %2, the empty ones last")
                             .arg(inUse)
