@@ -20,6 +20,11 @@ if [ ${#missing[@]} -gt 0 ]; then
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 qt=$(scripts/qt-windows.sh)
+# A build made against another Windows Qt (other options) starts afresh:
+# CMake keeps the Qt it first found.
+if [ -f build-windows/CMakeCache.txt ] && ! grep -qxF "Qt6_DIR:PATH=$qt/lib/cmake/Qt6" build-windows/CMakeCache.txt; then
+    rm -rf build-windows
+fi
 cmake -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake"
 cmake --build build-windows -j "$(nproc)"

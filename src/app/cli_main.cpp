@@ -22,6 +22,12 @@ int main(int argc, char **argv)
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+#ifdef Q_OS_WIN
+    // Off screen, Windows' Qt knows the fonts of one folder only: the
+    // system's, so that a printed card has letters.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_FONTDIR") && !qEnvironmentVariableIsEmpty("WINDIR"))
+        qputenv("QT_QPA_FONTDIR", qgetenv("WINDIR") + "\\Fonts");
+#endif
     QuietRuntimeFolder runtime;
     TApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("LUMORA")); // the tool's settings and history

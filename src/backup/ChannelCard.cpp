@@ -12,7 +12,7 @@ namespace {
 // Black on white, grey headings: as readable from a laser printer as on a
 // screen. A page breaks between rows, and the heading row comes again on
 // the next page.
-const char *const kStyle = "body { font-family: sans-serif; font-size: 8pt; color: #000; }"
+const char *const kStyle = "body { font-size: 8pt; color: #000; }"
                            "h1 { font-size: 13pt; margin-bottom: 2px; }"
                            "h2 { font-size: 10pt; margin-top: 10px; margin-bottom: 3px; }"
                            "table { border-collapse: collapse; }"

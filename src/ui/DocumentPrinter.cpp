@@ -4,6 +4,8 @@
 #include "ui/ToolTexts.h"
 
 #include <QBuffer>
+#include <QFont>
+#include <QFontDatabase>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPdfWriter>
@@ -16,9 +18,28 @@ namespace lumora {
 
 namespace {
 
+// A family the system has: where no font configuration stands for
+// "sans-serif" (lumora-cli on Windows reads a fonts folder), a family the
+// folder lacks would print every letter as a box.
+QFont documentFont()
+{
+    const QStringList families = QFontDatabase::families();
+    QString family = families.value(0);
+    for (const char *wanted : {"DejaVu Sans", "Liberation Sans", "Arial", "Segoe UI", "Tahoma", "Verdana",
+                               "Noto Sans", "Helvetica"})
+        if (families.contains(QLatin1String(wanted))) {
+            family = QLatin1String(wanted);
+            break;
+        }
+    QFont font(family);
+    font.setPointSizeF(8);
+    return font;
+}
+
 // Words are not broken: a frequency stays whole, a heading wraps between words.
 void layOut(QTextDocument &document, const QString &html)
 {
+    document.setDefaultFont(documentFont());
     QTextOption option = document.defaultTextOption();
     option.setWrapMode(QTextOption::WordWrap);
     document.setDefaultTextOption(option);

@@ -74,4 +74,16 @@ run_both dtmf read dtmf -o @OUT@
 same "the DTMF file read" "$work/dtmf.linux" "$work/dtmf.windows"
 run_both backup backup -o @OUT@
 same "the backup" "$work/backup.linux" "$work/backup.windows"
+# The channel card of that backup, with the letters of the system's fonts
+# folder (a Windows one holds Arial; Wine's prefix gets Wine's Tahoma).
+cp /usr/share/wine/fonts/tahoma*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+cp "$work/backup.windows" "$work/radio-backup.json"
+win print "$(z "$work/radio-backup.json")" -o "$(z "$work/card.pdf")" >/dev/null \
+    || { echo "cli-under-wine: FAIL: print under Wine" >&2; exit 1; }
+"$linux/src/app/lumora-cli" print "$work/radio-backup.json" -o "$work/card-linux.pdf"
+for pdf in card card-linux; do # the channels' rows: the fonts lay out the headings apart
+    pdftotext -layout "$work/$pdf.pdf" - | grep -E '^ *[0-9]+ +[0-9]+\.[0-9]{5} ' | tr -s ' ' | sed 's/^ //' >"$work/$pdf.txt"
+done
+[ -s "$work/card.txt" ] || { echo "cli-under-wine: FAIL: the card printed under Wine has no channel rows" >&2; exit 1; }
+same "the channel card's rows" "$work/card-linux.txt" "$work/card.txt"
 echo "cli-under-wine: $passed checks passed: lumora-cli.exe sends and keeps what lumora-cli does."
