@@ -44,29 +44,13 @@ QString table(const QStringList &headings, const QVector<QStringList> &rows, boo
     return html + QStringLiteral("</tbody></table>\n");
 }
 
-const SettingsValue *find(const SettingsValues &values, const QString &key)
-{
-    for (const SettingsValue &v : values)
-        if (v.key == key)
-            return &v;
-    return nullptr;
-}
-
 QString textOf(const AreaSettings &areas, const QString &area, const QString &key)
 {
     for (const auto &a : areas)
         if (a.first == area)
-            if (const SettingsValue *v = find(a.second, key))
+            if (const SettingsValue *v = FindSetting(a.second, key))
                 return v->text;
     return {};
-}
-
-QString areaTitle(const QString &key)
-{
-    for (const AreaInfo &info : AreaTable())
-        if (key == QLatin1String(info.key))
-            return QString::fromLatin1(info.title);
-    return key;
 }
 
 QString madeText(const QDateTime &made) { return made.toString(QStringLiteral("yyyy-MM-dd HH:mm")); }
@@ -111,7 +95,7 @@ QString ChannelCardHtml(const ChannelCard &card)
 
     // Every channel in use, with every field, under its number.
     QVector<QStringList> rows;
-    if (const SettingsValue *channels = find(card.main, QStringLiteral("Channels")))
+    if (const SettingsValue *channels = FindSetting(card.main, QStringLiteral("Channels")))
         for (int n = 0; n < channels->rows.size(); ++n)
             if (!IsEmptyField(channels->rows[n].value(0)))
                 rows << (QStringList{QString::number(n + 1)} + channels->rows[n]);
@@ -143,7 +127,7 @@ QString ChannelCardHtml(const ChannelCard &card)
     if (!card.signalling.isEmpty()) {
         body += QStringLiteral("<h2>Signalling</h2>\n");
         for (const auto &a : card.signalling)
-            body += QStringLiteral("<p><b>%1:</b> %2</p>\n").arg(escaped(areaTitle(a.first)), escaped(SignallingSummary(a.second)));
+            body += QStringLiteral("<p><b>%1:</b> %2</p>\n").arg(escaped(area::Title(a.first)), escaped(SignallingSummary(a.second)));
     }
     return page(QStringLiteral("Channel card: %1").arg(card.source), body);
 }

@@ -14,10 +14,8 @@ namespace {
 
 QString valueOf(const SettingsValues &values, const QString &key)
 {
-    for (const SettingsValue &v : values)
-        if (v.key == key)
-            return v.text;
-    return {};
+    const SettingsValue *v = FindSetting(values, key);
+    return v ? v->text : QString();
 }
 
 } // namespace

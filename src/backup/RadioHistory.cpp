@@ -88,10 +88,7 @@ void HistorySettings::Save() const
 
 QVector<QPair<QString, QString>> SnapshotFields(const QString &area, const SettingsValues &values)
 {
-    QString title = area;
-    for (const AreaInfo &info : AreaTable())
-        if (QLatin1String(info.key) == area && area != area::Main)
-            title = QLatin1String(info.title);
+    const QString title = area::Title(area);
     QVector<QPair<QString, QString>> fields;
     for (const SettingsValue &v : values) {
         // The main memory's rows are its channels, its keys its options.
@@ -125,10 +122,7 @@ QStringList CompareImages(const Snapshot &a, const Snapshot &b, const QString &a
                 lines += CompareMainMemoryBytes(aBytes, bBytes, aWord, bWord);
                 continue;
             }
-            QString title = area;
-            for (const AreaInfo &info : AreaTable())
-                if (QLatin1String(info.key) == area)
-                    title = QLatin1String(info.title);
+            const QString title = area::Title(area);
             const QStringList texts = CompareSettings(title, a.areas[i].second, b.areas[j].second, aWord, bWord);
             lines += texts;
             if (!texts.isEmpty() || aBytes.size() != bBytes.size())

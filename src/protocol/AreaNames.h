@@ -33,4 +33,13 @@ inline QStringList All()
     return names;
 }
 
+// An area's title by its name ("fsk": "FleetSync"); an unknown name as it is.
+inline QString Title(const QString &name)
+{
+    for (const AreaInfo &area : AreaTable())
+        if (name == QLatin1String(area.key))
+            return QString::fromLatin1(area.title);
+    return name;
+}
+
 } // namespace lumora::area

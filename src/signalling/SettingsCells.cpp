@@ -6,12 +6,6 @@ namespace lumora {
 
 namespace {
 
-const SettingsValue *find(const SettingsValues &values, const QString &key)
-{
-    const auto it = std::find_if(values.begin(), values.end(), [&](const SettingsValue &v) { return v.key == key; });
-    return it == values.end() ? nullptr : &*it;
-}
-
 QStringList rowOf(const SettingsValue *v, int row)
 {
     return v && row >= 1 && row <= v->rows.size() ? v->rows[row - 1] : QStringList();
@@ -23,7 +17,7 @@ std::vector<SettingsCell> DifferingCells(const SettingsValues &a, const Settings
 {
     std::vector<SettingsCell> cells;
     for (const SettingsValue &v : a) {
-        const SettingsValue *w = find(b, v.key);
+        const SettingsValue *w = FindSetting(b, v.key);
         if (!w)
             continue;
         if (v.kind != SettingsValue::Rows) {
@@ -43,7 +37,7 @@ std::vector<SettingsCell> DifferingCells(const SettingsValues &a, const Settings
 
 QString CellValue(const SettingsValues &values, const SettingsCell &cell)
 {
-    const SettingsValue *v = find(values, cell.key);
+    const SettingsValue *v = FindSetting(values, cell.key);
     if (!v)
         return {};
     if (v->kind == SettingsValue::Check)
@@ -60,7 +54,7 @@ bool UnitDiffers(const SettingsCell &cell, const SettingsValues &a, const Settin
 {
     if (cell.row == 0)
         return CellDiffers(cell, a, b);
-    return rowOf(find(a, cell.key), cell.row) != rowOf(find(b, cell.key), cell.row);
+    return rowOf(FindSetting(a, cell.key), cell.row) != rowOf(FindSetting(b, cell.key), cell.row);
 }
 
 } // namespace lumora

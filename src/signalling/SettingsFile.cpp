@@ -210,6 +210,12 @@ SettingsValues LoadSettingsFile(const QString &fileName, const QString &area, co
     return ReadSettingsJson(f.readAll(), area, shape, fileName, bytes, blockCount);
 }
 
+const SettingsValue *FindSetting(const SettingsValues &values, const QString &key)
+{
+    const auto it = std::find_if(values.begin(), values.end(), [&](const SettingsValue &v) { return v.key == key; });
+    return it == values.end() ? nullptr : &*it;
+}
+
 QVector<QStringList> TableRows(const ICellTable &table, int rows)
 {
     QVector<QStringList> out;

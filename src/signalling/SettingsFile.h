@@ -41,6 +41,8 @@ using SettingsValues = QVector<SettingsValue>;
 // A table's data rows as settings keep them: rows 1 to rows, columns 1
 // onward; and back, as far as the table reaches.
 QVector<QStringList> TableRows(const ICellTable &table, int rows);
+// The value under key, or null.
+const SettingsValue *FindSetting(const SettingsValues &values, const QString &key);
 void SetTableRows(ICellTable &table, const QVector<QStringList> &rows);
 
 // bytes: the area's blocks as read, kept beside the texts (none: texts only).

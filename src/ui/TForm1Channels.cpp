@@ -90,10 +90,8 @@ void TForm1::enableChannelCommands()
     InsertChannel1->setEnabled(!ChannelInUse(*xg, kChannelCount));
 }
 
-void TForm1::showChannelsMenu(int col, int row, const QPoint &globalPos)
+void TForm1::showChannelsMenu(int col, int, const QPoint &globalPos)
 {
-    (void)col;
-    (void)row;
     enableChannelCommands();
     QMenu menu(this);
     if (col > 0)
