@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what LUMORA needs to build and test, from Debian's packages.
-# Packages already present are not fetched again. With --desktop also a
-# font with the full-width characters the window shows.
+# Packages already present are not fetched again. --desktop is still
+# taken: the font with the Chinese characters is always installed now.
 set -euo pipefail
 
 packages=(
@@ -13,8 +13,9 @@ packages=(
     wine wine64 g++-mingw-w64-x86-64
     xvfb openbox xdotool x11-utils imagemagick
     poppler-utils
+    qt6-l10n-tools qt6-tools-dev qt6-translations-l10n fonts-droid-fallback
+    at-spi2-core python3-pyatspi dbus-daemon
 )
-[ "${1:-}" = "--desktop" ] && packages+=(fonts-droid-fallback)
 
 missing=()
 for p in "${packages[@]}"; do

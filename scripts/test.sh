@@ -53,6 +53,8 @@ fi
 CTEST_JOBS=$((jobs * 2)) run_suite build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 # The program itself, driven by mouse and keys under a window manager.
 tests/gui/drive-windows.sh build
+# The channel grid read through the accessibility bus, as a screen reader does.
+tests/gui/screen-reader.sh build
 # Every window on a netbook's screen at the scales 1 and 2, light and dark:
 # on the screen whole, photographed into build/gui-shots for looking at.
 tests/gui/screenshots.sh build

@@ -17,7 +17,7 @@ namespace lumora {
 
 namespace {
 
-const QString kBackupFilter = QStringLiteral("Radio backup (*.json)");
+QString backupFilter() { return ToolWindows::tr("Radio backup (*.json)"); }
 
 } // namespace
 
@@ -62,10 +62,10 @@ void ToolWindows::addBackupCommands()
 {
     QMenu *menu = Form1->FileMenu;
     QAction *before = menu->actions().value(menu->actions().indexOf(Form1->Exit1));
-    auto *backup = new QAction(QStringLiteral("&Back up radio..."), menu);
-    auto *restore = new QAction(QStringLiteral("&Restore radio..."), menu);
+    auto *backup = new QAction(tr("&Back up radio..."), menu);
+    auto *restore = new QAction(tr("&Restore radio..."), menu);
     QObject::connect(backup, &QAction::triggered, Form1.get(), [this] { BackupClick(); });
-    auto *fleet = new QAction(QStringLiteral("&Program several radios..."), menu);
+    auto *fleet = new QAction(tr("&Program several radios..."), menu);
     QObject::connect(restore, &QAction::triggered, Form1.get(), [this] { RestoreClick(); });
     QObject::connect(fleet, &QAction::triggered, Form1.get(), [this] { FleetClick(); });
     menu->insertActions(before, {backup, restore, fleet});
@@ -103,7 +103,7 @@ void ToolWindows::BackupClick()
 {
     if (!askAboutSignallingEdits([this] { BackupClick(); }) || !Form1->AskToSaveChanges())
         return; // the backup reads the radio into the table and the windows
-    const QString name = UserDialogs().AskSaveFileName(Form1.get(), kBackupFilter, QStringLiteral("json"));
+    const QString name = UserDialogs().AskSaveFileName(Form1.get(), backupFilter(), QStringLiteral("json"));
     if (!name.isEmpty())
         startRun(RadioBackupRun::Kind::Backup, name);
 }
@@ -114,8 +114,8 @@ void ToolWindows::RestoreClick()
         return; // the restore puts the file into the table and the windows
     bool keepIdentity = false;
     const QString name = UserDialogs().AskOpenFileNameWithOption(
-            Form1.get(), kBackupFilter, QStringLiteral("json"),
-            QStringLiteral("&Keep this radio's identity (FleetSync own fleet and ID, DTMF ID code)"), &keepIdentity);
+            Form1.get(), backupFilter(), QStringLiteral("json"),
+            tr("&Keep this radio's identity (FleetSync own fleet and ID, DTMF ID code)"), &keepIdentity);
     if (!name.isEmpty())
         startRun(RadioBackupRun::Kind::Restore, name, keepIdentity,
                  [](RadioBackupRun &run) { run.PermitSomeAreas(true); }); // a snapshot saved as a file
@@ -124,7 +124,7 @@ void ToolWindows::RestoreClick()
 void ToolWindows::refuseIfARunIsUnderWay() const
 {
     if ((Run && Run->Running()) || Fleet)
-        throw ELumoraError(QStringLiteral("A backup or restore of the radio is under way. "
+        throw ELumoraError(tr("A backup or restore of the radio is under way. "
                                           "Wait until it has finished, then try again"));
 }
 
@@ -172,7 +172,7 @@ void ToolWindows::StartFleet(const FleetSetup &setup)
         Form1->StatusBar1->showMessage(line);
         QTimer::singleShot(0, Form1.get(), [this, line] {
             if (Fleet && Fleet->LogFailed())
-                endFleet(line, QStringLiteral("The run stops: without its log a further radio could get an "
+                endFleet(line, tr("The run stops: without its log a further radio could get an "
                                               "identity twice."));
             else
                 askForNextRadio(line);
@@ -188,11 +188,11 @@ void ToolWindows::askForNextRadio(const QString &previous)
         return;
     const std::optional<FleetIdentity> identity = Fleet->NextIdentity();
     if (!identity) {
-        endFleet(previous, QStringLiteral("The list of identities has run out: the run ends."));
+        endFleet(previous, tr("The list of identities has run out: the run ends."));
         return;
     }
     QString text = previous.isEmpty() ? QString() : previous + QStringLiteral(".\n\n");
-    text += QStringLiteral("Connect radio %1 to %2 and press Enter to program it %3. Cancel ends the run.")
+    text += tr("Connect radio %1 to %2 and press Enter to program it %3. Cancel ends the run.")
                     .arg(Fleet->NextRadio())
                     .arg(Form1->comcbb->currentText(), FleetRun::IdentityText(*identity));
     if (!UserDialogs().AskToGoOn(text)) {
@@ -202,7 +202,7 @@ void ToolWindows::askForNextRadio(const QString &previous)
     if (Fleet->LookAtCable() == FleetRun::OnTheCable::LastRadio) {
         // Enter pressed before the radios were swapped: this one keeps the
         // identity it was given.
-        askForNextRadio(QStringLiteral("The radio on %1 still holds what was just written to radio %2")
+        askForNextRadio(tr("The radio on %1 still holds what was just written to radio %2")
                                 .arg(Form1->comcbb->currentText())
                                 .arg(Fleet->NextRadio() - 1));
         return;
@@ -221,12 +221,13 @@ void ToolWindows::endFleet(const QString &previous, const QString &why)
     QString text = previous.isEmpty() ? QString() : previous + QStringLiteral(".\n\n");
     if (!why.isEmpty())
         text += why + QLatin1Char(' ');
-    text += QStringLiteral("The fleet run programmed %1 %2, %3 written and verified.")
-                    .arg(Fleet->Radios())
-                    .arg(Fleet->Radios() == 1 ? "radio" : "radios")
-                    .arg(Fleet->Radios() - Fleet->Failures());
+    text += (Fleet->Radios() == 1 ? tr("The fleet run programmed 1 radio, %1 written and verified.")
+                                  .arg(Fleet->Radios() - Fleet->Failures())
+                            : tr("The fleet run programmed %1 radios, %2 written and verified.")
+                                  .arg(Fleet->Radios())
+                                  .arg(Fleet->Radios() - Fleet->Failures()));
     if (!setup.logFile.isEmpty())
-        text += QStringLiteral(" The log is in \"%1\".").arg(setup.logFile);
+        text += tr(" The log is in \"%1\".").arg(setup.logFile);
     Fleet.reset();
     UserDialogs().ShowMessage(text);
 }

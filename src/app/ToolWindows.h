@@ -18,6 +18,8 @@
 #include "signalling/TForm6.h"
 #include "signalling/TSignallingForm.h"
 #include "ui/TForm1.h"
+
+#include <QCoreApplication>
 #include "ui/TForm3.h"
 
 #include <QSize>
@@ -31,6 +33,9 @@ class QMenu;
 namespace lumora {
 
 struct ToolWindows {
+    Q_DECLARE_TR_FUNCTIONS(ToolWindows)
+
+public:
     // screen: the screen the main window adapts to (default: the primary one).
     explicit ToolWindows(QSize screen = QSize());
     ~ToolWindows();

@@ -20,8 +20,8 @@ namespace lumora {
 
 void ToolWindows::addHistoryCommands(QMenu *menu, QAction *before)
 {
-    RadioHistory1 = new QAction(QStringLiteral("Radio &history..."), menu);
-    UndoLastWrite1 = new QAction(QStringLiteral("&Undo last write"), menu);
+    RadioHistory1 = new QAction(tr("Radio &history..."), menu);
+    UndoLastWrite1 = new QAction(tr("&Undo last write"), menu);
     UndoLastWrite1->setEnabled(false); // nothing written yet
     QObject::connect(RadioHistory1, &QAction::triggered, Form1.get(), [this] { HistoryClick(); });
     QObject::connect(UndoLastWrite1, &QAction::triggered, Form1.get(), [this] { UndoLastWriteClick(); });
@@ -39,7 +39,7 @@ void ToolWindows::KeepHistory(const QString &folder, bool keep)
         return;
     History = std::make_unique<HistoryKeeper>(*Form1, Areas(), folder);
     QObject::connect(History.get(), &HistoryKeeper::NotKept, Form1.get(), [this](const QString &why) {
-        Form1->StatusBar1->showMessage(QStringLiteral("History is not being kept: %1").arg(why));
+        Form1->StatusBar1->showMessage(tr("History is not being kept: %1").arg(why));
     });
     QObject::connect(History.get(), &HistoryKeeper::Kept, Form1.get(), [this] {
         showUndoLastWrite();
@@ -54,11 +54,11 @@ void ToolWindows::showUndoLastWrite()
     const std::optional<SnapshotInfo> target = History ? History->UndoTarget() : std::nullopt;
     UndoLastWrite1->setEnabled(target.has_value());
     // The snapshot by what it came from and when; the radio in the status tip.
-    UndoLastWrite1->setText(target ? QStringLiteral("&Undo last write (back to the %1 of %2)")
+    UndoLastWrite1->setText(target ? tr("&Undo last write (back to the %1 of %2)")
                                              .arg(target->origin, QLocale().toString(target->time.toLocalTime().time(),
                                                                                      QStringLiteral("HH:mm:ss")))
-                                   : QStringLiteral("&Undo last write"));
-    UndoLastWrite1->setStatusTip(target ? QStringLiteral("Writes back %1 as it was then.").arg(target->RadioText()) : QString());
+                                   : tr("&Undo last write"));
+    UndoLastWrite1->setStatusTip(target ? tr("Writes back %1 as it was then.").arg(target->RadioText()) : QString());
 }
 
 AreaSettings ToolWindows::AllSettings() const
@@ -134,10 +134,10 @@ void ToolWindows::UndoLastWriteClick()
 {
     const std::optional<SnapshotInfo> target = History ? History->UndoTarget() : std::nullopt;
     if (!target)
-        throw ELumoraError(QStringLiteral("There is no write of this run to undo, or no snapshot from before it."));
+        throw ELumoraError(tr("There is no write of this run to undo, or no snapshot from before it."));
     const QPointer<HistoryKeeper> keeper = History.get();
     RestoreSnapshot(target->file, QStringLiteral("undo of the last write"), [keeper] {
-        return keeper ? keeper->NotTheRadioWritten() : QStringLiteral("the radio history was turned off");
+        return keeper ? keeper->NotTheRadioWritten() : tr("the radio history was turned off");
     });
 }
 

@@ -24,9 +24,9 @@ void ToolWindows::addPrintCommands()
 {
     QMenu *menu = Form1->FileMenu;
     QAction *before = Form1->Verify1;
-    Print1 = new QAction(QStringLiteral("Prin&t..."), menu);
+    Print1 = new QAction(tr("Prin&t..."), menu);
     Print1->setShortcut(QKeySequence::Print);
-    ExportPdf1 = new QAction(QStringLiteral("Export P&DF..."), menu);
+    ExportPdf1 = new QAction(tr("Export P&DF..."), menu);
     QObject::connect(Print1, &QAction::triggered, Form1.get(), [this] {
         Form1->MoveFocusOn();
         UserDialogs().PreviewAndPrint(Form1.get(), ChannelCardHtml(Card()), true);
@@ -41,7 +41,7 @@ ChannelCard ToolWindows::Card() const
 {
     ChannelCard card;
     const QString file = Form1->FileName();
-    card.source = file.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(file).fileName();
+    card.source = file.isEmpty() ? tr("Untitled") : QFileInfo(file).fileName();
     card.made = QDateTime::currentDateTime();
     card.main = MainMemorySettings(*Form1->xg, Form1->Options());
     // Only what a read (or a restore) brought names the radio: a window
@@ -56,9 +56,9 @@ ChannelCard ToolWindows::CardOfBackup(const QString &fileName) const
 {
     QFile f(fileName);
     if (!f.open(QIODevice::ReadOnly))
-        throw EFOpenError(QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, f.errorString()));
+        throw EFOpenError(tr("Cannot open file \"%1\". %2").arg(fileName, f.errorString()));
     if (f.size() > kBackupMaxBytes)
-        throw EFOpenError(QStringLiteral("\"%1\" is too large for a radio backup").arg(fileName));
+        throw EFOpenError(tr("\"%1\" is too large for a radio backup").arg(fileName));
     const QByteArray json = f.readAll();
     const AreaSettings all = AllSettings();
     const QVector<int> counts = BlockCounts();
@@ -88,11 +88,11 @@ ChannelCard ToolWindows::CardOfBackup(const QString &fileName) const
 void ToolWindows::ExportPdfClick()
 {
     Form1->MoveFocusOn();
-    const QString name = UserDialogs().AskSaveFileName(Form1.get(), QStringLiteral("PDF (*.pdf)"), QStringLiteral("pdf"));
+    const QString name = UserDialogs().AskSaveFileName(Form1.get(), tr("PDF (*.pdf)"), QStringLiteral("pdf"));
     if (name.isEmpty())
         return;
     SaveDocumentPdf(ChannelCardHtml(Card()), name, true);
-    Form1->StatusBar1->showMessage(QStringLiteral("The channel card is in %1").arg(name), 8000);
+    Form1->StatusBar1->showMessage(tr("The channel card is in %1").arg(name), 8000);
 }
 
 } // namespace lumora

@@ -7,6 +7,7 @@
 #include "app/cli/CliCommand.h"
 #include "app/cli/CliHelp.h"
 #include "memory/ChannelFile.h"
+#include "ui/Languages.h"
 #include "ui/TApplication.h"
 
 #include <QTextStream>
@@ -31,6 +32,9 @@ int main(int argc, char **argv)
     QuietRuntimeFolder runtime;
     TApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("LUMORA")); // the tool's settings and history
+    // Messages in the language of the environment (LANG, LC_MESSAGES);
+    // the data written (JSON, CSV, files) and the options never change.
+    InstallTranslations(QString());
     CliArgs args;
     if (!args.Parse(QCoreApplication::arguments()))
         return CliUsageError(args.ErrorText(), args.Words().value(0));

@@ -6,6 +6,7 @@
 #include "memory/Errors.h"
 #include "memory/FrequencyPlan.h"
 #include "serial/PortList.h"
+#include "ui/Languages.h"
 #include "ui/Palettes.h"
 #include "ui/TApplication.h"
 #include "ui/UserDialogs.h"
@@ -160,6 +161,7 @@ int main(int argc, char **argv)
     QuietRuntimeFolder runtime;
     TApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("LUMORA"));
+    InstallTranslations(ChosenLanguage()); // before the first window or message
     QCommandLineParser cli;
     const QCommandLineOption port(QStringLiteral("port"), QString(), QStringLiteral("DEV"));
     cli.addOption(port);

@@ -48,19 +48,19 @@ QLabel *labelFor(const QString &text, QLineEdit *edit)
 
 FleetDialog::FleetDialog(QWidget *parent) : QDialog(parent)
 {
-    setWindowTitle(ToolTitle() + QStringLiteral(" - Program several radios"));
+    setWindowTitle(ToolTitle() + tr(" - Program several radios"));
     TemplateEdit = new QLineEdit(this);
     IdsEdit = new QLineEdit(this);
     LogEdit = new QLineEdit(this);
-    KeepOwn = new QRadioButton(QStringLiteral("Each radio &keeps its own identity"), this);
-    FromList = new QRadioButton(QStringLiteral("Identities from a &list (columns Fleet, ID, DTMF ID):"), this);
-    Counting = new QRadioButton(QStringLiteral("FleetSync IDs cou&nted up"), this);
+    KeepOwn = new QRadioButton(tr("Each radio &keeps its own identity"), this);
+    FromList = new QRadioButton(tr("Identities from a &list (columns Fleet, ID, DTMF ID):"), this);
+    Counting = new QRadioButton(tr("FleetSync IDs cou&nted up"), this);
     FirstId = new QSpinBox(this);
     FirstId->setRange(0, 65535);
     FirstId->setValue(1);
     Step = new QSpinBox(this);
     Step->setRange(1, 65535);
-    DtmfFollows = new QCheckBox(QStringLiteral("The DTMF ID code &follows the FleetSync ID"), this);
+    DtmfFollows = new QCheckBox(tr("The DTMF ID code &follows the FleetSync ID"), this);
     KeepOwn->setChecked(true);
 
     // The choices scroll where the screen is too low for them; Start and
@@ -69,31 +69,31 @@ FleetDialog::FleetDialog(QWidget *parent) : QDialog(parent)
     auto *layout = new QVBoxLayout(choices);
     layout->setContentsMargins(0, 0, 0, 0);
     auto *files = new QFormLayout;
-    const QString backups = QStringLiteral("Radio backup (*.json)");
-    files->addRow(labelFor(QStringLiteral("&Template (a backup):"), TemplateEdit), fileRow(TemplateEdit, this, QStringLiteral("&Browse..."), [this, backups] {
+    const QString backups = tr("Radio backup (*.json)");
+    files->addRow(labelFor(tr("&Template (a backup):"), TemplateEdit), fileRow(TemplateEdit, this, tr("&Browse..."), [this, backups] {
                       return UserDialogs().AskOpenFileName(this, backups, QStringLiteral("json"));
                   }));
     layout->addLayout(files);
-    layout->addWidget(new QLabel(QStringLiteral("Each radio's identity (FleetSync own fleet and ID, DTMF ID code):"), this));
+    layout->addWidget(new QLabel(tr("Each radio's identity (FleetSync own fleet and ID, DTMF ID code):"), this));
     layout->addWidget(KeepOwn);
     layout->addWidget(FromList);
-    layout->addWidget(fileRow(IdsEdit, this, QStringLiteral("B&rowse..."), [this] {
-        return UserDialogs().AskOpenFileName(this, QStringLiteral("Identities (*.csv)"), QStringLiteral("csv"));
+    layout->addWidget(fileRow(IdsEdit, this, tr("B&rowse..."), [this] {
+        return UserDialogs().AskOpenFileName(this, tr("Identities (*.csv)"), QStringLiteral("csv"));
     }));
     layout->addWidget(Counting);
     auto *counting = new QFormLayout;
-    counting->addRow(QStringLiteral("F&irst ID:"), FirstId);
-    counting->addRow(QStringLiteral("St&ep:"), Step); // Alt+S is Start
+    counting->addRow(tr("F&irst ID:"), FirstId);
+    counting->addRow(tr("St&ep:"), Step); // Alt+S is Start
     counting->addRow(DtmfFollows);
     layout->addLayout(counting);
     auto *log = new QFormLayout;
-    log->addRow(labelFor(QStringLiteral("L&og (one row a radio):"), LogEdit), fileRow(LogEdit, this, QStringLiteral("Bro&wse..."), [this] {
-                    return UserDialogs().AskSaveFileName(this, QStringLiteral("Fleet log (*.csv)"), QStringLiteral("csv"));
+    log->addRow(labelFor(tr("L&og (one row a radio):"), LogEdit), fileRow(LogEdit, this, tr("Bro&wse..."), [this] {
+                    return UserDialogs().AskSaveFileName(this, tr("Fleet log (*.csv)"), QStringLiteral("csv"));
                 }));
     layout->addLayout(log);
     Buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    Buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&Start"));
-    Buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("&Cancel"));
+    Buttons->button(QDialogButtonBox::Ok)->setText(tr("&Start"));
+    Buttons->button(QDialogButtonBox::Cancel)->setText(tr("&Cancel"));
     auto *whole = new QVBoxLayout(this);
     whole->addWidget(new TFittingScrollArea(choices, this), 1);
     whole->addWidget(Buttons);

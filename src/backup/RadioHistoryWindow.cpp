@@ -36,12 +36,12 @@ RadioHistoryWindow::RadioHistoryWindow(const QString &folder, Hooks hooks, const
                                        QWidget *parent)
     : QDialog(parent), history_(folder), hooks_(std::move(hooks))
 {
-    setWindowTitle(QStringLiteral("Radio history - ") + ToolTitle());
+    setWindowTitle(tr("Radio history - ") + ToolTitle());
     Radios = new QListWidget;
     Snapshots = new QListWidget;
     Fields = new QTableWidget(0, 3);
-    Fields->setHorizontalHeaderLabels({QStringLiteral("Field"), QStringLiteral("This snapshot"),
-                                       QStringLiteral("Now in LUMORA")});
+    Fields->setHorizontalHeaderLabels({tr("Field"), tr("This snapshot"),
+                                       tr("Now in LUMORA")});
     Fields->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // The snapshot and now side by side, each as wide; the whole text in the tooltip.
     Fields->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -52,13 +52,13 @@ RadioHistoryWindow::RadioHistoryWindow(const QString &folder, Hooks hooks, const
     Differences = new QListWidget;
     Summary = new QLabel;
     Summary->setWordWrap(true);
-    RestoreButton = new QPushButton(QStringLiteral("&Restore this"));
-    SaveAsButton = new QPushButton(QStringLiteral("&Save as..."));
-    CloseButton = new QPushButton(QStringLiteral("&Close"));
-    KeepBox = new QCheckBox(QStringLiteral("&Keep a history of every radio"));
+    RestoreButton = new QPushButton(tr("&Restore this"));
+    SaveAsButton = new QPushButton(tr("&Save as..."));
+    CloseButton = new QPushButton(tr("&Close"));
+    KeepBox = new QCheckBox(tr("&Keep a history of every radio"));
     DaysBox = new QSpinBox;
     DaysBox->setRange(1, 36500);
-    DaysBox->setSuffix(QStringLiteral(" days"));
+    DaysBox->setSuffix(tr(" days"));
     CountBox = new QSpinBox;
     CountBox->setRange(1, 100000);
     KeepBox->setChecked(settings.keep);
@@ -66,9 +66,9 @@ RadioHistoryWindow::RadioHistoryWindow(const QString &folder, Hooks hooks, const
     CountBox->setValue(settings.bounds.count);
 
     auto *left = new QVBoxLayout;
-    auto *radiosLabel = new QLabel(QStringLiteral("R&adios seen:"));
+    auto *radiosLabel = new QLabel(tr("R&adios seen:"));
     radiosLabel->setBuddy(Radios);
-    auto *snapshotsLabel = new QLabel(QStringLiteral("S&napshots, newest first:"));
+    auto *snapshotsLabel = new QLabel(tr("S&napshots, newest first:"));
     snapshotsLabel->setBuddy(Snapshots);
     left->addWidget(radiosLabel);
     left->addWidget(Radios, 1);
@@ -77,7 +77,7 @@ RadioHistoryWindow::RadioHistoryWindow(const QString &folder, Hooks hooks, const
     auto *right = new QVBoxLayout;
     right->addWidget(Summary);
     right->addWidget(Fields, 3);
-    auto *differencesLabel = new QLabel(QStringLiteral("&Differences from what LUMORA holds now:"));
+    auto *differencesLabel = new QLabel(tr("&Differences from what LUMORA holds now:"));
     differencesLabel->setBuddy(Differences);
     right->addWidget(differencesLabel);
     right->addWidget(Differences, 1);
@@ -86,15 +86,15 @@ RadioHistoryWindow::RadioHistoryWindow(const QString &folder, Hooks hooks, const
     panes->addLayout(right, 3);
     auto *keeping = new QHBoxLayout;
     keeping->addWidget(KeepBox);
-    auto *daysLabel = new QLabel(QStringLiteral("keeping every snapshot &for"));
+    auto *daysLabel = new QLabel(tr("keeping every snapshot &for"));
     daysLabel->setBuddy(DaysBox);
     keeping->addWidget(daysLabel);
     keeping->addWidget(DaysBox);
-    auto *countLabel = new QLabel(QStringLiteral("and the &last"));
+    auto *countLabel = new QLabel(tr("and the &last"));
     countLabel->setBuddy(CountBox);
     keeping->addWidget(countLabel);
     keeping->addWidget(CountBox);
-    keeping->addWidget(new QLabel(QStringLiteral("of each radio")));
+    keeping->addWidget(new QLabel(tr("of each radio")));
     keeping->addStretch();
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -160,8 +160,8 @@ void RadioHistoryWindow::Refresh()
             continue;
         seen << info.radio;
         auto *item = new QListWidgetItem(
-                info.damaged ? QStringLiteral("%1 (a damaged snapshot)").arg(info.radio)
-                             : QStringLiteral("%1 - last %2 on %3").arg(info.RadioText(), whenText(info.time), info.port));
+                info.damaged ? tr("%1 (a damaged snapshot)").arg(info.radio)
+                             : tr("%1 - last %2 on %3").arg(info.RadioText(), whenText(info.time), info.port));
         item->setData(Qt::UserRole, info.radio);
         item->setToolTip(item->text());
         Radios->addItem(item);
@@ -187,8 +187,8 @@ void RadioHistoryWindow::radioChosen()
             continue;
         QString areas = info.areas.join(QStringLiteral(", "));
         if (info.areas.size() == 5)
-            areas = QStringLiteral("the whole radio");
-        auto *item = new QListWidgetItem(info.damaged ? QStringLiteral("%1  damaged: %2").arg(whenText(info.time), info.damage)
+            areas = tr("the whole radio");
+        auto *item = new QListWidgetItem(info.damaged ? tr("%1  damaged: %2").arg(whenText(info.time), info.damage)
                                                       : QStringLiteral("%1  %2  (%3)").arg(whenText(info.time), info.origin, areas));
         item->setData(Qt::UserRole, info.id);
         item->setData(Qt::UserRole + 1, info.file);
@@ -208,7 +208,7 @@ void RadioHistoryWindow::snapshotChosen()
     SaveAsButton->setEnabled(false);
     const QListWidgetItem *item = Snapshots->currentItem();
     if (!item) {
-        Summary->setText(all_.isEmpty() ? QStringLiteral("No snapshot has been kept yet.") : QString());
+        Summary->setText(all_.isEmpty() ? tr("No snapshot has been kept yet.") : QString());
         return;
     }
     try {
@@ -217,7 +217,7 @@ void RadioHistoryWindow::snapshotChosen()
         Summary->setText(QString::fromUtf8(e.what())); // listed, never loaded in part
         return;
     }
-    Summary->setText(QStringLiteral("%1, %2 on %3 (%4).")
+    Summary->setText(tr("%1, %2 on %3 (%4).")
                              .arg(shown_.info.RadioText(), whenText(shown_.info.time), shown_.info.port, shown_.info.origin));
     Snapshot now;
     QString nowProblem;
@@ -252,8 +252,8 @@ void RadioHistoryWindow::snapshotChosen()
     Fields->setColumnWidth(0, std::min(Fields->columnWidth(0), std::max(120, Fields->viewport()->width() / 3)));
     const QStringList lines = nowProblem.isEmpty()
                                       ? CompareImages(now, shown_, QStringLiteral("now"), QStringLiteral("snapshot"))
-                                      : QStringList{QStringLiteral("What LUMORA holds now cannot be compared: ") + nowProblem};
-    Differences->addItems(lines.isEmpty() ? QStringList{QStringLiteral("None: LUMORA holds what this snapshot holds.")}
+                                      : QStringList{tr("What LUMORA holds now cannot be compared: ") + nowProblem};
+    Differences->addItems(lines.isEmpty() ? QStringList{tr("None: LUMORA holds what this snapshot holds.")}
                                           : lines);
     RestoreButton->setEnabled(true);
     SaveAsButton->setEnabled(true);
@@ -261,11 +261,11 @@ void RadioHistoryWindow::snapshotChosen()
 
 void RadioHistoryWindow::saveAs()
 {
-    const QString name = UserDialogs().AskSaveFileName(this, QStringLiteral("Radio backup (*.json)"), QStringLiteral("json"));
+    const QString name = UserDialogs().AskSaveFileName(this, tr("Radio backup (*.json)"), QStringLiteral("json"));
     if (name.isEmpty())
         return;
     SaveRadioBackup(name, shown_.areas, shown_.bytes);
-    ShowMessage(QStringLiteral("The snapshot is saved as the backup \"%1\".").arg(name));
+    ShowMessage(tr("The snapshot is saved as the backup \"%1\".").arg(name));
 }
 
 } // namespace lumora

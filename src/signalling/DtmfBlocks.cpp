@@ -3,6 +3,7 @@
 #include "memory/Conversions.h"
 #include "signalling/DigitCoding.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 namespace lumora {
@@ -81,12 +82,12 @@ const QStringList &DtmfItems(int box)
 QString DtmfLabel(const QString &control)
 {
     static const QHash<QString, QString> labels = {
-        {"cb1", "DTMF Spend [digit/s]"}, {"cb2", "First Digit Time [ms]"},
-        {"cb3", "First Digit Delay [ms]"}, {"cb4", "# and * Tone [ms]"},
-        {"cb5", "D Code Assignment"},    {"CheckB1", "DTMF Side Tone"},
-        {"Edit1", "ID Code"},            {"cb6", "Group Code"},
-        {"cb7", "Auto Reset Timer [s]"}, {"cb8", "Call Alert"},
-        {"cb9", "Transpond"},            {"CheckB2", "Clear To Transpond"},
+        {"cb1", QT_TRANSLATE_NOOP("Settings", "DTMF Spend [digit/s]")}, {"cb2", QT_TRANSLATE_NOOP("Settings", "First Digit Time [ms]")},
+        {"cb3", QT_TRANSLATE_NOOP("Settings", "First Digit Delay [ms]")}, {"cb4", QT_TRANSLATE_NOOP("Settings", "# and * Tone [ms]")},
+        {"cb5", QT_TRANSLATE_NOOP("Settings", "D Code Assignment")},    {"CheckB1", QT_TRANSLATE_NOOP("Settings", "DTMF Side Tone")},
+        {"Edit1", QT_TRANSLATE_NOOP("Settings", "ID Code")},            {"cb6", QT_TRANSLATE_NOOP("Settings", "Group Code")},
+        {"cb7", QT_TRANSLATE_NOOP("Settings", "Auto Reset Timer [s]")}, {"cb8", QT_TRANSLATE_NOOP("Settings", "Call Alert")},
+        {"cb9", QT_TRANSLATE_NOOP("Settings", "Transpond")},            {"CheckB2", QT_TRANSLATE_NOOP("Settings", "Clear To Transpond")},
     };
     return labels.value(control);
 }

@@ -2,6 +2,7 @@
 
 #include "memory/Errors.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 namespace lumora {
@@ -121,12 +122,12 @@ bool FiveToneControls::operator==(const FiveToneControls &o) const
 QString FiveToneLabel(const QString &control)
 {
     static const QHash<QString, QString> labels = {
-        {"CCIR", "Standard Name"},
-        {"cb1", "Sending First Frame Coding Delay Time(ms)"},
-        {"cb2", "Sending Second Frame Coding Delay Time(ms)"},
-        {"cb3", "Sending Third Frame Coding Delay Time(ms)"},
-        {"cb4", "Extended Duration of The First Tone of Each Group"},
-        {"ed1", "Reset Time(ms)"},
+        {"CCIR", QT_TRANSLATE_NOOP("Settings", "Standard Name")},
+        {"cb1", QT_TRANSLATE_NOOP("Settings", "Sending First Frame Coding Delay Time(ms)")},
+        {"cb2", QT_TRANSLATE_NOOP("Settings", "Sending Second Frame Coding Delay Time(ms)")},
+        {"cb3", QT_TRANSLATE_NOOP("Settings", "Sending Third Frame Coding Delay Time(ms)")},
+        {"cb4", QT_TRANSLATE_NOOP("Settings", "Extended Duration of The First Tone of Each Group")},
+        {"ed1", QT_TRANSLATE_NOOP("Settings", "Reset Time(ms)")},
     };
     return labels.value(control);
 }

@@ -1,5 +1,6 @@
 #include "signalling/FleetSyncBlocks.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 namespace lumora {
@@ -44,12 +45,12 @@ const QStringList &FleetSyncBaudRates()
 QString FleetSyncLabel(const QString &control)
 {
     static const QHash<QString, QString> labels = {
-        {"ed1", "Fleet[Own]"},
-        {"ed2", "ID[Own]"},
-        {"cb1", "FleetSync Baud Rate[bps]"},
-        {"ed3", "Data TX Modulation Delay Time[ms]"},
-        {"ed4", "Message Mode Timer [s]"},
-        {"CheckBox1", "PTT ID Side Tone"},
+        {"ed1", QT_TRANSLATE_NOOP("Settings", "Fleet[Own]")},
+        {"ed2", QT_TRANSLATE_NOOP("Settings", "ID[Own]")},
+        {"cb1", QT_TRANSLATE_NOOP("Settings", "FleetSync Baud Rate[bps]")},
+        {"ed3", QT_TRANSLATE_NOOP("Settings", "Data TX Modulation Delay Time[ms]")},
+        {"ed4", QT_TRANSLATE_NOOP("Settings", "Message Mode Timer [s]")},
+        {"CheckBox1", QT_TRANSLATE_NOOP("Settings", "PTT ID Side Tone")},
     };
     return labels.value(control);
 }

@@ -3,6 +3,7 @@
 #include "ui/TComboCellEditor.h"
 #include "ui/TXStringGrid.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <algorithm>
 #include <QGridLayout>
@@ -26,6 +27,15 @@ TXStringGrid *MakeSignallingGrid(QWidget *parent, const QString &name, const QVe
     for (int r = 0; r < rows; ++r)
         grid->setRowHeights(r, 20);
     grid->setFixedSize(grid->sizeHint());
+    // A screen reader names the grid by its columns and a row by its
+    // number: "NO. 3, Fleet, 100".
+    QStringList named;
+    for (int c = 1; c < columns.size(); ++c)
+        named << columns[c].caption;
+    grid->setAccessibleName(named.join(QStringLiteral(", ")));
+    grid->RowTitleOf = [grid](int row) {
+        return (grid->Cells(0, 0).simplified() + QLatin1Char(' ') + grid->Cells(0, row).simplified()).trimmed();
+    };
     return grid;
 }
 
@@ -68,11 +78,24 @@ QComboBox *MakeTextBox(QWidget *parent, const QString &name, const QStringList &
     return box;
 }
 
-void AddLabelledRow(QGridLayout *grid, const QString &label, QWidget *control)
+QString ShownLabel(const QString &label)
+{
+    // The check boxes' labels with their Alt keys, as the windows show them.
+    static const char *const withKeys[] = {QT_TRANSLATE_NOOP("Settings", "DTMF &Side Tone"),
+                                           QT_TRANSLATE_NOOP("Settings", "Clear To &Transpond"),
+                                           QT_TRANSLATE_NOOP("Settings", "PTT ID &Side Tone")};
+    Q_UNUSED(withKeys);
+    return QCoreApplication::translate("Settings", label.toUtf8().constData());
+}
+
+QLabel *AddLabelledRow(QGridLayout *grid, const QString &label, QWidget *control)
 {
     const int row = grid->rowCount();
-    grid->addWidget(new QLabel(label), row, 0);
+    auto *shown = new QLabel(ShownLabel(label));
+    control->setAccessibleName(shown->text()); // what a screen reader calls it
+    grid->addWidget(shown, row, 0);
     grid->addWidget(control, row, 1);
+    return shown;
 }
 
 } // namespace lumora

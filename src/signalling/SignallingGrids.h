@@ -8,6 +8,7 @@
 
 class QComboBox;
 class QGridLayout;
+class QLabel;
 class QObject;
 class QWidget;
 
@@ -32,7 +33,11 @@ void FitListColumns(TXStringGrid *grid);
 TComboCellEditor *MakeListEditor(QObject *owner, const QString &name, const QStringList &items, const QString &defaultText);
 // A drop-down box that takes typed text as well as its items.
 QComboBox *MakeTextBox(QWidget *parent, const QString &name, const QStringList &items);
-// A label and its control in the next row of a two-column grid layout.
-void AddLabelledRow(QGridLayout *grid, const QString &label, QWidget *control);
+// A setting's label as the windows show it, in the user's language (the
+// codecs, the settings files and the messages keep the English one).
+QString ShownLabel(const QString &label);
+// A label and its control in the next row of a two-column grid layout;
+// the label's text is the control's accessible name.
+QLabel *AddLabelledRow(QGridLayout *grid, const QString &label, QWidget *control);
 
 } // namespace lumora

@@ -25,7 +25,7 @@ TForm2::TForm2(ISignallingHost &host) : TSignallingForm(host, BlockType::Dtmf)
 
     // "DTMF Encode": the memories and the encoder.
     auto *encodePage = new QWidget;
-    auto *encodeGroup = new QGroupBox(QStringLiteral("Encode"), encodePage);
+    auto *encodeGroup = new QGroupBox(tr("Encode"), encodePage);
     (new QVBoxLayout(encodePage))->addWidget(encodeGroup);
     auto *encode = new QHBoxLayout(encodeGroup);
     xg2 = MakeSignallingGrid(encodeGroup, QStringLiteral("xg2"), {{"NO.", 40}, {"Autodial Memory", 130}}, 17);
@@ -42,15 +42,15 @@ TForm2::TForm2(ISignallingHost &host) : TSignallingForm(host, BlockType::Dtmf)
         cb[n] = MakeTextBox(encodeGroup, QStringLiteral("cb%1").arg(n), DtmfItems(n));
         AddLabelledRow(encoder, DtmfLabel(QStringLiteral("cb%1").arg(n)), cb[n]);
     }
-    CheckB1 = new QCheckBox(DtmfLabel(QStringLiteral("CheckB1")).replace(QStringLiteral("Side"), QStringLiteral("&Side")), encodeGroup);
+    CheckB1 = new QCheckBox(ShownLabel(DtmfLabel(QStringLiteral("CheckB1")).replace(QStringLiteral("Side"), QStringLiteral("&Side"))), encodeGroup);
     encoder->addWidget(CheckB1, encoder->rowCount(), 0, 1, 2);
     encoder->setRowStretch(encoder->rowCount(), 1);
     encode->addLayout(encoder);
-    PageControl1->addTab(encodePage, QStringLiteral("DTMF Encode"));
+    PageControl1->addTab(encodePage, tr("DTMF Encode"));
 
     // "DTMF Decode": the decoder.
     auto *decodePage = new QWidget;
-    auto *decodeGroup = new QGroupBox(QStringLiteral("Decode"), decodePage);
+    auto *decodeGroup = new QGroupBox(tr("Decode"), decodePage);
     (new QVBoxLayout(decodePage))->addWidget(decodeGroup);
     auto *decoder = new QGridLayout(decodeGroup);
     decoder->setVerticalSpacing(10);
@@ -67,11 +67,11 @@ TForm2::TForm2(ISignallingHost &host) : TSignallingForm(host, BlockType::Dtmf)
         cb[n] = MakeTextBox(decodeGroup, QStringLiteral("cb%1").arg(n), DtmfItems(n));
         AddLabelledRow(decoder, DtmfLabel(QStringLiteral("cb%1").arg(n)), cb[n]);
     }
-    CheckB2 = new QCheckBox(DtmfLabel(QStringLiteral("CheckB2")).replace(QStringLiteral("To T"), QStringLiteral("To &T")), decodeGroup);
+    CheckB2 = new QCheckBox(ShownLabel(DtmfLabel(QStringLiteral("CheckB2")).replace(QStringLiteral("To T"), QStringLiteral("To &T"))), decodeGroup);
     decoder->addWidget(CheckB2, decoder->rowCount(), 0, 1, 2);
     decoder->setRowStretch(decoder->rowCount(), 1);
     decoder->setColumnStretch(2, 1);
-    PageControl1->addTab(decodePage, QStringLiteral("DTMF Decode"));
+    PageControl1->addTab(decodePage, tr("DTMF Decode"));
 
     setControls(DtmfControls());
     FormCreate();
@@ -153,13 +153,13 @@ void TForm2::xg2SetEditText(int col, int row)
         return;
     const QString typed = xg2->Cells(col, row);
     xg2->setCells(col, row, CleanDigitText(typed, DigitCoding::Memory).left(8));
-    sayDigitsLeftOut(QStringLiteral("Memory %1").arg(row), typed, xg2->Cells(col, row));
+    sayDigitsLeftOut(tr("Memory %1").arg(row), typed, xg2->Cells(col, row));
 }
 
 void TForm2::sayDigitsLeftOut(const QString &where, const QString &typed, const QString &kept)
 {
     if (kept != typed.toUpper())
-        SayAboutInput(QStringLiteral("%1: \"%2\" kept as \"%3\": up to 8 of 0-9, A-D, *, #")
+        SayAboutInput(tr("%1: \"%2\" kept as \"%3\": up to 8 of 0-9, A-D, *, #")
                               .arg(where, typed, kept));
 }
 

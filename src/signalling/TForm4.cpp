@@ -49,11 +49,11 @@ TForm4::TForm4(ISignallingHost &host)
     timing->setRowStretch(timing->rowCount(), 1);
     timing->setColumnStretch(2, 1);
     encode->addLayout(timing);
-    PageControl1->addTab(encodePage, QStringLiteral("Encode"));
+    PageControl1->addTab(encodePage, tr("Encode"));
 
     // "Decode": the decode rows.
     auto *decodePage = new QWidget;
-    auto *decodeGroup = new QGroupBox(QStringLiteral("2TONE Decode"), decodePage);
+    auto *decodeGroup = new QGroupBox(tr("2TONE Decode"), decodePage);
     (new QVBoxLayout(decodePage))->addWidget(decodeGroup);
     QVector<GridColumn> columns{{"NO.", 36}};
     for (int j = 1; j <= 4; ++j)
@@ -71,12 +71,12 @@ TForm4::TForm4(ISignallingHost &host)
         xg2->Columns()[3 * j + 3].setEditor(ComboCellEditor2);
     }
     xg2->OnSetEditText = [this](TXStringGrid *, int col, int row, const QString &) { xg2SetEditText(col, row); };
-    PageControl1->addTab(decodePage, QStringLiteral("Decode"));
+    PageControl1->addTab(decodePage, tr("Decode"));
     PageControl1->setCurrentIndex(0); // the window opens on its first page, "Encode"
 
     // Below the pages: the tones, which only a read sets, and the rest time.
     auto *below = new QHBoxLayout;
-    auto *tonesGroup = new QGroupBox(QStringLiteral("2TONE Frequency"), this);
+    auto *tonesGroup = new QGroupBox(tr("2TONE Frequency"), this);
     auto *tones = new QHBoxLayout(tonesGroup);
     for (int n = 1; n <= 5; ++n) {
         ed[n] = new QLineEdit(this);
@@ -85,13 +85,17 @@ TForm4::TForm4(ISignallingHost &host)
     }
     for (int n = 1; n <= 4; ++n) {
         ed[n]->setEnabled(false);
-        tones->addWidget(new QLabel(TwoToneLabel(QStringLiteral("ed%1").arg(n)), tonesGroup));
+        auto *label = new QLabel(ShownLabel(TwoToneLabel(QStringLiteral("ed%1").arg(n))), tonesGroup);
+        ed[n]->setAccessibleName(label->text());
+        tones->addWidget(label);
         tones->addWidget(ed[n]);
         tones->addSpacing(8);
     }
     below->addWidget(tonesGroup);
     below->addSpacing(16);
-    below->addWidget(new QLabel(TwoToneLabel(QStringLiteral("ed5")), this));
+    auto *restLabel = new QLabel(ShownLabel(TwoToneLabel(QStringLiteral("ed5"))), this);
+    ed[5]->setAccessibleName(restLabel->text());
+    below->addWidget(restLabel);
     below->addWidget(ed[5]);
     below->addStretch();
     contentLayout()->addLayout(below);

@@ -55,7 +55,9 @@ TForm5::TForm5(ISignallingHost &host)
     auto *table = new QGridLayout;
     table->setVerticalSpacing(6);
     CCIR = MakeTextBox(standardPage, QStringLiteral("CCIR"), FiveToneStandards());
-    table->addWidget(new QLabel(FiveToneLabel(QStringLiteral("CCIR"))), 0, 0, 1, 2);
+    auto *standardLabel = new QLabel(ShownLabel(FiveToneLabel(QStringLiteral("CCIR"))));
+    CCIR->setAccessibleName(standardLabel->text());
+    table->addWidget(standardLabel, 0, 0, 1, 2);
     table->addWidget(CCIR, 0, 2, 1, 2);
     for (int n = 1; n <= 16; ++n) {
         Edit[n] = new QLineEdit(standardPage);
@@ -63,7 +65,9 @@ TForm5::TForm5(ISignallingHost &host)
         Edit[n]->setEnabled(false);
         Edit[n]->setFixedWidth(70);
         const int row = 1 + (n - 1) % 8, pair = (n - 1) / 8;
-        table->addWidget(new QLabel(HexDigits()[n - 1]), row, 2 * pair, Qt::AlignRight);
+        auto *digit = new QLabel(HexDigits()[n - 1]);
+        Edit[n]->setAccessibleName(tr("Digit %1").arg(digit->text()));
+        table->addWidget(digit, row, 2 * pair, Qt::AlignRight);
         table->addWidget(Edit[n], row, 2 * pair + 1);
     }
     table->setRowStretch(table->rowCount(), 1);
@@ -84,7 +88,7 @@ TForm5::TForm5(ISignallingHost &host)
     gridColumn->addStretch();
     standard->addLayout(gridColumn);
     standard->addStretch();
-    PageControl1->addTab(standardPage, QStringLiteral("Standard"));
+    PageControl1->addTab(standardPage, tr("Standard"));
     connect(CCIR, &QComboBox::currentTextChanged, this, &TForm5::CCIRChange);
 
     // "Encode": the encode entries and the delays.
@@ -104,18 +108,19 @@ TForm5::TForm5(ISignallingHost &host)
     // The delays' long labels above their boxes, beside the grid.
     auto *delays = new QVBoxLayout;
     for (int n = 1; n <= 4; ++n) {
-        auto *label = new QLabel(FiveToneLabel(QStringLiteral("cb%1").arg(n)), encodePage);
+        auto *label = new QLabel(ShownLabel(FiveToneLabel(QStringLiteral("cb%1").arg(n))), encodePage);
         label->setWordWrap(true);
         label->setFixedWidth(200);
         cb[n] = MakeTextBox(encodePage, QStringLiteral("cb%1").arg(n), FiveToneDelays());
         cb[n]->setFixedWidth(100);
+        cb[n]->setAccessibleName(label->text());
         delays->addWidget(label);
         delays->addWidget(cb[n]);
         delays->addSpacing(12);
     }
     delays->addStretch();
     encode->addLayout(delays);
-    PageControl1->addTab(encodePage, QStringLiteral("Encode"));
+    PageControl1->addTab(encodePage, tr("Encode"));
 
     // "Decode": the decode entries and the reset time.
     auto *decodePage = new QWidget;
@@ -139,12 +144,14 @@ TForm5::TForm5(ISignallingHost &host)
     ed1 = new QLineEdit(decodePage);
     ed1->setObjectName(QStringLiteral("ed1"));
     ed1->setFixedWidth(90);
-    reset->addWidget(new QLabel(FiveToneLabel(QStringLiteral("ed1"))));
+    auto *resetLabel = new QLabel(ShownLabel(FiveToneLabel(QStringLiteral("ed1"))));
+    ed1->setAccessibleName(resetLabel->text());
+    reset->addWidget(resetLabel);
     reset->addWidget(ed1);
     reset->addStretch();
     decode->addLayout(reset);
     decode->addStretch();
-    PageControl1->addTab(decodePage, QStringLiteral("Decode"));
+    PageControl1->addTab(decodePage, tr("Decode"));
 
     ProgressBar1->show(); // visible from the start
     resize(934, 516);

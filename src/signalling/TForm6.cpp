@@ -45,7 +45,7 @@ TForm6::TForm6(ISignallingHost &host)
     addRow("cb1", cb1);
     addRow("ed3", ed3);
     addRow("ed4", ed4);
-    CheckBox1 = new QCheckBox(FleetSyncLabel(QStringLiteral("CheckBox1")).replace(QStringLiteral("Side"), QStringLiteral("&Side")), this);
+    CheckBox1 = new QCheckBox(ShownLabel(FleetSyncLabel(QStringLiteral("CheckBox1")).replace(QStringLiteral("Side"), QStringLiteral("&Side"))), this);
     own->addWidget(CheckBox1, own->rowCount(), 0, 1, 2);
     own->setRowStretch(own->rowCount(), 1);
     body->addLayout(own);

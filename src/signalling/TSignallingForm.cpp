@@ -57,7 +57,7 @@ TSignallingForm::TSignallingForm(ISignallingHost &host, BlockType type)
     NotWrittenBackLabel->setWordWrap(true);
     NotWrittenBackLabel->hide();
     connect(NotWrittenBackLabel, &QLabel::linkActivated, this, [this] {
-        ShowList(QStringLiteral("The radio holds %1 values this window cannot write back as they are. A write "
+        ShowList(tr("The radio holds %1 values this window cannot write back as they are. A write "
                                 "keeps the radio's bytes for every block left unchanged, and for such a value "
                                 "while its row or box is unchanged.")
                          .arg(ValuesNotWrittenBack().size()),
@@ -82,11 +82,11 @@ TSignallingForm::TSignallingForm(ISignallingHost &host, BlockType type)
     });
     // As wide as its longest text from the start: the window keeps its size.
     StatusLabel->setMinimumWidth(StatusLabel->fontMetrics().horizontalAdvance(
-            QStringLiteral("Written to the radio at %1.").arg(LocalTimeText(QLocale(), QTime(22, 59, 59)))));
+            tr("Written to the radio at %1.").arg(LocalTimeText(QLocale(), QTime(22, 59, 59)))));
     buttons->addWidget(StatusLabel, 1);
-    rbtn = new QPushButton(QStringLiteral("&Read"), this);
-    wbtn = new QPushButton(QStringLiteral("&Write"), this);
-    Button3 = new QPushButton(QStringLiteral("&Close"), this);
+    rbtn = new QPushButton(tr("&Read"), this);
+    wbtn = new QPushButton(tr("&Write"), this);
+    Button3 = new QPushButton(tr("&Close"), this);
     for (QPushButton *b : {rbtn, wbtn, Button3}) {
         b->setAutoDefault(false); // Enter in a box is no click
         b->setMinimumWidth(90);
@@ -225,7 +225,7 @@ void TSignallingForm::BlockReceived()
         inRadio_ = SettingsToJson(Settings());
         fromRadio_ = true;
         endTransfer(true);
-        showCompleted(QStringLiteral("Read from the radio"));
+        showCompleted(tr("Read from the radio"));
     } else {
         request(count);
     }
@@ -233,7 +233,7 @@ void TSignallingForm::BlockReceived()
 
 void TSignallingForm::showCompleted(const QString &what)
 {
-    completed_ = QStringLiteral("%1 at %2.").arg(what, LocalTimeText(QLocale(), QTime::currentTime()));
+    completed_ = tr("%1 at %2.").arg(what, LocalTimeText(QLocale(), QTime::currentTime()));
     inputNote_->stop();
     StatusLabel->setText(completed_);
     StatusLabel->setToolTip(QString());
@@ -257,7 +257,7 @@ void TSignallingForm::SayAboutInput(const QString &text)
 void TSignallingForm::SayRowNeedsFirstColumn(const TXStringGrid &grid, int col, int row, const QString &typed)
 {
     if (col > 1 && grid.Cells(1, row).isEmpty() && !typed.isEmpty())
-        SayAboutInput(QStringLiteral("Row %1: \"%2\" not kept; type its %3 first")
+        SayAboutInput(tr("Row %1: \"%2\" not kept; type its %3 first")
                               .arg(row)
                               .arg(typed, grid.Columns()[1].Caption()));
 }
@@ -274,7 +274,7 @@ bool TSignallingForm::AskToWriteChanges(const std::function<void()> &then)
     if (!HasUnwrittenChanges())
         return true;
     switch (UserDialogs().AskWriteChanges(
-            QStringLiteral("The %1 settings have changes that are not written to the radio.").arg(AreaName()))) {
+            tr("The %1 settings have changes that are not written to the radio.").arg(AreaName()))) {
     case IUserDialogs::SaveAnswer::Save:
         wbtnClick();
         show(); // the write shows its progress here
@@ -323,12 +323,12 @@ void TSignallingForm::TrackEdits()
                                              const std::optional<QString> &taken) {
             if (!taken && !typed.trimmed().isEmpty()) {
                 const auto *list = dynamic_cast<const TComboCellEditor *>(grid->Columns()[col].Editor());
-                SayAboutInput(QStringLiteral("Row %1, %2: \"%3\" is not one of %4")
+                SayAboutInput(tr("Row %1, %2: \"%3\" is not one of %4")
                                       .arg(row)
                                       .arg(grid->Columns()[col].Caption(), typed.trimmed(),
                                            list && list->Items.size() <= 12
                                                    ? list->Items.join(QStringLiteral(", "))
-                                                   : QStringLiteral("the texts its list offers")));
+                                                   : tr("the texts its list offers")));
             }
             return taken;
         };
@@ -389,9 +389,9 @@ void TSignallingForm::Button3Click()
     host_.ReleasePort();
     if (!reading && !writing)
         return;
-    UserDialogs().ShowError(QStringLiteral("The %1 %2 was stopped because its window was closed.")
+    UserDialogs().ShowError(tr("The %1 %2 was stopped because its window was closed.")
                                     .arg(AreaName(), reading ? QStringLiteral("read") : QStringLiteral("write")),
-                            writing ? QStringLiteral("The radio may hold part of what was written until you "
+                            writing ? tr("The radio may hold part of what was written until you "
                                                      "write the area again.")
                                     : UnchangedByReadText());
 }
@@ -424,20 +424,20 @@ void TSignallingForm::Timer1Timer()
     // though the radio may hold every byte. The radio is asked.
     if (WriteUnderWay() && !readingBack() && !writeResends()) {
         stalledAfter_ = counter();
-        startReadBack(QStringLiteral("The radio stopped acknowledging, so the area was read back."));
+        startReadBack(tr("The radio stopped acknowledging, so the area was read back."));
         return;
     }
     // The radio stopped answering: the transfer ends, and says so.
     const bool reading = ReadUnderWay() && !WriteUnderWay();
     const QString otherBlocks =
-            answers_.Strays() > 0 ? QStringLiteral("The radio answered only with blocks that were not asked for (%1 "
+            answers_.Strays() > 0 ? tr("The radio answered only with blocks that were not asked for (%1 "
                                                "answers): check that it is the radio this tool is for.")
                                         .arg(answers_.Strays())
                               : QString();
     // A write says how far it got: the blocks before are in the radio.
-    const QString what = reading ? UnchangedByReadText() : QStringLiteral("It got this far: %1.").arg(WriteProgressText());
+    const QString what = reading ? UnchangedByReadText() : tr("It got this far: %1.").arg(WriteProgressText());
     endTransfer(false);
-    UserDialogs().ShowError(QStringLiteral("The %1 %2 did not complete because the radio stopped answering.")
+    UserDialogs().ShowError(tr("The %1 %2 did not complete because the radio stopped answering.")
                                     .arg(AreaName(), reading ? QStringLiteral("read") : QStringLiteral("write")),
                             what.isEmpty() || otherBlocks.isEmpty() ? what + otherBlocks
                                                                     : what + QLatin1Char('\n') + otherBlocks);

@@ -143,21 +143,21 @@ void TSignallingForm::findLostCells() const
             places << cellName(c);
         const bool inRow = std::any_of(v.cells.begin(), v.cells.end(), [](const SettingsCell &c) { return c.row > 0; });
         if (v.offset < 0)
-            lostLines_ << QStringLiteral("%1 block %2 (%3): %4; a write keeps the radio's bytes while the block is "
+            lostLines_ << tr("%1 block %2 (%3): %4; a write keeps the radio's bytes while the block is "
                                          "unchanged")
                                   .arg(AreaName())
                                   .arg(v.block)
-                                  .arg(places.isEmpty() ? QStringLiteral("nothing shown") : places.join(QStringLiteral(", ")),
+                                  .arg(places.isEmpty() ? tr("nothing shown") : places.join(QStringLiteral(", ")),
                                        v.why);
         else if (places.isEmpty())
-            lostLines_ << QStringLiteral("%1 block %2, byte d%3: the radio's %4 is not shown; a write keeps it while "
+            lostLines_ << tr("%1 block %2, byte d%3: the radio's %4 is not shown; a write keeps it while "
                                          "the block is unchanged, and sends %5 once it has changed")
                                   .arg(AreaName())
                                   .arg(v.block)
                                   .arg(v.offset)
                                   .arg(hex(v.radio), hex(v.written));
         else
-            lostLines_ << QStringLiteral("%1, %2: the radio's %3 (block %4, byte d%5) would be written as %6; a write "
+            lostLines_ << tr("%1, %2: the radio's %3 (block %4, byte d%5) would be written as %6; a write "
                                          "keeps the radio's byte while the %7 is unchanged")
                                   .arg(AreaName(), places.join(QStringLiteral(", ")), hex(v.radio))
                                   .arg(v.block)
@@ -169,9 +169,8 @@ void TSignallingForm::findLostCells() const
 void TSignallingForm::showValuesNotWrittenBack()
 {
     const int n = static_cast<int>(lost_.size());
-    NotWrittenBackLabel->setText(QStringLiteral("<a href=\"list\">%1 value%2 this window cannot write back as read</a>")
-                                         .arg(n)
-                                         .arg(n == 1 ? "" : "s"));
+    NotWrittenBackLabel->setText(n == 1 ? tr("<a href=\"list\">1 value this window cannot write back as read</a>")
+                                        : tr("<a href=\"list\">%1 values this window cannot write back as read</a>").arg(n));
     NotWrittenBackLabel->setVisible(n > 0);
 }
 
@@ -225,7 +224,7 @@ AssignedBlock TSignallingForm::blockToWrite(int b, const Payload &previous, cons
             e.bytes[static_cast<size_t>(v.offset)] = v.radio; // its row or box is as read
             continue;
         }
-        ELumoraError refusal(QStringLiteral("The %1 write was refused: %2 shows the radio's %3, which the window "
+        ELumoraError refusal(tr("The %1 write was refused: %2 shows the radio's %3, which the window "
                                             "cannot write back, and its row has changed. Choose a value for it, or "
                                             "undo the changes to its row.")
                                      .arg(AreaName(), cellName(v.cells.front()), hex(v.radio)));

@@ -20,7 +20,7 @@ void TSignallingForm::WriteClick()
 {
     if (!fromRadio_ && !WriteUnderWay()) {
         switch (UserDialogs().AskWriteUnread(
-                QStringLiteral("The %1 window has not been read from the radio. Writing replaces the radio's %1 "
+                tr("The %1 window has not been read from the radio. Writing replaces the radio's %1 "
                                "settings with what it shows.")
                         .arg(AreaName()))) {
         case IUserDialogs::UnreadAnswer::ReadFirst:
@@ -88,7 +88,7 @@ std::vector<Payload> TSignallingForm::pending(const std::vector<AssignedBlock> &
 QStringList TSignallingForm::DifferencesFromRead(const WrittenArea &written) const
 {
     if (lastRead_.size() != written.blocks.size())
-        return {QStringLiteral("%1: the area has not been read whole.").arg(AreaName())};
+        return {tr("%1: the area has not been read whole.").arg(AreaName())};
     bool same = true;
     for (size_t b = 0; b < written.blocks.size(); ++b)
         same = same && written.blocks[b].bytes == lastRead_[b];
@@ -108,7 +108,7 @@ QStringList TSignallingForm::DifferencesFromRead(const WrittenArea &written) con
             Payload one = r;
             one[k] = w[k];
             if (w[k] != r[k] && DifferingCells(blockShows(block, one, read), shown).empty())
-                lines << QStringLiteral("%1 block %2, d%3: written 0x%4, read 0x%5")
+                lines << tr("%1 block %2, d%3: written 0x%4, read 0x%5")
                                  .arg(AreaName())
                                  .arg(b)
                                  .arg(k)
@@ -152,7 +152,7 @@ void TSignallingForm::BlockAcknowledged()
         if (answers_.WriteNeedsReadBack(host_.ResendCount())) {
             // The count may have run ahead of the blocks stored (FleetSync:
             // answers that came twice).
-            startReadBack(QStringLiteral("The radio answered late or twice, so the area was read back after the "
+            startReadBack(tr("The radio answered late or twice, so the area was read back after the "
                                          "write."));
             return;
         }
@@ -186,11 +186,11 @@ void TSignallingForm::endReadBack()
     const QStringList blocks = readBack_.BlocksNotAsSent(lastRead_);
     endTransfer(false);
     UserDialogs().ShowError(
-            QStringLiteral("The %1 write did not complete: the radio holds other values than were written.")
+            tr("The %1 write did not complete: the radio holds other values than were written.")
                     .arg(AreaName()),
-            QStringLiteral("%1 Not as written: block%2 %3 (of 0 to %4). It differs in:\n")
-                            .arg(readBack_.Why(), blocks.size() == 1 ? QString() : QStringLiteral("s"),
-                                 blocks.join(QStringLiteral(", ")))
+            (blocks.size() == 1 ? tr("%1 Not as written: block %2 (of 0 to %3). It differs in:\n")
+                                : tr("%1 Not as written: blocks %2 (of 0 to %3). It differs in:\n"))
+                            .arg(readBack_.Why(), blocks.join(QStringLiteral(", ")))
                             .arg(blockCount_ - 1)
                     + differences.join(QLatin1Char('\n')));
 }
@@ -202,7 +202,7 @@ void TSignallingForm::writeSucceeded()
     emit RadioWritten();
     const std::function<void()> then = std::move(afterWrite_);
     endTransfer(true);
-    showCompleted(QStringLiteral("Written to the radio"));
+    showCompleted(tr("Written to the radio"));
     ShowMessage(QStringLiteral("WRITE SUCCEED!"));
     if (then)
         then();
@@ -213,15 +213,15 @@ QString TSignallingForm::WriteProgressText() const
     const int after = WriteUnderWay() ? (ReadUnderWay() ? -1 : const_cast<TSignallingForm *>(this)->counter())
                                       : writeStoppedAfter_;
     if (after < 0 && stalledAfter_ >= 0)
-        return QStringLiteral("%1 stopped after %2 of %3 blocks, and its read-back was not answered")
+        return tr("%1 stopped after %2 of %3 blocks, and its read-back was not answered")
                 .arg(AreaName())
                 .arg(stalledAfter_)
                 .arg(blockCount_);
     if (after < 0)
-        return QStringLiteral("%1 written, its read-back not finished").arg(AreaName());
+        return tr("%1 written, its read-back not finished").arg(AreaName());
     if (after == 0)
-        return QStringLiteral("%1 not written").arg(AreaName());
-    return QStringLiteral("%1 stopped after %2 of %3 blocks").arg(AreaName()).arg(after).arg(blockCount_);
+        return tr("%1 not written").arg(AreaName());
+    return tr("%1 stopped after %2 of %3 blocks").arg(AreaName()).arg(after).arg(blockCount_);
 }
 
 } // namespace lumora

@@ -3,6 +3,7 @@
 #include "memory/Conversions.h"
 #include "memory/Errors.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 namespace lumora {
@@ -51,9 +52,9 @@ bool TwoToneControls::operator==(const TwoToneControls &o) const
 QString TwoToneLabel(const QString &control)
 {
     static const QHash<QString, QString> labels = {
-        {"ed1", "Atone(hz)"}, {"ed2", "Btone(hz)"}, {"ed3", "Ctone(hz)"}, {"ed4", "Dtone(hz)"},
-        {"ed5", "Rest Time(ms)"}, {"cb1", "First Frequency Time(ms)"}, {"cb2", "Second Frequency Time(ms)"},
-        {"cb3", "Interval Between Two Frequency (ms)"},
+        {"ed1", QT_TRANSLATE_NOOP("Settings", "Atone(hz)")}, {"ed2", QT_TRANSLATE_NOOP("Settings", "Btone(hz)")}, {"ed3", QT_TRANSLATE_NOOP("Settings", "Ctone(hz)")}, {"ed4", QT_TRANSLATE_NOOP("Settings", "Dtone(hz)")},
+        {"ed5", QT_TRANSLATE_NOOP("Settings", "Rest Time(ms)")}, {"cb1", QT_TRANSLATE_NOOP("Settings", "First Frequency Time(ms)")}, {"cb2", QT_TRANSLATE_NOOP("Settings", "Second Frequency Time(ms)")},
+        {"cb3", QT_TRANSLATE_NOOP("Settings", "Interval Between Two Frequency (ms)")},
     };
     return labels.value(control);
 }

@@ -4,6 +4,7 @@
 #include "ui/ScreenFit.h"
 #include "ui/ToolTexts.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFontDatabase>
@@ -12,11 +13,17 @@
 
 namespace lumora {
 
+namespace {
+struct LicencesDialog {
+    Q_DECLARE_TR_FUNCTIONS(LicencesDialog)
+};
+} // namespace
+
 void ShowLicences(QWidget *parent)
 {
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("LicencesDialog"));
-    dialog.setWindowTitle(ToolTitle() + QStringLiteral(": licences"));
+    dialog.setWindowTitle(ToolTitle() + LicencesDialog::tr(": licences"));
     auto *text = new QPlainTextEdit(&dialog);
     text->setObjectName(QStringLiteral("LicencesText"));
     text->setReadOnly(true);

@@ -2,6 +2,7 @@
 
 #include "ui/ToolTexts.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -10,6 +11,12 @@
 #include <QSpinBox>
 
 namespace lumora {
+
+namespace {
+struct SwapChannelsDialog {
+    Q_DECLARE_TR_FUNCTIONS(SwapChannelsDialog)
+};
+} // namespace
 
 std::optional<std::pair<int, int>> AskChannelsToSwapInDialog(QWidget *parent, int a, int b, int count)
 {
@@ -23,11 +30,11 @@ std::optional<std::pair<int, int>> AskChannelsToSwapInDialog(QWidget *parent, in
         return box;
     };
     QSpinBox *first = spin(a), *second = spin(b);
-    form->addRow(QStringLiteral("Swap &channel"), first);
-    form->addRow(QStringLiteral("w&ith channel"), second);
+    form->addRow(SwapChannelsDialog::tr("Swap &channel"), first);
+    form->addRow(SwapChannelsDialog::tr("w&ith channel"), second);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&Swap"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancel"));
+    buttons->button(QDialogButtonBox::Ok)->setText(SwapChannelsDialog::tr("&Swap"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(SwapChannelsDialog::tr("Cancel"));
     form->addRow(buttons);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);

@@ -142,10 +142,10 @@ void TForm1::Timer2Timer()
 {
     const QLocale locale = QLocale::system();
     const QDateTime now = QDateTime::currentDateTime();
-    StatusPanels[0]->setText(QStringLiteral("Present Com") + kFullWidthColon + comcbb->currentText());
-    StatusPanels[1]->setText(QStringLiteral("Date") + kFullWidthColon
+    StatusPanels[0]->setText(tr("Present Com") + kFullWidthColon + comcbb->currentText());
+    StatusPanels[1]->setText(tr("Date") + kFullWidthColon
                              + locale.toString(now.date(), QLocale::ShortFormat));
-    StatusPanels[2]->setText(QStringLiteral("Time") + kFullWidthColon
+    StatusPanels[2]->setText(tr("Time") + kFullWidthColon
                              + LocalTimeText(locale, now.time()));
 }
 

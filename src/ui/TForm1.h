@@ -82,6 +82,7 @@ public:
     QAction *Manual1 = nullptr; // "Manual" (Windows): the installed manual in the browser
     QAction *AllColumns1; // "All columns": the channel columns the layout hides, shown
     QMenu *PlanMenu;      // "Frequency plan": None, the built-in plans, a plan file
+    QMenu *LanguageMenu;  // "Language": System, English, 简体中文
     QAction *PlanFile1;   // "Plan file...": a licence of the user's own
     QAction *Open1, *Save1, *SaveAs1, *Exit1;
     QMenu *RecentMenu; // "Recent files": the last eight opened or saved
@@ -302,6 +303,7 @@ private:
     // "All columns": every channel column shown, or those the layout shows.
     void ShowAllColumns(bool all);
     void buildPlanMenu();
+    void buildLanguageMenu(); // the language of the next start
     void buildHelpMenu(); // About, the licences and, on Windows, the manual
     void buildEditMenu();
     void buildChannelsMenu();

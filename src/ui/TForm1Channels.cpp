@@ -33,14 +33,14 @@ QString withAccessKey(const QString &caption, QString &taken)
 
 QString channelsText(int top, int bottom)
 {
-    return top == bottom ? QStringLiteral("Channel %1").arg(top) : QStringLiteral("Channels %1 to %2").arg(top).arg(bottom);
+    return top == bottom ? TForm1::tr("Channel %1").arg(top) : TForm1::tr("Channels %1 to %2").arg(top).arg(bottom);
 }
 
 } // namespace
 
 void TForm1::buildChannelsMenu()
 {
-    ChannelsMenu = menuBar()->addMenu(QStringLiteral("&Channels"));
+    ChannelsMenu = menuBar()->addMenu(tr("&Channels"));
     // The keys act while the grid has the focus: an open cell editor keeps
     // its own (Alt+Down opens a drop-down list).
     auto entry = [this](const QString &text, const QKeySequence &key, void (TForm1::*slot)()) {
@@ -52,16 +52,16 @@ void TForm1::buildChannelsMenu()
         connect(a, &QAction::triggered, this, slot);
         return a;
     };
-    MoveUp1 = entry(QStringLiteral("Move &up"), QKeySequence(Qt::ALT | Qt::Key_Up), &TForm1::MoveChannelsUp);
-    MoveDown1 = entry(QStringLiteral("Move &down"), QKeySequence(Qt::ALT | Qt::Key_Down), &TForm1::MoveChannelsDown);
+    MoveUp1 = entry(tr("Move &up"), QKeySequence(Qt::ALT | Qt::Key_Up), &TForm1::MoveChannelsUp);
+    MoveDown1 = entry(tr("Move &down"), QKeySequence(Qt::ALT | Qt::Key_Down), &TForm1::MoveChannelsDown);
     ChannelsMenu->addSeparator();
-    InsertChannel1 = entry(QStringLiteral("&Insert empty channel"), QKeySequence(Qt::ALT | Qt::Key_Insert),
+    InsertChannel1 = entry(tr("&Insert empty channel"), QKeySequence(Qt::ALT | Qt::Key_Insert),
                            &TForm1::InsertChannelClick);
-    DeleteChannels1 = entry(QStringLiteral("De&lete channels"), QKeySequence(Qt::ALT | Qt::Key_Delete),
+    DeleteChannels1 = entry(tr("De&lete channels"), QKeySequence(Qt::ALT | Qt::Key_Delete),
                             &TForm1::DeleteChannelsClick);
-    SwapChannels1 = entry(QStringLiteral("S&wap two channels..."), QKeySequence(), &TForm1::SwapChannelsClick);
+    SwapChannels1 = entry(tr("S&wap two channels..."), QKeySequence(), &TForm1::SwapChannelsClick);
     ChannelsMenu->addSeparator();
-    SortMenu = ChannelsMenu->addMenu(QStringLiteral("&Sort channels in use by"));
+    SortMenu = ChannelsMenu->addMenu(tr("&Sort channels in use by"));
     QString taken;
     const QStringList captions = ChannelCaptions();
     for (int col = ColRxFreq; col < kChannelColumns; ++col)
@@ -77,7 +77,7 @@ void TForm1::connectChannelsToGrid()
         const int count = bottom - top + 1;
         const int landed = before > bottom ? before - count : before;
         ArrangeChannels(MovedChannels(top, bottom, before), landed, landed + count - 1,
-                        QStringLiteral("%1 moved to %2").arg(channelsText(top, bottom)).arg(landed));
+                        tr("%1 moved to %2").arg(channelsText(top, bottom)).arg(landed));
     });
     connect(xg, &TXStringGrid::ContextMenuAt, this, &TForm1::showChannelsMenu);
 }
@@ -110,7 +110,7 @@ void TForm1::showChannelsMenu(int col, int, const QPoint &globalPos)
 void TForm1::ArrangeChannels(const ChannelOrder &order, int top, int bottom, const QString &said)
 {
     if (MainReadUnderWay() || MainWriteUnderWay())
-        throw ELumoraError(QStringLiteral("The channels cannot be rearranged while the radio is being read or written"));
+        throw ELumoraError(tr("The channels cannot be rearranged while the radio is being read or written"));
     xg->commitEdit();
     recordEdit(); // an edit just committed is a step of its own
     ApplyChannelOrder(*xg, order);
@@ -118,7 +118,7 @@ void TForm1::ArrangeChannels(const ChannelOrder &order, int top, int bottom, con
     xg->SelectRows(top, bottom);
     recordEdit();
     if (!said.isEmpty())
-        StatusBar1->showMessage(said + QStringLiteral(" (Ctrl+Z undoes it)"), 8000);
+        StatusBar1->showMessage(said + tr(" (Ctrl+Z undoes it)"), 8000);
 }
 
 void TForm1::MoveChannelsUp()
@@ -140,18 +140,18 @@ void TForm1::MoveChannelsDown()
 void TForm1::InsertChannelClick()
 {
     if (ChannelInUse(*xg, kChannelCount))
-        throw ELumoraError(QStringLiteral("No channel was inserted: channel 16 is in use, and the channels below "
+        throw ELumoraError(tr("No channel was inserted: channel 16 is in use, and the channels below "
                                           "would have no room. Delete or move channel 16 first"));
     const int at = xg->Selection().top();
     ArrangeChannels(InsertedChannel(at), at, at,
-                    QStringLiteral("An empty channel inserted at %1; channels %1 to 15 moved down one").arg(at));
+                    tr("An empty channel inserted at %1; channels %1 to 15 moved down one").arg(at));
 }
 
 void TForm1::DeleteChannelsClick()
 {
     const QRect s = xg->Selection();
     ArrangeChannels(DeletedChannels(s.top(), s.bottom()), s.top(), s.top(),
-                    QStringLiteral("%1 deleted; the channels below moved up").arg(channelsText(s.top(), s.bottom())));
+                    tr("%1 deleted; the channels below moved up").arg(channelsText(s.top(), s.bottom())));
 }
 
 void TForm1::SwapChannelsClick()
@@ -163,7 +163,7 @@ void TForm1::SwapChannelsClick()
     if (!pair || pair->first == pair->second)
         return;
     ArrangeChannels(SwappedChannels(pair->first, pair->second), pair->first, pair->first,
-                    QStringLiteral("Channels %1 and %2 swapped").arg(pair->first).arg(pair->second));
+                    tr("Channels %1 and %2 swapped").arg(pair->first).arg(pair->second));
 }
 
 void TForm1::SortChannels(int col)
@@ -173,12 +173,12 @@ void TForm1::SortChannels(int col)
     for (int n = 1; n <= kChannelCount; ++n)
         inUse += ChannelInUse(*xg, n) ? 1 : 0;
     if (IsUnchanged(order)) {
-        StatusBar1->showMessage(QStringLiteral("The channels in use are in order of %1 already").arg(ChannelCaptions()[col]),
+        StatusBar1->showMessage(tr("The channels in use are in order of %1 already").arg(ChannelCaptions()[col]),
                                 8000);
         return;
     }
     ArrangeChannels(order, 1, qMax(1, inUse),
-                    QStringLiteral("The %1 channels in use sorted by %2, the empty ones last")
+                    tr("The %1 channels in use sorted by %2, the empty ones last")
                             .arg(inUse)
                             .arg(ChannelCaptions()[col]));
 }

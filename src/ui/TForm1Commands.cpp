@@ -26,7 +26,7 @@ namespace lumora {
 namespace {
 
 const QString kFileFilter = QStringLiteral("*.wh (*.wh)");
-const QString kCsvFilter = QStringLiteral("CHIRP CSV (*.csv)");
+QString csvFilter() { return TForm1::tr("CHIRP CSV (*.csv)"); }
 constexpr qint64 kCsvMaxBytes = 1024 * 1024;
 
 } // namespace
@@ -87,7 +87,7 @@ void TForm1::markSaved()
 void TForm1::showModified()
 {
     // "*radio.wh - LUMORA  V1.0": the file, changed or not, then the tool.
-    const QString name = fileName_.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(fileName_).fileName();
+    const QString name = fileName_.isEmpty() ? tr("Untitled") : QFileInfo(fileName_).fileName();
     setWindowTitle((HasUnsavedChanges() ? QStringLiteral("*") : QString()) + name + QStringLiteral(" - ") + ToolTitle());
 }
 
@@ -110,8 +110,8 @@ bool TForm1::AskToSaveChanges()
     if (!HasUnsavedChanges())
         return true;
     switch (UserDialogs().AskSaveChanges(
-            QStringLiteral("Save changes?"),
-            QStringLiteral("The channel table or the optional settings have changed since they were "
+            tr("Save changes?"),
+            tr("The channel table or the optional settings have changed since they were "
                            "last opened, saved or read from the radio."))) {
     case IUserDialogs::SaveAnswer::Save: {
         const QString name = UserDialogs().AskSaveFileName(this, kFileFilter, QStringLiteral("wh"));
@@ -132,15 +132,15 @@ ChirpImportSummary TForm1::ImportCsvFile(const QString &fileName)
 {
     QFile f(fileName);
     if (!f.open(QIODevice::ReadOnly))
-        throw EFOpenError(QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, f.errorString()));
+        throw EFOpenError(tr("Cannot open file \"%1\". %2").arg(fileName, f.errorString()));
     if (f.size() > kCsvMaxBytes)
-        throw EFOpenError(QStringLiteral("\"%1\" is too large for a channel list").arg(fileName));
+        throw EFOpenError(tr("\"%1\" is too large for a channel list").arg(fileName));
     xg->commitEdit();
     ChirpImportSummary summary;
     try {
         summary = ImportChirpCsv(f.readAll(), *xg);
     } catch (EFOpenError &e) {
-        e.setDetail(QStringLiteral("File: %1").arg(fileName)); // the message names the line only
+        e.setDetail(tr("File: %1").arg(fileName)); // the message names the line only
         throw;
     }
     recordEdit();
@@ -160,13 +160,13 @@ void TForm1::ImportCsvClick()
     MoveFocusOn();
     if (!AskToSaveChanges())
         return;
-    const QString name = UserDialogs().AskOpenFileName(this, kCsvFilter, QStringLiteral("csv"));
+    const QString name = UserDialogs().AskOpenFileName(this, csvFilter(), QStringLiteral("csv"));
     if (name.isEmpty())
         return;
     QString text = ImportCsvFile(name).text();
     const QStringList marked = ChannelsOutsidePlan();
     if (!marked.isEmpty())
-        text += QStringLiteral("\n%1 and %2 marked:\n")
+        text += tr("\n%1 and %2 marked:\n")
                         .arg(ChannelsNotFittingText(marked.size(), plan_),
                              marked.size() == 1 ? QStringLiteral("is") : QStringLiteral("are"))
                 + marked.join(QLatin1Char('\n'));
@@ -176,7 +176,7 @@ void TForm1::ImportCsvClick()
 void TForm1::ExportCsvClick()
 {
     MoveFocusOn();
-    const QString name = UserDialogs().AskSaveFileName(this, kCsvFilter, QStringLiteral("csv"));
+    const QString name = UserDialogs().AskSaveFileName(this, csvFilter(), QStringLiteral("csv"));
     if (name.isEmpty())
         return;
     const ChirpExportSummary summary = ExportCsvFile(name);

@@ -22,7 +22,7 @@ constexpr int kRecentFiles = 8;
 
 void TForm1::buildEditMenu()
 {
-    EditMenu = menuBar()->addMenu(QStringLiteral("&Edit"));
+    EditMenu = menuBar()->addMenu(tr("&Edit"));
     // The keys are the grid's and the edit boxes' own: the menu shows them
     // and answers them only while it is open, so nothing takes them away.
     using EditCall = void (*)(QLineEdit *);
@@ -39,18 +39,18 @@ void TForm1::buildEditMenu()
         });
         return a;
     };
-    Undo1 = entry(QStringLiteral("&Undo"), QKeySequence::Undo, [](QLineEdit *e) { e->undo(); }, [this] { Undo(); });
-    Redo1 = entry(QStringLiteral("&Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [](QLineEdit *e) { e->redo(); },
+    Undo1 = entry(tr("&Undo"), QKeySequence::Undo, [](QLineEdit *e) { e->undo(); }, [this] { Undo(); });
+    Redo1 = entry(tr("&Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [](QLineEdit *e) { e->redo(); },
                   [this] { Redo(); });
     EditMenu->addSeparator();
     Cut1 = entry(QStringLiteral("Cu&t"), QKeySequence::Cut, [](QLineEdit *e) { e->cut(); }, [this] { xg->CutSelection(); });
-    Copy1 = entry(QStringLiteral("&Copy"), QKeySequence::Copy, [](QLineEdit *e) { e->copy(); }, [this] { xg->CopySelection(); });
-    Paste1 = entry(QStringLiteral("&Paste"), QKeySequence::Paste, [](QLineEdit *e) { e->paste(); },
+    Copy1 = entry(tr("&Copy"), QKeySequence::Copy, [](QLineEdit *e) { e->copy(); }, [this] { xg->CopySelection(); });
+    Paste1 = entry(tr("&Paste"), QKeySequence::Paste, [](QLineEdit *e) { e->paste(); },
                    [this] { xg->PasteText(QGuiApplication::clipboard()->text()); });
-    Delete1 = entry(QStringLiteral("&Delete"), QKeySequence(Qt::Key_Delete), [](QLineEdit *e) { e->del(); },
+    Delete1 = entry(tr("&Delete"), QKeySequence(Qt::Key_Delete), [](QLineEdit *e) { e->del(); },
                     [this] { xg->ClearSelection(); });
     EditMenu->addSeparator();
-    SelectAll1 = entry(QStringLiteral("Select &All"), QKeySequence::SelectAll, [](QLineEdit *e) { e->selectAll(); },
+    SelectAll1 = entry(tr("Select &All"), QKeySequence::SelectAll, [](QLineEdit *e) { e->selectAll(); },
                        [this] { xg->SelectAll(); });
 }
 

@@ -32,9 +32,9 @@ QString AboutText()
     QString text = QStringLiteral("LUMORA %1\nQt %2\n\n")
                        .arg(QCoreApplication::applicationVersion(), QString::fromLatin1(qVersion()));
 #ifdef Q_OS_WIN
-    return text + QStringLiteral("The manual: Help > Manual.");
+    return text + TForm1::tr("The manual: Help > Manual.");
 #else
-    return text + QStringLiteral("The manual pages: man lumora, man lumora-cli, man lumora-radio.");
+    return text + TForm1::tr("The manual pages: man lumora, man lumora-cli, man lumora-radio.");
 #endif
 }
 
@@ -42,16 +42,16 @@ QString AboutText()
 
 void TForm1::buildHelpMenu()
 {
-    HelpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
+    HelpMenu = menuBar()->addMenu(tr("&Help"));
 #ifdef Q_OS_WIN
-    Manual1 = HelpMenu->addAction(QStringLiteral("&Manual"), this, [] {
+    Manual1 = HelpMenu->addAction(tr("&Manual"), this, [] {
         const QString page = QDir::cleanPath(InstalledManual());
         if (!QFileInfo::exists(page) || !QDesktopServices::openUrl(QUrl::fromLocalFile(page)))
-            ShowMessage(QStringLiteral("The manual is not where LUMORA was installed: %1").arg(QDir::toNativeSeparators(page)));
+            ShowMessage(tr("The manual is not where LUMORA was installed: %1").arg(QDir::toNativeSeparators(page)));
     });
 #endif
-    Licences1 = HelpMenu->addAction(QStringLiteral("&Licences..."), this, [this] { ShowLicences(this); });
-    About1 = HelpMenu->addAction(QStringLiteral("&About LUMORA"), this, [] { UserDialogs().ShowAbout(AboutText()); });
+    Licences1 = HelpMenu->addAction(tr("&Licences..."), this, [this] { ShowLicences(this); });
+    About1 = HelpMenu->addAction(tr("&About LUMORA"), this, [] { UserDialogs().ShowAbout(AboutText()); });
 }
 
 } // namespace lumora

@@ -55,14 +55,14 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
                                                                                      : optionTextOnEntry_;
                 box->setEditText(kept);
                 StatusBar1->showMessage(
-                        QStringLiteral("%1 %2: it is %3 again%4")
+                        tr("%1 %2: it is %3 again%4")
                                 .arg(Option(id).label,
-                                     typed.isEmpty() ? QStringLiteral("left empty")
-                                                     : QStringLiteral("\"%1\" does not fit the radio, which holds "
+                                     typed.isEmpty() ? tr("left empty")
+                                                     : tr("\"%1\" does not fit the radio, which holds "
                                                                       "CLOSE or 0 to 255 seconds")
                                                                .arg(typed),
                                      kept, kept == Option(id).defaultText && typed.isEmpty()
-                                                   ? QStringLiteral(" (the default)")
+                                                   ? tr(" (the default)")
                                                    : QString()),
                         15000);
             }
@@ -117,7 +117,7 @@ void TForm1::sayWhatTheCellTakes(QWidget *target, const QString &leftOut)
     const int row = xg->ActiveEditor() ? xg->EditRow() : xg->Row();
     if (col < ColRxFreq || col >= kChannelColumns)
         return;
-    StatusBar1->showMessage(QStringLiteral("%1 of channel %2: \"%3\" left out; %4")
+    StatusBar1->showMessage(tr("%1 of channel %2: \"%3\" left out; %4")
                                     .arg(ChannelCaptions()[col])
                                     .arg(row)
                                     .arg(leftOut.trimmed(), WhatChannelColumnTakes(col)),

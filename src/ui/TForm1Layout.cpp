@@ -63,56 +63,57 @@ void TForm1::buildLayout()
     client_ = new TClientArea(this);
     setCentralWidget(client_);
 
-    FileMenu = menuBar()->addMenu(QStringLiteral("&File")); // Alt+F; the & only marks the key
-    Open1 = FileMenu->addAction(QStringLiteral("&Open"), this, [this] { OpenClick(false); });
+    FileMenu = menuBar()->addMenu(tr("&File")); // Alt+F; the & only marks the key
+    Open1 = FileMenu->addAction(tr("&Open"), this, [this] { OpenClick(false); });
     Open1->setShortcut(QKeySequence::Open);
-    Save1 = FileMenu->addAction(QStringLiteral("&Save"), this, [this] { SaveClick(false); });
+    Save1 = FileMenu->addAction(tr("&Save"), this, [this] { SaveClick(false); });
     Save1->setShortcut(QKeySequence::Save);
-    SaveAs1 = FileMenu->addAction(QStringLiteral("Save &As..."), this, [this] { SaveAsClick(false); });
+    SaveAs1 = FileMenu->addAction(tr("Save &As..."), this, [this] { SaveAsClick(false); });
     SaveAs1->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    RecentMenu = FileMenu->addMenu(QStringLiteral("Recent &files"));
+    RecentMenu = FileMenu->addMenu(tr("Recent &files"));
     fillRecentMenu();
     FileMenu->addSeparator();
-    ImportCsv1 = FileMenu->addAction(QStringLiteral("&Import CSV..."), this, &TForm1::ImportCsvClick);
-    ExportCsv1 = FileMenu->addAction(QStringLiteral("&Export CSV..."), this, &TForm1::ExportCsvClick);
-    Verify1 = FileMenu->addAction(QStringLiteral("&Verify with radio"), this, &TForm1::VerifyClick);
-    CheckConnection1 = FileMenu->addAction(QStringLiteral("&Check connection"), this, &TForm1::CheckConnectionClick);
+    ImportCsv1 = FileMenu->addAction(tr("&Import CSV..."), this, &TForm1::ImportCsvClick);
+    ExportCsv1 = FileMenu->addAction(tr("&Export CSV..."), this, &TForm1::ExportCsvClick);
+    Verify1 = FileMenu->addAction(tr("&Verify with radio"), this, &TForm1::VerifyClick);
+    CheckConnection1 = FileMenu->addAction(tr("&Check connection"), this, &TForm1::CheckConnectionClick);
     FileMenu->addSeparator();
-    Exit1 = FileMenu->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
+    Exit1 = FileMenu->addAction(tr("E&xit"), this, &QWidget::close);
     buildEditMenu();
     buildChannelsMenu();
-    SignaMenu = menuBar()->addMenu(QStringLiteral("&Signa"));
+    SignaMenu = menuBar()->addMenu(tr("&Signa"));
     for (const AreaInfo *area : SignallingAreaList()) {
         const int i = static_cast<int>(SignaEntries.size());
         SignaEntries.push_back(SignaMenu->addAction(QString::fromLatin1(area->menuText), this, [this, i] { SignaClick(i); }));
     }
-    ViewMenu = menuBar()->addMenu(QStringLiteral("&View"));
-    AllColumns1 = ViewMenu->addAction(QStringLiteral("&All columns"));
+    ViewMenu = menuBar()->addMenu(tr("&View"));
+    AllColumns1 = ViewMenu->addAction(tr("&All columns"));
     AllColumns1->setCheckable(true); // off: the channel columns as the radio's own tool shows them
     connect(AllColumns1, &QAction::toggled, this, &TForm1::ShowAllColumns);
     buildPlanMenu();
+    buildLanguageMenu();
     buildHelpMenu();
 
     ToolBar1 = new QToolBar(client_);
     ToolBar1->setFixedHeight(30);
     ToolBar1->setIconSize(QSize(20, 20));
     QStyle *s = style();
-    auto tool = [&](QStyle::StandardPixmap icon, const char *hint, auto slot) {
-        QAction *a = ToolBar1->addAction(s->standardIcon(icon), QString::fromLatin1(hint));
-        a->setToolTip(QString::fromLatin1(hint));
+    auto tool = [&](QStyle::StandardPixmap icon, const QString &hint, auto slot) {
+        QAction *a = ToolBar1->addAction(s->standardIcon(icon), hint);
+        a->setToolTip(hint);
         connect(a, &QAction::triggered, this, slot);
         return a;
     };
-    ToolButton1 = tool(QStyle::SP_DialogOpenButton, "Open", [this] { OpenClick(true); });
-    ToolButton2 = tool(QStyle::SP_DialogSaveButton, "Save", [this] { SaveClick(true); });
+    ToolButton1 = tool(QStyle::SP_DialogOpenButton, tr("Open"), [this] { OpenClick(true); });
+    ToolButton2 = tool(QStyle::SP_DialogSaveButton, tr("Save"), [this] { SaveClick(true); });
     ToolBar1->addSeparator();
-    ToolButton3 = tool(QStyle::SP_ArrowUp, "Write(F12)", [this] { WriteClick(); });
-    ToolButton4 = tool(QStyle::SP_ArrowDown, "Read(F11)", [this] {
+    ToolButton3 = tool(QStyle::SP_ArrowUp, tr("Write(F12)"), [this] { WriteClick(); });
+    ToolButton4 = tool(QStyle::SP_ArrowDown, tr("Read(F11)"), [this] {
         MoveFocusOn();
         rbtnClick();
     });
     ToolBar1->addSeparator();
-    ToolButton6 = tool(QStyle::SP_DialogCloseButton, "Exit", [this] { close(); });
+    ToolButton6 = tool(QStyle::SP_DialogCloseButton, tr("Exit"), [this] { close(); });
 
     buildGrid();
     connectChannelsToGrid();
@@ -130,7 +131,7 @@ void TForm1::buildLayout()
     NotWrittenBackPanel->setTextFormat(Qt::RichText);
     NotWrittenBackPanel->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     connect(NotWrittenBackPanel, &QLabel::linkActivated, this, [this] {
-        ShowList(QStringLiteral("The radio holds %1 values the table cannot write back as they are. A write keeps "
+        ShowList(tr("The radio holds %1 values the table cannot write back as they are. A write keeps "
                                 "the radio's bytes for every channel (and the options) left unchanged; a channel "
                                 "you change is written as the table shows it.")
                          .arg(ValuesNotWrittenBack().size()),
@@ -229,6 +230,8 @@ void TForm1::buildGrid()
 {
     xg = new TXStringGrid(client_, kChannelColumns, kChannelRows);
     xg->setObjectName(QStringLiteral("xg"));
+    xg->setAccessibleName(tr("Channels"));
+    xg->RowTitleOf = [](int row) { return tr("Channel %1").arg(row); };
     xg->ImmediateEditMode = true;
     xg->FixedColor = kHeaderColor;
     xg->FixedLineColor = Qt::black;
@@ -278,13 +281,14 @@ void TForm1::buildGrid()
 void TForm1::buildOptions()
 {
     // Label and box in rows from the top, the W/R group below them.
-    GroupBox1 = new QGroupBox(QStringLiteral("Optional Function"));
+    GroupBox1 = new QGroupBox(tr("Optional Function"));
     optionRowsLayout_ = new QGridLayout(GroupBox1);
     optionRowsLayout_->setContentsMargins(10, 4, 9, 2); // below the group's title
     optionRowsLayout_->setHorizontalSpacing(2);
     GroupBox2 = new QGroupBox(QStringLiteral("W/R"));
     auto row = [&](const QString &label, QComboBox *box) {
         auto *l = new QLabel(label);
+        box->setAccessibleName(l->text()); // what a screen reader calls it
         l->setFixedSize(72, 22);
         box->setFixedHeight(22);
         box->setMinimumWidth(60); // 100 wide where the panel has no scroll bar
@@ -327,9 +331,9 @@ void TForm1::buildOptions()
         OptionBoxes[h.id]->hide();
     }
 
-    rbtn = new QPushButton(QStringLiteral("&Read(F11)"));
+    rbtn = new QPushButton(tr("&Read(F11)"));
     connect(rbtn, &QPushButton::clicked, this, &TForm1::rbtnClick);
-    wbtn = new QPushButton(QStringLiteral("&Write(F12)"));
+    wbtn = new QPushButton(tr("&Write(F12)"));
     connect(wbtn, &QPushButton::clicked, this, &TForm1::WriteClick);
     auto *buttons = new QVBoxLayout(GroupBox2);
     buttons->setContentsMargins(20, 6, 20, 6);

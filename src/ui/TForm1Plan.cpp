@@ -13,12 +13,12 @@
 namespace lumora {
 
 namespace {
-const QString kPlanFilter = QStringLiteral("Frequency plan (*.csv *.json)");
+QString planFilter() { return TForm1::tr("Frequency plan (*.csv *.json)"); }
 }
 
 void TForm1::buildPlanMenu()
 {
-    PlanMenu = ViewMenu->addMenu(QStringLiteral("&Frequency plan"));
+    PlanMenu = ViewMenu->addMenu(tr("&Frequency plan"));
     planGroup_ = new QActionGroup(this);
     auto entry = [this](const QString &text, const FrequencyPlan &plan) {
         QAction *a = PlanMenu->addAction(text);
@@ -31,7 +31,7 @@ void TForm1::buildPlanMenu()
         });
         return a;
     };
-    entry(QStringLiteral("&None"), FrequencyPlan())->setChecked(true);
+    entry(tr("&None"), FrequencyPlan())->setChecked(true);
     for (const FrequencyPlan &plan : BuiltInFrequencyPlans())
         entry(plan.name, plan);
     PlanMenu->addSeparator();
@@ -40,12 +40,12 @@ void TForm1::buildPlanMenu()
     planFileEntry_->setVisible(false);
     planGroup_->addAction(planFileEntry_);
     connect(planFileEntry_, &QAction::triggered, this, [this] { showPlan(); }); // already the plan
-    PlanFile1 = PlanMenu->addAction(QStringLiteral("&Plan file..."), this, &TForm1::ChoosePlanFileClick);
+    PlanFile1 = PlanMenu->addAction(tr("&Plan file..."), this, &TForm1::ChoosePlanFileClick);
 }
 
 void TForm1::ChoosePlanFileClick()
 {
-    const QString name = UserDialogs().AskOpenFileName(this, kPlanFilter, QStringLiteral("csv"));
+    const QString name = UserDialogs().AskOpenFileName(this, planFilter(), QStringLiteral("csv"));
     if (name.isEmpty()) {
         showPlan(); // the entry checked stays the plan's
         return;
@@ -72,16 +72,15 @@ void TForm1::showPlan()
         planFileEntry_->setChecked(true);
     xg->viewport()->update();
     if (plan_.IsNone()) {
-        StatusBar1->showMessage(QStringLiteral("No frequency plan: no channel is marked"), 15000);
+        StatusBar1->showMessage(tr("No frequency plan: no channel is marked"), 15000);
         return;
     }
     const int marked = static_cast<int>(ChannelsOutsidePlan().size());
-    StatusBar1->showMessage(QStringLiteral("Frequency plan \"%1\": %2")
+    StatusBar1->showMessage(tr("Frequency plan \"%1\": %2")
                                     .arg(plan_.name,
-                                         marked == 0 ? QStringLiteral("every channel fits it")
-                                                     : QStringLiteral("%1 channel%2 marked (their tooltips say why)")
-                                                               .arg(marked)
-                                                               .arg(marked == 1 ? "" : "s")),
+                                         marked == 0 ? tr("every channel fits it")
+                                                     : marked == 1 ? tr("1 channel marked (their tooltips say why)")
+                                                     : tr("%1 channels marked (their tooltips say why)").arg(marked)),
                             15000);
 }
 
@@ -93,7 +92,7 @@ void TForm1::WriteClick()
     if (!MainWriteUnderWay() && !MainReadUnderWay()) {
         const QStringList marked = ChannelsOutsidePlan();
         if (!marked.isEmpty()
-            && !UserDialogs().AskYesNo(QStringLiteral("%1:\n%2\n\nWrite to the radio all the same?")
+            && !UserDialogs().AskYesNo(tr("%1:\n%2\n\nWrite to the radio all the same?")
                                                .arg(ChannelsNotFittingText(marked.size(), plan_),
                                                     marked.join(QLatin1Char('\n')))))
             return;

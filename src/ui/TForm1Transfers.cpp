@@ -67,9 +67,14 @@ void TForm1::mainAnswerHeard(const QString &nextStep)
 
 namespace {
 
-QString channelStep(const char *doing, int channel)
+enum class Step { Reading, Checking, Writing };
+
+QString channelStep(Step doing, int channel)
 {
-    return QStringLiteral("%1 channel %2 of %3").arg(QLatin1String(doing)).arg(channel).arg(kChannelCount);
+    const QString text = doing == Step::Reading    ? TForm1::tr("Reading channel %1 of %2")
+                         : doing == Step::Checking ? TForm1::tr("Checking the write: channel %1 of %2")
+                                                   : TForm1::tr("Writing channel %1 of %2");
+    return text.arg(channel).arg(kChannelCount);
 }
 
 } // namespace
@@ -131,7 +136,7 @@ void TForm1::closeEvent(QCloseEvent *event)
         return;
     }
     if (writeUnderWay()
-        && !UserDialogs().AskYesNo(QStringLiteral(
+        && !UserDialogs().AskYesNo(tr(
                 "A write to the radio is under way. If it stops now, the radio is left "
                 "half-written until you write it again.\n\nStop the write and close LUMORA?"))) {
         event->ignore();
@@ -161,7 +166,7 @@ void TForm1::refuseIfOtherTransfer() const
     // one would corrupt the first. (Retry restarts the main transfer that
     // is under way, so the main window's own flags do not count.)
     if (signallingTransferUnderWay())
-        throw ELumoraError(QStringLiteral(
+        throw ELumoraError(tr(
                 "Another transfer is under way in a signalling window. Wait until it has "
                 "finished, or close that window, then try again"));
 }
@@ -181,8 +186,8 @@ void TForm1::Comm1RequestHangup()
     const bool readingIntoGrid = readIntoGridUnderWay();
     if (mainTransfer) {
         writing = MainWriteUnderWay();
-        what = writing ? QStringLiteral("write to the radio")
-                       : read_ && read_->verifying ? QStringLiteral("verify") : QStringLiteral("read from the radio");
+        what = writing ? tr("write to the radio")
+                       : read_ && read_->verifying ? tr("verify") : tr("read from the radio");
         endMainTransferQuietly(); // buttons back, window usable
     } else if (ISignallingTransfer *w = signallingWindowWhere(
                        [](const ISignallingTransfer &t) { return t.ReadUnderWay() || t.WriteUnderWay(); })) {
@@ -198,15 +203,15 @@ void TForm1::Comm1RequestHangup()
     comcbb->setEnabled(true);
     if (what.isEmpty())
         return; // nothing was under way: nothing was lost
-    QString detail = QStringLiteral("The serial port %1 went away. Check that the cable is plugged in "
+    QString detail = tr("The serial port %1 went away. Check that the cable is plugged in "
                                     "and the radio is on, then try again.")
                              .arg(port);
     if (writing)
-        detail += QStringLiteral(" The radio is left half-written until you write it again.");
+        detail += tr(" The radio is left half-written until you write it again.");
     else if (readingIntoGrid)
-        detail += QStringLiteral(" The table and the options are as they were before the read.");
+        detail += tr(" The table and the options are as they were before the read.");
     detail += unchanged;
-    const QString text = QStringLiteral("The cable was disconnected, so the %1 did not complete.").arg(what);
+    const QString text = tr("The cable was disconnected, so the %1 did not complete.").arg(what);
     UserDialogs().ShowError(text, detail);
     if (mainTransfer)
         emit MainTransferEnded(TransferEnd::Failed, text);
@@ -222,7 +227,7 @@ void TForm1::beginMainTransfer(int steps)
     Form3->move(x() + 150, y() + 200);
     Form3->ProgressBar1->setRange(0, steps);
     Form3->ProgressBar1->setValue(0);
-    Form3->ShowStep(QStringLiteral("Greeting the radio"));
+    Form3->ShowStep(tr("Greeting the radio"));
     lastAnswer_.start();
     Form3->show();
     Comm1->CommName = comcbb->currentText();
@@ -252,7 +257,7 @@ void TForm1::startMainRead()
 {
     refuseIfOtherTransfer();
     if (!MainReadUnderWay() && MainWriteUnderWay())
-        throw ELumoraError(QStringLiteral("A write to the radio is under way. Wait until it has finished, or cancel it"));
+        throw ELumoraError(tr("A write to the radio is under way. Wait until it has finished, or cancel it"));
     beginMainTransfer(kMainReadSteps);
     if (!read_)
         read_ = std::make_unique<MainRead>();
@@ -282,7 +287,7 @@ void TForm1::MainReadGreetingAnswered()
     // Also a second acknowledgement: channel 1 is asked for again.
     SendData(TxBuffer, BuildReadRequest(TxBuffer, BlockType::Channel, 1));
     answers_.Ask(static_cast<int>(BlockType::Channel), 1);
-    mainAnswerHeard(channelStep(read_ && read_->readingBack ? "Checking the write:" : "Reading", 1));
+    mainAnswerHeard(channelStep(read_ && read_->readingBack ? Step::Checking : Step::Reading, 1));
 }
 
 void TForm1::MainReadDataAnswer()
@@ -322,10 +327,11 @@ void TForm1::MainReadDataAnswer()
         if (done->verifying) {
             const QStringList differences = CompareMainMemoryBytes(done->written, done->blocks);
             ShowMessage(differences.isEmpty()
-                                ? QStringLiteral("The radio holds what the table holds.")
-                                : QStringLiteral("The radio differs from the table in %1 field%2:\n")
-                                                  .arg(differences.size())
-                                                  .arg(differences.size() == 1 ? "" : "s")
+                                ? tr("The radio holds what the table holds.")
+                                : (differences.size() == 1
+                                                   ? tr("The radio differs from the table in 1 field:\n")
+                                                   : tr("The radio differs from the table in %1 fields:\n")
+                                                             .arg(differences.size()))
                                           + differences.join(QLatin1Char('\n')));
         } else {
             CopyCells(done->read, *xg);
@@ -338,7 +344,7 @@ void TForm1::MainReadDataAnswer()
             showValuesNotWrittenBack();
             fileName_.clear(); // another radio's table: Save asks where, never overwrites the file
             markSaved();
-            ShowMessage(QStringLiteral("   Read Succeed!"));
+            ShowMessage(tr("   Read Succeed!"));
         }
         EnableWindow(true);
     } else {
@@ -349,7 +355,7 @@ void TForm1::MainReadDataAnswer()
         BuildReadRequest(TxBuffer, BlockType::Channel, static_cast<uint8_t>(ReadIndex));
         WriteBytes(TxBuffer.data(), kRequestLength); // one write of four bytes
         answers_.Ask(static_cast<int>(BlockType::Channel), ReadIndex);
-        mainAnswerHeard(channelStep(readingBack ? "Checking the write:" : "Reading", ReadIndex));
+        mainAnswerHeard(channelStep(readingBack ? Step::Checking : Step::Reading, ReadIndex));
         Form3->Step();
     }
     if (ReadIndex == 17) {
@@ -357,8 +363,8 @@ void TForm1::MainReadDataAnswer()
         ReadIndex = 0;
         SendData(TxBuffer, BuildReadRequest(TxBuffer, BlockType::Settings, 0));
         answers_.Ask(static_cast<int>(BlockType::Settings), 0);
-        mainAnswerHeard(readingBack ? QStringLiteral("Checking the write: the options")
-                                    : QStringLiteral("Reading the options"));
+        mainAnswerHeard(readingBack ? tr("Checking the write: the options")
+                                    : tr("Reading the options"));
         // The dialog stays up with Cancel until the settings have come.
     }
     if (!ended)
@@ -372,7 +378,7 @@ void TForm1::wbtnClick()
     MoveFocusOn(); // ends a cell edit in progress
     refuseIfOtherTransfer();
     if (!MainWriteUnderWay() && MainReadUnderWay())
-        throw ELumoraError(QStringLiteral("A read from the radio is under way. Wait until it has finished, or cancel it"));
+        throw ELumoraError(tr("A read from the radio is under way. Wait until it has finished, or cancel it"));
     // Nothing goes out of a table that cannot be written whole.
     sent_ = WriteBlocks();
     answers_.WriteStarts(Resends);
@@ -396,13 +402,13 @@ void TForm1::MainWriteAcknowledged()
         recordSent(WriteAckCount - 1);
         SendData(TxBuffer, length);
         Tim1->start();
-        mainAnswerHeard(channelStep("Writing", WriteAckCount));
+        mainAnswerHeard(channelStep(Step::Writing, WriteAckCount));
     } else if (WriteAckCount == 17) {
         const int length = BuildSettingsFrame(TxBuffer, Options(), &baseline_, xg);
         recordSent(kChannelCount);
         SendData(TxBuffer, length);
         Tim1->start();
-        mainAnswerHeard(QStringLiteral("Writing the options"));
+        mainAnswerHeard(tr("Writing the options"));
     } else if (WriteAckCount == 18) {
         WriteAckCount = 0;
         if (answers_.WriteNeedsReadBack(Resends)) {
@@ -412,7 +418,7 @@ void TForm1::MainWriteAcknowledged()
         wbtn->setEnabled(true);
         endMainTransferQuietly();
         emit RadioWritten();
-        ShowMessage(QStringLiteral("Write Succeed!"));
+        ShowMessage(tr("Write Succeed!"));
         EnableWindow(true);
         emit MainTransferEnded(TransferEnd::Completed, QString());
     }
@@ -423,11 +429,11 @@ void TForm1::startReadBack()
     auto back = std::make_unique<MainRead>();
     back->verifying = true;
     back->readingBack = true;
-    readBack_.Start(sent_, QStringLiteral("The radio answered late, so it was read back after the write."));
+    readBack_.Start(sent_, tr("The radio answered late, so it was read back after the write."));
     read_ = std::move(back);
     Form3->ProgressBar1->setRange(0, kMainReadSteps);
     Form3->ProgressBar1->setValue(0);
-    mainAnswerHeard(QStringLiteral("Reading the radio back to check the write"));
+    mainAnswerHeard(tr("Reading the radio back to check the write"));
     sendGreetingForRead(); // the write stays under way until the radio is checked
 }
 
@@ -480,7 +486,7 @@ void TForm1::CancelClick()
     const bool readingIntoGrid = readIntoGridUnderWay();
     CancelMainTransfer();
     if (readingIntoGrid)
-        ShowMessage(QStringLiteral("The read from the radio was cancelled; the table and the options are as they were."));
+        ShowMessage(tr("The read from the radio was cancelled; the table and the options are as they were."));
 }
 
 void TForm1::CancelMainTransfer()

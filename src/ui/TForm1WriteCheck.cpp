@@ -44,10 +44,8 @@ void TForm1::showValuesNotWrittenBack()
 {
     const int n = static_cast<int>(ValuesNotWrittenBack().size());
     NotWrittenBackPanel->setText(n == 0 ? QString()
-                                        : QStringLiteral("<a href=\"list\">%1 value%2 the table cannot write back as "
-                                                         "read</a>")
-                                                  .arg(n)
-                                                  .arg(n == 1 ? "" : "s"));
+                                        : n == 1 ? tr("<a href=\"list\">1 value the table cannot write back as read</a>")
+                                        : tr("<a href=\"list\">%1 values the table cannot write back as read</a>").arg(n));
 }
 
 // --- main write --------------------------------------------------------
@@ -55,13 +53,13 @@ void TForm1::showValuesNotWrittenBack()
 QString TForm1::MainWriteProgressText() const
 {
     if (read_ && read_->readingBack)
-        return QStringLiteral("main memory written, its read-back not finished");
+        return tr("main memory written, its read-back not finished");
     const int frames = WriteAckCount - 1; // the first acknowledgement is the greeting's
     if (frames <= 0)
-        return QStringLiteral("main memory not written");
+        return tr("main memory not written");
     if (frames >= kChannelCount)
-        return QStringLiteral("main memory: channels written, the options not acknowledged");
-    return QStringLiteral("main memory: channels 1 to %1 acknowledged, channels %2 to 16 and the options not written")
+        return tr("main memory: channels written, the options not acknowledged");
+    return tr("main memory: channels 1 to %1 acknowledged, channels %2 to 16 and the options not written")
             .arg(frames)
             .arg(frames + 1);
 }
@@ -73,16 +71,15 @@ void TForm1::endReadBack(const std::vector<Payload> &read)
     endMainTransferQuietly();
     if (differences.isEmpty()) {
         emit RadioWritten();
-        ShowMessage(QStringLiteral("Write Succeed!"));
+        ShowMessage(tr("Write Succeed!"));
         emit MainTransferEnded(TransferEnd::Completed, QString());
         return;
     }
-    const QString text = QStringLiteral("The write to the radio did not complete: the radio holds other values "
+    const QString text = tr("The write to the radio did not complete: the radio holds other values "
                                         "than were written.");
-    UserDialogs().ShowError(text, QStringLiteral("%1 It differs in %2 field%3:\n")
-                                          .arg(readBack_.Why())
-                                          .arg(differences.size())
-                                          .arg(differences.size() == 1 ? "" : "s")
+    UserDialogs().ShowError(text, (differences.size() == 1
+                                         ? tr("%1 It differs in 1 field:\n").arg(readBack_.Why())
+                                         : tr("%1 It differs in %2 fields:\n").arg(readBack_.Why()).arg(differences.size()))
                                           + differences.join(QLatin1Char('\n')));
     emit MainTransferEnded(TransferEnd::Failed, text);
 }

@@ -21,8 +21,8 @@ TForm3::TForm3() : QDialog(nullptr)
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setFixedHeight(30);
     ProgressBar1->setTextVisible(false);
-    Button1 = new QPushButton(QStringLiteral("&Retry"), this);
-    Button2 = new QPushButton(QStringLiteral("&Cancel"), this);
+    Button1 = new QPushButton(tr("&Retry"), this);
+    Button2 = new QPushButton(tr("&Cancel"), this);
     // The text and the bar across, the buttons below them at a third and
     // past the middle, as wide as ever whatever the dialog's width.
     auto *layout = new QVBoxLayout(this);
@@ -61,11 +61,11 @@ void TForm3::ShowStep(const QString &text) { Label1->setText(text); }
 
 void TForm3::ShowSilence(int seconds, const QString &transfer, bool otherBlocks)
 {
-    Label1->setText(otherBlocks ? QStringLiteral("The radio has not answered what was asked for %1 s: it answers with "
+    Label1->setText(otherBlocks ? tr("The radio has not answered what was asked for %1 s: it answers with "
                                                  "blocks that were not asked for. Cancel stops the %2.")
                                           .arg(seconds)
                                           .arg(transfer)
-                                : QStringLiteral("The radio has not answered for %1 s. Cancel stops the %2.")
+                                : tr("The radio has not answered for %1 s. Cancel stops the %2.")
                                           .arg(seconds)
                                           .arg(transfer));
 }

@@ -1,6 +1,7 @@
 #include "ui/TXStringGrid.h"
 
 #include "ui/TCellEditor.h"
+#include "ui/TXStringGridAccessible.h"
 
 #include <QApplication>
 #include <QPen>
@@ -22,6 +23,7 @@ constexpr int kLine = 1; // grid line width
 
 TXStringGrid::TXStringGrid(QWidget *parent, int cols, int rows) : QAbstractScrollArea(parent)
 {
+    InstallGridAccessibility();
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setFocusProxy(this);
     viewport()->setAutoFillBackground(false);
@@ -85,9 +87,12 @@ void TXStringGrid::setCells(int col, int row, const QString &text)
     if (row < 0 || row >= RowCount() || col < 0 || col >= cols_ || cells_[row][col] == text)
         return; // nothing to draw anew
     cells_[row][col] = text;
-    if (isVisible())
+    if (isVisible()) {
         viewport()->update(cellRect(col, row));
+        announceText(col, row);
+    }
 }
+
 
 QStringList TXStringGrid::Rows(int row) const
 {
@@ -187,6 +192,7 @@ void TXStringGrid::moveCurrent(int col, int row, bool extend)
     }
     ensureVisible(col_, row_);
     viewport()->update();
+    announceCurrent();
 }
 
 int TXStringGrid::nextVisibleCol(int from, int step) const
@@ -460,6 +466,7 @@ void TXStringGrid::focusInEvent(QFocusEvent *event)
 {
     QAbstractScrollArea::focusInEvent(event);
     viewport()->update();
+    announceCurrent();
 }
 
 void TXStringGrid::focusOutEvent(QFocusEvent *event)

@@ -98,6 +98,11 @@ public:
     // A warning on a cell (a channel outside the frequency plan): the cell
     // is framed in a warning colour and the warning joins its tooltip.
     std::function<QString(int col, int row)> CellWarning;
+    // What a screen reader calls a row (default: its fixed cell's text,
+    // "Row 3" where that is empty), and a cell: "Channel 3, RX Freq".
+    std::function<QString(int row)> RowTitleOf;
+    QString RowTitle(int row) const;
+    QString CellTitle(int col, int row) const;
     // The window's rule for typed characters, applied to pasted cells too.
     std::function<QString(const QString &)> TypedTextRule;
 
@@ -194,6 +199,9 @@ private:
     bool dragRows(const QPoint &pos); // false: no drag of rows under way
     int dropRowAt(const QPoint &pos) const; // the row the dragged rows would land in front of
     void drawRowDrop(QPainter &p) const;
+    // Tells a screen reader of the current cell, or of a cell's new text.
+    void announceCurrent();
+    void announceText(int col, int row);
 
     int cols_ = 0;
     QVector<QStringList> cells_;

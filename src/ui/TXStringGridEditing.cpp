@@ -29,6 +29,7 @@ bool TXStringGrid::startEdit(bool pending, const QString &pendingText)
     hasPending_ = false;
     ensureVisible(editCol_, editRow_);
     editor->PlaceAt(cellRect(editCol_, editRow_));
+    editor->Control()->setAccessibleName(CellTitle(editCol_, editRow_)); // read out as the edit opens
     editor->Control()->setFocus(Qt::OtherFocusReason);
     qApp->installEventFilter(this); // a click anywhere else in the window commits
     viewport()->update();

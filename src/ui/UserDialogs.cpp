@@ -7,6 +7,7 @@
 #include "ui/SwapChannelsDialog.h"
 #include "ui/ToolTexts.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFileDialog>
@@ -15,6 +16,12 @@
 #include <QPushButton>
 
 namespace lumora {
+
+namespace {
+struct DialogTexts {
+    Q_DECLARE_TR_FUNCTIONS(DialogTexts)
+};
+} // namespace
 
 namespace {
 
@@ -42,7 +49,7 @@ public:
     void ShowAbout(const QString &text) override
     {
         QMessageBox box(QMessageBox::NoIcon, title(), text, QMessageBox::Ok, MessageBoxParent());
-        QPushButton *licences = box.addButton(QStringLiteral("&Licences..."), QMessageBox::ActionRole);
+        QPushButton *licences = box.addButton(DialogTexts::tr("&Licences..."), QMessageBox::ActionRole);
         box.setDefaultButton(QMessageBox::Ok);
         widenForTitle(box);
         // Every button closes a message box: the licences' button opens them
@@ -88,18 +95,18 @@ public:
     }
     SaveAnswer AskSaveChanges(const QString &text, const QString &detail) override
     {
-        return askKeepChanges(text, detail, QStringLiteral("&Save"));
+        return askKeepChanges(text, detail, DialogTexts::tr("&Save"));
     }
     SaveAnswer AskWriteChanges(const QString &text) override
     {
-        return askKeepChanges(text, QString(), QStringLiteral("&Write"));
+        return askKeepChanges(text, QString(), DialogTexts::tr("&Write"));
     }
     UnreadAnswer AskWriteUnread(const QString &text) override
     {
         QMessageBox box(QMessageBox::Warning, title(), text, QMessageBox::NoButton, MessageBoxParent());
-        QPushButton *readFirst = box.addButton(QStringLiteral("&Read first"), QMessageBox::AcceptRole);
-        QPushButton *write = box.addButton(QStringLiteral("&Write"), QMessageBox::DestructiveRole);
-        QPushButton *cancel = box.addButton(QStringLiteral("&Cancel"), QMessageBox::RejectRole);
+        QPushButton *readFirst = box.addButton(DialogTexts::tr("&Read first"), QMessageBox::AcceptRole);
+        QPushButton *write = box.addButton(DialogTexts::tr("&Write"), QMessageBox::DestructiveRole);
+        QPushButton *cancel = box.addButton(DialogTexts::tr("&Cancel"), QMessageBox::RejectRole);
         box.setDefaultButton(readFirst);
         box.setEscapeButton(cancel);
         widenForTitle(box);
@@ -152,8 +159,8 @@ private:
         if (!detail.isEmpty())
             box.setInformativeText(detail);
         box.button(QMessageBox::Save)->setText(keep);
-        box.button(QMessageBox::Discard)->setText(QStringLiteral("&Discard"));
-        box.button(QMessageBox::Cancel)->setText(QStringLiteral("&Cancel"));
+        box.button(QMessageBox::Discard)->setText(DialogTexts::tr("&Discard"));
+        box.button(QMessageBox::Cancel)->setText(DialogTexts::tr("&Cancel"));
         box.setDefaultButton(QMessageBox::Save);
         box.setEscapeButton(QMessageBox::Cancel);
         widenForTitle(box);
@@ -191,10 +198,10 @@ IUserDialogs *installed = nullptr;
 QString hintFor(const std::string &reason)
 {
     if (reason == "Permission denied")
-        return QStringLiteral("\nYour user may not use this serial port: it must be in the group "
+        return DialogTexts::tr("\nYour user may not use this serial port: it must be in the group "
                               "that owns the device, usually \"dialout\" (then log in again).");
     if (reason == "Device or resource busy")
-        return QStringLiteral("\nAnother program has the port open.");
+        return DialogTexts::tr("\nAnother program has the port open.");
     return QString();
 }
 

@@ -202,3 +202,42 @@ TEST(Cli, FollowsTheConventionsOfTheCommandLine)
     EXPECT_TRUE(differences[0].toObject()["text"].toString().contains("146.55")) << r.out.toStdString();
     EXPECT_FALSE(r.err.contains("QStandardPaths")) << r.err.toStdString();
 }
+
+// In Chinese the messages are Chinese; what a script reads (the channels,
+// JSON, the exit status) is the same byte for byte.
+TEST(Cli, OnlyTheMessagesFollowTheLanguage)
+{
+    QTemporaryDir dir;
+    VirtualRadio radio({"--memory", dir.filePath("radio.json")});
+    ASSERT_TRUE(radio.ok());
+    auto run = [](const char *language, const QStringList &args) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+            env.remove(name);
+        env.insert("LANG", language);
+        p.setProcessEnvironment(env);
+        p.start(LUMORA_CLI_PATH, args);
+        p.waitForFinished(120000);
+        return std::make_tuple(p.exitCode(), p.readAllStandardOutput(), QString::fromUtf8(p.readAllStandardError()));
+    };
+    const QStringList read{"read", "-p", radio.device(), "-o", "-", "-t", "30"};
+    const auto [status, channels, said] = run("C.UTF-8", read);
+    const auto [statusZh, channelsZh, saidZh] = run("zh_CN.UTF-8", read);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(statusZh, 0);
+    EXPECT_EQ(channelsZh, channels);
+    EXPECT_EQ(said, "   Read Succeed!\n");
+    EXPECT_EQ(saidZh, QString::fromUtf8("   读取成功！\n"));
+    QFile changed(dir.filePath("changed.wh"));
+    ASSERT_TRUE(changed.open(QIODevice::WriteOnly));
+    changed.write(QByteArray(channels).replace("\r\n1,146.52000,146.52000,", "\r\n1,146.55000,146.55000,"));
+    changed.close();
+    for (const QStringList &args : {QStringList{"diff", "-p", radio.device(), changed.fileName(), "--json"},
+                                    QStringList{"doctor", "-p", radio.device(), "--json"}}) {
+        const auto [english, json, e] = run("C.UTF-8", args);
+        const auto [chinese, jsonZh, eZh] = run("zh_CN.UTF-8", args);
+        EXPECT_EQ(chinese, english) << args.join(' ').toStdString();
+        EXPECT_EQ(jsonZh, json) << args.join(' ').toStdString();
+    }
+}

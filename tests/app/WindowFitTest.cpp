@@ -3,6 +3,7 @@
 // area with its frame, and its buttons are in view. Every button and menu
 // entry has an Alt key of its own, and no Tab stop shows nothing.
 
+#include "ui/Languages.h"
 #include "app/ToolWindows.h"
 #include "backup/FleetDialog.h"
 #include "memory/ChannelColumns.h"
@@ -200,5 +201,14 @@ private slots:
     }
 };
 
-QTEST_MAIN(WindowFitTest)
+// LUMORA_TEST_LANGUAGE=zh_CN: the same windows in that language.
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    const QString language = qEnvironmentVariable("LUMORA_TEST_LANGUAGE");
+    if (!language.isEmpty() && InstallTranslations(language) != language)
+        return 2;
+    WindowFitTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "WindowFitTest.moc"

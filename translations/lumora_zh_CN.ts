@@ -1,0 +1,1251 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>DialogTexts</name>
+    <message>
+        <source>&amp;Licences...</source>
+        <translation>许可证(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation>写入(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Read first</source>
+        <translation>先读取(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>取消(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>放弃(&amp;D)</translation>
+    </message>
+    <message>
+        <source>
+Your user may not use this serial port: it must be in the group that owns the device, usually &quot;dialout&quot; (then log in again).</source>
+        <translation>
+您的用户无权使用此串口：用户必须属于拥有该设备的组，通常是“dialout”（加入后请重新登录）。</translation>
+    </message>
+    <message>
+        <source>
+Another program has the port open.</source>
+        <translation>
+另一个程序已打开该端口。</translation>
+    </message>
+</context>
+<context>
+    <name>LicencesDialog</name>
+    <message>
+        <source>: licences</source>
+        <translation>：许可证</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>粘贴(&amp;P)</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>DTMF Spend [digit/s]</source>
+        <translation>DTMF 速率 [位/秒]</translation>
+    </message>
+    <message>
+        <source>First Digit Time [ms]</source>
+        <translation>首位时长 [ms]</translation>
+    </message>
+    <message>
+        <source>First Digit Delay [ms]</source>
+        <translation>首位延时 [ms]</translation>
+    </message>
+    <message>
+        <source># and * Tone [ms]</source>
+        <translation># 和 * 音长 [ms]</translation>
+    </message>
+    <message>
+        <source>D Code Assignment</source>
+        <translation>D 码分配</translation>
+    </message>
+    <message>
+        <source>DTMF Side Tone</source>
+        <translation>DTMF 侧音</translation>
+    </message>
+    <message>
+        <source>ID Code</source>
+        <translation>ID 码</translation>
+    </message>
+    <message>
+        <source>Group Code</source>
+        <translation>组呼码</translation>
+    </message>
+    <message>
+        <source>Auto Reset Timer [s]</source>
+        <translation>自动复位时间 [s]</translation>
+    </message>
+    <message>
+        <source>Call Alert</source>
+        <translation>呼叫提示</translation>
+    </message>
+    <message>
+        <source>Transpond</source>
+        <translation>应答</translation>
+    </message>
+    <message>
+        <source>Clear To Transpond</source>
+        <translation>清除后应答</translation>
+    </message>
+    <message>
+        <source>Standard Name</source>
+        <translation>标准名称</translation>
+    </message>
+    <message>
+        <source>Sending First Frame Coding Delay Time(ms)</source>
+        <translation>发送第一帧编码延时(ms)</translation>
+    </message>
+    <message>
+        <source>Sending Second Frame Coding Delay Time(ms)</source>
+        <translation>发送第二帧编码延时(ms)</translation>
+    </message>
+    <message>
+        <source>Sending Third Frame Coding Delay Time(ms)</source>
+        <translation>发送第三帧编码延时(ms)</translation>
+    </message>
+    <message>
+        <source>Extended Duration of The First Tone of Each Group</source>
+        <translation>每组首音延长时间</translation>
+    </message>
+    <message>
+        <source>Reset Time(ms)</source>
+        <translation>复位时间(ms)</translation>
+    </message>
+    <message>
+        <source>Fleet[Own]</source>
+        <translation>车队号[本机]</translation>
+    </message>
+    <message>
+        <source>ID[Own]</source>
+        <translation>ID[本机]</translation>
+    </message>
+    <message>
+        <source>FleetSync Baud Rate[bps]</source>
+        <translation>FleetSync 波特率[bps]</translation>
+    </message>
+    <message>
+        <source>Data TX Modulation Delay Time[ms]</source>
+        <translation>数据发射调制延时[ms]</translation>
+    </message>
+    <message>
+        <source>Message Mode Timer [s]</source>
+        <translation>消息模式定时 [s]</translation>
+    </message>
+    <message>
+        <source>PTT ID Side Tone</source>
+        <translation>PTT ID 侧音</translation>
+    </message>
+    <message>
+        <source>DTMF &amp;Side Tone</source>
+        <translation>DTMF 侧音(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Clear To &amp;Transpond</source>
+        <translation>清除后应答(&amp;T)</translation>
+    </message>
+    <message>
+        <source>PTT ID &amp;Side Tone</source>
+        <translation>PTT ID 侧音(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Atone(hz)</source>
+        <translation>A 音(Hz)</translation>
+    </message>
+    <message>
+        <source>Btone(hz)</source>
+        <translation>B 音(Hz)</translation>
+    </message>
+    <message>
+        <source>Ctone(hz)</source>
+        <translation>C 音(Hz)</translation>
+    </message>
+    <message>
+        <source>Dtone(hz)</source>
+        <translation>D 音(Hz)</translation>
+    </message>
+    <message>
+        <source>Rest Time(ms)</source>
+        <translation>间歇时间(ms)</translation>
+    </message>
+    <message>
+        <source>First Frequency Time(ms)</source>
+        <translation>第一音时长(ms)</translation>
+    </message>
+    <message>
+        <source>Second Frequency Time(ms)</source>
+        <translation>第二音时长(ms)</translation>
+    </message>
+    <message>
+        <source>Interval Between Two Frequency (ms)</source>
+        <translation>两音间隔 (ms)</translation>
+    </message>
+</context>
+<context>
+    <name>SwapChannelsDialog</name>
+    <message>
+        <source>Swap &amp;channel</source>
+        <translation>交换信道(&amp;C)</translation>
+    </message>
+    <message>
+        <source>w&amp;ith channel</source>
+        <translation>与信道(&amp;I)</translation>
+    </message>
+    <message>
+        <source>&amp;Swap</source>
+        <translation>交换(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>ToolWindows</name>
+    <message>
+        <source>Radio backup (*.json)</source>
+        <translation>对讲机备份 (*.json)</translation>
+    </message>
+    <message>
+        <source>&amp;Back up radio...</source>
+        <translation>备份对讲机(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>&amp;Restore radio...</source>
+        <translation>恢复对讲机(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>&amp;Program several radios...</source>
+        <translation>批量写频(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>&amp;Keep this radio&apos;s identity (FleetSync own fleet and ID, DTMF ID code)</source>
+        <translation>保留本机身份（FleetSync 本机车队号和 ID、DTMF ID 码）(&amp;K)</translation>
+    </message>
+    <message>
+        <source>A backup or restore of the radio is under way. Wait until it has finished, then try again</source>
+        <translation>正在备份或恢复对讲机。请等待完成后再试</translation>
+    </message>
+    <message>
+        <source>The run stops: without its log a further radio could get an identity twice.</source>
+        <translation>本轮停止：没有日志，后面的对讲机可能得到重复的身份。</translation>
+    </message>
+    <message>
+        <source>The list of identities has run out: the run ends.</source>
+        <translation>身份列表已用完：本轮结束。</translation>
+    </message>
+    <message>
+        <source>Connect radio %1 to %2 and press Enter to program it %3. Cancel ends the run.</source>
+        <translation>将第 %1 台对讲机连接到 %2，按回车键为它写频 %3。按取消结束本轮。</translation>
+    </message>
+    <message>
+        <source>The radio on %1 still holds what was just written to radio %2</source>
+        <translation>%1 上的对讲机仍是刚才写入的第 %2 台对讲机</translation>
+    </message>
+    <message>
+        <source>The fleet run programmed 1 radio, %1 written and verified.</source>
+        <translation>本轮批量写频共处理 1 台对讲机，其中 %1 台已写入并校验。</translation>
+    </message>
+    <message>
+        <source>The fleet run programmed %1 radios, %2 written and verified.</source>
+        <translation>本轮批量写频共处理 %1 台对讲机，其中 %2 台已写入并校验。</translation>
+    </message>
+    <message>
+        <source> The log is in &quot;%1&quot;.</source>
+        <translation> 日志保存在“%1”。</translation>
+    </message>
+    <message>
+        <source>Radio &amp;history...</source>
+        <translation>对讲机历史记录(&amp;H)...</translation>
+    </message>
+    <message>
+        <source>&amp;Undo last write</source>
+        <translation>撤销上次写入(&amp;U)</translation>
+    </message>
+    <message>
+        <source>History is not being kept: %1</source>
+        <translation>未保存历史记录：%1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo last write (back to the %1 of %2)</source>
+        <translation>撤销上次写入（回到 %2 的%1）(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Writes back %1 as it was then.</source>
+        <translation>将 %1 写回为当时的状态。</translation>
+    </message>
+    <message>
+        <source>There is no write of this run to undo, or no snapshot from before it.</source>
+        <translation>本次运行没有可撤销的写入，或没有写入前的快照。</translation>
+    </message>
+    <message>
+        <source>the radio history was turned off</source>
+        <translation>对讲机历史记录已关闭</translation>
+    </message>
+    <message>
+        <source>Prin&amp;t...</source>
+        <translation>打印(&amp;T)...</translation>
+    </message>
+    <message>
+        <source>Export P&amp;DF...</source>
+        <translation>导出 PDF(&amp;D)...</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>未命名</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>无法打开文件“%1”。%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is too large for a radio backup</source>
+        <translation>“%1”太大，不是对讲机备份文件</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The channel card is in %1</source>
+        <translation>信道卡已保存到 %1</translation>
+    </message>
+</context>
+<context>
+    <name>lumora::FleetDialog</name>
+    <message>
+        <source> - Program several radios</source>
+        <translation> - 批量写频</translation>
+    </message>
+    <message>
+        <source>Each radio &amp;keeps its own identity</source>
+        <translation>每台对讲机保留自己的身份(&amp;K)</translation>
+    </message>
+    <message>
+        <source>Identities from a &amp;list (columns Fleet, ID, DTMF ID):</source>
+        <translation>从列表读取身份（列：Fleet、ID、DTMF ID）(&amp;L)：</translation>
+    </message>
+    <message>
+        <source>FleetSync IDs cou&amp;nted up</source>
+        <translation>FleetSync ID 依次递增(&amp;N)</translation>
+    </message>
+    <message>
+        <source>The DTMF ID code &amp;follows the FleetSync ID</source>
+        <translation>DTMF ID 码跟随 FleetSync ID(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Radio backup (*.json)</source>
+        <translation>对讲机备份 (*.json)</translation>
+    </message>
+    <message>
+        <source>&amp;Template (a backup):</source>
+        <translation>模板（备份文件）(&amp;T)：</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>浏览(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>Each radio&apos;s identity (FleetSync own fleet and ID, DTMF ID code):</source>
+        <translation>每台对讲机的身份（FleetSync 本机车队号和 ID、DTMF ID 码）：</translation>
+    </message>
+    <message>
+        <source>B&amp;rowse...</source>
+        <translation>浏览(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>Identities (*.csv)</source>
+        <translation>身份列表 (*.csv)</translation>
+    </message>
+    <message>
+        <source>F&amp;irst ID:</source>
+        <translation>起始 ID(&amp;I)：</translation>
+    </message>
+    <message>
+        <source>St&amp;ep:</source>
+        <translation>步长(&amp;E)：</translation>
+    </message>
+    <message>
+        <source>L&amp;og (one row a radio):</source>
+        <translation>日志（每台对讲机一行）(&amp;O)：</translation>
+    </message>
+    <message>
+        <source>Bro&amp;wse...</source>
+        <translation>浏览(&amp;W)...</translation>
+    </message>
+    <message>
+        <source>Fleet log (*.csv)</source>
+        <translation>批量写频日志 (*.csv)</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>开始(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>取消(&amp;C)</translation>
+    </message>
+</context>
+<context>
+    <name>lumora::RadioHistoryWindow</name>
+    <message>
+        <source>Radio history - </source>
+        <translation>对讲机历史记录 - </translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>字段</translation>
+    </message>
+    <message>
+        <source>This snapshot</source>
+        <translation>此快照</translation>
+    </message>
+    <message>
+        <source>Now in LUMORA</source>
+        <translation>LUMORA 当前</translation>
+    </message>
+    <message>
+        <source>&amp;Restore this</source>
+        <translation>恢复此快照(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Save as...</source>
+        <translation>另存为(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>关闭(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Keep a history of every radio</source>
+        <translation>保存每台对讲机的历史记录(&amp;K)</translation>
+    </message>
+    <message>
+        <source> days</source>
+        <translation> 天</translation>
+    </message>
+    <message>
+        <source>R&amp;adios seen:</source>
+        <translation>已连接过的对讲机(&amp;A)：</translation>
+    </message>
+    <message>
+        <source>S&amp;napshots, newest first:</source>
+        <translation>快照，最新的在前(&amp;N)：</translation>
+    </message>
+    <message>
+        <source>&amp;Differences from what LUMORA holds now:</source>
+        <translation>与 LUMORA 当前内容的差异(&amp;D)：</translation>
+    </message>
+    <message>
+        <source>keeping every snapshot &amp;for</source>
+        <translation>每个快照保留(&amp;F)</translation>
+    </message>
+    <message>
+        <source>and the &amp;last</source>
+        <translation>并保留最近(&amp;L)</translation>
+    </message>
+    <message>
+        <source>of each radio</source>
+        <translation>个（每台对讲机）</translation>
+    </message>
+    <message>
+        <source>%1 (a damaged snapshot)</source>
+        <translation>%1（快照已损坏）</translation>
+    </message>
+    <message>
+        <source>%1 - last %2 on %3</source>
+        <translation>%1 - 最近一次 %2，端口 %3</translation>
+    </message>
+    <message>
+        <source>the whole radio</source>
+        <translation>整台对讲机</translation>
+    </message>
+    <message>
+        <source>%1  damaged: %2</source>
+        <translation>%1  已损坏：%2</translation>
+    </message>
+    <message>
+        <source>No snapshot has been kept yet.</source>
+        <translation>尚未保存任何快照。</translation>
+    </message>
+    <message>
+        <source>%1, %2 on %3 (%4).</source>
+        <translation>%1，%2，端口 %3（%4）。</translation>
+    </message>
+    <message>
+        <source>What LUMORA holds now cannot be compared: </source>
+        <translation>LUMORA 当前内容无法比较：</translation>
+    </message>
+    <message>
+        <source>None: LUMORA holds what this snapshot holds.</source>
+        <translation>无：LUMORA 当前内容与此快照相同。</translation>
+    </message>
+    <message>
+        <source>Radio backup (*.json)</source>
+        <translation>对讲机备份 (*.json)</translation>
+    </message>
+    <message>
+        <source>The snapshot is saved as the backup &quot;%1&quot;.</source>
+        <translation>快照已保存为备份“%1”。</translation>
+    </message>
+</context>
+<context>
+    <name>lumora::TForm1</name>
+    <message>
+        <source>Present Com</source>
+        <translation>当前端口</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Channel %1</source>
+        <translation>信道 %1</translation>
+    </message>
+    <message>
+        <source>Channels %1 to %2</source>
+        <translation>信道 %1 到 %2</translation>
+    </message>
+    <message>
+        <source>&amp;Channels</source>
+        <translation>信道(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Move &amp;up</source>
+        <translation>上移(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Move &amp;down</source>
+        <translation>下移(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Insert empty channel</source>
+        <translation>插入空信道(&amp;I)</translation>
+    </message>
+    <message>
+        <source>De&amp;lete channels</source>
+        <translation>删除信道(&amp;L)</translation>
+    </message>
+    <message>
+        <source>S&amp;wap two channels...</source>
+        <translation>交换两个信道(&amp;W)...</translation>
+    </message>
+    <message>
+        <source>&amp;Sort channels in use by</source>
+        <translation>已用信道排序依据(&amp;S)</translation>
+    </message>
+    <message>
+        <source>%1 moved to %2</source>
+        <translation>%1 已移到 %2</translation>
+    </message>
+    <message>
+        <source>The channels cannot be rearranged while the radio is being read or written</source>
+        <translation>读写对讲机期间不能重新排列信道</translation>
+    </message>
+    <message>
+        <source> (Ctrl+Z undoes it)</source>
+        <translation>（Ctrl+Z 可撤销）</translation>
+    </message>
+    <message>
+        <source>No channel was inserted: channel 16 is in use, and the channels below would have no room. Delete or move channel 16 first</source>
+        <translation>未插入信道：信道 16 已使用，下面的信道没有空位。请先删除或移动信道 16</translation>
+    </message>
+    <message>
+        <source>An empty channel inserted at %1; channels %1 to 15 moved down one</source>
+        <translation>已在 %1 插入空信道；信道 %1 到 15 下移一位</translation>
+    </message>
+    <message>
+        <source>%1 deleted; the channels below moved up</source>
+        <translation>已删除%1；下面的信道上移</translation>
+    </message>
+    <message>
+        <source>Channels %1 and %2 swapped</source>
+        <translation>信道 %1 和 %2 已交换</translation>
+    </message>
+    <message>
+        <source>The channels in use are in order of %1 already</source>
+        <translation>已用信道已经按 %1 排好序</translation>
+    </message>
+    <message>
+        <source>The %1 channels in use sorted by %2, the empty ones last</source>
+        <translation>%1 个已用信道已按 %2 排序，空信道在最后</translation>
+    </message>
+    <message>
+        <source>CHIRP CSV (*.csv)</source>
+        <translation>CHIRP CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>未命名</translation>
+    </message>
+    <message>
+        <source>Save changes?</source>
+        <translation>保存更改吗？</translation>
+    </message>
+    <message>
+        <source>The channel table or the optional settings have changed since they were last opened, saved or read from the radio.</source>
+        <translation>信道表或可选设置自上次打开、保存或从对讲机读取以来已更改。</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>无法打开文件“%1”。%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is too large for a channel list</source>
+        <translation>“%1”太大，不是信道表文件</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>文件：%1</translation>
+    </message>
+    <message>
+        <source>
+%1 and %2 marked:
+</source>
+        <translation>
+已标记 %1 和 %2：
+</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>编辑(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>撤销(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>重做(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>复制(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>粘贴(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>删除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>全选(&amp;A)</translation>
+    </message>
+    <message>
+        <source>The manual: Help &gt; Manual.</source>
+        <translation>手册：帮助 &gt; 手册。</translation>
+    </message>
+    <message>
+        <source>The manual pages: man lumora, man lumora-cli, man lumora-radio.</source>
+        <translation>手册页：man lumora、man lumora-cli、man lumora-radio。</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Manual</source>
+        <translation>手册(&amp;M)</translation>
+    </message>
+    <message>
+        <source>The manual is not where LUMORA was installed: %1</source>
+        <translation>在 LUMORA 的安装位置找不到手册：%1</translation>
+    </message>
+    <message>
+        <source>&amp;Licences...</source>
+        <translation>许可证(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>&amp;About LUMORA</source>
+        <translation>关于 LUMORA(&amp;A)</translation>
+    </message>
+    <message>
+        <source>%1 %2: it is %3 again%4</source>
+        <translation>%1 %2：已恢复为 %3%4</translation>
+    </message>
+    <message>
+        <source>left empty</source>
+        <translation>留空</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not fit the radio, which holds CLOSE or 0 to 255 seconds</source>
+        <translation>“%1”不适用于本机，本机只接受 CLOSE 或 0 到 255 秒</translation>
+    </message>
+    <message>
+        <source> (the default)</source>
+        <translation>（默认值）</translation>
+    </message>
+    <message>
+        <source>%1 of channel %2: &quot;%3&quot; left out; %4</source>
+        <translation>信道 %2 的 %1：“%3”未采用；%4</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>打开(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>另存为(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Recent &amp;files</source>
+        <translation>最近的文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Import CSV...</source>
+        <translation>导入 CSV(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>导出 CSV(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>&amp;Verify with radio</source>
+        <translation>与对讲机核对(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Check connection</source>
+        <translation>检查连接(&amp;C)</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>退出(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Signa</source>
+        <translation>信令(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>视图(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;All columns</source>
+        <translation>显示所有列(&amp;A)</translation>
+    </message>
+    <message>
+        <source>The radio holds %1 values the table cannot write back as they are. A write keeps the radio&apos;s bytes for every channel (and the options) left unchanged; a channel you change is written as the table shows it.</source>
+        <translation>对讲机中有 %1 个值无法由信道表原样写回。写入时，未改动的信道（及选项）保留对讲机原有的字节；您改动的信道按信道表显示的内容写入。</translation>
+    </message>
+    <message>
+        <source>Optional Function</source>
+        <translation>可选功能</translation>
+    </message>
+    <message>
+        <source>&amp;Read(F11)</source>
+        <translation>读取(&amp;R)(F11)</translation>
+    </message>
+    <message>
+        <source>&amp;Write(F12)</source>
+        <translation>写入(&amp;W)(F12)</translation>
+    </message>
+    <message>
+        <source>Frequency plan (*.csv *.json)</source>
+        <translation>频率规划 (*.csv *.json)</translation>
+    </message>
+    <message>
+        <source>&amp;Frequency plan</source>
+        <translation>频率规划(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;None</source>
+        <translation>无(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Plan file...</source>
+        <translation>规划文件(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>No frequency plan: no channel is marked</source>
+        <translation>无频率规划：未标记任何信道</translation>
+    </message>
+    <message>
+        <source>Frequency plan &quot;%1&quot;: %2</source>
+        <translation>频率规划“%1”：%2</translation>
+    </message>
+    <message>
+        <source>every channel fits it</source>
+        <translation>所有信道都符合</translation>
+    </message>
+    <message>
+        <source>1 channel marked (their tooltips say why)</source>
+        <translation>已标记 1 个信道（原因见其提示）</translation>
+    </message>
+    <message>
+        <source>%1 channels marked (their tooltips say why)</source>
+        <translation>已标记 %1 个信道（原因见其提示）</translation>
+    </message>
+    <message>
+        <source>%1:
+%2
+
+Write to the radio all the same?</source>
+        <translation>%1：
+%2
+
+仍要写入对讲机吗？</translation>
+    </message>
+    <message>
+        <source>A write to the radio is under way. If it stops now, the radio is left half-written until you write it again.
+
+Stop the write and close LUMORA?</source>
+        <translation>正在向对讲机写入。如果现在停止，在您再次写入之前，对讲机中的数据只写入了一部分。
+
+停止写入并关闭 LUMORA 吗？</translation>
+    </message>
+    <message>
+        <source>Another transfer is under way in a signalling window. Wait until it has finished, or close that window, then try again</source>
+        <translation>某个信令窗口正在传输。请等待完成，或关闭该窗口后再试</translation>
+    </message>
+    <message>
+        <source>write to the radio</source>
+        <translation>向对讲机写入</translation>
+    </message>
+    <message>
+        <source>read from the radio</source>
+        <translation>从对讲机读取</translation>
+    </message>
+    <message>
+        <source>The serial port %1 went away. Check that the cable is plugged in and the radio is on, then try again.</source>
+        <translation>串口 %1 已消失。请检查写频线已插好、对讲机已开机，然后重试。</translation>
+    </message>
+    <message>
+        <source> The radio is left half-written until you write it again.</source>
+        <translation> 在您再次写入之前，对讲机中的数据只写入了一部分。</translation>
+    </message>
+    <message>
+        <source> The table and the options are as they were before the read.</source>
+        <translation> 信道表和选项保持读取前的状态。</translation>
+    </message>
+    <message>
+        <source>The cable was disconnected, so the %1 did not complete.</source>
+        <translation>写频线已断开，因此%1未完成。</translation>
+    </message>
+    <message>
+        <source>Greeting the radio</source>
+        <translation>正在与对讲机握手</translation>
+    </message>
+    <message>
+        <source>A write to the radio is under way. Wait until it has finished, or cancel it</source>
+        <translation>正在向对讲机写入。请等待完成，或取消写入</translation>
+    </message>
+    <message>
+        <source>The radio holds what the table holds.</source>
+        <translation>对讲机中的内容与信道表相同。</translation>
+    </message>
+    <message>
+        <source>The radio differs from the table in 1 field:
+</source>
+        <translation>对讲机与信道表有 1 个字段不同：
+</translation>
+    </message>
+    <message>
+        <source>The radio differs from the table in %1 fields:
+</source>
+        <translation>对讲机与信道表有 %1 个字段不同：
+</translation>
+    </message>
+    <message>
+        <source>   Read Succeed!</source>
+        <translation>   读取成功！</translation>
+    </message>
+    <message>
+        <source>Checking the write: the options</source>
+        <translation>正在校验写入：选项</translation>
+    </message>
+    <message>
+        <source>Reading the options</source>
+        <translation>正在读取选项</translation>
+    </message>
+    <message>
+        <source>A read from the radio is under way. Wait until it has finished, or cancel it</source>
+        <translation>正在从对讲机读取。请等待完成，或取消读取</translation>
+    </message>
+    <message>
+        <source>Writing the options</source>
+        <translation>正在写入选项</translation>
+    </message>
+    <message>
+        <source>Write Succeed!</source>
+        <translation>写入成功！</translation>
+    </message>
+    <message>
+        <source>The radio answered late, so it was read back after the write.</source>
+        <translation>对讲机应答延迟，因此写入后已读回。</translation>
+    </message>
+    <message>
+        <source>Reading the radio back to check the write</source>
+        <translation>正在读回对讲机以校验写入</translation>
+    </message>
+    <message>
+        <source>The read from the radio was cancelled; the table and the options are as they were.</source>
+        <translation>已取消从对讲机读取；信道表和选项保持原样。</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;list&quot;&gt;1 value the table cannot write back as read&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;list&quot;&gt;1 个值无法按读取时的原样从信道表写回&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;list&quot;&gt;%1 values the table cannot write back as read&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;list&quot;&gt;%1 个值无法按读取时的原样从信道表写回&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>main memory written, its read-back not finished</source>
+        <translation>主存储区已写入，读回校验未完成</translation>
+    </message>
+    <message>
+        <source>main memory not written</source>
+        <translation>主存储区未写入</translation>
+    </message>
+    <message>
+        <source>main memory: channels written, the options not acknowledged</source>
+        <translation>主存储区：信道已写入，选项未确认</translation>
+    </message>
+    <message>
+        <source>main memory: channels 1 to %1 acknowledged, channels %2 to 16 and the options not written</source>
+        <translation>主存储区：信道 1 到 %1 已确认，信道 %2 到 16 及选项未写入</translation>
+    </message>
+    <message>
+        <source>The write to the radio did not complete: the radio holds other values than were written.</source>
+        <translation>写入对讲机未完成：对讲机中的值与写入的不同。</translation>
+    </message>
+    <message>
+        <source>%1 It differs in 1 field:
+</source>
+        <translation>%1 有 1 个字段不同：
+</translation>
+    </message>
+    <message>
+        <source>%1 It differs in %2 fields:
+</source>
+        <translation>%1 有 %2 个字段不同：
+</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>语言(&amp;L)</translation>
+    </message>
+    <message>
+        <source>The language changes when LUMORA starts again</source>
+        <translation>语言将在 LUMORA 下次启动时更改</translation>
+    </message>
+    <message>
+        <source>&amp;System</source>
+        <translation>跟随系统(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Reading channel %1 of %2</source>
+        <translation>正在读取信道 %1 / %2</translation>
+    </message>
+    <message>
+        <source>Checking the write: channel %1 of %2</source>
+        <translation>正在校验写入：信道 %1 / %2</translation>
+    </message>
+    <message>
+        <source>Writing channel %1 of %2</source>
+        <translation>正在写入信道 %1 / %2</translation>
+    </message>
+    <message>
+        <source>verify</source>
+        <translation>校验</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>信道</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Write(F12)</source>
+        <translation>写入(F12)</translation>
+    </message>
+    <message>
+        <source>Read(F11)</source>
+        <translation>读取(F11)</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>退出</translation>
+    </message>
+</context>
+<context>
+    <name>lumora::TForm2</name>
+    <message>
+        <source>Encode</source>
+        <translation>编码</translation>
+    </message>
+    <message>
+        <source>DTMF Encode</source>
+        <translation>DTMF 编码</translation>
+    </message>
+    <message>
+        <source>Decode</source>
+        <translation>解码</translation>
+    </message>
+    <message>
+        <source>DTMF Decode</source>
+        <translation>DTMF 解码</translation>
+    </message>
+    <message>
+        <source>Memory %1</source>
+        <translation>存储 %1</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; kept as &quot;%3&quot;: up to 8 of 0-9, A-D, *, #</source>
+        <translation>%1：“%2”保留为“%3”：最多 8 位，可用 0-9、A-D、*、#</translation>
+    </message>
+</context>
+<context>
+    <name>lumora::TForm3</name>
+    <message>
+        <source>&amp;Retry</source>
+        <translation>重试(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>取消(&amp;C)</translation>
+    </message>
+    <message>
+        <source>The radio has not answered what was asked for %1 s: it answers with blocks that were not asked for. Cancel stops the %2.</source>
+        <translation>对讲机已 %1 秒未应答所请求的内容：它应答的是未请求的数据块。按取消将停止%2。</translation>
+    </message>
+    <message>
+        <source>The radio has not answered for %1 s. Cancel stops the %2.</source>
+        <translation>对讲机已 %1 秒无应答。按取消将停止%2。</translation>
+    </message>
+</context>
+<context>
+    <name>lumora::TForm4</name>
+    <message>
+        <source>Encode</source>
+        <translation>编码</translation>
+    </message>
+    <message>
+        <source>2TONE Decode</source>
+        <translation>两音解码</translation>
+    </message>
+    <message>
+        <source>Decode</source>
+        <translation>解码</translation>
+    </message>
+    <message>
+        <source>2TONE Frequency</source>
+        <translation>两音频率</translation>
+    </message>
+</context>
+<context>
+    <name>lumora::TForm5</name>
+    <message>
+        <source>Standard</source>
+        <translation>标准</translation>
+    </message>
+    <message>
+        <source>Encode</source>
+        <translation>编码</translation>
+    </message>
+    <message>
+        <source>Decode</source>
+        <translation>解码</translation>
+    </message>
+    <message>
+        <source>Digit %1</source>
+        <translation>数字 %1</translation>
+    </message>
+</context>
+<context>
+    <name>lumora::TSignallingForm</name>
+    <message>
+        <source>The radio holds %1 values this window cannot write back as they are. A write keeps the radio&apos;s bytes for every block left unchanged, and for such a value while its row or box is unchanged.</source>
+        <translation>对讲机中有 %1 个值无法由本窗口原样写回。写入时，未改动的数据块保留对讲机原有的字节；这类值在其所在的行或输入框未改动时也会保留。</translation>
+    </message>
+    <message>
+        <source>Written to the radio at %1.</source>
+        <translation>已于 %1 写入对讲机。</translation>
+    </message>
+    <message>
+        <source>&amp;Read</source>
+        <translation>读取(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation>写入(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>关闭(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Read from the radio</source>
+        <translation>已从对讲机读取</translation>
+    </message>
+    <message>
+        <source>%1 at %2.</source>
+        <translation>%1，时间 %2。</translation>
+    </message>
+    <message>
+        <source>Row %1: &quot;%2&quot; not kept; type its %3 first</source>
+        <translation>第 %1 行：“%2”未保留；请先输入它的 %3</translation>
+    </message>
+    <message>
+        <source>The %1 settings have changes that are not written to the radio.</source>
+        <translation>%1 设置有尚未写入对讲机的更改。</translation>
+    </message>
+    <message>
+        <source>Row %1, %2: &quot;%3&quot; is not one of %4</source>
+        <translation>第 %1 行，%2：“%3”不是%4之一</translation>
+    </message>
+    <message>
+        <source>the texts its list offers</source>
+        <translation>其列表提供的文本</translation>
+    </message>
+    <message>
+        <source>The %1 %2 was stopped because its window was closed.</source>
+        <translation>%1%2已停止，因为其窗口已关闭。</translation>
+    </message>
+    <message>
+        <source>The radio may hold part of what was written until you write the area again.</source>
+        <translation>在您再次写入该区域之前，对讲机中可能只有部分写入的内容。</translation>
+    </message>
+    <message>
+        <source>The radio stopped acknowledging, so the area was read back.</source>
+        <translation>对讲机停止了确认应答，因此已读回该区域。</translation>
+    </message>
+    <message>
+        <source>The radio answered only with blocks that were not asked for (%1 answers): check that it is the radio this tool is for.</source>
+        <translation>对讲机只应答了未请求的数据块（%1 次应答）：请确认它是本软件所适用的对讲机。</translation>
+    </message>
+    <message>
+        <source>It got this far: %1.</source>
+        <translation>已完成到：%1。</translation>
+    </message>
+    <message>
+        <source>The %1 %2 did not complete because the radio stopped answering.</source>
+        <translation>%1%2未完成，因为对讲机停止了应答。</translation>
+    </message>
+    <message>
+        <source>%1 block %2 (%3): %4; a write keeps the radio&apos;s bytes while the block is unchanged</source>
+        <translation>%1 第 %2 块（%3）：%4；该块未改动时，写入会保留对讲机原有的字节</translation>
+    </message>
+    <message>
+        <source>nothing shown</source>
+        <translation>未显示</translation>
+    </message>
+    <message>
+        <source>%1 block %2, byte d%3: the radio&apos;s %4 is not shown; a write keeps it while the block is unchanged, and sends %5 once it has changed</source>
+        <translation>%1 第 %2 块，字节 d%3：对讲机中的 %4 未显示；该块未改动时写入会保留它，改动后则写入 %5</translation>
+    </message>
+    <message>
+        <source>%1, %2: the radio&apos;s %3 (block %4, byte d%5) would be written as %6; a write keeps the radio&apos;s byte while the %7 is unchanged</source>
+        <translation>%1，%2：对讲机中的 %3（第 %4 块，字节 d%5）将被写为 %6；%7 未改动时，写入会保留对讲机原有的字节</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;list&quot;&gt;1 value this window cannot write back as read&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;list&quot;&gt;1 个值无法按读取时的原样从本窗口写回&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;list&quot;&gt;%1 values this window cannot write back as read&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;list&quot;&gt;%1 个值无法按读取时的原样从本窗口写回&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>The %1 write was refused: %2 shows the radio&apos;s %3, which the window cannot write back, and its row has changed. Choose a value for it, or undo the changes to its row.</source>
+        <translation>%1 写入被拒绝：%2 显示的是对讲机中的 %3，本窗口无法写回它，而它所在的行已更改。请为它选择一个值，或撤销对该行的更改。</translation>
+    </message>
+    <message>
+        <source>The %1 window has not been read from the radio. Writing replaces the radio&apos;s %1 settings with what it shows.</source>
+        <translation>%1 窗口尚未从对讲机读取。写入将用窗口中显示的内容替换对讲机的 %1 设置。</translation>
+    </message>
+    <message>
+        <source>%1: the area has not been read whole.</source>
+        <translation>%1：该区域未完整读取。</translation>
+    </message>
+    <message>
+        <source>%1 block %2, d%3: written 0x%4, read 0x%5</source>
+        <translation>%1 第 %2 块，d%3：写入 0x%4，读回 0x%5</translation>
+    </message>
+    <message>
+        <source>The radio answered late or twice, so the area was read back after the write.</source>
+        <translation>对讲机应答延迟或重复，因此写入后已读回该区域。</translation>
+    </message>
+    <message>
+        <source>The %1 write did not complete: the radio holds other values than were written.</source>
+        <translation>%1 写入未完成：对讲机中的值与写入的不同。</translation>
+    </message>
+    <message>
+        <source>%1 Not as written: block %2 (of 0 to %3). It differs in:
+</source>
+        <translation>%1 与写入的不同：第 %2 块（共 0 到 %3 块）。不同之处：
+</translation>
+    </message>
+    <message>
+        <source>%1 Not as written: blocks %2 (of 0 to %3). It differs in:
+</source>
+        <translation>%1 与写入的不同：第 %2 块（共 0 到 %3 块）。不同之处：
+</translation>
+    </message>
+    <message>
+        <source>Written to the radio</source>
+        <translation>已写入对讲机</translation>
+    </message>
+    <message>
+        <source>%1 stopped after %2 of %3 blocks, and its read-back was not answered</source>
+        <translation>%1 在第 %2 块（共 %3 块）后中止，且读回无应答</translation>
+    </message>
+    <message>
+        <source>%1 written, its read-back not finished</source>
+        <translation>%1 已写入，读回校验未完成</translation>
+    </message>
+    <message>
+        <source>%1 not written</source>
+        <translation>%1 未写入</translation>
+    </message>
+    <message>
+        <source>%1 stopped after %2 of %3 blocks</source>
+        <translation>%1 在第 %2 块（共 %3 块）后中止</translation>
+    </message>
+</context>
+<context>
+    <name>lumora::TXStringGrid</name>
+    <message>
+        <source>Row %1</source>
+        <translation>第 %1 行</translation>
+    </message>
+</context>
+</TS>
