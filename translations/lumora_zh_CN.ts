@@ -41,6 +41,53 @@ Another program has the port open.</source>
     </message>
 </context>
 <context>
+    <name>HistoryOrigins</name>
+    <message>
+        <source>before %1</source>
+        <translation>%1 之前</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>读取</translation>
+    </message>
+    <message>
+        <source>verify</source>
+        <translation>校验</translation>
+    </message>
+    <message>
+        <source>read back after write</source>
+        <translation>写入后读回</translation>
+    </message>
+    <message>
+        <source>backup</source>
+        <translation>备份</translation>
+    </message>
+    <message>
+        <source>diff</source>
+        <translation>比较</translation>
+    </message>
+    <message>
+        <source>undo of the last write</source>
+        <translation>撤销上次写入</translation>
+    </message>
+    <message>
+        <source>restore of the snapshot %1</source>
+        <translation>恢复快照 %1</translation>
+    </message>
+    <message>
+        <source>restore of %1</source>
+        <translation>恢复 %1</translation>
+    </message>
+    <message>
+        <source>fleet run, radio %1</source>
+        <translation>批量写频，第 %1 台</translation>
+    </message>
+    <message>
+        <source>diff with %1</source>
+        <translation>与 %1 比较</translation>
+    </message>
+</context>
+<context>
     <name>LicencesDialog</name>
     <message>
         <source>: licences</source>

@@ -55,7 +55,7 @@ void ToolWindows::showUndoLastWrite()
     UndoLastWrite1->setEnabled(target.has_value());
     // The snapshot by what it came from and when; the radio in the status tip.
     UndoLastWrite1->setText(target ? tr("&Undo last write (back to the %1 of %2)")
-                                             .arg(target->origin, QLocale().toString(target->time.toLocalTime().time(),
+                                             .arg(ShownOrigin(target->origin), QLocale().toString(target->time.toLocalTime().time(),
                                                                                      QStringLiteral("HH:mm:ss")))
                                    : tr("&Undo last write"));
     UndoLastWrite1->setStatusTip(target ? tr("Writes back %1 as it was then.").arg(target->RadioText()) : QString());

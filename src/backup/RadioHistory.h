@@ -62,6 +62,10 @@ QVector<QPair<QString, QString>> SnapshotFields(const QString &area, const Setti
 // both hold; a byte no text shows is named by its block and place.
 QStringList CompareImages(const Snapshot &a, const Snapshot &b, const QString &aWord, const QString &bWord);
 
+// A snapshot's origin as the windows show it, in the user's language (the
+// snapshot keeps it in English): "before restore of a.json".
+QString ShownOrigin(const QString &origin);
+
 class RadioHistory {
 public:
     explicit RadioHistory(QString folder);

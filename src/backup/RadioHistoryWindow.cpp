@@ -189,7 +189,7 @@ void RadioHistoryWindow::radioChosen()
         if (info.areas.size() == 5)
             areas = tr("the whole radio");
         auto *item = new QListWidgetItem(info.damaged ? tr("%1  damaged: %2").arg(whenText(info.time), info.damage)
-                                                      : QStringLiteral("%1  %2  (%3)").arg(whenText(info.time), info.origin, areas));
+                                                      : QStringLiteral("%1  %2  (%3)").arg(whenText(info.time), ShownOrigin(info.origin), areas));
         item->setData(Qt::UserRole, info.id);
         item->setData(Qt::UserRole + 1, info.file);
         Snapshots->addItem(item);
@@ -218,7 +218,7 @@ void RadioHistoryWindow::snapshotChosen()
         return;
     }
     Summary->setText(tr("%1, %2 on %3 (%4).")
-                             .arg(shown_.info.RadioText(), whenText(shown_.info.time), shown_.info.port, shown_.info.origin));
+                             .arg(shown_.info.RadioText(), whenText(shown_.info.time), shown_.info.port, ShownOrigin(shown_.info.origin)));
     Snapshot now;
     QString nowProblem;
     try {

@@ -5,6 +5,7 @@
 
 #include "UiTestSupport.h"
 
+#include "backup/RadioHistory.h"
 #include "ui/Languages.h"
 #include "ui/TCellEditor.h"
 
@@ -160,12 +161,18 @@ private slots:
         QCOMPARE(form->xg->RowTitle(3), QString("信道 3"));
         // Qt's own texts (the edit menu of a text box) come along.
         QCOMPARE(QCoreApplication::translate("QLineEdit", "&Undo"), QString("撤消(&U)"));
+        // A snapshot's origin, kept in English, shown in Chinese.
+        QCOMPARE(ShownOrigin("before restore of a.json"), QString("恢复 a.json 之前"));
+        QCOMPARE(ShownOrigin("fleet run, radio 7"), QString("批量写频，第 7 台"));
+        QCOMPARE(ShownOrigin("an origin of a later version"), QString("an origin of a later version"));
         // The data stays as it is: captions and values are the radio's.
         QCOMPARE(form->xg->Cells(1, 0), QString("RX Freq"));
         window.reset();
         QCOMPARE(InstallTranslations("en"), QString("en"));
         QVERIFY(showWindow());
         QCOMPARE(form->FileMenu->title(), QString("&File"));
+        QCOMPARE(ShownOrigin("before restore of the snapshot 20261211-100000-000"),
+                 QString("before restore of the snapshot 20261211-100000-000"));
     }
 };
 
