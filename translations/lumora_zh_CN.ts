@@ -2,6 +2,606 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>Cli</name>
+    <message>
+        <source>standard input: cannot be read</source>
+        <translation>标准输入：无法读取</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>标准输入</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>标准输出</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. Permission denied</source>
+        <translation>无法创建文件“%1”。权限不足</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. No such folder</source>
+        <translation>无法创建文件“%1”。文件夹不存在</translation>
+    </message>
+    <message>
+        <source>standard output: cannot be written (the JSON is incomplete)</source>
+        <translation>标准输出：无法写入（JSON 不完整）</translation>
+    </message>
+    <message>
+        <source>standard output: cannot be written</source>
+        <translation>标准输出：无法写入</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written: %2</source>
+        <translation>%1：无法写入：%2</translation>
+    </message>
+    <message>
+        <source>the list of identities has run out: the run ends</source>
+        <translation>身份列表已用完：本轮结束</translation>
+    </message>
+    <message>
+        <source>No radio answered on %1 within %2: the run ends.</source>
+        <translation>%2内 %1 上没有对讲机应答：本轮结束。</translation>
+    </message>
+    <message>
+        <source>No further radio answered on %1 within %2: the run ends.</source>
+        <translation>%2内 %1 上没有更多对讲机应答：本轮结束。</translation>
+    </message>
+    <message>
+        <source>the run stops: the log &quot;%1&quot; no longer keeps what was given, so a further radio could get an identity twice</source>
+        <translation>本轮停止：日志“%1”已无法记录已分配的身份，后面的对讲机可能得到重复的身份</translation>
+    </message>
+    <message>
+        <source>Connect radio %1 to %2: it is programmed as soon as it answers.</source>
+        <translation>请将第 %1 台对讲机连接到 %2：一旦应答即开始写频。</translation>
+    </message>
+    <message>
+        <source>%1 of 1 radio written and verified</source>
+        <translation>1 台对讲机中有 %1 台已写入并校验</translation>
+    </message>
+    <message>
+        <source>%1 of %2 radios written and verified</source>
+        <translation>%2 台对讲机中有 %1 台已写入并校验</translation>
+    </message>
+    <message>
+        <source>there is no %1 area</source>
+        <translation>没有 %1 区域</translation>
+    </message>
+    <message>
+        <source>history is not being kept: %1</source>
+        <translation>未保存历史记录：%1</translation>
+    </message>
+    <message>
+        <source>the transfer did not finish within %1: no complete answer from the radio on %2</source>
+        <translation>传输未在%1内完成：%2 上的对讲机没有给出完整应答</translation>
+    </message>
+    <message>
+        <source>the radio now holds: %1</source>
+        <translation>对讲机当前内容：%1</translation>
+    </message>
+    <message>
+        <source>Verified: the radio holds what was written.</source>
+        <translation>已校验：对讲机中的内容与写入的相同。</translation>
+    </message>
+    <message>
+        <source>Nothing would change.</source>
+        <translation>不会有任何改变。</translation>
+    </message>
+    <message>
+        <source>1 field differs from what was written</source>
+        <translation>有 1 个字段与写入的不同</translation>
+    </message>
+    <message>
+        <source>%1 fields differ from what was written</source>
+        <translation>有 %1 个字段与写入的不同</translation>
+    </message>
+    <message>
+        <source>1 field would change</source>
+        <translation>将有 1 个字段改变</translation>
+    </message>
+    <message>
+        <source>%1 fields would change</source>
+        <translation>将有 %1 个字段改变</translation>
+    </message>
+    <message>
+        <source>the file&apos;s %1 texts were changed: what changed is written from the texts, everything else byte for byte</source>
+        <translation>文件中的 %1 文本已被修改：修改之处按文本写入，其余内容逐字节写入</translation>
+    </message>
+    <message>
+        <source>the file&apos;s %1 texts were changed: what changed is written from the texts, everything else byte for byte; of the radio&apos;s values the texts cannot carry:</source>
+        <translation>文件中的 %1 文本已被修改：修改之处按文本写入，其余内容逐字节写入；文本无法表示的对讲机数值：</translation>
+    </message>
+    <message>
+        <source>the radio holds 1 value the saved texts cannot write back as read (a backup keeps every byte):</source>
+        <translation>对讲机中有 1 个数值无法按读取时的样子从保存的文本写回（备份会保留每个字节）：</translation>
+    </message>
+    <message>
+        <source>the radio holds %1 values the saved texts cannot write back as read (a backup keeps every byte):</source>
+        <translation>对讲机中有 %1 个数值无法按读取时的样子从保存的文本写回（备份会保留每个字节）：</translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <translation>1 秒</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 秒</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>零</translation>
+    </message>
+    <message>
+        <source>one</source>
+        <translation>一</translation>
+    </message>
+    <message>
+        <source>two</source>
+        <translation>两</translation>
+    </message>
+    <message>
+        <source>three</source>
+        <translation>三</translation>
+    </message>
+    <message>
+        <source>four</source>
+        <translation>四</translation>
+    </message>
+    <message>
+        <source>five</source>
+        <translation>五</translation>
+    </message>
+    <message>
+        <source>six</source>
+        <translation>六</translation>
+    </message>
+    <message>
+        <source>seven</source>
+        <translation>七</translation>
+    </message>
+    <message>
+        <source>eight</source>
+        <translation>八</translation>
+    </message>
+    <message>
+        <source>nine</source>
+        <translation>九</translation>
+    </message>
+    <message>
+        <source>ten</source>
+        <translation>十</translation>
+    </message>
+    <message>
+        <source>eleven</source>
+        <translation>十一</translation>
+    </message>
+    <message>
+        <source>twelve</source>
+        <translation>十二</translation>
+    </message>
+    <message>
+        <source>all %1 areas</source>
+        <translation>全部%1个区域</translation>
+    </message>
+    <message>
+        <source>backup needs --port DEV and --output FILE.json</source>
+        <translation>backup 需要 --port DEV 和 --output FILE.json</translation>
+    </message>
+    <message>
+        <source>restore needs --port DEV and one backup file</source>
+        <translation>restore 需要 --port DEV 和一个备份文件</translation>
+    </message>
+    <message>
+        <source>--%1 goes with %2</source>
+        <translation>--%1 只能与 %2 一起使用</translation>
+    </message>
+    <message>
+        <source>--%1 goes with %2 and %3</source>
+        <translation>--%1 只能与 %2 和 %3 一起使用</translation>
+    </message>
+    <message>
+        <source>%1 needs --port DEV and one channel file</source>
+        <translation>%1 需要 --port DEV 和一个信道文件</translation>
+    </message>
+    <message>
+        <source>%1 needs --port DEV and one settings file</source>
+        <translation>%1 需要 --port DEV 和一个设置文件</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>未知命令“%1”</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;; did you mean &apos;%2&apos;?</source>
+        <translation>未知命令“%1”；您是指“%2”吗？</translation>
+    </message>
+    <message>
+        <source>%1 needs FILE.%2 and --output FILE.%3</source>
+        <translation>%1 需要 FILE.%2 和 --output FILE.%3</translation>
+    </message>
+    <message>
+        <source>--strict: rows were skipped, so no channel file was written</source>
+        <translation>--strict：有行被跳过，因此未写入信道文件</translation>
+    </message>
+    <message>
+        <source>fleet needs one of --keep-identity, --ids FILE.csv and --first-id N</source>
+        <translation>fleet 需要 --keep-identity、--ids FILE.csv 和 --first-id N 之一</translation>
+    </message>
+    <message>
+        <source>--first-id, --step, --wait and --count want whole numbers (--step and --wait above 0)</source>
+        <translation>--first-id、--step、--wait 和 --count 需要整数（--step 和 --wait 须大于 0）</translation>
+    </message>
+    <message>
+        <source>fleet needs --port DEV and one backup file as the template</source>
+        <translation>fleet 需要 --port DEV 和一个作为模板的备份文件</translation>
+    </message>
+    <message>
+        <source>history needs list, show SNAPSHOT, diff SNAPSHOT [SNAPSHOT|--port DEV], restore SNAPSHOT --port DEV or prune</source>
+        <translation>history 需要 list、show SNAPSHOT、diff SNAPSHOT [SNAPSHOT|--port DEV]、restore SNAPSHOT --port DEV 或 prune</translation>
+    </message>
+    <message>
+        <source>--radio goes with history list</source>
+        <translation>--radio 只能与 history list 一起使用</translation>
+    </message>
+    <message>
+        <source>Removed 1 snapshot from %1.</source>
+        <translation>已从 %1 删除 1 个快照。</translation>
+    </message>
+    <message>
+        <source>Removed %1 snapshots from %2.</source>
+        <translation>已从 %2 删除 %1 个快照。</translation>
+    </message>
+    <message>
+        <source>No difference.</source>
+        <translation>没有差异。</translation>
+    </message>
+    <message>
+        <source>damaged: %1</source>
+        <translation>已损坏：%1</translation>
+    </message>
+    <message>
+        <source>Snapshot: %1
+Radio: %2
+Time: %3
+Port: %4
+From: %5
+Areas: %6
+File: %7</source>
+        <translation>快照：%1
+对讲机：%2
+时间：%3
+端口：%4
+来源：%5
+区域：%6
+文件：%7</translation>
+    </message>
+    <message>
+        <source>print needs FILE.wh, BACKUP.json or FLEET-LOG.csv and --output FILE.pdf</source>
+        <translation>print 需要 FILE.wh、BACKUP.json 或 FLEET-LOG.csv 以及 --output FILE.pdf</translation>
+    </message>
+    <message>
+        <source>read needs --port DEV and --output FILE.%1</source>
+        <translation>read 需要 --port DEV 和 --output FILE.%1</translation>
+    </message>
+    <message>
+        <source>--plan-strict needs --plan PLAN</source>
+        <translation>--plan-strict 需要 --plan PLAN</translation>
+    </message>
+    <message>
+        <source>--plan goes with a channel file: the %1 area has no frequencies</source>
+        <translation>--plan 只能用于信道文件：%1 区域没有频率</translation>
+    </message>
+    <message>
+        <source>--%1 wants a whole number above 0</source>
+        <translation>--%1 需要大于 0 的整数</translation>
+    </message>
+    <message>
+        <source>--timeout wants a whole number of seconds</source>
+        <translation>--timeout 需要整数秒数</translation>
+    </message>
+</context>
+<context>
+    <name>CliHelp</name>
+    <message>
+        <source>  backup              read {all areas} of the radio into one file
+</source>
+        <translation>  backup              将对讲机的{all areas}读入一个文件
+</translation>
+    </message>
+    <message>
+        <source>  restore             write such a file back, every area (checked and
+                      encoded whole before the first byte is sent)
+  --keep-identity     restore: read the radio&apos;s FleetSync own fleet and ID
+                      and its DTMF ID code first and write them in place
+                      of the file&apos;s
+</source>
+        <translation>  restore             将这样的文件写回，每个区域都写（发送第一个字节前
+                      整体检查并编码）
+  --keep-identity     restore：先读取对讲机的 FleetSync 本机车队号和 ID
+                      以及 DTMF ID 码，并用它们替换文件中的
+                      相应内容
+</translation>
+    </message>
+    <message>
+        <source>
+Reads or writes the radio on the serial port DEV, exactly as the tool&apos;s
+Read and Write buttons do, without opening a window.
+
+</source>
+        <translation>
+读取或写入串口 DEV 上的对讲机，与本工具的“读取”和“写入”按钮
+完全相同，但不打开窗口。
+
+</translation>
+    </message>
+    <message>
+        <source>  AREA                {areas}
+  -p, --port DEV      the serial device, for example {port}
+  -o, --output FILE   where a read is saved
+  -t, --timeout SECONDS
+                      give up a transfer not finished by then (default 60);
+                      the radio protocol itself never times out
+  --json              ports, doctor, diff, history list: one JSON document
+                      on standard output (ports: name, description,
+                      manufacturer, vendorId, productId, serialNumber;
+                      doctor: port, description, state, radioAnswered,
+                      text; diff: area, text; history list: snapshot,
+                      radio, fleet, id, dtmfId, time, port, origin, areas,
+                      damaged, damage, file)
+  FILE                &quot;-&quot; is standard input or standard output; an output
+                      that is a pipe or a device (/dev/stdout) is written
+                      straight through, a regular file is saved whole
+  -h, --help          this text; &quot;lumora-cli help COMMAND&quot; or
+                      &quot;lumora-cli COMMAND --help&quot; that command&apos;s
+  --version           the program&apos;s name and version; with --verbose also
+                      the Qt it runs on and the licences of its parts
+
+Success messages (&quot;   Read Succeed!&quot;, &quot;Write Succeed!&quot;, &quot;WRITE SUCCEED!&quot;)
+go to standard output, errors with their details to standard error. The exit status is 0
+only on success.
+</source>
+        <translation>  AREA                {areas}
+  -p, --port DEV      串口设备，例如 {port}
+  -o, --output FILE   读取结果的保存位置
+  -t, --timeout SECONDS
+                      到时仍未完成的传输即放弃（默认 60）；
+                      对讲机协议本身从不超时
+  --json              ports、doctor、diff、history list：在标准输出上
+                      输出一个 JSON 文档（ports：name、description、
+                      manufacturer、vendorId、productId、serialNumber；
+                      doctor：port、description、state、radioAnswered、
+                      text；diff：area、text；history list：snapshot、
+                      radio、fleet、id、dtmfId、time、port、origin、areas、
+                      damaged、damage、file）
+  FILE                &quot;-&quot; 表示标准输入或标准输出；管道或设备
+                      （/dev/stdout）类的输出直接写出，
+                      普通文件则整体保存
+  -h, --help          本说明；&quot;lumora-cli help 命令&quot; 或
+                      &quot;lumora-cli 命令 --help&quot; 显示该命令的说明
+  --version           程序名称和版本；加 --verbose 时还显示
+                      所运行的 Qt 及各组成部分的许可证
+
+成功消息（“   读取成功！”、“写入成功！”）输出到标准输出，
+错误及其详情输出到标准错误。仅在成功时退出状态为 0。
+
+</translation>
+    </message>
+    <message>
+        <source>main (the default, channel files .wh); the signalling areas %1 and %2, settings files in JSON</source>
+        <translation>main（默认，信道文件 .wh）；信令区域 %1 和 %2，设置文件为 JSON</translation>
+    </message>
+    <message>
+        <source>Usage:</source>
+        <translation>用法：</translation>
+    </message>
+    <message>
+        <source>Options and files: lumora-cli --help.</source>
+        <translation>选项和文件：lumora-cli --help。</translation>
+    </message>
+    <message>
+        <source>Usage: lumora-cli COMMAND [AREA] [OPTIONS] [FILE]; see lumora-cli --help</source>
+        <translation>用法：lumora-cli 命令 [区域] [选项] [文件]；参见 lumora-cli --help</translation>
+    </message>
+    <message>
+        <source>See lumora-cli help %1.</source>
+        <translation>参见 lumora-cli help %1。</translation>
+    </message>
+    <message>
+        <source>  import-csv          make a channel file from a CHIRP CSV channel list;
+                      the summary and every row not taken (with its line
+                      and reason) go to standard error; status 0 when
+                      every row was taken or skipped for a reason, 1 when
+                      no row was taken
+  --strict            import-csv: status 1, and no channel file, when any
+                      row was skipped
+</source>
+        <translation>  import-csv          由 CHIRP CSV 信道列表生成信道文件；
+                      摘要以及每一条未采用的行（附行号和原因）
+                      输出到标准错误；每行都被采用或因故跳过时
+                      状态为 0，没有任何行被采用时
+                      状态为 1
+  --strict            import-csv：只要有行被跳过，状态即为 1，
+                      且不生成信道文件
+</translation>
+    </message>
+    <message>
+        <source>  export-csv          write the channels of a channel file as CHIRP CSV;
+                      the summary goes to standard error
+</source>
+        <translation>  export-csv          将信道文件中的信道写成 CHIRP CSV；
+                      摘要输出到标准错误
+</translation>
+    </message>
+    <message>
+        <source>  diff                read the radio and list, field by field, what writing
+                      FILE would change: status 0 when nothing, 1 when
+                      something would, 2 on an error
+</source>
+        <translation>  diff                读取对讲机，逐字段列出写入 FILE 将会改变的内容：
+                      没有改变时状态为 0，有改变时为 1，
+                      出错时为 2
+</translation>
+    </message>
+    <message>
+        <source>  doctor              say for each serial port (or DEV) whether it opens,
+                      and if not why (missing, permission denied, busy),
+                      and whether a radio answers on it: status 0 only
+                      when a radio answered
+</source>
+        <translation>  doctor              对每个串口（或 DEV）说明能否打开，
+                      不能时说明原因（不存在、权限不足、被占用），
+                      以及是否有对讲机应答：仅当有对讲机应答时
+                      状态为 0
+</translation>
+    </message>
+    <message>
+        <source>  fleet               program one radio after another on DEV from the
+                      template (a backup file): wait for a radio to answer
+                      (--wait seconds at most, default 60; then the run
+                      ends), write {all areas} with the radio&apos;s identity,
+                      read them back and compare, say one line, log it, and
+                      wait for a radio that holds anything else (the one
+                      just programmed may restart). A radio that fails is
+                      reported and its identity goes to the next one. The
+                      identity: --keep-identity (each keeps its own), --ids
+                      FILE.csv (columns Fleet, ID, DTMF ID, one radio a
+                      row), or --first-id N [--step S] (FleetSync IDs
+                      counted up; --dtmf-id-follows: the DTMF ID code is
+                      the ID too). --log FILE.csv gets a row a radio (time,
+                      port, number, identity, result, differences); a run
+                      started again with the same log goes on from it and
+                      gives no identity twice; --count N ends the run
+                      after N radios. Status 0 when every radio asked for
+                      was written and verified, 1 when not (or the log
+                      could not be written), 2 when the template, the list
+                      or an option is refused before any radio
+</source>
+        <translation>  fleet               按模板（一个备份文件）在 DEV 上逐台为对讲机写频：
+                      等待对讲机应答（最多 --wait 秒，默认 60；
+                      超时则本轮结束），连同该机的身份写入{all areas}，
+                      读回并比较，输出一行并记入日志，
+                      然后等待内容不同的下一台对讲机
+                      （刚写完的那台可能会重新启动）。
+                      失败的对讲机会被报告，其身份交给下一台。
+                      身份：--keep-identity（各机保留自己的身份），
+                      --ids FILE.csv（列 Fleet、ID、DTMF ID，
+                      每行一台对讲机），或 --first-id N
+                      [--step S]（FleetSync ID 依次递增；
+                      --dtmf-id-follows：DTMF ID 码也使用该 ID）。
+                      --log FILE.csv 每台对讲机记一行（时间、端口、
+                      序号、身份、结果、差异）；用同一日志再次运行时
+                      从中接续，不会重复分配身份；--count N 在
+                      N 台对讲机后结束本轮。所要求的每台对讲机
+                      都已写入并校验时状态为 0，否则（或日志
+                      无法写入时）为 1；若在处理任何对讲机之前
+                      模板、列表或某个选项被拒绝，
+                      状态为 2
+</translation>
+    </message>
+    <message>
+        <source>  history             the radio history: every image of a radio read, verified,
+                      backed up, read back after a write, or read before a
+                      restore or a fleet radio is written, one snapshot each
+                      (SNAPSHOT: its id as &quot;list&quot; gives it, or its file).
+                      list: newest first (--radio ID: one radio, by its
+                      key or a value of its identity); show: every value;
+                      diff: field by field against another snapshot or
+                      the radio on DEV (0 when the same, 1 when not);
+                      restore: written back, the radio read and kept first;
+                      prune: what the bounds no longer keep, removed.
+                      Errors exit with 2.
+  --no-history        keep no snapshot of this run
+  --keep-days DAYS, --keep-count N
+                      keep every snapshot newer than DAYS (default 365)
+                      and the last N of each radio (default 100), or as
+                      set in the tool&apos;s &quot;Radio history...&quot; window
+</source>
+        <translation>  history             对讲机历史：每次读取、校验、备份、写入后读回，
+                      或在恢复、批量写频写入前读取的对讲机映像，
+                      各保存为一个快照
+                      （SNAPSHOT：list 给出的 ID，或其文件）。
+                      list：最新的在前（--radio ID：只列一台对讲机，
+                      按其键或身份中的某个值）；show：每个数值；
+                      diff：与另一快照或 DEV 上的对讲机逐字段比较
+                      （相同为 0，不同为 1）；
+                      restore：写回，写回前先读取并保存对讲机；
+                      prune：删除超出保留范围的快照。
+                      出错时退出状态为 2。
+  --no-history        本次运行不保存快照
+  --keep-days DAYS, --keep-count N
+                      保留 DAYS 天内（默认 365）的所有快照
+                      及每台对讲机最近 N 个（默认 100），或按
+                      本工具“对讲机历史...”窗口中的设置
+</translation>
+    </message>
+    <message>
+        <source>  ports               list the serial ports, one a line
+</source>
+        <translation>  ports               列出串口，每行一个
+</translation>
+    </message>
+    <message>
+        <source>  print               the channel card of a channel file or a backup (every
+                      channel in use with all its fields, the options, and
+                      for a backup the radio&apos;s identity and signalling
+                      areas), or the roster of a fleet run&apos;s log (one row
+                      a radio: number, identity, result, time); a PDF, or
+                      HTML where --output ends in .html
+  --page A4|Letter    print: the paper (default: Letter where the system&apos;s
+                      locale measures in US units, else A4)
+</source>
+        <translation>  print               信道文件或备份的信道卡（每个使用中的信道
+                      及其全部字段、选项，备份还包括对讲机的
+                      身份和信令区域），或批量写频日志的名册
+                      （每台对讲机一行：序号、身份、结果、时间）；
+                      输出 PDF，--output 以 .html 结尾时
+                      输出 HTML
+  --page A4|Letter    print：纸张（默认：系统区域设置使用美国单位时
+                      为 Letter，否则为 A4）
+</translation>
+    </message>
+    <message>
+        <source>  read                read the radio&apos;s main memory (16 channels and the
+                      optional settings) and save it as a channel file, or
+                      a signalling area and save it as a settings file
+</source>
+        <translation>  read                读取对讲机的主存储区（16 个信道和可选设置）
+                      并保存为信道文件，或读取一个信令区域
+                      并保存为设置文件
+</translation>
+    </message>
+    <message>
+        <source>  write               open a channel or settings file and write it to the
+                      radio
+  --verify            after a write, read the area back and list every
+                      field whose bytes differ from what was written, with
+                      the stored values where the texts look the same
+                      (status 1)
+  --plan PLAN         write: check the channels against a frequency plan
+                      (iaru-r1, iaru-r2, iaru-r3, us-amateur, pmr446,
+                      frs-gmrs, marine, or a plan file, .csv or .json);
+                      every channel that does not fit it is listed on
+                      standard error and the write goes on
+  --plan-strict       write: a channel that does not fit the plan stops
+                      the write before anything is sent (status 2)
+</source>
+        <translation>  write               打开信道文件或设置文件并写入
+                      对讲机
+  --verify            写入后读回该区域，列出字节与写入内容不同的
+                      每个字段；文本看起来相同时附上
+                      存储的数值
+                      （状态为 1）
+  --plan PLAN         write：按频率规划检查信道
+                      （iaru-r1、iaru-r2、iaru-r3、us-amateur、pmr446、
+                      frs-gmrs、marine，或规划文件 .csv 或 .json）；
+                      不符合规划的每个信道都列在标准错误上，
+                      写入继续进行
+  --plan-strict       write：有信道不符合规划时，在发送任何内容之前
+                      停止写入（状态为 2）
+</translation>
+    </message>
+</context>
+<context>
     <name>DialogTexts</name>
     <message>
         <source>&amp;Licences...</source>
@@ -92,6 +692,63 @@ Another program has the port open.</source>
     <message>
         <source>: licences</source>
         <translation>：许可证</translation>
+    </message>
+</context>
+<context>
+    <name>LumoraHelp</name>
+    <message>
+        <source>Usage: lumora [--port DEV] [FILE.wh]
+
+Programs the radio: reads its 16 channels and options into a table, edits
+them, writes them back, keeps channel sets as .wh files, and edits the
+DTMF, 2TONE, 5TONE and FleetSync settings.
+
+  FILE.wh      open this channel file
+  --port DEV   choose the serial port DEV, listed by the system or not
+  --palette NAME
+               the windows&apos; colours: light, dark or high-contrast (the
+               desktop&apos;s colour scheme otherwise)
+  --no-history keep no snapshot of the radio this run (File &gt; Radio
+               history... keeps one of every image read, in the user&apos;s
+               data folder, unless told not to there)
+  --help       this text
+  --version    the program&apos;s name and version (with --verbose also the Qt
+               it runs on and the licences of the parts it is built from)
+
+A single argument that is no channel file (a device such as %1)
+is taken as the port, as before. %2 does the same transfers
+without a window.
+</source>
+        <translation>用法：lumora [--port DEV] [FILE.wh]
+
+为对讲机写频：将其 16 个信道和选项读入表格，编辑后写回，
+把信道组保存为 .wh 文件，并编辑 DTMF、2TONE、5TONE 和
+FleetSync 设置。
+
+  FILE.wh      打开此信道文件
+  --port DEV   选择串口 DEV，无论系统是否列出
+  --palette NAME
+               窗口配色：light、dark 或 high-contrast
+               （否则跟随桌面的配色方案）
+  --no-history 本次运行不保存对讲机快照（“文件”&gt;“对讲机
+               历史...”会在用户数据文件夹中保存每次读取的
+               映像，除非在那里关闭）
+  --help       本说明
+  --version    程序名称和版本（加 --verbose 时还显示所运行的
+               Qt 及所用组成部分的许可证）
+
+单个参数若不是信道文件（例如设备 %1），
+则与以前一样视为端口。%2 不打开窗口，
+执行相同的传输。
+</translation>
+    </message>
+    <message>
+        <source>one file at most</source>
+        <translation>最多只能打开一个文件</translation>
+    </message>
+    <message>
+        <source>no palette &quot;%1&quot;: %2</source>
+        <translation>没有配色方案“%1”：%2</translation>
     </message>
 </context>
 <context>
@@ -261,6 +918,17 @@ Another program has the port open.</source>
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>ToolTexts</name>
+    <message>
+        <source>Print preview - %1</source>
+        <translation>打印预览 - %1</translation>
+    </message>
+    <message>
+        <source>Another transfer with the radio is under way. Wait until it has finished, then try again</source>
+        <translation>与对讲机的另一次传输正在进行。请等待完成后再试</translation>
     </message>
 </context>
 <context>
@@ -1286,6 +1954,10 @@ Stop the write and close LUMORA?</source>
     <message>
         <source>%1 stopped after %2 of %3 blocks</source>
         <translation>%1 在第 %2 块（共 %3 块）后中止</translation>
+    </message>
+    <message>
+        <source>WRITE SUCCEED!</source>
+        <translation>写入成功！</translation>
     </message>
 </context>
 <context>

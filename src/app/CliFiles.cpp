@@ -3,6 +3,7 @@
 // the output's folder checked before the radio, success said once proven.
 
 #include "app/CliRunner.h"
+#include "app/CliTexts.h"
 #include "app/cli/CliCommand.h"
 
 #include <QFile>
@@ -55,17 +56,17 @@ int CliRunner::run(const Request &asked)
         QFile in, file(copy);
         if (!in.open(stdin, QIODevice::ReadOnly) || !file.open(QIODevice::WriteOnly)
             || file.write(in.readAll()) < 0 || !file.flush()) {
-            CliErr() << "lumora-cli: standard input: cannot be read" << Qt::endl;
+            CliErr() << "lumora-cli: " << Cli::tr("standard input: cannot be read") << Qt::endl;
             return 1;
         }
         *input = copy;
-        scratchNames_.append({copy, QStringLiteral("standard input")});
+        scratchNames_.append({copy, Cli::tr("standard input")});
     }
     if (QString *output = command.Output(request); output && streamsThrough(*output)) {
         target = *output;
         *output = scratch.filePath(QStringLiteral("output.") + command.Suffix(request, false));
         dataOnStdout_ = target == QLatin1String("-") || isStandardOutput(target);
-        scratchNames_.append({*output, target == QLatin1String("-") ? QStringLiteral("standard output") : target});
+        scratchNames_.append({*output, target == QLatin1String("-") ? Cli::tr("standard output") : target});
     }
     dataOnStdout_ = dataOnStdout_ || request.json;
     request_ = request;
@@ -75,8 +76,11 @@ int CliRunner::run(const Request &asked)
         output && target.isEmpty() && command.ReadsRadioBeforeSaving()) {
         const QFileInfo folder(QFileInfo(*output).absolutePath());
         if (!folder.isDir() || !folder.isWritable()) {
-            CliErr() << "lumora-cli: Cannot create file \"" << *output << "\". "
-                  << (folder.isDir() ? "Permission denied" : "No such folder") << Qt::endl;
+            CliErr() << "lumora-cli: "
+                     << (folder.isDir() ? Cli::tr("Cannot create file \"%1\". Permission denied")
+                                        : Cli::tr("Cannot create file \"%1\". No such folder"))
+                                .arg(*output)
+                     << Qt::endl;
             return 1;
         }
     }
@@ -98,8 +102,10 @@ bool CliRunner::outputWritten(const Request &request)
     CliOut().flush();
     if (CliOut().status() == QTextStream::Ok && std::fflush(stdout) == 0 && !std::ferror(stdout))
         return true;
-    CliErr() << "lumora-cli: standard output: cannot be written" << (request.json ? " (the JSON is incomplete)" : "")
-          << Qt::endl;
+    CliErr() << "lumora-cli: "
+             << (request.json ? Cli::tr("standard output: cannot be written (the JSON is incomplete)")
+                              : Cli::tr("standard output: cannot be written"))
+             << Qt::endl;
     return false;
 }
 
@@ -109,8 +115,10 @@ int CliRunner::giveOutput(const QString &target, const QString &made_)
     const bool opened = target == QLatin1String("-") ? to.open(stdout, QIODevice::WriteOnly)
                                                      : (to.setFileName(target), to.open(QIODevice::WriteOnly));
     if (!made.open(QIODevice::ReadOnly) || !opened || to.write(made.readAll()) < 0 || !to.flush()) {
-        CliErr() << "lumora-cli: " << (target == QLatin1String("-") ? QStringLiteral("standard output") : target)
-              << ": cannot be written: " << to.errorString() << Qt::endl;
+        CliErr() << "lumora-cli: "
+                 << Cli::tr("%1: cannot be written: %2")
+                            .arg(target == QLatin1String("-") ? Cli::tr("standard output") : target, to.errorString())
+                 << Qt::endl;
         return 1;
     }
     return 0;

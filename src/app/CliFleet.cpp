@@ -5,6 +5,7 @@
 
 #include "app/ToolWindows.h"
 #include "backup/FleetRun.h"
+#include "app/CliTexts.h"
 #include "memory/Counted.h"
 #include "serial/PortAccess.h"
 #include "ui/TForm1.h"
@@ -87,7 +88,7 @@ int CliRunner::Fleet(ToolWindows &windows, const Request &request)
     bool lastFailed = false;
     for (int programmed = 0; request.radios == 0 || programmed < request.radios; ++programmed) {
         if (!run->NextIdentity()) {
-            CliErr() << "lumora-cli: the list of identities has run out: the run ends" << Qt::endl;
+            CliErr() << "lumora-cli: " << Cli::tr("the list of identities has run out: the run ends") << Qt::endl;
             break;
         }
         QElapsedTimer waited;
@@ -96,8 +97,10 @@ int CliRunner::Fleet(ToolWindows &windows, const Request &request)
             const PortAccess access = CheckPortAccess(request.port);
             if (access.kind != PortAccess::Opens && !access.explanation.isEmpty())
                 CliErr() << "lumora-cli: " << access.explanation << Qt::endl;
-            CliOut() << "No " << (programmed == 0 ? "radio" : "further radio") << " answered on " << request.port
-                     << " within " << Counted(request.waitSeconds, "second", "seconds") << ": the run ends." << Qt::endl;
+            CliOut() << (programmed == 0 ? Cli::tr("No radio answered on %1 within %2: the run ends.")
+                                         : Cli::tr("No further radio answered on %1 within %2: the run ends."))
+                                .arg(request.port, Cli::Seconds(request.waitSeconds))
+                     << Qt::endl;
             break;
         }
         done = false;
@@ -115,22 +118,28 @@ int CliRunner::Fleet(ToolWindows &windows, const Request &request)
         verified += row.ok ? 1 : 0;
         lastFailed = !row.ok;
         if (run->LogFailed()) {
-            CliErr() << "lumora-cli: the run stops: the log \"" << request.log
-                     << "\" no longer keeps what was given, so a further radio could get an identity twice"
+            CliErr() << "lumora-cli: "
+                     << Cli::tr("the run stops: the log \"%1\" no longer keeps what was given, so a further radio "
+                                "could get an identity twice")
+                                .arg(request.log)
                      << Qt::endl;
             break;
         }
         if (request.radios > 0 && programmed + 1 == request.radios)
             break; // the last one: no need to see it go
-        CliOut() << "Connect radio " << run->NextRadio() << " to " << request.port
-                 << ": it is programmed as soon as it answers." << Qt::endl;
+        CliOut() << Cli::tr("Connect radio %1 to %2: it is programmed as soon as it answers.")
+                            .arg(run->NextRadio())
+                            .arg(request.port)
+                 << Qt::endl;
     }
     // Every radio asked for, written and verified: with no --count, at
     // least one and no failure.
     const bool all = run->Failures() == 0 && !run->LogFailed()
                      && (request.radios > 0 ? verified >= request.radios : verified > 0);
     if (!all && request.radios > 0 && verified < request.radios)
-        CliErr() << "lumora-cli: " << verified << " of " << request.radios << " radios written and verified"
+        CliErr() << "lumora-cli: "
+                 << (request.radios == 1 ? Cli::tr("%1 of 1 radio written and verified").arg(verified)
+                                         : Cli::tr("%1 of %2 radios written and verified").arg(verified).arg(request.radios))
                  << Qt::endl;
     return all ? 0 : 1;
 }

@@ -1,9 +1,9 @@
 #include "app/CliRunner.h"
 #include "app/cli/CliCommand.h"
 
+#include "app/CliTexts.h"
 #include "app/ToolWindows.h"
 #include "backup/FleetRun.h"
-#include "memory/Counted.h"
 #include "memory/Errors.h"
 #include "protocol/AreaNames.h"
 #include "serial/ECommsError.h"
@@ -104,7 +104,7 @@ int CliRunner::runRequest(const Request &request)
     if (!command.NeedsWindows())
         return command.Run(*this, request);
     if (!area::All().contains(request.area)) {
-        err() << "lumora-cli: there is no " << request.area << " area" << Qt::endl;
+        err() << "lumora-cli: " << Cli::tr("there is no %1 area").arg(request.area) << Qt::endl;
         return 2;
     }
     SetUserDialogs(this);
@@ -118,7 +118,9 @@ int CliRunner::runRequest(const Request &request)
         RadioHistory(windows.HistoryFolder).PruneIfDue(history.bounds, QDateTime::currentDateTimeUtc());
         if (windows.History) {
             QObject::connect(windows.History.get(), &HistoryKeeper::NotKept, windows.History.get(),
-                             [](const QString &why) { err() << "lumora-cli: history is not being kept: " << why << Qt::endl; });
+                             [](const QString &why) {
+                                 err() << "lumora-cli: " << Cli::tr("history is not being kept: %1").arg(why) << Qt::endl;
+                             });
             if (request.verb == QLatin1String("diff"))
                 windows.History->SetOrigin(QStringLiteral("diff"));
             else if (request.verify)
@@ -168,10 +170,12 @@ bool CliRunner::waitForEnd(const Request &request, const std::function<bool()> &
     if (failed_)
         return false;
     if (!ended()) {
-        err() << "lumora-cli: the transfer did not finish within "
-              << Counted(request.timeoutSeconds, "second", "seconds") << ": no complete answer from the radio on " << request.port << Qt::endl;
+        err() << "lumora-cli: "
+              << Cli::tr("the transfer did not finish within %1: no complete answer from the radio on %2")
+                         .arg(Cli::Seconds(request.timeoutSeconds), request.port)
+              << Qt::endl;
         if (const QString held = holds ? holds() : QString(); !held.isEmpty())
-            err() << "lumora-cli: the radio now holds: " << held << Qt::endl;
+            err() << "lumora-cli: " << Cli::tr("the radio now holds: %1").arg(held) << Qt::endl;
         return false;
     }
     return true;
@@ -303,20 +307,29 @@ int CliRunner::Report(const Request &request, const QStringList &differences)
         out() << line << Qt::endl;
     if (differences.isEmpty()) {
         releaseHeld(); // the write's own success, now proven
-        out() << (verifying ? "Verified: the radio holds what was written." : "Nothing would change.") << Qt::endl;
+        out() << (verifying ? Cli::tr("Verified: the radio holds what was written.") : Cli::tr("Nothing would change."))
+              << Qt::endl;
         return 0;
     }
     held_.clear(); // a success the comparison disproved is not said
-    err() << "lumora-cli: " << differences.size()
-          << (differences.size() == 1 ? (verifying ? " field differs" : " field") : (verifying ? " fields differ" : " fields"))
-          << (verifying ? " from what was written" : " would change") << Qt::endl;
+    const int n = static_cast<int>(differences.size());
+    QString line;
+    if (verifying)
+        line = n == 1 ? Cli::tr("1 field differs from what was written") : Cli::tr("%1 fields differ from what was written").arg(n);
+    else
+        line = n == 1 ? Cli::tr("1 field would change") : Cli::tr("%1 fields would change").arg(n);
+    err() << "lumora-cli: " << line << Qt::endl;
     return 1;
 }
 
 void CliRunner::warnEdited(const QString &area, const QStringList &lines)
 {
-    err() << "lumora-cli: the file's " << area << " texts were changed: what changed is written from the texts, "
-          << "everything else byte for byte" << (lines.isEmpty() ? "" : "; of the radio's values the texts cannot carry:")
+    err() << "lumora-cli: "
+          << (lines.isEmpty() ? Cli::tr("the file's %1 texts were changed: what changed is written from the texts, "
+                                        "everything else byte for byte")
+                              : Cli::tr("the file's %1 texts were changed: what changed is written from the texts, "
+                                        "everything else byte for byte; of the radio's values the texts cannot carry:"))
+                     .arg(area)
           << Qt::endl;
     for (const QString &line : lines)
         err() << "  " << line << Qt::endl;
@@ -328,8 +341,13 @@ void CliRunner::WarnNotWrittenBack(const QStringList &lines)
     // backup keeps them all).
     if (lines.isEmpty())
         return;
-    err() << "lumora-cli: the radio holds " << lines.size() << (lines.size() == 1 ? " value" : " values")
-          << " the saved texts cannot write back as read (a backup keeps every byte):" << Qt::endl;
+    err() << "lumora-cli: "
+          << (lines.size() == 1 ? Cli::tr("the radio holds 1 value the saved texts cannot write back as read "
+                                          "(a backup keeps every byte):")
+                                : Cli::tr("the radio holds %1 values the saved texts cannot write back as read "
+                                          "(a backup keeps every byte):")
+                                          .arg(lines.size()))
+          << Qt::endl;
     for (const QString &line : lines)
         err() << "  " << line << Qt::endl;
 }

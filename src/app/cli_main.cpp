@@ -79,12 +79,12 @@ int main(int argc, char **argv)
         if (args.IsSet(QLatin1String(name))) {
             *value = args.Number(QLatin1String(name), &ok);
             if (!ok || *value <= 0)
-                return CliUsageError(QStringLiteral("--%1 wants a whole number above 0").arg(QLatin1String(name)),
+                return CliUsageError(Cli::tr("--%1 wants a whole number above 0").arg(QLatin1String(name)),
                                      request.verb);
         }
     request.timeoutSeconds = args.Number(QStringLiteral("timeout"), &ok);
     if (!ok || request.timeoutSeconds <= 0)
-        return CliUsageError(QStringLiteral("--timeout wants a whole number of seconds"), request.verb);
+        return CliUsageError(Cli::tr("--timeout wants a whole number of seconds"), request.verb);
     if (const QString problem = command->Take(args, words, request); !problem.isEmpty())
         return CliUsageError(problem, request.verb);
     if (command->NeedsWindows() && !ChannelFileEncodingAvailable()) {

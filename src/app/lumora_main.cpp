@@ -36,7 +36,7 @@ namespace {
 #define LUMORA_CLI_MANUAL "lumora-cli(1)"
 #endif
 
-const char kHelp[] = R"(Usage: lumora [--port DEV] [FILE.wh]
+const char *const kHelp = QT_TRANSLATE_NOOP("LumoraHelp", R"(Usage: lumora [--port DEV] [FILE.wh]
 
 Programs the radio: reads its 16 channels and options into a table, edits
 them, writes them back, keeps channel sets as .wh files, and edits the
@@ -54,10 +54,18 @@ DTMF, 2TONE, 5TONE and FleetSync settings.
   --version    the program's name and version (with --verbose also the Qt
                it runs on and the licences of the parts it is built from)
 
-A single argument that is no channel file (a device such as )" LUMORA_EXAMPLE_PORT R"()
-is taken as the port, as before. )" LUMORA_CLI_MANUAL R"( does the same transfers
+A single argument that is no channel file (a device such as %1)
+is taken as the port, as before. %2 does the same transfers
 without a window.
-)";
+)");
+
+// The help in the user's language (the chosen one, as the windows use).
+QByteArray helpText()
+{
+    return QCoreApplication::translate("LumoraHelp", kHelp)
+            .arg(QStringLiteral(LUMORA_EXAMPLE_PORT), QStringLiteral(LUMORA_CLI_MANUAL))
+            .toUtf8();
+}
 
 bool isChannelFile(const QString &argument)
 {
@@ -150,7 +158,10 @@ int main(int argc, char **argv)
     for (int i = 1; i < argc; ++i) {
         const QByteArray arg(argv[i]);
         if (arg == "--help" || arg == "-h") {
-            std::fputs(kHelp, stdout);
+            QCoreApplication core(argc, argv); // for the language only: no display needed
+            QCoreApplication::setOrganizationName(QStringLiteral("LUMORA"));
+            InstallTranslations(ChosenLanguage());
+            std::fputs(helpText().constData(), stdout);
             return 0;
         }
     }
@@ -170,16 +181,18 @@ int main(int argc, char **argv)
     const QCommandLineOption noHistory(QStringLiteral("no-history"));
     cli.addOption(noHistory);
     if (!cli.parse(QCoreApplication::arguments()) || cli.positionalArguments().size() > 1) {
-        std::fprintf(stderr, "lumora: %s\n\n%s", qPrintable(cli.errorText().isEmpty() ? QStringLiteral("one file at most")
-                                                                                       : cli.errorText()),
-                     kHelp);
+        std::fprintf(stderr, "lumora: %s\n\n%s", qPrintable(cli.errorText().isEmpty()
+                                                            ? QCoreApplication::translate("LumoraHelp", "one file at most")
+                                                            : cli.errorText()),
+                     helpText().constData());
         return 2;
     }
     if (cli.isSet(palette)) {
         const std::optional<QPalette> colours = NamedPalette(cli.value(palette));
         if (!colours) {
-            std::fprintf(stderr, "lumora: no palette \"%s\": %s\n", qPrintable(cli.value(palette)),
-                         qPrintable(PaletteNames().join(QStringLiteral(", "))));
+            std::fprintf(stderr, "lumora: %s\n",
+                         qPrintable(QCoreApplication::translate("LumoraHelp", "no palette \"%1\": %2")
+                                            .arg(cli.value(palette), PaletteNames().join(QStringLiteral(", ")))));
             return 2;
         }
         QApplication::setPalette(*colours);

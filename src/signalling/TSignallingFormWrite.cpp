@@ -203,7 +203,7 @@ void TSignallingForm::writeSucceeded()
     const std::function<void()> then = std::move(afterWrite_);
     endTransfer(true);
     showCompleted(tr("Written to the radio"));
-    ShowMessage(QStringLiteral("WRITE SUCCEED!"));
+    ShowMessage(tr("WRITE SUCCEED!"));
     if (then)
         then();
 }

@@ -4,6 +4,7 @@
 #include "ui/ToolTexts.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontDatabase>
 #include <QLocale>
@@ -80,7 +81,7 @@ void PreviewAndPrintDocument(QWidget *parent, const QString &html, bool landscap
     layOut(document, html);
     printer.setDocName(document.metaInformation(QTextDocument::DocumentTitle));
     QPrintPreviewDialog preview(&printer, parent);
-    preview.setWindowTitle(QStringLiteral("Print preview - %1").arg(ToolTitle()));
+    preview.setWindowTitle(QCoreApplication::translate("ToolTexts", "Print preview - %1").arg(ToolTitle()));
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [&document](QPrinter *p) { document.print(p); });
     preview.resize(900, 700);

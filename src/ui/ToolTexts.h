@@ -1,6 +1,7 @@
 #pragma once
 // Texts that more than one window shows.
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace lumora {
@@ -11,7 +12,8 @@ inline QString ToolTitle() { return QStringLiteral("LUMORA  V1.0"); }
 // A transfer refused because the port is busy with another one.
 inline QString AnotherTransferText()
 {
-    return QStringLiteral("Another transfer with the radio is under way. Wait until it has finished, then try again");
+    return QCoreApplication::translate(
+            "ToolTexts", "Another transfer with the radio is under way. Wait until it has finished, then try again");
 }
 
 } // namespace lumora

@@ -240,4 +240,12 @@ TEST(Cli, OnlyTheMessagesFollowTheLanguage)
         EXPECT_EQ(chinese, english) << args.join(' ').toStdString();
         EXPECT_EQ(jsonZh, json) << args.join(' ').toStdString();
     }
+    // A usage error: the same status, said in the user's language.
+    const auto [usage, none, problem] = run("C.UTF-8", {"read"});
+    const auto [usageZh, noneZh, problemZh] = run("zh_CN.UTF-8", {"read"});
+    EXPECT_EQ(usage, 2);
+    EXPECT_EQ(usageZh, 2);
+    EXPECT_TRUE(problem.startsWith("lumora-cli: read needs --port DEV and --output FILE.wh\nUsage:\n")) << problem.toStdString();
+    EXPECT_TRUE(problemZh.startsWith(QString::fromUtf8("lumora-cli: read 需要 --port DEV 和 --output FILE.wh\n用法：\n")))
+            << problemZh.toStdString();
 }

@@ -23,15 +23,15 @@ class BackupCommand : public BackupFileCommand {
 public:
     BackupCommand()
         : BackupFileCommand("backup", {"  lumora-cli backup  --port DEV --output FILE.json"},
-                            R"(  backup              read {all areas} of the radio into one file
-)")
+                            QT_TRANSLATE_NOOP("CliHelp", R"(  backup              read {all areas} of the radio into one file
+)"))
     {
     }
     QString Take(const CliArgs &args, const QStringList &words, CliRunner::Request &request) const override
     {
         request.output = args.Value(QStringLiteral("output"));
         if (request.port.isEmpty() || request.output.isEmpty() || !words.isEmpty())
-            return QStringLiteral("backup needs --port DEV and --output FILE.json");
+            return Cli::tr("backup needs --port DEV and --output FILE.json");
         return QString();
     }
     QString *Output(CliRunner::Request &request) const override { return &request.output; }
@@ -41,19 +41,19 @@ class RestoreCommand : public BackupFileCommand {
 public:
     RestoreCommand()
         : BackupFileCommand("restore", {"  lumora-cli restore --port DEV FILE.json [--verify] [--keep-identity]"},
-                            R"(  restore             write such a file back, every area (checked and
+                            QT_TRANSLATE_NOOP("CliHelp", R"(  restore             write such a file back, every area (checked and
                       encoded whole before the first byte is sent)
   --keep-identity     restore: read the radio's FleetSync own fleet and ID
                       and its DTMF ID code first and write them in place
                       of the file's
-)",
+)"),
                             {"verify", "keep-identity"})
     {
     }
     QString Take(const CliArgs &, const QStringList &words, CliRunner::Request &request) const override
     {
         if (request.port.isEmpty() || words.size() != 1)
-            return QStringLiteral("restore needs --port DEV and one backup file");
+            return Cli::tr("restore needs --port DEV and one backup file");
         request.file = words.first();
         return QString();
     }

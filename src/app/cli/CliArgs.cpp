@@ -1,4 +1,5 @@
 #include "app/cli/CliArgs.h"
+#include "app/CliTexts.h"
 
 #include "app/cli/CliCommand.h"
 
@@ -62,8 +63,8 @@ QString CliArgs::Refused(const CliCommand &command) const
             if (c->Options().contains(option))
                 takers << c->Name();
         const QString last = takers.takeLast();
-        return QStringLiteral("--%1 goes with %2")
-                .arg(option, takers.isEmpty() ? last : takers.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last);
+        return takers.isEmpty() ? Cli::tr("--%1 goes with %2").arg(option, last)
+                                : Cli::tr("--%1 goes with %2 and %3").arg(option, takers.join(QStringLiteral(", ")), last);
     }
     return QString();
 }

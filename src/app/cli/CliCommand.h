@@ -5,11 +5,11 @@
 // CliCommands(); adding a command is a file here and a line there.
 
 #include "app/CliRunner.h"
+#include "app/CliTexts.h"
 #include "protocol/AreaNames.h"
 
 #include <QString>
 #include <QStringList>
-#include <iterator>
 #include <utility>
 #include <vector>
 
@@ -20,28 +20,26 @@ struct ToolWindows;
 
 class CliCommand {
 public:
-    // usage: its lines, as --help shows them; help: its paragraphs;
+    // usage: its lines, as --help shows them; help: its paragraphs (marked
+    // for translation in the "CliHelp" context, translated when shown);
     // options: those it takes beyond --port, --output, --timeout and
     // --help, by their long names (any other is refused before anything runs).
     CliCommand(const char *name, QStringList usage, const char *help, QStringList options = {})
-        : name_(QString::fromLatin1(name)), usage_(std::move(usage)), help_(QString::fromUtf8(help)),
-          options_(std::move(options))
+        : name_(QString::fromLatin1(name)), usage_(std::move(usage)), help_(help), options_(std::move(options))
     {
-        // "{areas}": the signalling areas' names, "dtmf|2tone|5tone|fsk";
-        // "{all areas}": "all six areas", as many as the radio has
+        // "{areas}": the signalling areas' names, "dtmf|2tone|5tone|fsk"
         for (QString &line : usage_)
             line.replace(QStringLiteral("{areas}"), area::Signalling().join(QLatin1Char('|')));
-        static const char *const counts[] = {"no", "one", "two", "three", "four", "five", "six",
-                                             "seven", "eight", "nine", "ten", "eleven", "twelve"};
-        const size_t areas = AreaTable().size();
-        help_.replace(QStringLiteral("{all areas}"),
-                      QStringLiteral("all %1 areas")
-                              .arg(areas < std::size(counts) ? QLatin1String(counts[areas]) : QString::number(areas)));
     }
     virtual ~CliCommand() = default;
     QString Name() const { return name_; }
     const QStringList &Usage() const { return usage_; }
-    const QString &Help() const { return help_; }
+    // "{all areas}": "all six areas", as many as the radio has.
+    QString Help() const
+    {
+        return QCoreApplication::translate("CliHelp", help_)
+                .replace(QStringLiteral("{all areas}"), Cli::AllAreas(static_cast<int>(AreaTable().size())));
+    }
     const QStringList &Options() const { return options_; }
     // The words after the command (and its area) into the request: a
     // usage problem ("read needs --port DEV ..."), or nothing.
@@ -75,8 +73,9 @@ protected:
     QString OneFile(const QStringList &words, CliRunner::Request &request) const
     {
         if (request.port.isEmpty() || words.size() != 1)
-            return QStringLiteral("%1 needs --port DEV and one %2 file")
-                    .arg(Name(), request.area == area::Main ? QStringLiteral("channel") : QStringLiteral("settings"));
+            return (request.area == area::Main ? Cli::tr("%1 needs --port DEV and one channel file")
+                                               : Cli::tr("%1 needs --port DEV and one settings file"))
+                    .arg(Name());
         request.file = words.first();
         return QString();
     }
@@ -84,7 +83,7 @@ protected:
 private:
     QString name_;
     QStringList usage_;
-    QString help_;
+    const char *help_;
     QStringList options_;
 };
 

@@ -4,6 +4,7 @@
 #include "protocol/AreaTable.h"
 #include "serial/PortList.h"
 
+#include <QCoreApplication>
 #include <QTextStream>
 #include <QVector>
 #include <algorithm>
@@ -12,14 +13,14 @@ namespace lumora {
 
 namespace {
 
-const char *const kAbout = R"(
+const char *const kAbout = QT_TRANSLATE_NOOP("CliHelp", R"(
 Reads or writes the radio on the serial port DEV, exactly as the tool's
 Read and Write buttons do, without opening a window.
 
-)";
+)");
 
-const char *const kGeneral = R"(  AREA                {areas}
-  -p, --port DEV      the serial device, for example )" LUMORA_EXAMPLE_PORT R"(
+const char *const kGeneral = QT_TRANSLATE_NOOP("CliHelp", R"(  AREA                {areas}
+  -p, --port DEV      the serial device, for example {port}
   -o, --output FILE   where a read is saved
   -t, --timeout SECONDS
                       give up a transfer not finished by then (default 60);
@@ -42,7 +43,7 @@ const char *const kGeneral = R"(  AREA                {areas}
 Success messages ("   Read Succeed!", "Write Succeed!", "WRITE SUCCEED!")
 go to standard output, errors with their details to standard error. The exit status is 0
 only on success.
-)";
+)");
 
 // The number of letters to change to make one word the other.
 int distance(const QString &a, const QString &b)
@@ -78,6 +79,45 @@ QString nearestCommand(const QString &typed)
     return best;
 }
 
+// A character's width in a terminal: Chinese and other wide letters take two.
+int widthOf(QChar c)
+{
+    const ushort u = c.unicode();
+    return (u >= 0x1100 && u <= 0x115F) || (u >= 0x2E80 && u <= 0xA4CF) || (u >= 0xAC00 && u <= 0xD7A3)
+                   || (u >= 0xF900 && u <= 0xFAFF) || (u >= 0xFE30 && u <= 0xFE4F) || (u >= 0xFF00 && u <= 0xFF60)
+                   || (u >= 0xFFE0 && u <= 0xFFE6)
+           ? 2
+           : 1;
+}
+
+// Text wrapped to 76 columns below a heading 22 wide: broken at blanks,
+// and between wide letters, which have none between them.
+QString wrapped(const QString &text)
+{
+    constexpr int indent = 22, width = 76;
+    QString out, line;
+    int lineWidth = indent, lastBreak = -1; // in line: where it may break
+    for (const QChar c : text) {
+        if (c == QLatin1Char(' ') && line.isEmpty())
+            continue;
+        if (widthOf(c) == 2)
+            lastBreak = static_cast<int>(line.size());
+        line += c;
+        lineWidth += widthOf(c);
+        if (c == QLatin1Char(' '))
+            lastBreak = static_cast<int>(line.size());
+        if (lineWidth > width && lastBreak > 0) {
+            out += line.left(lastBreak).trimmed() + QLatin1Char('\n') + QString(indent, QLatin1Char(' '));
+            line = line.mid(lastBreak);
+            lineWidth = indent;
+            for (const QChar rest : line)
+                lineWidth += widthOf(rest);
+            lastBreak = -1;
+        }
+    }
+    return out + line;
+}
+
 // What AREA may be, wrapped below its heading.
 QString areasText()
 {
@@ -85,19 +125,9 @@ QString areasText()
     for (const AreaInfo *area : SignallingAreaList())
         names << QStringLiteral("%1 (%2)").arg(QLatin1String(area->key), QLatin1String(area->title));
     const QString last = names.takeLast();
-    const QString text = QStringLiteral("main (the default, channel files .wh); the signalling areas %1 and %2, "
-                                        "settings files in JSON")
-                                 .arg(names.join(QStringLiteral(", ")), last);
-    const QString indent(22, QLatin1Char(' '));
-    QString wrapped, line;
-    for (const QString &word : text.split(QLatin1Char(' '))) {
-        if (!line.isEmpty() && indent.size() + line.size() + 1 + word.size() > 76) {
-            wrapped += line + QLatin1Char('\n') + indent;
-            line.clear();
-        }
-        line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
-    }
-    return wrapped + line;
+    return wrapped(QCoreApplication::translate("CliHelp", "main (the default, channel files .wh); the signalling "
+                                                          "areas %1 and %2, settings files in JSON")
+                           .arg(names.join(QStringLiteral(", ")), last));
 }
 
 } // namespace
@@ -109,8 +139,10 @@ QString CliHelpText()
         usage += command->Usage().join(QLatin1Char('\n')) + QLatin1Char('\n');
         paragraphs += command->Help();
     }
-    return QStringLiteral("Usage:\n") + usage + QString::fromUtf8(kAbout) + paragraphs
-           + QString::fromUtf8(kGeneral).replace(QStringLiteral("{areas}"), areasText());
+    return QCoreApplication::translate("CliHelp", "Usage:") + QLatin1Char('\n') + usage
+           + QCoreApplication::translate("CliHelp", kAbout) + paragraphs
+           + QCoreApplication::translate("CliHelp", kGeneral).replace(QStringLiteral("{areas}"), areasText())
+                     .replace(QStringLiteral("{port}"), QStringLiteral(LUMORA_EXAMPLE_PORT));
 }
 
 QString CliCommandHelp(const QString &verb)
@@ -118,8 +150,9 @@ QString CliCommandHelp(const QString &verb)
     const CliCommand *command = FindCliCommand(verb);
     if (!command)
         return QString();
-    return QStringLiteral("Usage:\n") + command->Usage().join(QLatin1Char('\n')) + QStringLiteral("\n\n")
-           + command->Help() + QStringLiteral("\nOptions and files: lumora-cli --help.\n");
+    return QCoreApplication::translate("CliHelp", "Usage:") + QLatin1Char('\n') + command->Usage().join(QLatin1Char('\n'))
+           + QStringLiteral("\n\n") + command->Help() + QLatin1Char('\n')
+           + QCoreApplication::translate("CliHelp", "Options and files: lumora-cli --help.") + QLatin1Char('\n');
 }
 
 int CliUsageError(const QString &problem, const QString &verb)
@@ -129,18 +162,20 @@ int CliUsageError(const QString &problem, const QString &verb)
         err << "lumora-cli: " << problem << "\n";
     const QString text = verb.isEmpty() ? QString() : CliCommandHelp(verb);
     if (text.isEmpty()) {
-        err << "Usage: lumora-cli COMMAND [AREA] [OPTIONS] [FILE]; see lumora-cli --help\n";
+        err << QCoreApplication::translate("CliHelp", "Usage: lumora-cli COMMAND [AREA] [OPTIONS] [FILE]; see lumora-cli --help")
+            << "\n";
         return 2;
     }
-    err << text.section(QStringLiteral("\n\n"), 0, 0) << "\nSee lumora-cli help " << verb << ".\n";
+    err << text.section(QStringLiteral("\n\n"), 0, 0) << "\n"
+        << QCoreApplication::translate("CliHelp", "See lumora-cli help %1.").arg(verb) << "\n";
     return 2;
 }
 
 int CliUnknownCommand(const QString &verb)
 {
     const QString nearest = nearestCommand(verb);
-    return CliUsageError(QStringLiteral("unknown command '%1'").arg(verb)
-                         + (nearest.isEmpty() ? QString() : QStringLiteral("; did you mean '%1'?").arg(nearest)));
+    return CliUsageError(nearest.isEmpty() ? Cli::tr("unknown command '%1'").arg(verb)
+                                           : Cli::tr("unknown command '%1'; did you mean '%2'?").arg(verb, nearest));
 }
 
 } // namespace lumora

@@ -27,7 +27,7 @@ public:
     {
         request.output = args.Value(QStringLiteral("output"));
         if (words.size() != 1 || request.output.isEmpty())
-            return QStringLiteral("%1 needs FILE.%2 and --output FILE.%3").arg(Name(), from_, to_);
+            return Cli::tr("%1 needs FILE.%2 and --output FILE.%3").arg(Name(), from_, to_);
         request.file = words.first();
         return QString();
     }
@@ -44,14 +44,14 @@ class ImportCsvCommand : public CsvCommand {
 public:
     ImportCsvCommand()
         : CsvCommand("import-csv", {"  lumora-cli import-csv FILE.csv --output FILE.wh [--strict]"},
-                     R"(  import-csv          make a channel file from a CHIRP CSV channel list;
+                     QT_TRANSLATE_NOOP("CliHelp", R"(  import-csv          make a channel file from a CHIRP CSV channel list;
                       the summary and every row not taken (with its line
                       and reason) go to standard error; status 0 when
                       every row was taken or skipped for a reason, 1 when
                       no row was taken
   --strict            import-csv: status 1, and no channel file, when any
                       row was skipped
-)",
+)"),
                      {"strict"}, "csv", "wh")
     {
     }
@@ -62,7 +62,7 @@ public:
         if (summary.rowsTaken == 0)
             return CliRunner::kFailed; // nothing taken: no channel file either
         if (request.strict && !summary.skipped.isEmpty()) {
-            CliErr() << "lumora-cli: --strict: rows were skipped, so no channel file was written" << Qt::endl;
+            CliErr() << "lumora-cli: " << Cli::tr("--strict: rows were skipped, so no channel file was written") << Qt::endl;
             return CliRunner::kFailed;
         }
         windows.Form1->SaveChannelFileAs(request.output);
@@ -74,9 +74,9 @@ class ExportCsvCommand : public CsvCommand {
 public:
     ExportCsvCommand()
         : CsvCommand("export-csv", {"  lumora-cli export-csv FILE.wh --output FILE.csv"},
-                     R"(  export-csv          write the channels of a channel file as CHIRP CSV;
+                     QT_TRANSLATE_NOOP("CliHelp", R"(  export-csv          write the channels of a channel file as CHIRP CSV;
                       the summary goes to standard error
-)",
+)"),
                      {}, "wh", "csv")
     {
     }

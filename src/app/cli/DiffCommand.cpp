@@ -17,10 +17,10 @@ public:
     DiffCommand()
         : AreaFileCommand("diff",
                      {"  lumora-cli diff  [AREA] --port DEV FILE [--json]"},
-                     R"(  diff                read the radio and list, field by field, what writing
+                     QT_TRANSLATE_NOOP("CliHelp", R"(  diff                read the radio and list, field by field, what writing
                       FILE would change: status 0 when nothing, 1 when
                       something would, 2 on an error
-)",
+)"),
                      {"json"})
     {
     }

@@ -18,11 +18,11 @@ public:
     DoctorCommand()
         : CliCommand("doctor",
                      {"  lumora-cli doctor [--port DEV] [--json]"},
-                     R"(  doctor              say for each serial port (or DEV) whether it opens,
+                     QT_TRANSLATE_NOOP("CliHelp", R"(  doctor              say for each serial port (or DEV) whether it opens,
                       and if not why (missing, permission denied, busy),
                       and whether a radio answers on it: status 0 only
                       when a radio answered
-)",
+)"),
                      {"json"})
     {
     }

@@ -13,7 +13,7 @@ public:
         : CliCommand("fleet",
                      {"  lumora-cli fleet --port DEV TEMPLATE.json --keep-identity|--ids FILE.csv|--first-id N",
                       "                   [--step S] [--dtmf-id-follows] [--wait SECONDS] [--log FILE.csv] [--count N]"},
-                     R"(  fleet               program one radio after another on DEV from the
+                     QT_TRANSLATE_NOOP("CliHelp", R"(  fleet               program one radio after another on DEV from the
                       template (a backup file): wait for a radio to answer
                       (--wait seconds at most, default 60; then the run
                       ends), write {all areas} with the radio's identity,
@@ -33,14 +33,14 @@ public:
                       was written and verified, 1 when not (or the log
                       could not be written), 2 when the template, the list
                       or an option is refused before any radio
-)",
+)"),
                      {"keep-identity", "ids", "first-id", "step", "dtmf-id-follows", "wait", "log", "count"})
     {
     }
     QString Take(const CliArgs &args, const QStringList &words, CliRunner::Request &request) const override
     {
         if (int(request.keepIdentity) + int(args.IsSet(QStringLiteral("ids"))) + int(args.IsSet(QStringLiteral("first-id"))) != 1)
-            return QStringLiteral("fleet needs one of --keep-identity, --ids FILE.csv and --first-id N");
+            return Cli::tr("fleet needs one of --keep-identity, --ids FILE.csv and --first-id N");
         request.idsFile = args.Value(QStringLiteral("ids"));
         bool numbers = true, ok = true;
         if (args.IsSet(QStringLiteral("first-id")))
@@ -53,11 +53,11 @@ public:
         request.radios = args.Number(QStringLiteral("count"), &ok);
         numbers = numbers && ok && request.radios >= 0;
         if (!numbers)
-            return QStringLiteral("--first-id, --step, --wait and --count want whole numbers (--step and --wait above 0)");
+            return Cli::tr("--first-id, --step, --wait and --count want whole numbers (--step and --wait above 0)");
         request.dtmfIdFollows = args.IsSet(QStringLiteral("dtmf-id-follows"));
         request.log = args.Value(QStringLiteral("log"));
         if (request.port.isEmpty() || words.size() != 1)
-            return QStringLiteral("fleet needs --port DEV and one backup file as the template");
+            return Cli::tr("fleet needs --port DEV and one backup file as the template");
         request.file = words.first();
         return QString();
     }

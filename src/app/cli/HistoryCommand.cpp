@@ -26,7 +26,7 @@ public:
                       "  lumora-cli history diff SNAPSHOT [SNAPSHOT | --port DEV]",
                       "  lumora-cli history restore SNAPSHOT --port DEV [--verify]",
                       "  lumora-cli history prune [--keep-days DAYS] [--keep-count N]"},
-                     R"(  history             the radio history: every image of a radio read, verified,
+                     QT_TRANSLATE_NOOP("CliHelp", R"(  history             the radio history: every image of a radio read, verified,
                       backed up, read back after a write, or read before a
                       restore or a fleet radio is written, one snapshot each
                       (SNAPSHOT: its id as "list" gives it, or its file).
@@ -42,7 +42,7 @@ public:
                       keep every snapshot newer than DAYS (default 365)
                       and the last N of each radio (default 100), or as
                       set in the tool's "Radio history..." window
-)",
+)"),
                      {"json", "radio", "verify"})
     {
     }
@@ -57,10 +57,10 @@ public:
                           || (what == QLatin1String("diff") && ((n == 2 && !request.port.isEmpty()) || (n == 3 && request.port.isEmpty())))
                           || (what == QLatin1String("restore") && n == 2 && !request.port.isEmpty());
         if (!fits)
-            return QStringLiteral("history needs list, show SNAPSHOT, diff SNAPSHOT [SNAPSHOT|--port DEV], "
-                                  "restore SNAPSHOT --port DEV or prune");
+            return Cli::tr("history needs list, show SNAPSHOT, diff SNAPSHOT [SNAPSHOT|--port DEV], "
+                           "restore SNAPSHOT --port DEV or prune");
         if (!request.radio.isEmpty() && what != QLatin1String("list"))
-            return QStringLiteral("--radio goes with history list");
+            return Cli::tr("--radio goes with history list");
         return QString();
     }
     int RunOn(CliRunner &runner, ToolWindows &windows, const CliRunner::Request &request) const override
@@ -71,8 +71,9 @@ public:
             return list(history, request);
         if (what == QLatin1String("prune")) {
             const int removed = history.Prune(CliRunner::HistoryOf(request).bounds, QDateTime::currentDateTimeUtc());
-            CliOut() << "Removed " << removed << (removed == 1 ? " snapshot" : " snapshots") << " from "
-                     << history.Folder() << "." << Qt::endl;
+            CliOut() << (removed == 1 ? Cli::tr("Removed 1 snapshot from %1.").arg(history.Folder())
+                                      : Cli::tr("Removed %1 snapshots from %2.").arg(removed).arg(history.Folder()))
+                     << Qt::endl;
             return 0;
         }
         const Snapshot snapshot = history.Load(request.history.value(1), windows.AllSettings(), windows.BlockCounts());
@@ -96,7 +97,7 @@ public:
         for (const QString &line : lines)
             CliOut() << line << Qt::endl;
         if (lines.isEmpty())
-            CliOut() << "No difference." << Qt::endl;
+            CliOut() << Cli::tr("No difference.") << Qt::endl;
         return lines.isEmpty() ? 0 : 1;
     }
 
@@ -121,9 +122,9 @@ private:
                 continue;
             }
             CliOut() << info.id << "  "
-                     << (info.damaged ? QStringLiteral("damaged: ") + info.damage
+                     << (info.damaged ? Cli::tr("damaged: %1").arg(info.damage)
                                       : QStringLiteral("%1  %2  %3  (%4)  %5")
-                                                .arg(timeText(info.time), info.port, info.origin,
+                                                .arg(timeText(info.time), info.port, ShownOrigin(info.origin),
                                                      info.areas.join(QLatin1Char(',')), info.RadioText()))
                      << Qt::endl;
         }
@@ -135,9 +136,10 @@ private:
     static void show(const Snapshot &snapshot)
     {
         const SnapshotInfo &info = snapshot.info;
-        CliOut() << "Snapshot: " << info.id << "\nRadio: " << info.RadioText() << "\nTime: " << timeText(info.time)
-                 << "\nPort: " << info.port << "\nFrom: " << info.origin << "\nAreas: " << info.areas.join(", ")
-                 << "\nFile: " << info.file << Qt::endl;
+        CliOut() << Cli::tr("Snapshot: %1\nRadio: %2\nTime: %3\nPort: %4\nFrom: %5\nAreas: %6\nFile: %7")
+                            .arg(info.id, info.RadioText(), timeText(info.time), info.port, ShownOrigin(info.origin),
+                                 info.areas.join(QStringLiteral(", ")), info.file)
+                 << Qt::endl;
         for (const auto &area : snapshot.areas)
             for (const auto &[field, value] : SnapshotFields(area.first, area.second))
                 CliOut() << field << ": " << value << Qt::endl;

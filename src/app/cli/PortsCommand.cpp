@@ -17,8 +17,8 @@ public:
     PortsCommand()
         : CliCommand("ports",
                      {"  lumora-cli ports [--json]"},
-                     R"(  ports               list the serial ports, one a line
-)",
+                     QT_TRANSLATE_NOOP("CliHelp", R"(  ports               list the serial ports, one a line
+)"),
                      {"json"})
     {
     }

@@ -25,7 +25,7 @@ public:
         : CliCommand("print",
                      {"  lumora-cli print FILE.wh|BACKUP.json --output CARD.pdf|CARD.html [--page A4|Letter]",
                       "  lumora-cli print FLEET-LOG.csv --output ROSTER.pdf|ROSTER.html [--page A4|Letter]"},
-                     R"(  print               the channel card of a channel file or a backup (every
+                     QT_TRANSLATE_NOOP("CliHelp", R"(  print               the channel card of a channel file or a backup (every
                       channel in use with all its fields, the options, and
                       for a backup the radio's identity and signalling
                       areas), or the roster of a fleet run's log (one row
@@ -33,7 +33,7 @@ public:
                       HTML where --output ends in .html
   --page A4|Letter    print: the paper (default: Letter where the system's
                       locale measures in US units, else A4)
-)",
+)"),
                      {"page"})
     {
     }
@@ -42,7 +42,7 @@ public:
         request.output = args.Value(QStringLiteral("output"));
         request.page = args.Value(QStringLiteral("page"));
         if (words.size() != 1 || request.output.isEmpty())
-            return QStringLiteral("print needs FILE.wh, BACKUP.json or FLEET-LOG.csv and --output FILE.pdf");
+            return Cli::tr("print needs FILE.wh, BACKUP.json or FLEET-LOG.csv and --output FILE.pdf");
         if (!request.page.isEmpty() && request.page.compare(QLatin1String("A4"), Qt::CaseInsensitive) != 0
             && request.page.compare(QLatin1String("Letter"), Qt::CaseInsensitive) != 0)
             return QStringLiteral("--page takes A4 or Letter, not \"%1\"").arg(request.page);

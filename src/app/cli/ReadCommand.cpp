@@ -16,17 +16,17 @@ public:
         : CliCommand("read",
                      {"  lumora-cli read  [AREA] --port DEV --output FILE.wh [--timeout SECONDS]",
                       "  lumora-cli read  {areas} --port DEV --output FILE.json [--timeout SECONDS]"},
-                     R"(  read                read the radio's main memory (16 channels and the
+                     QT_TRANSLATE_NOOP("CliHelp", R"(  read                read the radio's main memory (16 channels and the
                       optional settings) and save it as a channel file, or
                       a signalling area and save it as a settings file
-)")
+)"))
     {
     }
     QString Take(const CliArgs &args, const QStringList &words, CliRunner::Request &request) const override
     {
         request.file = args.Value(QStringLiteral("output"));
         if (request.port.isEmpty() || request.file.isEmpty() || !words.isEmpty())
-            return QStringLiteral("read needs --port DEV and --output FILE.%1").arg(Suffix(request, false));
+            return Cli::tr("read needs --port DEV and --output FILE.%1").arg(Suffix(request, false));
         return QString();
     }
     QString *Output(CliRunner::Request &request) const override { return &request.file; }

@@ -20,7 +20,7 @@ public:
                       "  lumora-cli write {areas} --port DEV FILE.json [--timeout SECONDS]",
                       "  lumora-cli write [AREA] --port DEV FILE --verify",
                       "  lumora-cli write --port DEV FILE.wh --plan PLAN [--plan-strict]"},
-                     R"(  write               open a channel or settings file and write it to the
+                     QT_TRANSLATE_NOOP("CliHelp", R"(  write               open a channel or settings file and write it to the
                       radio
   --verify            after a write, read the area back and list every
                       field whose bytes differ from what was written, with
@@ -33,7 +33,7 @@ public:
                       standard error and the write goes on
   --plan-strict       write: a channel that does not fit the plan stops
                       the write before anything is sent (status 2)
-)",
+)"),
                      {"verify", "plan", "plan-strict"})
     {
     }
@@ -42,9 +42,9 @@ public:
         request.plan = args.Value(QStringLiteral("plan"));
         request.planStrict = args.IsSet(QStringLiteral("plan-strict"));
         if (request.planStrict && request.plan.isEmpty())
-            return QStringLiteral("--plan-strict needs --plan PLAN");
+            return Cli::tr("--plan-strict needs --plan PLAN");
         if (!request.plan.isEmpty() && request.area != area::Main)
-            return QStringLiteral("--plan goes with a channel file: the %1 area has no frequencies").arg(request.area);
+            return Cli::tr("--plan goes with a channel file: the %1 area has no frequencies").arg(request.area);
         return OneFile(words, request);
     }
     int RunOn(CliRunner &runner, ToolWindows &windows, const CliRunner::Request &request) const override
