@@ -2,6 +2,124 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>BackupTexts</name>
+    <message>
+        <source>&quot;%1&quot; is not a radio backup: %2%3</source>
+        <translation>“%1”不是对讲机备份：%2%3</translation>
+    </message>
+    <message>
+        <source>the key &quot;format&quot; must be 1 or %1</source>
+        <translation>键“format”必须为 1 或 %1</translation>
+    </message>
+    <message>
+        <source>the key &quot;area&quot; must be &quot;radio&quot;</source>
+        <translation>键“area”必须为“radio”</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; is unknown</source>
+        <translation>未知的键“%1”</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; must hold the %1 area</source>
+        <translation>键“%1”必须包含 %1 区域</translation>
+    </message>
+    <message>
+        <source>in &quot;%1&quot;, </source>
+        <translation>在“%1”中，</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>无法打开文件“%1”。%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a radio backup: it is larger than 1 MiB</source>
+        <translation>“%1”不是对讲机备份：文件大于 1 MiB</translation>
+    </message>
+</context>
+<context>
+    <name>CardTexts</name>
+    <message>
+        <source>(none)</source>
+        <translation>（无）</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>开</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 set</source>
+        <translation>%1：%3 项中已设置 %2 项</translation>
+    </message>
+    <message>
+        <source>Channel card of %1, made %2 by %3</source>
+        <translation>%1 的信道卡，由 %3 于 %2 生成</translation>
+    </message>
+    <message>
+        <source>Radio: &lt;b&gt;%1&lt;/b&gt;</source>
+        <translation>对讲机：&lt;b&gt;%1&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Channels in use: %1</source>
+        <translation>使用中的信道：%1</translation>
+    </message>
+    <message>
+        <source>None.</source>
+        <translation>无。</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>选项</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>值</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>选项</translation>
+    </message>
+    <message>
+        <source>Signalling</source>
+        <translation>信令</translation>
+    </message>
+    <message>
+        <source>Channel card: %1</source>
+        <translation>信道卡：%1</translation>
+    </message>
+    <message>
+        <source>Fleet roster: %1</source>
+        <translation>批量写频名册：%1</translation>
+    </message>
+    <message>
+        <source>1 radio, %1 programmed and verified; made %2 by LUMORA</source>
+        <translation>共 1 台对讲机，其中 %1 台已写频并校验；由 LUMORA 于 %2 生成</translation>
+    </message>
+    <message>
+        <source>%1 radios, %2 programmed and verified; made %3 by LUMORA</source>
+        <translation>共 %1 台对讲机，其中 %2 台已写频并校验；由 LUMORA 于 %3 生成</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>对讲机</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>端口</translation>
+    </message>
+</context>
+<context>
     <name>Cli</name>
     <message>
         <source>standard input: cannot be read</source>
@@ -602,6 +720,213 @@ only on success.
     </message>
 </context>
 <context>
+    <name>CodecTexts</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>“%1”不是有效的整数值</translation>
+    </message>
+    <message>
+        <source>%1, row %2, column &quot;%3&quot;</source>
+        <translation>%1，第 %2 行，“%3”列</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a standard name (CCIR, EIA, EEA, ZVEI1, ZVEI2)</source>
+        <translation>“%1”不是标准名称（CCIR、EIA、EEA、ZVEI1、ZVEI2）</translation>
+    </message>
+    <message>
+        <source>&apos;$%1&apos; is not a valid integer value</source>
+        <translation>“$%1”不是有效的整数值</translation>
+    </message>
+</context>
+<context>
+    <name>ComparisonTexts</name>
+    <message>
+        <source>(empty)</source>
+        <translation>（空）</translation>
+    </message>
+    <message>
+        <source>written</source>
+        <translation>写入</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>读取</translation>
+    </message>
+    <message>
+        <source>now</source>
+        <translation>当前</translation>
+    </message>
+    <message>
+        <source>snapshot</source>
+        <translation>快照</translation>
+    </message>
+    <message>
+        <source>radio</source>
+        <translation>对讲机</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>另一快照</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>选项</translation>
+    </message>
+    <message>
+        <source>Channel %1,</source>
+        <translation>信道 %1，</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 %4, %5 %6</source>
+        <translation>%1%2：%3 %4，%5 %6</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 %4 (%5), %6 %7 (%8)</source>
+        <translation>%1%2：%3 %4（%5），%6 %7（%8）</translation>
+    </message>
+    <message>
+        <source>%1 byte d%2: %3 0x%4, %5 0x%6</source>
+        <translation>%1字节 d%2：%3 0x%4，%5 0x%6</translation>
+    </message>
+    <message>
+        <source>Options,</source>
+        <translation>选项，</translation>
+    </message>
+</context>
+<context>
+    <name>CsvTexts</name>
+    <message>
+        <source>The CSV file cannot be read: line %1: %2</source>
+        <translation>无法读取 CSV 文件：第 %1 行：%2</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a number</source>
+        <translation>%1“%2”不是数字</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a tone</source>
+        <translation>%1“%2”不是亚音</translation>
+    </message>
+    <message>
+        <source>the tone %1 Hz is not one the radio has</source>
+        <translation>对讲机没有 %1 Hz 亚音</translation>
+    </message>
+    <message>
+        <source>the tone %1 Hz is not one of the radio&apos;s standard tones; it is kept</source>
+        <translation>%1 Hz 不是对讲机的标准亚音；已保留</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a DCS code</source>
+        <translation>%1“%2”不是 DCS 码</translation>
+    </message>
+    <message>
+        <source>the DCS code %1 is not one the radio has</source>
+        <translation>对讲机没有 DCS 码 %1</translation>
+    </message>
+    <message>
+        <source>1 channel imported.</source>
+        <translation>已导入 1 个信道。</translation>
+    </message>
+    <message>
+        <source>%1 channels imported.</source>
+        <translation>已导入 %1 个信道。</translation>
+    </message>
+    <message>
+        <source>
+Not imported:
+</source>
+        <translation>
+未导入：
+</translation>
+    </message>
+    <message>
+        <source>
+Imported with a change:
+</source>
+        <translation>
+导入时有改动：
+</translation>
+    </message>
+    <message>
+        <source>
+Names and comments are not imported: the radio has no place for them.</source>
+        <translation>
+名称和备注未导入：对讲机没有存放它们的位置。</translation>
+    </message>
+    <message>
+        <source>Duplex &quot;%1&quot; is not known</source>
+        <translation>未知的 Duplex“%1”</translation>
+    </message>
+    <message>
+        <source>mode %1 is not FM or NFM</source>
+        <translation>模式 %1 不是 FM 或 NFM</translation>
+    </message>
+    <message>
+        <source>the frequency %1 MHz is out of the radio&apos;s range</source>
+        <translation>频率 %1 MHz 超出对讲机的范围</translation>
+    </message>
+    <message>
+        <source>the transmit frequency %1 MHz is out of the radio&apos;s range</source>
+        <translation>发射频率 %1 MHz 超出对讲机的范围</translation>
+    </message>
+    <message>
+        <source>CrossMode &quot;%1&quot; is not known</source>
+        <translation>未知的 CrossMode“%1”</translation>
+    </message>
+    <message>
+        <source>Tone &quot;%1&quot; is not known</source>
+        <translation>未知的 Tone“%1”</translation>
+    </message>
+    <message>
+        <source>the step %1 kHz is not one the radio has; it takes %2 kHz</source>
+        <translation>对讲机没有 %1 kHz 步进；改用 %2 kHz</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>文件为空</translation>
+    </message>
+    <message>
+        <source>there is no %1 column</source>
+        <translation>没有 %1 列</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>第 %1 行：%2</translation>
+    </message>
+    <message>
+        <source>Location %1 (line %2): %3</source>
+        <translation>位置 %1（第 %2 行）：%3</translation>
+    </message>
+    <message>
+        <source>the radio has channels 1 to %1 only</source>
+        <translation>对讲机只有信道 1 到 %1</translation>
+    </message>
+    <message>
+        <source>channel %1 is already taken by an earlier row</source>
+        <translation>信道 %1 已被前面的行占用</translation>
+    </message>
+    <message>
+        <source>Location %1: %2</source>
+        <translation>位置 %1：%2</translation>
+    </message>
+    <message>
+        <source>1 channel exported.</source>
+        <translation>已导出 1 个信道。</translation>
+    </message>
+    <message>
+        <source>%1 channels exported.</source>
+        <translation>已导出 %1 个信道。</translation>
+    </message>
+    <message>
+        <source>Channel %1: CHIRP has no %2 Hz tone and will not load the row.</source>
+        <translation>信道 %1：CHIRP 没有 %2 Hz 亚音，不会载入该行。</translation>
+    </message>
+    <message>
+        <source>a quoted field is not closed</source>
+        <translation>带引号的字段没有闭合</translation>
+    </message>
+</context>
+<context>
     <name>DialogTexts</name>
     <message>
         <source>&amp;Licences...</source>
@@ -638,6 +963,127 @@ Your user may not use this serial port: it must be in the group that owns the de
 Another program has the port open.</source>
         <translation>
 另一个程序已打开该端口。</translation>
+    </message>
+</context>
+<context>
+    <name>FileTexts</name>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. A text holds a character that the channel files&apos; encoding (GBK) has no code for</source>
+        <translation>无法创建文件“%1”。某个文本含有信道文件编码（GBK）无法表示的字符</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a channel file: %2</source>
+        <translation>“%1”不是信道文件：%2</translation>
+    </message>
+    <message>
+        <source>This Qt has no GBK text converter (it needs Qt built with ICU). Channel files are kept in GBK, so LUMORA cannot read or write them</source>
+        <translation>此 Qt 没有 GBK 文本转换器（需要带 ICU 构建的 Qt）。信道文件以 GBK 保存，因此 LUMORA 无法读写它们</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>无法打开文件“%1”。%2</translation>
+    </message>
+    <message>
+        <source>it is larger than 64 KiB</source>
+        <translation>文件大于 64 KiB</translation>
+    </message>
+    <message>
+        <source>it is not text in the channel files&apos; encoding (GBK)</source>
+        <translation>它不是信道文件编码（GBK）的文本</translation>
+    </message>
+    <message>
+        <source>it has 1 line, and a channel file has %1</source>
+        <translation>它只有 1 行，而信道文件有 %1 行</translation>
+    </message>
+    <message>
+        <source>it has %1 lines, and a channel file has %2</source>
+        <translation>它有 %1 行，而信道文件有 %2 行</translation>
+    </message>
+    <message>
+        <source>line %1 has a quote that is not closed</source>
+        <translation>第 %1 行有未闭合的引号</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>无法创建文件“%1”。%2</translation>
+    </message>
+    <message>
+        <source>Only %1 of its 1 byte could be written: the disk may be full.</source>
+        <translation>1 个字节中只写入了 %1 个：磁盘可能已满。</translation>
+    </message>
+    <message>
+        <source>Only %1 of its %2 bytes could be written: the disk may be full.</source>
+        <translation>%2 个字节中只写入了 %1 个：磁盘可能已满。</translation>
+    </message>
+</context>
+<context>
+    <name>FleetTexts</name>
+    <message>
+        <source>the radio cannot hold %1 &quot;%2&quot;: it takes a whole number from 0 to %3</source>
+        <translation>对讲机无法存储 %1“%2”：它只接受 0 到 %3 的整数</translation>
+    </message>
+    <message>
+        <source>the radio cannot hold DTMF ID &quot;%1&quot;: it takes up to %2 of %3, not all D</source>
+        <translation>对讲机无法存储 DTMF ID“%1”：它最多接受 %2 个 %3 中的字符，且不能全为 D</translation>
+    </message>
+    <message>
+        <source>The list of identities cannot be read: line 1: it needs the columns Fleet, ID and DTMF ID</source>
+        <translation>无法读取身份列表：第 1 行：需要 Fleet、ID 和 DTMF ID 列</translation>
+    </message>
+    <message>
+        <source>The list of identities cannot be read: line %1: %2</source>
+        <translation>无法读取身份列表：第 %1 行：%2</translation>
+    </message>
+    <message>
+        <source>The list of identities cannot be read: line %1: the radio stores it as line %2 (Fleet %3, ID %4, DTMF ID %5)</source>
+        <translation>无法读取身份列表：第 %1 行：对讲机存储的结果与第 %2 行相同（Fleet %3，ID %4，DTMF ID %5）</translation>
+    </message>
+    <message>
+        <source>The first ID %1 is not one the radio holds: it takes 0 to %2</source>
+        <translation>对讲机无法存储起始 ID %1：它只接受 0 到 %2</translation>
+    </message>
+    <message>
+        <source>The step %1 does not count upwards: it takes 1 or more</source>
+        <translation>步长 %1 无法递增：必须为 1 或更大</translation>
+    </message>
+    <message>
+        <source>Cannot write file &quot;%1&quot;. %2</source>
+        <translation>无法写入文件“%1”。%2</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>无法打开文件“%1”。%2</translation>
+    </message>
+    <message>
+        <source>The fleet log &quot;%1&quot; is read as far as its rows are whole: line %2 is cut short and not taken (check the radio it may name)</source>
+        <translation>批量写频日志“%1”只读取到完整的行为止：第 %2 行不完整，未采用（请检查其中可能提到的对讲机）</translation>
+    </message>
+    <message>
+        <source>The fleet log &quot;%1&quot; is read as far as its rows are whole: lines %2 are cut short and not taken (check the radios they may name)</source>
+        <translation>批量写频日志“%1”只读取到完整的行为止：第 %2 行不完整，未采用（请检查其中可能提到的对讲机）</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no fleet log: its first line is not %2</source>
+        <translation>“%1”不是批量写频日志：其第一行不是 %2</translation>
+    </message>
+</context>
+<context>
+    <name>FrameTexts</name>
+    <message>
+        <source>Options: the texts the radio&apos;s bytes show do not convert (%1); a write keeps the radio&apos;s bytes while they are unchanged</source>
+        <translation>选项：对讲机字节所显示的文本无法转换（%1）；只要它们未被修改，写入时保留对讲机的字节</translation>
+    </message>
+    <message>
+        <source>Channel %1: the texts the radio&apos;s bytes show do not convert (%2); a write keeps the radio&apos;s bytes while it is unchanged</source>
+        <translation>信道 %1：对讲机字节所显示的文本无法转换（%2）；只要它未被修改，写入时保留对讲机的字节</translation>
+    </message>
+    <message>
+        <source>a write of the table sends</source>
+        <translation>写入表格将发送</translation>
+    </message>
+    <message>
+        <source>the radio holds</source>
+        <translation>对讲机中为</translation>
     </message>
 </context>
 <context>
@@ -685,6 +1131,81 @@ Another program has the port open.</source>
     <message>
         <source>diff with %1</source>
         <translation>与 %1 比较</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryTexts</name>
+    <message>
+        <source>nothing was written in this run</source>
+        <translation>本次运行没有写入任何内容</translation>
+    </message>
+    <message>
+        <source>the radio on %1 is %2, and the write went to %3</source>
+        <translation>%1 上的对讲机是 %2，而写入的是 %3</translation>
+    </message>
+    <message>
+        <source>the radio on %1 does not hold what the last write sent to it</source>
+        <translation>%1 上的对讲机中的内容与上次写入的不同</translation>
+    </message>
+    <message>
+        <source>a radio never identified</source>
+        <translation>从未识别的对讲机</translation>
+    </message>
+    <message>
+        <source>a radio on %1 never identified</source>
+        <translation>%1 上从未识别的对讲机</translation>
+    </message>
+    <message>
+        <source>Channel %1</source>
+        <translation>信道 %1</translation>
+    </message>
+    <message>
+        <source>%1 row %2</source>
+        <translation>%1 第 %2 行</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>（空）</translation>
+    </message>
+    <message>
+        <source>checked</source>
+        <translation>已勾选</translation>
+    </message>
+    <message>
+        <source>unchecked</source>
+        <translation>未勾选</translation>
+    </message>
+    <message>
+        <source>%1, block %2, byte d%3: %4 0x%5, %6 0x%7</source>
+        <translation>%1，块 %2，字节 d%3：%4 0x%5，%6 0x%7</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; cannot be made</source>
+        <translation>无法创建文件夹“%1”</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 MiB</source>
+        <translation>文件大于 1 MiB</translation>
+    </message>
+    <message>
+        <source>it is not JSON (%1 at byte %2)</source>
+        <translation>它不是 JSON（第 %2 字节处：%1）</translation>
+    </message>
+    <message>
+        <source>it is no snapshot of a radio</source>
+        <translation>它不是对讲机快照</translation>
+    </message>
+    <message>
+        <source>it says no time or holds no area</source>
+        <translation>它没有时间或不含任何区域</translation>
+    </message>
+    <message>
+        <source>There is no snapshot &quot;%1&quot; in the radio history (%2).</source>
+        <translation>对讲机历史（%2）中没有快照“%1”。</translation>
+    </message>
+    <message>
+        <source>The snapshot &quot;%1&quot; is damaged: %2. Nothing of it was taken.</source>
+        <translation>快照“%1”已损坏：%2。未采用其中任何内容。</translation>
     </message>
 </context>
 <context>
@@ -749,6 +1270,262 @@ FleetSync 设置。
     <message>
         <source>no palette &quot;%1&quot;: %2</source>
         <translation>没有配色方案“%1”：%2</translation>
+    </message>
+</context>
+<context>
+    <name>PlanTexts</name>
+    <message>
+        <source>%1 MHz</source>
+        <translation>%1 MHz</translation>
+    </message>
+    <message>
+        <source>%1 to %2 MHz</source>
+        <translation>%1 至 %2 MHz</translation>
+    </message>
+    <message>
+        <source>%1 frequencies and ranges between %2 and %3 MHz</source>
+        <translation>%2 至 %3 MHz 之间的 %1 个频率和频段</translation>
+    </message>
+    <message>
+        <source>%1 is in %2 (plan &quot;%3&quot;)</source>
+        <translation>%1 位于%2（规划“%3”）</translation>
+    </message>
+    <message>
+        <source>a range the plan forbids</source>
+        <translation>规划禁止的频段</translation>
+    </message>
+    <message>
+        <source>%1 is outside the plan &quot;%2&quot;, which allows %3</source>
+        <translation>%1 超出规划“%2”，该规划允许 %3</translation>
+    </message>
+    <message>
+        <source>W/N WIDE is wider than the plan &quot;%1&quot; allows at %2 MHz (NARROW)</source>
+        <translation>W/N WIDE 超出规划“%1”在 %2 MHz 允许的带宽（NARROW）</translation>
+    </message>
+    <message>
+        <source>TX Power HIGH is more than the plan &quot;%1&quot; allows at %2 MHz (LOW)</source>
+        <translation>TX Power HIGH 超出规划“%1”在 %2 MHz 允许的功率（LOW）</translation>
+    </message>
+    <message>
+        <source>Channel %1: %2</source>
+        <translation>信道 %1：%2</translation>
+    </message>
+    <message>
+        <source>1 channel does not fit the frequency plan &quot;%1&quot;</source>
+        <translation>有 1 个信道不符合频率规划“%1”</translation>
+    </message>
+    <message>
+        <source>%1 channels do not fit the frequency plan &quot;%2&quot;</source>
+        <translation>有 %1 个信道不符合频率规划“%2”</translation>
+    </message>
+    <message>
+        <source>The frequency plan &quot;%1&quot; cannot be used: line %2: %3</source>
+        <translation>无法使用频率规划“%1”：第 %2 行：%3</translation>
+    </message>
+    <message>
+        <source>from &quot;%1&quot; is not a frequency in MHz with up to five decimals</source>
+        <translation>from“%1”不是最多五位小数的 MHz 频率</translation>
+    </message>
+    <message>
+        <source>to &quot;%1&quot; is not a frequency in MHz with up to five decimals</source>
+        <translation>to“%1”不是最多五位小数的 MHz 频率</translation>
+    </message>
+    <message>
+        <source>the range %1 to %2 MHz ends below its start</source>
+        <translation>频段 %1 至 %2 MHz 的终点低于起点</translation>
+    </message>
+    <message>
+        <source>bandwidth &quot;%1&quot; is none of NARROW (12.5), WIDE (25) or empty</source>
+        <translation>bandwidth“%1”不是 NARROW (12.5)、WIDE (25) 或空</translation>
+    </message>
+    <message>
+        <source>power &quot;%1&quot; is none of LOW, HIGH or empty</source>
+        <translation>power“%1”不是 LOW、HIGH 或空</translation>
+    </message>
+    <message>
+        <source>use &quot;%1&quot; is none of allowed, forbidden or empty</source>
+        <translation>use“%1”不是 allowed、forbidden 或空</translation>
+    </message>
+    <message>
+        <source>unknown key &quot;%1&quot;; a range has %2</source>
+        <translation>未知的键“%1”；频段包含 %2</translation>
+    </message>
+    <message>
+        <source>no header line (from,to,bandwidth,power,use,note)</source>
+        <translation>没有标题行（from,to,bandwidth,power,use,note）</translation>
+    </message>
+    <message>
+        <source>unknown column &quot;%1&quot;; the columns are %2</source>
+        <translation>未知的列“%1”；列为 %2</translation>
+    </message>
+    <message>
+        <source>the column &quot;%1&quot; twice</source>
+        <translation>列“%1”出现了两次</translation>
+    </message>
+    <message>
+        <source>no column &quot;from&quot;</source>
+        <translation>没有“from”列</translation>
+    </message>
+    <message>
+        <source>%1 fields, the header has %2</source>
+        <translation>有 %1 个字段，而标题行有 %2 个</translation>
+    </message>
+    <message>
+        <source>no JSON: %1</source>
+        <translation>不是 JSON：%1</translation>
+    </message>
+    <message>
+        <source>not one JSON object with &quot;ranges&quot;</source>
+        <translation>不是一个含“ranges”的 JSON 对象</translation>
+    </message>
+    <message>
+        <source>unknown key &quot;%1&quot;; a plan has name and ranges</source>
+        <translation>未知的键“%1”；规划包含 name 和 ranges</translation>
+    </message>
+    <message>
+        <source>no array &quot;ranges&quot;</source>
+        <translation>没有数组“ranges”</translation>
+    </message>
+    <message>
+        <source>range %1 is not an object</source>
+        <translation>频段 %1 不是对象</translation>
+    </message>
+    <message>
+        <source>no frequency or range</source>
+        <translation>没有频率或频段</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>无法打开文件“%1”。%2</translation>
+    </message>
+</context>
+<context>
+    <name>PortTexts</name>
+    <message>
+        <source>No serial port was found. Plug the programming cable in; a USB cable shows up as a COM port (COM3, for example) in Device Manager.</source>
+        <translation>未找到串口。请插入写频线；USB 写频线在设备管理器中显示为 COM 端口（例如 COM3）。</translation>
+    </message>
+    <message>
+        <source>No serial port was found. Plug the programming cable in; a USB cable shows up as /dev/ttyUSB0 or /dev/ttyACM0.</source>
+        <translation>未找到串口。请插入写频线；USB 写频线显示为 /dev/ttyUSB0 或 /dev/ttyACM0。</translation>
+    </message>
+    <message>
+        <source>%1: opens, and a radio answered.</source>
+        <translation>%1：可以打开，且有对讲机应答。</translation>
+    </message>
+    <message>
+        <source>%1: opens, but no radio answered. Check that the radio is switched on and the cable is pushed fully into its socket.</source>
+        <translation>%1：可以打开，但没有对讲机应答。请检查对讲机已开机，且写频线已完全插入插孔。</translation>
+    </message>
+    <message>
+        <source>Error opening serial port</source>
+        <translation>打开串口出错</translation>
+    </message>
+    <message>
+        <source>File handle is not a comm handle </source>
+        <translation>文件句柄不是串口句柄 </translation>
+    </message>
+    <message>
+        <source>Cannot setup comm buffer</source>
+        <translation>无法设置串口缓冲区</translation>
+    </message>
+    <message>
+        <source>Unable to create event</source>
+        <translation>无法创建事件</translation>
+    </message>
+    <message>
+        <source>Unable to create read thread</source>
+        <translation>无法创建读线程</translation>
+    </message>
+    <message>
+        <source>Unable to create write thread</source>
+        <translation>无法创建写线程</translation>
+    </message>
+    <message>
+        <source>This serial port already opened</source>
+        <translation>此串口已经打开</translation>
+    </message>
+    <message>
+        <source>%1: missing. There is no such device. Plug the cable in (a USB cable makes its device only while it is plugged in), or choose another port.</source>
+        <translation>%1：不存在。没有这个设备。请插入写频线（USB 写频线只在插入时才有对应设备），或选择其他端口。</translation>
+    </message>
+    <message>
+        <source>%1: permission denied. </source>
+        <translation>%1：权限不足。</translation>
+    </message>
+    <message>
+        <source>The device does not let even its group &quot;%1&quot; read and write it; ask whoever set up this machine to give that group access.</source>
+        <translation>该设备连其所属组“%1”也不允许读写；请让这台计算机的管理员给该组授予权限。</translation>
+    </message>
+    <message>
+        <source>The device belongs to the group &quot;%1&quot;, and you (%2) are not in it. Add yourself with
+    sudo usermod -aG %1 %2
+then log out and log in again: the group counts only from your next login. For a USB cable, LUMORA&apos;s udev rule (60-lumora-cables.rules, which its package installs) lets whoever is logged in open it: plug the cable in again once it is there.</source>
+        <translation>该设备属于组“%1”，而您（%2）不在该组中。请用以下命令加入：
+    sudo usermod -aG %1 %2
+然后注销并重新登录：组成员身份从下次登录起才生效。对于 USB 写频线，LUMORA 的 udev 规则（60-lumora-cables.rules，随软件包安装）允许当前登录的用户打开它：规则就位后请重新插拔写频线。</translation>
+    </message>
+    <message>
+        <source>You (%2) are in the group &quot;%1&quot; that owns the device, but this login began before you were added. Log out and log in again.</source>
+        <translation>您（%2）属于拥有该设备的组“%1”，但本次登录早于加入该组的时间。请注销并重新登录。</translation>
+    </message>
+    <message>
+        <source>You (%2) are in its group &quot;%1&quot;, yet the system refused: a security policy may keep this program from serial devices.</source>
+        <translation>您（%2）属于其所属组“%1”，但系统仍然拒绝：可能有安全策略禁止本程序访问串口设备。</translation>
+    </message>
+    <message>
+        <source>%1: busy. </source>
+        <translation>%1：被占用。</translation>
+    </message>
+    <message>
+        <source>Another program has it open; which one could not be found (it may belong to another user). Close the other program and try again.</source>
+        <translation>另一个程序已打开它；无法查出是哪个程序（可能属于其他用户）。请关闭该程序后重试。</translation>
+    </message>
+    <message>
+        <source>%1 has it open. Two programs on one cable garble each other: close it and try again.</source>
+        <translation>%1 已打开它。两个程序同时使用一根写频线会互相干扰：请关闭该程序后重试。</translation>
+    </message>
+    <message>
+        <source>%1 have it open. Two programs on one cable garble each other: close them and try again.</source>
+        <translation>%1 已打开它。两个程序同时使用一根写频线会互相干扰：请关闭这些程序后重试。</translation>
+    </message>
+    <message>
+        <source> ModemManager tries every new serial device as a modem; stop it with
+    sudo systemctl stop ModemManager
+LUMORA&apos;s udev rule (60-lumora-cables.rules) keeps it away from the usual cable chips for good.</source>
+        <translation>ModemManager 会把每个新串口设备当作调制解调器试探；可用以下命令停止它：
+    sudo systemctl stop ModemManager
+LUMORA 的 udev 规则（60-lumora-cables.rules）会让它永久避开常见的写频线芯片。</translation>
+    </message>
+    <message>
+        <source> brltty takes some USB serial chips for Braille displays; if you use none, remove it with
+    sudo apt remove brltty</source>
+        <translation>brltty 会把某些 USB 串口芯片当作盲文显示器；如果您不使用盲文显示器，可用以下命令删除它：
+    sudo apt remove brltty</translation>
+    </message>
+    <message>
+        <source>a program</source>
+        <translation>某个程序</translation>
+    </message>
+    <message>
+        <source>%1 (process %2)</source>
+        <translation>%1（进程 %2）</translation>
+    </message>
+    <message>
+        <source>%1: cannot be opened: %2.</source>
+        <translation>%1：无法打开：%2。</translation>
+    </message>
+    <message>
+        <source>%1: is no serial device (it is not a character device).</source>
+        <translation>%1：不是串口设备（不是字符设备）。</translation>
+    </message>
+    <message>
+        <source>%1: busy. Another program has it open (Windows gives a port to one program at a time). Close the other program and try again.</source>
+        <translation>%1：被占用。另一个程序已打开它（Windows 同一时间只允许一个程序使用端口）。请关闭该程序后重试。</translation>
+    </message>
+    <message>
+        <source>%1: cannot be opened: %2</source>
+        <translation>%1：无法打开：%2</translation>
     </message>
 </context>
 <context>
@@ -902,6 +1679,89 @@ FleetSync 设置。
     </message>
 </context>
 <context>
+    <name>SettingsTexts</name>
+    <message>
+        <source>the key &quot;bytes&quot; must hold %1 blocks</source>
+        <translation>键“bytes”必须包含 %1 个块</translation>
+    </message>
+    <message>
+        <source>each block in &quot;bytes&quot; must be 56 hexadecimal digits</source>
+        <translation>“bytes”中的每个块必须是 56 位十六进制数字</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; is unknown</source>
+        <translation>未知的键“%1”</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; is missing</source>
+        <translation>缺少键“%1”</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; must be a text</source>
+        <translation>键“%1”必须是文本</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; must be true or false</source>
+        <translation>键“%1”必须为 true 或 false</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; must be %2 rows</source>
+        <translation>键“%1”必须有 %2 行</translation>
+    </message>
+    <message>
+        <source>row %1 of the key &quot;%2&quot; must be %3 texts</source>
+        <translation>键“%2”的第 %1 行必须有 %3 个文本</translation>
+    </message>
+    <message>
+        <source>it is not JSON (%1 at byte %2)</source>
+        <translation>它不是 JSON（第 %2 字节处：%1）</translation>
+    </message>
+    <message>
+        <source>it holds no JSON object</source>
+        <translation>它不含 JSON 对象</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a %2 settings file: %3</source>
+        <translation>“%1”不是 %2 设置文件：%3</translation>
+    </message>
+    <message>
+        <source>the key &quot;format&quot; must be 1 or %1</source>
+        <translation>键“format”必须为 1 或 %1</translation>
+    </message>
+    <message>
+        <source>the key &quot;area&quot; must be &quot;%1&quot;</source>
+        <translation>键“area”必须为“%1”</translation>
+    </message>
+    <message>
+        <source>checked</source>
+        <translation>已勾选</translation>
+    </message>
+    <message>
+        <source>unchecked</source>
+        <translation>未勾选</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>（空）</translation>
+    </message>
+    <message>
+        <source>%1, %2: %5 %3, %6 %4</source>
+        <translation>%1，%2：%5 %3，%6 %4</translation>
+    </message>
+    <message>
+        <source>%1, %2 row %3: %6 %4, %7 %5</source>
+        <translation>%1，%2 第 %3 行：%6 %4，%7 %5</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>无法打开文件“%1”。%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a %2 settings file: it is larger than %3 KiB</source>
+        <translation>“%1”不是 %2 设置文件：文件大于 %3 KiB</translation>
+    </message>
+</context>
+<context>
     <name>SwapChannelsDialog</name>
     <message>
         <source>Swap &amp;channel</source>
@@ -1043,6 +1903,69 @@ FleetSync 设置。
     </message>
 </context>
 <context>
+    <name>ValueTexts</name>
+    <message>
+        <source>%1 of channel %2</source>
+        <translation>信道 %2 的 %1</translation>
+    </message>
+    <message>
+        <source>%1 is not one of the radio&apos;s DCS codes; it is kept</source>
+        <translation>%1 不是对讲机的 DCS 码；已保留</translation>
+    </message>
+    <message>
+        <source>%1 Hz is not one of the radio&apos;s standard tones; it is kept</source>
+        <translation>%1 Hz 不是对讲机的标准亚音；已保留</translation>
+    </message>
+    <message>
+        <source>type MHz with up to five decimals, for example 146.52</source>
+        <translation>请输入最多五位小数的 MHz 值，例如 146.52</translation>
+    </message>
+    <message>
+        <source>type a tone from %1 to %2 Hz such as 88.5, a DCS code such as 023N or 023I, or NONE</source>
+        <translation>请输入 %1 至 %2 Hz 的亚音（如 88.5）、DCS 码（如 023N 或 023I）或 NONE</translation>
+    </message>
+    <message>
+        <source>it takes one of %1</source>
+        <translation>可选值为 %1 之一</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not one of %2</source>
+        <translation>“%1”不是 %2 之一</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has characters the cell does not take; %2</source>
+        <translation>“%1”含有该单元格不接受的字符；%2</translation>
+    </message>
+    <message>
+        <source>type its RX Freq first; a channel exists only while it has one</source>
+        <translation>请先输入 RX Freq；信道只有在有接收频率时才存在</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>“%1”不是有效的整数值</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>“%1”不是有效的浮点数值</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; does not fit the radio: it holds %3 to %4 in steps of %5</source>
+        <translation>%1“%2”超出对讲机的范围：它只接受 %3 到 %4，步进为 %5</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; does not fit the radio: it holds %3 to %4</source>
+        <translation>%1“%2”超出对讲机的范围：它只接受 %3 到 %4</translation>
+    </message>
+    <message>
+        <source>TOT &apos;%1&apos; does not fit the radio: it holds CLOSE or 0 to 255 seconds</source>
+        <translation>TOT“%1”超出对讲机的范围：它只接受 CLOSE 或 0 到 255 秒</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid tone frequency</source>
+        <translation>“%1”不是有效的亚音频率</translation>
+    </message>
+</context>
+<context>
     <name>lumora::FleetDialog</name>
     <message>
         <source> - Program several radios</source>
@@ -1115,6 +2038,200 @@ FleetSync 设置。
     <message>
         <source>&amp;Cancel</source>
         <translation>取消(&amp;C)</translation>
+    </message>
+</context>
+<context>
+    <name>lumora::FleetRun</name>
+    <message>
+        <source>differs from the template</source>
+        <translation>与模板不同</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>无法打开文件“%1”。%2</translation>
+    </message>
+    <message>
+        <source>The list of identities &quot;%1&quot; holds no radio</source>
+        <translation>身份列表“%1”中没有任何对讲机</translation>
+    </message>
+    <message>
+        <source>keeping its own identity</source>
+        <translation>保留自己的身份</translation>
+    </message>
+    <message>
+        <source>as %1 (the rest as the template has it)</source>
+        <translation>设为 %1（其余按模板）</translation>
+    </message>
+    <message>
+        <source>as %1</source>
+        <translation>设为 %1</translation>
+    </message>
+    <message>
+        <source>written and verified</source>
+        <translation>已写入并校验</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <translation>失败：%1</translation>
+    </message>
+    <message>
+        <source>%1, but not logged: %2</source>
+        <translation>%1，但未记入日志：%2</translation>
+    </message>
+    <message>
+        <source>Radio %1 on %2: Fleet %3, ID %4, DTMF ID %5: %6</source>
+        <translation>第 %1 台对讲机（%2）：Fleet %3，ID %4，DTMF ID %5：%6</translation>
+    </message>
+    <message>
+        <source>A radio of this fleet run is being programmed. Wait until it has finished, then try again</source>
+        <translation>本轮批量写频正在为一台对讲机写频。请等待完成后再试</translation>
+    </message>
+    <message>
+        <source>The fleet log &quot;%1&quot; could not be written: no further radio is programmed without it</source>
+        <translation>无法写入批量写频日志“%1”：没有日志就不再为后续对讲机写频</translation>
+    </message>
+    <message>
+        <source>The list of identities has run out</source>
+        <translation>身份列表已用完</translation>
+    </message>
+    <message>
+        <source>Programming radio %1...</source>
+        <translation>正在为第 %1 台对讲机写频...</translation>
+    </message>
+</context>
+<context>
+    <name>lumora::RadioBackupRun</name>
+    <message>
+        <source>the texts carry every value</source>
+        <translation>文本包含了所有数值</translation>
+    </message>
+    <message>
+        <source>channel bytes 24 to 27 and option bytes 2 to 7 and 16 to 27 are written as 0 or as the frame before left them, and a channel whose receive frequency is 0 as an empty channel</source>
+        <translation>信道字节 24 至 27 以及选项字节 2 至 7 和 16 至 27 写为 0 或沿用前一帧的值，接收频率为 0 的信道写为空信道</translation>
+    </message>
+    <message>
+        <source>block 0 bytes 6 to 9, bytes 24 to 27 of blocks 1 to 3 and block 3 bytes 16 to 23 are not kept, nor digit counts that differ from the digits, nor leading D digits of memories 9 to 16</source>
+        <translation>不保留块 0 的字节 6 至 9、块 1 至 3 的字节 24 至 27 以及块 3 的字节 16 至 23，也不保留与数字不一致的位数以及存储 9 至 16 开头的 D</translation>
+    </message>
+    <message>
+        <source>block 0 bytes 16 to 19 and bytes 24 to 27 of the decode blocks are not kept, nor decode rows with a pair byte of 0 or a pair nibble outside A to D</source>
+        <translation>不保留块 0 的字节 16 至 19 以及解码块的字节 24 至 27，也不保留配对字节为 0 或配对半字节不在 A 至 D 之间的解码行</translation>
+    </message>
+    <message>
+        <source>block 0 bytes 15 to 19 and 24 to 27 and bytes 13 and 27 of the encode blocks are not kept</source>
+        <translation>不保留块 0 的字节 15 至 19 和 24 至 27 以及编码块的字节 13 和 27</translation>
+    </message>
+    <message>
+        <source>block 0 bytes 9 to 19 are not kept, nor a side-tone byte other than 0 or 0xFF</source>
+        <translation>不保留块 0 的字节 9 至 19，也不保留 0 或 0xFF 以外的侧音字节</translation>
+    </message>
+    <message>
+        <source>main memory</source>
+        <translation>主存储区</translation>
+    </message>
+    <message>
+        <source>
+Not every area was restored byte for byte:</source>
+        <translation>
+并非所有区域都逐字节恢复：</translation>
+    </message>
+    <message>
+        <source>
+The file&apos;s texts were changed in some areas: there, what changed is written from the texts and everything else byte for byte. Of the radio&apos;s values, the texts cannot carry these (the changed ones are written as the texts say):</source>
+        <translation>
+文件中某些区域的文本已被修改：这些区域中修改之处按文本写入，其余内容逐字节写入。对讲机的以下数值无法由文本表示（已修改的按文本写入）：</translation>
+    </message>
+    <message>
+        <source>
+The file holds %1 only: %2 was not written.</source>
+        <translation>
+该文件只包含 %1：%2 未写入。</translation>
+    </message>
+    <message>
+        <source>
+The file holds %1 only: %2 were not written.</source>
+        <translation>
+该文件只包含 %1：%2 未写入。</translation>
+    </message>
+    <message>
+        <source>%1: restored from its texts (the file keeps none of its bytes), so %2</source>
+        <translation>%1：按文本恢复（文件中没有保存其字节），因此%2</translation>
+    </message>
+    <message>
+        <source>Backing up the radio...</source>
+        <translation>正在备份对讲机...</translation>
+    </message>
+    <message>
+        <source>Restoring the radio...</source>
+        <translation>正在恢复对讲机...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Nothing was written: %1.</source>
+        <translation>未写入任何内容：%1。</translation>
+    </message>
+    <message>
+        <source>The radio is backed up in &quot;%1&quot;.</source>
+        <translation>对讲机已备份到“%1”。</translation>
+    </message>
+    <message>
+        <source>The radio is restored from &quot;%1&quot;.</source>
+        <translation>已从“%1”恢复对讲机。</translation>
+    </message>
+    <message>
+        <source>Nothing was written: the radio was being read before the restore.</source>
+        <translation>未写入任何内容：恢复前正在读取对讲机。</translation>
+    </message>
+    <message>
+        <source>The radio now holds: %1.</source>
+        <translation>对讲机当前内容：%1。</translation>
+    </message>
+    <message>
+        <source>every area written, the read-back not finished</source>
+        <translation>所有区域已写入，读回未完成</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 和 %2</translation>
+    </message>
+    <message>
+        <source>%1 written</source>
+        <translation>%1 已写入</translation>
+    </message>
+    <message>
+        <source>%1 not written</source>
+        <translation>%1 未写入</translation>
+    </message>
+    <message>
+        <source>The backup was cancelled; the radio is unchanged.</source>
+        <translation>备份已取消；对讲机未改变。</translation>
+    </message>
+    <message>
+        <source>The restore was cancelled before anything was written.</source>
+        <translation>恢复在写入任何内容之前已取消。</translation>
+    </message>
+    <message>
+        <source>The restore was cancelled; the radio now holds: %1.</source>
+        <translation>恢复已取消；对讲机当前内容：%1。</translation>
+    </message>
+    <message>
+        <source>
+The radio kept its identity: %1.</source>
+        <translation>
+对讲机保留了自己的身份：%1。</translation>
+    </message>
+    <message>
+        <source>
+The radio was given the identity %1.</source>
+        <translation>
+对讲机被设为身份 %1。</translation>
+    </message>
+    <message>
+        <source>The radio&apos;s identity cannot be kept byte for byte: its %1 block 0, d%2, holds 0x%3 and the restore would write 0x%4. Nothing was written.</source>
+        <translation>无法逐字节保留对讲机的身份：其 %1 块 0 的 d%2 为 0x%3，而恢复将写入 0x%4。未写入任何内容。</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include "memory/Errors.h"
 #include "protocol/AreaNames.h"
 #include "serial/ECommsError.h"
+#include "serial/PortAccess.h"
 #include "signalling/SettingsFile.h"
 
 #include <QCoreApplication>
@@ -132,7 +133,7 @@ int CliRunner::runRequest(const Request &request)
                 err() << "history time: " << windows.History->LongestKeepMs() << " ms" << Qt::endl;
         } catch (const ECommsError &e) {
             // One line, as shells print them: the device, what failed, why.
-            QString line = QString::fromStdString(e.text());
+            QString line = CommsErrorText(e);
             if (!e.reason().empty())
                 line += QStringLiteral(": ") + QString::fromStdString(e.reason());
             err() << "lumora-cli: " << request.port << ": " << line << Qt::endl;

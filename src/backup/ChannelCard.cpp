@@ -5,7 +5,16 @@
 #include "memory/OptionSettings.h"
 #include "protocol/AreaNames.h"
 
+#include <QCoreApplication>
+
 namespace lumora {
+
+namespace {
+// The context these messages are translated in.
+struct CardTexts {
+    Q_DECLARE_TR_FUNCTIONS(CardTexts)
+};
+} // namespace
 
 namespace {
 
@@ -63,16 +72,16 @@ QString SignallingSummary(const SettingsValues &values)
     for (const SettingsValue &v : values) {
         switch (v.kind) {
         case SettingsValue::Text:
-            parts << QStringLiteral("%1 %2").arg(v.key, v.text.isEmpty() ? QStringLiteral("(none)") : v.text);
+            parts << QStringLiteral("%1 %2").arg(v.key, v.text.isEmpty() ? CardTexts::tr("(none)") : v.text);
             break;
         case SettingsValue::Check:
-            parts << QStringLiteral("%1 %2").arg(v.key, v.checked ? QStringLiteral("on") : QStringLiteral("off"));
+            parts << QStringLiteral("%1 %2").arg(v.key, v.checked ? CardTexts::tr("on") : CardTexts::tr("off"));
             break;
         case SettingsValue::Rows: {
             int set = 0;
             for (const QStringList &row : v.rows)
                 set += std::any_of(row.begin(), row.end(), [](const QString &c) { return !c.trimmed().isEmpty(); }) ? 1 : 0;
-            parts << QStringLiteral("%1: %2 of %3 set").arg(v.key).arg(set).arg(v.rows.size());
+            parts << CardTexts::tr("%1: %2 of %3 set").arg(v.key).arg(set).arg(v.rows.size());
             break;
         }
         }
@@ -82,14 +91,14 @@ QString SignallingSummary(const SettingsValues &values)
 
 QString ChannelCardHtml(const ChannelCard &card)
 {
-    QString body = QStringLiteral("<h1>%1</h1>\n<p>Channel card of %2, made %3 by %4")
-                           .arg(escaped(card.source), escaped(card.source), madeText(card.made),
-                                QStringLiteral("LUMORA"));
+    QString body = QStringLiteral("<h1>%1</h1>\n<p>").arg(escaped(card.source))
+                   + CardTexts::tr("Channel card of %1, made %2 by %3")
+                             .arg(escaped(card.source), madeText(card.made), QStringLiteral("LUMORA"));
     if (!card.signalling.isEmpty()) {
         const FleetIdentity identity{textOf(card.signalling, area::FleetSync, QStringLiteral("Fleet[Own]")),
                                      textOf(card.signalling, area::FleetSync, QStringLiteral("ID[Own]")),
                                      textOf(card.signalling, area::Dtmf, QStringLiteral("ID Code"))};
-        body += QStringLiteral("<br>Radio: <b>%1</b>").arg(escaped(SnapshotInfo::RadioTextOf(identity, QString())));
+        body += QStringLiteral("<br>") + CardTexts::tr("Radio: <b>%1</b>").arg(escaped(SnapshotInfo::RadioTextOf(identity, QString())));
     }
     body += QStringLiteral("</p>\n");
 
@@ -99,8 +108,8 @@ QString ChannelCardHtml(const ChannelCard &card)
         for (int n = 0; n < channels->rows.size(); ++n)
             if (!IsEmptyField(channels->rows[n].value(0)))
                 rows << (QStringList{QString::number(n + 1)} + channels->rows[n]);
-    body += QStringLiteral("<h2>Channels in use: %1</h2>\n").arg(rows.size());
-    body += rows.isEmpty() ? QStringLiteral("<p>None.</p>\n") : table(ChannelCaptions(), rows);
+    body += QStringLiteral("<h2>%1</h2>\n").arg(CardTexts::tr("Channels in use: %1").arg(rows.size()));
+    body += rows.isEmpty() ? QStringLiteral("<p>%1</p>\n").arg(CardTexts::tr("None.")) : table(ChannelCaptions(), rows);
 
     // The options, four to a row.
     QVector<QStringList> options;
@@ -119,17 +128,16 @@ QString ChannelCardHtml(const ChannelCard &card)
             line << QString();
         options << line;
     }
-    body += QStringLiteral("<h2>Options</h2>\n")
-            + table({QStringLiteral("Option"), QStringLiteral("Value"), QStringLiteral("Option"), QStringLiteral("Value"),
-                     QStringLiteral("Option"), QStringLiteral("Value"), QStringLiteral("Option"), QStringLiteral("Value")},
-                    options, false);
+    const QString option = CardTexts::tr("Option"), value = CardTexts::tr("Value");
+    body += QStringLiteral("<h2>%1</h2>\n").arg(CardTexts::tr("Options"))
+            + table({option, value, option, value, option, value, option, value}, options, false);
 
     if (!card.signalling.isEmpty()) {
-        body += QStringLiteral("<h2>Signalling</h2>\n");
+        body += QStringLiteral("<h2>%1</h2>\n").arg(CardTexts::tr("Signalling"));
         for (const auto &a : card.signalling)
             body += QStringLiteral("<p><b>%1:</b> %2</p>\n").arg(escaped(area::Title(a.first)), escaped(SignallingSummary(a.second)));
     }
-    return page(QStringLiteral("Channel card: %1").arg(card.source), body);
+    return page(CardTexts::tr("Channel card: %1").arg(card.source), body);
 }
 
 QString FleetRosterHtml(const QVector<FleetLogRow> &rows, const QString &source, const QDateTime &made)
@@ -143,15 +151,17 @@ QString FleetRosterHtml(const QVector<FleetLogRow> &rows, const QString &source,
                              row.port};
     }
     const QString body =
-            QStringLiteral("<h1>Fleet roster: %1</h1>\n<p>%2 radios, %3 programmed and verified; made %4 by LUMORA</p>\n")
-                    .arg(escaped(source))
-                    .arg(rows.size())
-                    .arg(ok)
-                    .arg(madeText(made))
-            + table({QStringLiteral("Radio"), QStringLiteral("Fleet"), QStringLiteral("ID"), QStringLiteral("DTMF ID"),
-                     QStringLiteral("Result"), QStringLiteral("Time"), QStringLiteral("Port")},
+            QStringLiteral("<h1>%1</h1>\n<p>%2</p>\n")
+                    .arg(CardTexts::tr("Fleet roster: %1").arg(escaped(source)),
+                         (rows.size() == 1 ? CardTexts::tr("1 radio, %1 programmed and verified; made %2 by LUMORA").arg(ok)
+                                           : CardTexts::tr("%1 radios, %2 programmed and verified; made %3 by LUMORA")
+                                                     .arg(rows.size())
+                                                     .arg(ok))
+                                 .arg(madeText(made)))
+            + table({CardTexts::tr("Radio"), QStringLiteral("Fleet"), QStringLiteral("ID"), QStringLiteral("DTMF ID"),
+                     CardTexts::tr("Result"), CardTexts::tr("Time"), CardTexts::tr("Port")},
                     cells);
-    return page(QStringLiteral("Fleet roster: %1").arg(source), body);
+    return page(CardTexts::tr("Fleet roster: %1").arg(source), body);
 }
 
 } // namespace lumora

@@ -4,7 +4,16 @@
 #include "signalling/BlockFields.h"
 #include "signalling/DigitCoding.h"
 
+#include <QCoreApplication>
+
 namespace lumora {
+
+namespace {
+// The context these messages are translated in.
+struct FleetTexts {
+    Q_DECLARE_TR_FUNCTIONS(FleetTexts)
+};
+} // namespace
 
 namespace {
 
@@ -52,7 +61,7 @@ FleetIdentity StoredIdentity(const FleetIdentity &identity)
         bool ok = false;
         const int value = text.toInt(&ok);
         if (!ok || value < 0 || value > kWordMax)
-            throw ERangeError(QStringLiteral("the radio cannot hold %1 \"%2\": it takes a whole number from 0 to %3")
+            throw ERangeError(FleetTexts::tr("the radio cannot hold %1 \"%2\": it takes a whole number from 0 to %3")
                                       .arg(QLatin1String(name), text)
                                       .arg(kWordMax));
         return QString::number(value);
@@ -69,7 +78,7 @@ FleetIdentity StoredIdentity(const FleetIdentity &identity)
     const uint32_t word = EncodeIdDigits(clean);
     const QString back = word == 0 ? QString() : UnpackDigits(word, static_cast<int>(clean.size()), DigitCoding::Id);
     if (clean != dtmf || clean.size() > kIdDigits || back != clean)
-        throw ERangeError(QStringLiteral("the radio cannot hold DTMF ID \"%1\": it takes up to %2 of %3, "
+        throw ERangeError(FleetTexts::tr("the radio cannot hold DTMF ID \"%1\": it takes up to %2 of %3, "
                                          "not all D")
                                   .arg(identity.dtmfId)
                                   .arg(kIdDigits)
@@ -89,7 +98,7 @@ FleetIdentities FleetIdentities::FromCsv(const QByteArray &csv)
     const int fleet = header.indexOf(QStringLiteral("Fleet")), id = header.indexOf(QStringLiteral("ID")),
               dtmf = header.indexOf(QStringLiteral("DTMF ID"));
     if (fleet < 0 || id < 0 || dtmf < 0)
-        throw EFOpenError(QStringLiteral("The list of identities cannot be read: line 1: it needs the columns "
+        throw EFOpenError(FleetTexts::tr("The list of identities cannot be read: line 1: it needs the columns "
                                          "Fleet, ID and DTMF ID"));
     for (int n = 1; n < lines.size(); ++n) {
         const QString line = lines[n].trimmed();
@@ -102,12 +111,12 @@ FleetIdentities FleetIdentities::FromCsv(const QByteArray &csv)
         try {
             identity = StoredIdentity(written);
         } catch (const ELumoraError &e) {
-            throw EFOpenError(QStringLiteral("The list of identities cannot be read: line %1: %2").arg(n + 1).arg(e.text()));
+            throw EFOpenError(FleetTexts::tr("The list of identities cannot be read: line %1: %2").arg(n + 1).arg(e.text()));
         }
         // Two rows the radio would store alike would give one identity twice.
         const qsizetype twin = plan.list_.indexOf(identity);
         if (twin >= 0)
-            throw EFOpenError(QStringLiteral("The list of identities cannot be read: line %1: the radio stores it as "
+            throw EFOpenError(FleetTexts::tr("The list of identities cannot be read: line %1: the radio stores it as "
                                              "line %2 (Fleet %3, ID %4, DTMF ID %5)")
                                       .arg(n + 1)
                                       .arg(plan.lines_.at(twin))
@@ -121,11 +130,11 @@ FleetIdentities FleetIdentities::FromCsv(const QByteArray &csv)
 FleetIdentities FleetIdentities::Counting(int first, int step, bool dtmfFollows)
 {
     if (first < 0 || first > kLargestId)
-        throw ERangeError(QStringLiteral("The first ID %1 is not one the radio holds: it takes 0 to %2")
+        throw ERangeError(FleetTexts::tr("The first ID %1 is not one the radio holds: it takes 0 to %2")
                                   .arg(first)
                                   .arg(kLargestId));
     if (step < 1)
-        throw ERangeError(QStringLiteral("The step %1 does not count upwards: it takes 1 or more").arg(step));
+        throw ERangeError(FleetTexts::tr("The step %1 does not count upwards: it takes 1 or more").arg(step));
     FleetIdentities plan;
     plan.kind_ = Kind::Counting;
     plan.first_ = first;

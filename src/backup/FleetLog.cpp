@@ -2,6 +2,7 @@
 
 #include "memory/Errors.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
 
@@ -14,6 +15,13 @@
 #endif
 
 namespace lumora {
+
+namespace {
+// The context these messages are translated in.
+struct FleetTexts {
+    Q_DECLARE_TR_FUNCTIONS(FleetTexts)
+};
+} // namespace
 
 namespace {
 
@@ -78,9 +86,9 @@ void appendWhole(const QString &fileName, const QByteArray &bytes)
         const QString why = code ? qt_error_string(code) : f.errorString();
         f.close();
         QFile::resize(fileName, before);
-        throw EFCreateError(QStringLiteral("Cannot write file \"%1\". %2").arg(fileName, why));
+        throw EFCreateError(FleetTexts::tr("Cannot write file \"%1\". %2").arg(fileName, why));
     }
-    throw EFCreateError(QStringLiteral("Cannot write file \"%1\". %2").arg(fileName, f.errorString()));
+    throw EFCreateError(FleetTexts::tr("Cannot write file \"%1\". %2").arg(fileName, f.errorString()));
 }
 
 } // namespace
@@ -100,7 +108,7 @@ FleetLog::FleetLog(const QString &fileName) : fileName_(fileName)
         return;
     }
     if (!f.open(QIODevice::ReadOnly))
-        throw EFOpenError(QStringLiteral("Cannot open file \"%1\". %2").arg(fileName_, f.errorString()));
+        throw EFOpenError(FleetTexts::tr("Cannot open file \"%1\". %2").arg(fileName_, f.errorString()));
     const QByteArray text = f.readAll();
     endsInLine_ = text.isEmpty() || text.endsWith('\n');
     QStringList cut;
@@ -110,10 +118,11 @@ FleetLog::FleetLog(const QString &fileName) : fileName_(fileName)
             given_ << row.identity;
     }
     if (!cut.isEmpty())
-        notice_ = QStringLiteral("The fleet log \"%1\" is read as far as its rows are whole: line %2 %3 cut short "
-                                 "and not taken (check the radios it may name)")
-                          .arg(fileName_, cut.join(QStringLiteral(", ")),
-                               cut.size() == 1 ? QStringLiteral("is") : QStringLiteral("are"));
+        notice_ = (cut.size() == 1 ? FleetTexts::tr("The fleet log \"%1\" is read as far as its rows are whole: line %2 "
+                                                    "is cut short and not taken (check the radio it may name)")
+                                   : FleetTexts::tr("The fleet log \"%1\" is read as far as its rows are whole: lines %2 "
+                                                    "are cut short and not taken (check the radios they may name)"))
+                          .arg(fileName_, cut.join(QStringLiteral(", ")));
 }
 
 QVector<FleetLogRow> FleetLog::parse(const QString &fileName, const QByteArray &text, QStringList &cut)
@@ -121,7 +130,7 @@ QVector<FleetLogRow> FleetLog::parse(const QString &fileName, const QByteArray &
     const bool endsInLine = text.isEmpty() || text.endsWith('\n');
     const QStringList lines = QString::fromUtf8(text).split(QLatin1Char('\n'));
     if (cells(lines[0].trimmed()) != kColumns)
-        throw EFOpenError(QStringLiteral("\"%1\" is no fleet log: its first line is not %2")
+        throw EFOpenError(FleetTexts::tr("\"%1\" is no fleet log: its first line is not %2")
                                   .arg(fileName, kColumns.join(QLatin1Char(','))));
     QVector<FleetLogRow> rows;
     for (int n = 1; n < lines.size(); ++n) {
@@ -152,7 +161,7 @@ QVector<FleetLogRow> FleetLog::ReadRows(const QString &fileName)
 {
     QFile f(fileName);
     if (!f.open(QIODevice::ReadOnly))
-        throw EFOpenError(QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, f.errorString()));
+        throw EFOpenError(FleetTexts::tr("Cannot open file \"%1\". %2").arg(fileName, f.errorString()));
     QStringList cut;
     return parse(fileName, f.readAll(), cut);
 }

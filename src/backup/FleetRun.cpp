@@ -35,6 +35,10 @@ std::vector<RadioBackupRun::Identity> runIdentityOf(const FleetIdentity &identit
     return values;
 }
 
+// A radio's result as the log keeps it.
+const char kDiffers[] = QT_TRANSLATE_NOOP("lumora::FleetRun", "differs from the template");
+const char kFailed[] = "failed: ";
+
 // The blocks that tell one programmed radio from another: the DTMF ID
 // code's, the own fleet and ID's, and the options.
 const std::vector<BlockAddress> kTellingBlocks = {
@@ -46,7 +50,7 @@ FleetIdentities planOf(const FleetSetup &setup)
     case FleetSetup::Identities::List: {
         QFile list(setup.idsFile);
         if (!list.open(QIODevice::ReadOnly))
-            throw EFOpenError(QStringLiteral("Cannot open file \"%1\". %2").arg(setup.idsFile, list.errorString()));
+            throw EFOpenError(FleetRun::tr("Cannot open file \"%1\". %2").arg(setup.idsFile, list.errorString()));
         return FleetIdentities::FromCsv(list.readAll());
     }
     case FleetSetup::Identities::Counting:
@@ -65,7 +69,7 @@ FleetRun::FleetRun(TForm1 &form1, const SignallingAreas &areas, const FleetSetup
     // Everything that can be checked is, before any radio is waited for:
     // the identities, then the template whole, then the log.
     if (plan_.empty())
-        throw EFOpenError(QStringLiteral("The list of identities \"%1\" holds no radio").arg(setup.idsFile));
+        throw EFOpenError(tr("The list of identities \"%1\" holds no radio").arg(setup.idsFile));
     RadioBackupRun check(form1_, areas_, RadioBackupRun::Kind::Restore, setup_.templateFile);
     if (const std::optional<FleetIdentity> first = plan_.Next({}))
         check.SetIdentity(runIdentityOf(*first));
@@ -97,18 +101,21 @@ QString FleetRun::IdentityText(const FleetIdentity &identity)
         if (!value.isEmpty())
             given << QStringLiteral("%1 %2").arg(QLatin1String(name), value);
     if (given.isEmpty())
-        return QStringLiteral("keeping its own identity");
-    return QStringLiteral("as %1%2").arg(given.join(QStringLiteral(", ")),
-                                         given.size() < 3 ? QStringLiteral(" (the rest as the template has it)")
-                                                          : QString());
+        return tr("keeping its own identity");
+    return (given.size() < 3 ? tr("as %1 (the rest as the template has it)") : tr("as %1"))
+            .arg(given.join(QStringLiteral(", ")));
 }
 
 QString FleetRun::LineOf(const FleetLogRow &row)
 {
-    QString result = row.ok ? QStringLiteral("written and verified") : row.result;
+    // The log keeps the result in English; the line says it in the user's language.
+    QString result = row.ok ? tr("written and verified")
+                     : row.result == QLatin1String(kDiffers) ? tr(kDiffers)
+                     : row.result.startsWith(QLatin1String(kFailed)) ? tr("failed: %1").arg(row.result.mid(int(qstrlen(kFailed))))
+                                                                      : row.result;
     if (!row.notLogged.isEmpty())
-        result += QStringLiteral(", but not logged: %1").arg(row.notLogged);
-    return QStringLiteral("Radio %1 on %2: Fleet %3, ID %4, DTMF ID %5: %6")
+        result = tr("%1, but not logged: %2").arg(result, row.notLogged);
+    return tr("Radio %1 on %2: Fleet %3, ID %4, DTMF ID %5: %6")
             .arg(row.radio)
             .arg(row.port, row.identity.fleet, row.identity.id, row.identity.dtmfId, result);
 }
@@ -116,15 +123,15 @@ QString FleetRun::LineOf(const FleetLogRow &row)
 void FleetRun::ProgramNext()
 {
     if (run_)
-        throw ELumoraError(QStringLiteral("A radio of this fleet run is being programmed. "
+        throw ELumoraError(tr("A radio of this fleet run is being programmed. "
                                           "Wait until it has finished, then try again"));
     if (logFailed_)
-        throw ELumoraError(QStringLiteral("The fleet log \"%1\" could not be written: no further radio is "
+        throw ELumoraError(tr("The fleet log \"%1\" could not be written: no further radio is "
                                           "programmed without it")
                                    .arg(setup_.logFile));
     const std::optional<FleetIdentity> identity = NextIdentity();
     if (!identity)
-        throw ELumoraError(QStringLiteral("The list of identities has run out"));
+        throw ELumoraError(tr("The list of identities has run out"));
     planned_ = *identity;
     error_.clear();
     started_ = false;
@@ -146,7 +153,7 @@ void FleetRun::ProgramNext()
         run_->Start(); // checks the template whole before anything is sent
         started_ = true;
         if (QProgressDialog *progress = run_->Progress())
-            progress->setLabelText(QStringLiteral("Programming radio %1...").arg(NextRadio()));
+            progress->setLabelText(tr("Programming radio %1...").arg(NextRadio()));
     } catch (const std::exception &e) {
         ShowException(e); // here, as this radio's error
         QTimer::singleShot(0, this, [this] { radioEnded(false); });
@@ -198,9 +205,8 @@ void FleetRun::radioEnded(bool completed)
     row.differences = completed ? run_->Differences() : QStringList();
     row.ok = completed && row.differences.isEmpty();
     row.result = row.ok ? QStringLiteral("ok")
-                        : completed ? QStringLiteral("differs from the template")
-                                    : QStringLiteral("failed: ")
-                                              + (error_.isEmpty() ? QStringLiteral("cancelled") : error_);
+                        : completed ? QLatin1String(kDiffers)
+                                    : QLatin1String(kFailed) + (error_.isEmpty() ? QStringLiteral("cancelled") : error_);
     // A verified radio's read-back is what it holds: while a radio on the
     // cable holds that, it is this one.
     lastHeld_.clear();

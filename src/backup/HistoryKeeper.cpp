@@ -6,9 +6,17 @@
 #include "ui/TForm1.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 
 namespace lumora {
+
+namespace {
+// The context these messages are translated in.
+struct HistoryTexts {
+    Q_DECLARE_TR_FUNCTIONS(HistoryTexts)
+};
+} // namespace
 
 namespace {
 
@@ -189,12 +197,12 @@ std::optional<SnapshotInfo> HistoryKeeper::UndoTarget() const
 QString HistoryKeeper::NotTheRadioWritten() const
 {
     if (!written_)
-        return QStringLiteral("nothing was written in this run");
+        return HistoryTexts::tr("nothing was written in this run");
     const FleetIdentity now = IdentityRead();
     const QString answers = RadioHistory::RadioKey(now, port());
     if (!written_->radio.startsWith(QLatin1String("port-"))) {
         if (answers != written_->radio && answers != written_->radioAfter)
-            return QStringLiteral("the radio on %1 is %2, and the write went to %3")
+            return HistoryTexts::tr("the radio on %1 is %2, and the write went to %3")
                     .arg(port(), SnapshotInfo::RadioTextOf(now, port()),
                          UndoTarget() ? UndoTarget()->RadioText() : written_->radio);
         return {};
@@ -203,7 +211,7 @@ QString HistoryKeeper::NotTheRadioWritten() const
     const std::vector<Payload> &holds =
             written_->area == area::Main ? form1_.LastReadBlocks() : windowOf(written_->area)->LastReadBlocks();
     if (holds != written_->blocks)
-        return QStringLiteral("the radio on %1 does not hold what the last write sent to it").arg(port());
+        return HistoryTexts::tr("the radio on %1 does not hold what the last write sent to it").arg(port());
     return {};
 }
 

@@ -3,6 +3,7 @@
 #include "memory/ChannelColumns.h"
 #include "memory/Errors.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -10,6 +11,13 @@
 #include "memory/WholeFile.h"
 
 namespace lumora {
+
+namespace {
+// The context these messages are translated in.
+struct BackupTexts {
+    Q_DECLARE_TR_FUNCTIONS(BackupTexts)
+};
+} // namespace
 
 namespace {
 
@@ -58,31 +66,31 @@ AreaSettings ReadRadioBackup(const QByteArray &json, const AreaSettings &shapes,
 {
     QString where;
     auto refuse = [&](const QString &why) {
-        throw EFOpenError(QStringLiteral("\"%1\" is not a radio backup: %2%3").arg(fileName, where, why));
+        throw EFOpenError(BackupTexts::tr("\"%1\" is not a radio backup: %2%3").arg(fileName, where, why));
     };
     const QJsonObject o = ParseJsonObject(json, refuse);
     const int format = o.value(QStringLiteral("format")).toInt(-1);
     if (format != 1 && format != kBackupFormat)
-        refuse(QStringLiteral("the key \"format\" must be 1 or %1").arg(kBackupFormat));
+        refuse(BackupTexts::tr("the key \"format\" must be 1 or %1").arg(kBackupFormat));
     if (formatRead)
         *formatRead = format;
     if (o.value(QStringLiteral("area")).toString() != QLatin1String("radio"))
-        refuse(QStringLiteral("the key \"area\" must be \"radio\""));
+        refuse(BackupTexts::tr("the key \"area\" must be \"radio\""));
     // "history": what a snapshot of the radio history says of itself.
     QStringList keys{QStringLiteral("format"), QStringLiteral("area"), QLatin1String(kHistoryKey)};
     for (const auto &shape : shapes)
         keys << shape.first;
     for (auto it = o.begin(); it != o.end(); ++it)
         if (!keys.contains(it.key()))
-            refuse(QStringLiteral("the key \"%1\" is unknown").arg(it.key()));
+            refuse(BackupTexts::tr("the key \"%1\" is unknown").arg(it.key()));
     AreaSettings areas;
     if (bytes)
         bytes->clear();
     for (int i = 0; i < shapes.size(); ++i) {
         const QString &area = shapes[i].first;
         if (!o.value(area).isObject())
-            refuse(QStringLiteral("the key \"%1\" must hold the %1 area").arg(area));
-        where = QStringLiteral("in \"%1\", ").arg(area);
+            refuse(BackupTexts::tr("the key \"%1\" must hold the %1 area").arg(area));
+        where = BackupTexts::tr("in \"%1\", ").arg(area);
         QJsonObject values = o.value(area).toObject();
         std::vector<Payload> blocks;
         if (format >= 2 && values.contains(QLatin1String(kBytesKey)))
@@ -115,9 +123,9 @@ AreaSettings LoadRadioBackup(const QString &fileName, const AreaSettings &shapes
 {
     QFile f(fileName);
     if (!f.open(QIODevice::ReadOnly))
-        throw EFOpenError(QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, f.errorString()));
+        throw EFOpenError(BackupTexts::tr("Cannot open file \"%1\". %2").arg(fileName, f.errorString()));
     if (f.size() > kMaxBackupBytes)
-        throw EFOpenError(QStringLiteral("\"%1\" is not a radio backup: it is larger than 1 MiB").arg(fileName));
+        throw EFOpenError(BackupTexts::tr("\"%1\" is not a radio backup: it is larger than 1 MiB").arg(fileName));
     return ReadRadioBackup(f.readAll(), shapes, fileName, bytes, blockCounts, format);
 }
 

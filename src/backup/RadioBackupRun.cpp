@@ -68,9 +68,10 @@ void RadioBackupRun::takeBytes(const AreaBytes &bytes)
 {
     // A file without bytes (format 1) is written from its texts.
     edited_.clear();
+    someRestoredFromTexts_ = false;
     auto edited = [this](const QString &area, const QStringList &lost) {
-        edited_ << area + QStringLiteral(": ")
-                           + (lost.isEmpty() ? QStringLiteral("the texts carry every value")
+        edited_ << shownArea(area) + QStringLiteral(": ")
+                           + (lost.isEmpty() ? tr("the texts carry every value")
                                              : QLatin1Char('\n') + lost.join(QLatin1Char('\n')));
     };
     if (holds(0)) {
@@ -91,34 +92,45 @@ void RadioBackupRun::takeBytes(const AreaBytes &bytes)
 
 namespace {
 
-// What a write from texts alone cannot give back, area by area.
-const QHash<QString, QString> kTextsCannotCarry = {
+// What a write from texts alone cannot give back, area by area (translated
+// when said).
+const QHash<QString, const char *> kTextsCannotCarry = {
         {QStringLiteral("main memory"),
-         QStringLiteral("channel bytes 24 to 27 and option bytes 2 to 7 and 16 to 27 are written as 0 or as the frame "
-                        "before left them, and a channel whose receive frequency is 0 as an empty channel")},
-        {QStringLiteral("DTMF"), QStringLiteral("block 0 bytes 6 to 9, bytes 24 to 27 of blocks 1 to 3 and block 3 "
-                                                "bytes 16 to 23 are not kept, nor digit counts that differ from the "
-                                                "digits, nor leading D digits of memories 9 to 16")},
-        {QStringLiteral("2TONE"), QStringLiteral("block 0 bytes 16 to 19 and bytes 24 to 27 of the decode blocks are "
-                                                 "not kept, nor decode rows with a pair byte of 0 or a pair nibble "
-                                                 "outside A to D")},
-        {QStringLiteral("5TONE"), QStringLiteral("block 0 bytes 15 to 19 and 24 to 27 and bytes 13 and 27 of the "
-                                                 "encode blocks are not kept")},
-        {QStringLiteral("FleetSync"), QStringLiteral("block 0 bytes 9 to 19 are not kept, nor a side-tone byte other "
-                                                     "than 0 or 0xFF")},
+         QT_TRANSLATE_NOOP("lumora::RadioBackupRun",
+                           "channel bytes 24 to 27 and option bytes 2 to 7 and 16 to 27 are written as 0 or as the "
+                           "frame before left them, and a channel whose receive frequency is 0 as an empty channel")},
+        {QStringLiteral("DTMF"), QT_TRANSLATE_NOOP("lumora::RadioBackupRun",
+                                                   "block 0 bytes 6 to 9, bytes 24 to 27 of blocks 1 to 3 and block 3 "
+                                                   "bytes 16 to 23 are not kept, nor digit counts that differ from the "
+                                                   "digits, nor leading D digits of memories 9 to 16")},
+        {QStringLiteral("2TONE"), QT_TRANSLATE_NOOP("lumora::RadioBackupRun",
+                                                    "block 0 bytes 16 to 19 and bytes 24 to 27 of the decode blocks "
+                                                    "are not kept, nor decode rows with a pair byte of 0 or a pair "
+                                                    "nibble outside A to D")},
+        {QStringLiteral("5TONE"), QT_TRANSLATE_NOOP("lumora::RadioBackupRun",
+                                                    "block 0 bytes 15 to 19 and 24 to 27 and bytes 13 and 27 of the "
+                                                    "encode blocks are not kept")},
+        {QStringLiteral("FleetSync"), QT_TRANSLATE_NOOP("lumora::RadioBackupRun",
+                                                        "block 0 bytes 9 to 19 are not kept, nor a side-tone byte "
+                                                        "other than 0 or 0xFF")},
 };
 
 } // namespace
+
+QString RadioBackupRun::shownArea(const QString &area)
+{
+    return area == QLatin1String("main memory") ? tr("main memory") : area;
+}
 
 QString RadioBackupRun::editedAreasText() const
 {
     if (edited_.isEmpty())
         return {};
-    if (!edited_.filter(QStringLiteral("the file keeps none of its bytes")).isEmpty())
-        return QStringLiteral("\nNot every area was restored byte for byte:");
-    return QStringLiteral("\nThe file's texts were changed in some areas: there, what changed is written from the "
-                          "texts and everything else byte for byte. Of the radio's values, the texts cannot carry "
-                          "these (the changed ones are written as the texts say):");
+    if (someRestoredFromTexts_)
+        return tr("\nNot every area was restored byte for byte:");
+    return tr("\nThe file's texts were changed in some areas: there, what changed is written from the "
+              "texts and everything else byte for byte. Of the radio's values, the texts cannot carry "
+              "these (the changed ones are written as the texts say):");
 }
 
 TSignallingForm *RadioBackupRun::WindowOf(const QString &area) const
@@ -140,12 +152,12 @@ QString RadioBackupRun::someAreasText() const
 {
     QStringList held, left;
     for (int i = 0; i <= static_cast<int>(areas_.size()); ++i)
-        (holds(i) ? held : left) << (i == 0 ? QStringLiteral("main memory") : areas_[static_cast<size_t>(i - 1)].second->AreaName());
+        (holds(i) ? held : left) << shownArea(i == 0 ? QStringLiteral("main memory") : areas_[static_cast<size_t>(i - 1)].second->AreaName());
     if (left.isEmpty())
         return {};
-    return QStringLiteral("\nThe file holds %1 only: %2 %3 not written.")
-            .arg(held.join(QStringLiteral(", ")), left.join(QStringLiteral(", ")),
-                 left.size() == 1 ? QStringLiteral("was") : QStringLiteral("were"));
+    return (left.size() == 1 ? tr("\nThe file holds %1 only: %2 was not written.")
+                             : tr("\nThe file holds %1 only: %2 were not written."))
+            .arg(held.join(QStringLiteral(", ")), left.join(QStringLiteral(", ")));
 }
 
 bool RadioBackupRun::holdsArea(const QString &area) const
@@ -206,9 +218,10 @@ void RadioBackupRun::takeFile()
                 textsOnly << (i == 0 ? QStringLiteral("main memory") : areas_[static_cast<size_t>(i - 1)].second->AreaName());
         keepIdentityBytes(bytes);
         takeBytes(bytes);
+        someRestoredFromTexts_ = !textsOnly.isEmpty();
         for (const QString &area : textsOnly)
-            edited_ << area + QStringLiteral(": restored from its texts (the file keeps none of its bytes), so ")
-                               + kTextsCannotCarry.value(area);
+            edited_ << tr("%1: restored from its texts (the file keeps none of its bytes), so %2")
+                               .arg(shownArea(area), tr(kTextsCannotCarry.value(area, "")));
         putIdentity(); // its blocks are written from the texts, the rest byte for byte
         if (holds(0))
             form1_.WriteBlocks();
@@ -249,9 +262,8 @@ void RadioBackupRun::Start()
             else // the window says why just after; its message then says what the radio holds
                 QTimer::singleShot(0, this, [this] { finish(false, QString()); });
         }));
-    progress_ = new QProgressDialog(kind_ == Kind::Backup ? QStringLiteral("Backing up the radio...")
-                                                          : QStringLiteral("Restoring the radio..."),
-                                    QStringLiteral("Cancel"), step_ + 1, lastStep() + 1);
+    progress_ = new QProgressDialog(kind_ == Kind::Backup ? tr("Backing up the radio...") : tr("Restoring the radio..."),
+                                    tr("Cancel"), step_ + 1, lastStep() + 1);
     progress_->setWindowTitle(ToolTitle());
     progress_->setMinimumDuration(0);
     progress_->setAutoClose(false);
@@ -304,7 +316,7 @@ void RadioBackupRun::next()
                 history_->Group(origin_); // the radio as it was is kept before the first byte is written
             if (checkRadio_)
                 if (const QString why = checkRadio_(); !why.isEmpty())
-                    throw ELumoraError(QStringLiteral("Nothing was written: %1.").arg(why));
+                    throw ELumoraError(tr("Nothing was written: %1.").arg(why));
         }
         if (step_ == 0 && (keepIdentity_ || readFirst_) && kind_ == Kind::Restore) {
             if (keepIdentity_)
@@ -355,8 +367,8 @@ void RadioBackupRun::next()
                     differences_ += areas_[i].second->DifferencesFromRead(expectedAreas_[i]);
         }
         finish(true, kind_ == Kind::Backup
-                             ? QStringLiteral("The radio is backed up in \"%1\".").arg(fileName_)
-                             : QStringLiteral("The radio is restored from \"%1\".").arg(fileName_)
+                             ? tr("The radio is backed up in \"%1\".").arg(fileName_)
+                             : tr("The radio is restored from \"%1\".").arg(fileName_)
                                        + someAreasText() + keptIdentityText() + editedAreasText(),
                edited_.join(QLatin1Char('\n')));
     } catch (const std::exception &e) {
@@ -390,10 +402,10 @@ void RadioBackupRun::ShowError(const QString &text, const QString &detail)
     finish(false, QString());
     if (readingFirst)
         return Outer->ShowError(text, (detail.isEmpty() ? detail : detail + QLatin1Char('\n'))
-                                              + QStringLiteral("Nothing was written: the radio was being read before the restore."));
+                                              + tr("Nothing was written: the radio was being read before the restore."));
     Outer->ShowError(text, holds.isEmpty() ? detail
                                            : (detail.isEmpty() ? detail : detail + QLatin1Char('\n'))
-                                                     + QStringLiteral("The radio now holds: %1.").arg(holds));
+                                                     + tr("The radio now holds: %1.").arg(holds));
 }
 
 QString RadioBackupRun::WrittenSoFarText() const
@@ -402,14 +414,13 @@ QString RadioBackupRun::WrittenSoFarText() const
     if (kind_ != Kind::Restore || step_ < 0)
         return {};
     if (step_ > areas)
-        return QStringLiteral("every area written, the read-back not finished");
+        return tr("every area written, the read-back not finished");
     auto nameOf = [this](int step) {
-        return step == 0 ? QStringLiteral("main memory") : areas_[static_cast<size_t>(step - 1)].second->AreaName();
+        return shownArea(step == 0 ? QStringLiteral("main memory") : areas_[static_cast<size_t>(step - 1)].second->AreaName());
     };
     auto listed = [](const QStringList &names) {
         return names.size() < 2 ? names.join(QString())
-                                : names.mid(0, names.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ")
-                                          + names.last();
+                                : tr("%1 and %2").arg(names.mid(0, names.size() - 1).join(QStringLiteral(", ")), names.last());
     };
     QStringList written, notWritten;
     for (int step = 0; step <= areas; ++step)
@@ -418,11 +429,11 @@ QString RadioBackupRun::WrittenSoFarText() const
     notWritten.removeFirst(); // the area under way
     QStringList parts;
     if (!written.isEmpty())
-        parts << listed(written) + QStringLiteral(" written");
+        parts << tr("%1 written").arg(listed(written));
     parts << (step_ == 0 ? form1_.MainWriteProgressText()
                          : areas_[static_cast<size_t>(step_ - 1)].second->WriteProgressText());
     if (!notWritten.isEmpty())
-        parts << listed(notWritten) + QStringLiteral(" not written");
+        parts << tr("%1 not written").arg(listed(notWritten));
     return parts.join(QStringLiteral("; "));
 }
 
@@ -440,9 +451,9 @@ void RadioBackupRun::Cancel()
             area.second->StopTransfer();
     running_ = true;
     const QString holds = WrittenSoFarText();
-    finish(false, kind_ == Kind::Backup ? QStringLiteral("The backup was cancelled; the radio is unchanged.")
-                  : holds.isEmpty()     ? QStringLiteral("The restore was cancelled before anything was written.")
-                                        : QStringLiteral("The restore was cancelled; the radio now holds: %1.").arg(holds));
+    finish(false, kind_ == Kind::Backup ? tr("The backup was cancelled; the radio is unchanged.")
+                  : holds.isEmpty()     ? tr("The restore was cancelled before anything was written.")
+                                        : tr("The restore was cancelled; the radio now holds: %1.").arg(holds));
 }
 
 void RadioBackupRun::finish(bool completed, const QString &text, const QString &list)

@@ -100,6 +100,8 @@ private:
     // says which areas the file's texts change.
     void takeBytes(const AreaBytes &bytes);
     QString editedAreasText() const;
+    // "main memory" in the user's language; the signalling areas by their names.
+    static QString shownArea(const QString &area);
     // The file into the windows, checked and encoded whole; throws, and
     // leaves the windows as they were, when it does not go.
     void takeFile();
@@ -135,6 +137,7 @@ private:
     Kind kind_;
     QString fileName_;
     QStringList edited_; // a restore's areas whose texts the file changes
+    bool someRestoredFromTexts_ = false; // an area of the file keeps none of its bytes
     int step_ = -1; // -1 before the start (-3 keeping the identity: -2 and -1 read it); 0 the main memory; 1 to 4 the areas;
                     // verifying, 5 the main memory and 6 to 9 the areas read back
     bool running_ = false;

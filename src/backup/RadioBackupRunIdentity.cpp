@@ -81,8 +81,8 @@ QString RadioBackupRun::keptIdentityText() const
         kept << QStringLiteral("%1 %2").arg(id.key, id.text);
     if (kept.isEmpty())
         return QString();
-    return (keepIdentity_ ? QStringLiteral("\nThe radio kept its identity: %1.")
-                          : QStringLiteral("\nThe radio was given the identity %1."))
+    return (keepIdentity_ ? tr("\nThe radio kept its identity: %1.")
+                          : tr("\nThe radio was given the identity %1."))
             .arg(kept.join(", "));
 }
 
@@ -123,7 +123,7 @@ void RadioBackupRun::checkIdentityBytes() const
         const Payload written = window->EncodeArea().at(0);
         for (int offset : offsets)
             if (written[static_cast<size_t>(offset)] != radio->second[static_cast<size_t>(offset)])
-                throw ELumoraError(QStringLiteral("The radio's identity cannot be kept byte for byte: its %1 block 0, "
+                throw ELumoraError(tr("The radio's identity cannot be kept byte for byte: its %1 block 0, "
                                                   "d%2, holds 0x%3 and the restore would write 0x%4. Nothing was "
                                                   "written.")
                                            .arg(window->AreaName())

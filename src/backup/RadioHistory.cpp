@@ -6,6 +6,7 @@
 #include "protocol/AreaNames.h"
 #include "protocol/AreaTable.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -17,6 +18,13 @@
 #include <algorithm>
 
 namespace lumora {
+
+namespace {
+// The context these messages are translated in.
+struct HistoryTexts {
+    Q_DECLARE_TR_FUNCTIONS(HistoryTexts)
+};
+} // namespace
 
 namespace {
 
@@ -64,8 +72,8 @@ QString SnapshotInfo::RadioTextOf(const FleetIdentity &identity, const QString &
         parts << QStringLiteral("DTMF ID %1").arg(identity.dtmfId);
     if (!parts.isEmpty())
         return parts.join(QStringLiteral(", "));
-    return port.isEmpty() ? QStringLiteral("a radio never identified")
-                          : QStringLiteral("a radio on %1 never identified").arg(port);
+    return port.isEmpty() ? HistoryTexts::tr("a radio never identified")
+                          : HistoryTexts::tr("a radio on %1 never identified").arg(port);
 }
 
 HistorySettings HistorySettings::Load()
@@ -96,12 +104,12 @@ QVector<QPair<QString, QString>> SnapshotFields(const QString &area, const Setti
         if (v.kind == SettingsValue::Rows) {
             for (int r = 0; r < v.rows.size(); ++r) {
                 const bool empty = std::all_of(v.rows[r].begin(), v.rows[r].end(), [](const QString &t) { return t.isEmpty(); });
-                fields << qMakePair(area == area::Main ? QStringLiteral("Channel %1").arg(r + 1)
-                                                       : QStringLiteral("%1 row %2").arg(name).arg(r + 1),
-                                    empty ? QStringLiteral("(empty)") : v.rows[r].join(QStringLiteral(" / ")));
+                fields << qMakePair(area == area::Main ? HistoryTexts::tr("Channel %1").arg(r + 1)
+                                                       : HistoryTexts::tr("%1 row %2").arg(name).arg(r + 1),
+                                    empty ? HistoryTexts::tr("(empty)") : v.rows[r].join(QStringLiteral(" / ")));
             }
         } else if (v.kind == SettingsValue::Check) {
-            fields << qMakePair(name, v.checked ? QStringLiteral("checked") : QStringLiteral("unchecked"));
+            fields << qMakePair(name, v.checked ? HistoryTexts::tr("checked") : HistoryTexts::tr("unchecked"));
         } else {
             fields << qMakePair(name, v.text);
         }
@@ -130,7 +138,7 @@ QStringList CompareImages(const Snapshot &a, const Snapshot &b, const QString &a
             for (size_t block = 0; block < aBytes.size(); ++block)
                 for (size_t at = 0; at < aBytes[block].size(); ++at)
                     if (aBytes[block][at] != bBytes[block][at])
-                        lines << QStringLiteral("%1, block %2, byte d%3: %4 0x%5, %6 0x%7")
+                        lines << HistoryTexts::tr("%1, block %2, byte d%3: %4 0x%5, %6 0x%7")
                                          .arg(title)
                                          .arg(block)
                                          .arg(at)
@@ -177,7 +185,7 @@ QString RadioHistory::Keep(Snapshot &snapshot)
     const QByteArray hash = contentHash(content);
     QDir dir(folder_ + QLatin1Char('/') + info.radio);
     if (!dir.mkpath(QStringLiteral(".")))
-        return QStringLiteral("the folder \"%1\" cannot be made").arg(dir.path());
+        return HistoryTexts::tr("the folder \"%1\" cannot be made").arg(dir.path());
     // Consecutive snapshots holding the same are kept once.
     const QStringList files = snapshotFiles(dir);
     if (!files.isEmpty()) {
@@ -262,14 +270,14 @@ SnapshotInfo RadioHistory::infoOf(const QString &file) const
     if (!f.open(QIODevice::ReadOnly))
         return damaged(f.errorString());
     if (f.size() > kMaxSnapshotBytes)
-        return damaged(QStringLiteral("it is larger than 1 MiB"));
+        return damaged(HistoryTexts::tr("it is larger than 1 MiB"));
     QJsonParseError error{};
     const QJsonObject o = QJsonDocument::fromJson(f.readAll(), &error).object();
     const QJsonObject h = o.value(QLatin1String(kHistoryKey)).toObject();
     if (error.error != QJsonParseError::NoError)
-        return damaged(QStringLiteral("it is not JSON (%1 at byte %2)").arg(error.errorString()).arg(error.offset));
+        return damaged(HistoryTexts::tr("it is not JSON (%1 at byte %2)").arg(error.errorString()).arg(error.offset));
     if (h.isEmpty() || o.value(QStringLiteral("area")).toString() != QLatin1String("radio"))
-        return damaged(QStringLiteral("it is no snapshot of a radio"));
+        return damaged(HistoryTexts::tr("it is no snapshot of a radio"));
     info.time = QDateTime::fromString(h.value(QStringLiteral("time")).toString(), Qt::ISODateWithMs);
     info.port = h.value(QStringLiteral("port")).toString();
     info.identity = {h.value(QStringLiteral("fleet")).toString(), h.value(QStringLiteral("id")).toString(),
@@ -279,7 +287,7 @@ SnapshotInfo RadioHistory::infoOf(const QString &file) const
         if (o.value(area).isObject())
             info.areas << area;
     if (!info.time.isValid() || info.areas.isEmpty())
-        return damaged(QStringLiteral("it says no time or holds no area"));
+        return damaged(HistoryTexts::tr("it says no time or holds no area"));
     return info;
 }
 
@@ -310,11 +318,11 @@ Snapshot RadioHistory::Load(const QString &idOrFile, const AreaSettings &shapes,
     if (!QFileInfo(file).isFile())
         file = folder_ + QLatin1Char('/') + idOrFile + (idOrFile.endsWith(QLatin1String(".json")) ? "" : ".json");
     if (!QFileInfo(file).isFile())
-        throw EFOpenError(QStringLiteral("There is no snapshot \"%1\" in the radio history (%2).").arg(idOrFile, folder_));
+        throw EFOpenError(HistoryTexts::tr("There is no snapshot \"%1\" in the radio history (%2).").arg(idOrFile, folder_));
     Snapshot snapshot;
     snapshot.info = infoOf(file);
     if (snapshot.info.damaged)
-        throw EFOpenError(QStringLiteral("The snapshot \"%1\" is damaged: %2. Nothing of it was taken.")
+        throw EFOpenError(HistoryTexts::tr("The snapshot \"%1\" is damaged: %2. Nothing of it was taken.")
                                   .arg(snapshot.info.id, snapshot.info.damage));
     AreaSettings theirs;
     QVector<int> counts;

@@ -251,7 +251,7 @@ void RadioHistoryWindow::snapshotChosen()
     Fields->resizeColumnToContents(0); // at most a third: the two images side by side matter more
     Fields->setColumnWidth(0, std::min(Fields->columnWidth(0), std::max(120, Fields->viewport()->width() / 3)));
     const QStringList lines = nowProblem.isEmpty()
-                                      ? CompareImages(now, shown_, QStringLiteral("now"), QStringLiteral("snapshot"))
+                                      ? CompareImages(now, shown_, SideWord("now"), SideWord("snapshot"))
                                       : QStringList{tr("What LUMORA holds now cannot be compared: ") + nowProblem};
     Differences->addItems(lines.isEmpty() ? QStringList{tr("None: LUMORA holds what this snapshot holds.")}
                                           : lines);

@@ -1,9 +1,9 @@
 #include "memory/ChannelFile.h"
 
-#include "memory/Counted.h"
 #include "memory/Errors.h"
 #include "memory/WholeFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <QStringDecoder>
@@ -15,6 +15,13 @@
 #endif
 
 namespace lumora {
+
+namespace {
+// The context these messages are translated in.
+struct FileTexts {
+    Q_DECLARE_TR_FUNCTIONS(FileTexts)
+};
+} // namespace
 
 namespace {
 
@@ -52,7 +59,7 @@ QByteArray encodeGbk(const QString &text, const QString &fileName)
     if (!QStringEncoder("GBK").isValid()) {
         const std::optional<std::string> bytes = EncodeCodePage936(text.toStdU16String());
         if (!bytes)
-            throw EFCreateError(QStringLiteral("Cannot create file \"%1\". A text holds a character that the "
+            throw EFCreateError(FileTexts::tr("Cannot create file \"%1\". A text holds a character that the "
                                                "channel files' encoding (GBK) has no code for")
                                         .arg(fileName));
         return QByteArray::fromStdString(*bytes);
@@ -75,7 +82,7 @@ bool needsQuotes(const QString &cell)
 
 [[noreturn]] void refuse(const QString &fileName, const QString &why)
 {
-    throw EFOpenError(QStringLiteral("\"%1\" is not a channel file: %2").arg(fileName, why));
+    throw EFOpenError(FileTexts::tr("\"%1\" is not a channel file: %2").arg(fileName, why));
 }
 
 } // namespace
@@ -91,7 +98,7 @@ bool ChannelFileEncodingAvailable()
 
 QString MissingChannelFileEncodingText()
 {
-    return QStringLiteral("This Qt has no GBK text converter (it needs Qt built with ICU). "
+    return FileTexts::tr("This Qt has no GBK text converter (it needs Qt built with ICU). "
                           "Channel files are kept in GBK, so LUMORA cannot read or write them");
 }
 
@@ -195,35 +202,36 @@ void LoadChannelFile(ICellTable &table, OptionTexts &options, const QString &fil
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         throw EFOpenError(
-            QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, file.errorString()));
+            FileTexts::tr("Cannot open file \"%1\". %2").arg(fileName, file.errorString()));
     const QByteArray bytes = file.read(kChannelFileMaxBytes + 1);
     if (bytes.isEmpty() && file.error() != QFileDevice::NoError)
         throw EFOpenError(
-            QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, file.errorString()));
+            FileTexts::tr("Cannot open file \"%1\". %2").arg(fileName, file.errorString()));
     ReadChannelFile(bytes, table, options, fileName);
 }
 
 void ReadChannelFile(const QByteArray &bytes, ICellTable &table, OptionTexts &options, const QString &fileName)
 {
     if (bytes.size() > kChannelFileMaxBytes)
-        refuse(fileName, QStringLiteral("it is larger than 64 KiB"));
+        refuse(fileName, FileTexts::tr("it is larger than 64 KiB"));
 
     const std::optional<QString> decoded = decodeGbk(bytes);
     if (!decoded)
-        refuse(fileName, QStringLiteral("it is not text in the channel files' encoding (GBK)"));
+        refuse(fileName, FileTexts::tr("it is not text in the channel files' encoding (GBK)"));
     const QString &text = *decoded;
     const QStringList lines = SplitFileLines(text);
     if (lines.size() != kChannelFileLines)
-        refuse(fileName, QStringLiteral("it has %1, and a channel file has %2")
-                             .arg(Counted(lines.size(), "line", "lines"))
-                             .arg(kChannelFileLines));
+        refuse(fileName, lines.size() == 1 ? FileTexts::tr("it has 1 line, and a channel file has %1").arg(kChannelFileLines)
+                                           : FileTexts::tr("it has %1 lines, and a channel file has %2")
+                                                     .arg(lines.size())
+                                                     .arg(kChannelFileLines));
 
     const int rows = kChannelFileLines - kStoredOptionCount;
     QVector<QStringList> cells;
     for (int row = 0; row < rows; ++row) {
         // Quotes come in pairs (a quote inside a cell is doubled).
         if (lines[row].count(QLatin1Char('"')) % 2 != 0)
-            refuse(fileName, QStringLiteral("line %1 has a quote that is not closed").arg(row + 1));
+            refuse(fileName, FileTexts::tr("line %1 has a quote that is not closed").arg(row + 1));
         cells << SplitChannelLine(lines[row]); // fields beyond the row's cells are dropped
     }
 

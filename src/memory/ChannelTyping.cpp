@@ -6,14 +6,22 @@
 #include "memory/FrequencyText.h"
 #include "memory/ToneText.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <cmath>
 
 namespace lumora {
 
 namespace {
+// The context these messages are translated in.
+struct ValueTexts {
+    Q_DECLARE_TR_FUNCTIONS(ValueTexts)
+};
+} // namespace
 
-QString place(int col, int row) { return QStringLiteral("%1 of channel %2").arg(ChannelCaptions()[col]).arg(row); }
+namespace {
+
+QString place(int col, int row) { return ValueTexts::tr("%1 of channel %2").arg(ChannelCaptions()[col]).arg(row); }
 
 TypedChannelText refuse(int col, int row, const QString &why)
 {
@@ -84,8 +92,8 @@ QString ChannelCellNote(int col, const QString &text)
         || text == QLatin1String(" "))
         return QString();
     if (text.endsWith(QLatin1Char('N')) || text.endsWith(QLatin1Char('I')))
-        return QStringLiteral("%1 is not one of the radio's DCS codes; it is kept").arg(text);
-    return QStringLiteral("%1 Hz is not one of the radio's standard tones; it is kept").arg(text);
+        return ValueTexts::tr("%1 is not one of the radio's DCS codes; it is kept").arg(text);
+    return ValueTexts::tr("%1 Hz is not one of the radio's standard tones; it is kept").arg(text);
 }
 
 QChar TypedDecimalPoint(QChar c) { return c == QLatin1Char(',') ? QLatin1Char('.') : c; }
@@ -93,12 +101,12 @@ QChar TypedDecimalPoint(QChar c) { return c == QLatin1Char(',') ? QLatin1Char('.
 QString WhatChannelColumnTakes(int col)
 {
     if (col == ColRxFreq || col == ColTxFreq)
-        return QStringLiteral("type MHz with up to five decimals, for example 146.52");
+        return ValueTexts::tr("type MHz with up to five decimals, for example 146.52");
     if (col == ColToneDec || col == ColToneEnc)
-        return QStringLiteral("type a tone from %1 to %2 Hz such as 88.5, a DCS code such as 023N or 023I, or NONE")
+        return ValueTexts::tr("type a tone from %1 to %2 Hz such as 88.5, a DCS code such as 023N or 023I, or NONE")
                 .arg(CtcssTones().first(), CtcssTones().last());
     const ChannelColumnInfo &info = ChannelColumnTable().at(static_cast<size_t>(col));
-    return info.items ? QStringLiteral("it takes one of %1").arg(info.items().join(QStringLiteral(", "))) : QString();
+    return info.items ? ValueTexts::tr("it takes one of %1").arg(info.items().join(QStringLiteral(", "))) : QString();
 }
 
 TypedChannelText JudgeTypedChannelText(int col, int row, const QString &typed, const std::optional<QString> &taken,
@@ -106,14 +114,14 @@ TypedChannelText JudgeTypedChannelText(int col, int row, const QString &typed, c
 {
     const ChannelColumnInfo &info = ChannelColumnTable().at(static_cast<size_t>(col));
     if (!taken)
-        return refuse(col, row, QStringLiteral("\"%1\" is not one of %2")
+        return refuse(col, row, ValueTexts::tr("\"%1\" is not one of %2")
                                         .arg(typed.trimmed(), info.items().join(QStringLiteral(", "))));
     const QString text = *taken;
     // A character the cell does not take is never dropped in silence;
     // an item of a list may differ from it in case only.
     const bool listed = info.items && info.items().contains(text) && text.compare(typed.trimmed(), Qt::CaseInsensitive) == 0;
     if (!listed && printable(text) < printable(typed))
-        return refuse(col, row, QStringLiteral("\"%1\" has characters the cell does not take; %2")
+        return refuse(col, row, ValueTexts::tr("\"%1\" has characters the cell does not take; %2")
                                         .arg(typed.trimmed(), WhatChannelColumnTakes(col)));
     if (IsEmptyField(text) && (col == ColRxFreq || col == ColTxFreq))
         return {false, text, QString()}; // a channel deleted, or one that does not transmit
@@ -122,7 +130,7 @@ TypedChannelText JudgeTypedChannelText(int col, int row, const QString &typed, c
     if (col != ColRxFreq && IsEmptyField(rxFreqNow) && typed.trimmed().isEmpty())
         return {false, text, QString()};
     if (col != ColRxFreq && IsEmptyField(rxFreqNow))
-        return refuse(col, row, QStringLiteral("type its RX Freq first; a channel exists only while it has one"));
+        return refuse(col, row, ValueTexts::tr("type its RX Freq first; a channel exists only while it has one"));
     if (col == ColRxFreq || col == ColTxFreq)
         return frequency(col, row, text);
     if (col == ColToneDec || col == ColToneEnc)

@@ -7,6 +7,7 @@
 #include "memory/FrequencyText.h"
 #include "memory/ToneText.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QMap>
 #include <QRegularExpression>
@@ -17,6 +18,13 @@
 namespace lumora {
 
 namespace {
+// The context these messages are translated in.
+struct CsvTexts {
+    Q_DECLARE_TR_FUNCTIONS(CsvTexts)
+};
+} // namespace
+
+namespace {
 
 const QStringList kHeader = {"Location", "Name",      "Frequency", "Duplex",  "Offset",   "Tone",     "rToneFreq",
                              "cToneFreq", "DtcsCode", "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode", "TStep",
@@ -24,7 +32,7 @@ const QStringList kHeader = {"Location", "Name",      "Frequency", "Duplex",  "O
 
 [[noreturn]] void malformed(int line, const QString &why)
 {
-    throw EFOpenError(QStringLiteral("The CSV file cannot be read: line %1: %2").arg(line).arg(why));
+    throw EFOpenError(CsvTexts::tr("The CSV file cannot be read: line %1: %2").arg(line).arg(why));
 }
 
 // Why a row is not taken; a row that cannot be read says so by its line.
@@ -38,7 +46,7 @@ double number(const QString &text, const char *column)
     bool ok = false;
     const double v = text.trimmed().toDouble(&ok);
     if (!ok || !std::isfinite(v))
-        throw RowSkipped{QStringLiteral("%1 \"%2\" is not a number").arg(QLatin1String(column), text)};
+        throw RowSkipped{CsvTexts::tr("%1 \"%2\" is not a number").arg(QLatin1String(column), text)};
     return v;
 }
 
@@ -55,12 +63,12 @@ QString toneText(const QString &text, const char *column, QStringList &notes)
 {
     const double hz = number(text, column);
     if (hz < 0)
-        throw RowSkipped{QStringLiteral("%1 \"%2\" is not a tone").arg(QLatin1String(column), text)};
+        throw RowSkipped{CsvTexts::tr("%1 \"%2\" is not a tone").arg(QLatin1String(column), text)};
     const QString tone = FormatOneDecimal(hz);
     if (hz < StrToFloat(CtcssTones().first()) || hz > StrToFloat(CtcssTones().last()))
-        throw RowSkipped{QStringLiteral("the tone %1 Hz is not one the radio has").arg(tone)};
+        throw RowSkipped{CsvTexts::tr("the tone %1 Hz is not one the radio has").arg(tone)};
     if (!CtcssTones().contains(tone))
-        notes << QStringLiteral("the tone %1 Hz is not one of the radio's standard tones; it is kept").arg(tone);
+        notes << CsvTexts::tr("the tone %1 Hz is not one of the radio's standard tones; it is kept").arg(tone);
     return tone;
 }
 
@@ -69,11 +77,11 @@ QString dcsText(const QString &code, QChar polarity, const char *column)
 {
     const double v = number(code, column);
     if (!(v >= 0 && v <= 999) || v != std::floor(v))
-        throw RowSkipped{QStringLiteral("%1 \"%2\" is not a DCS code").arg(QLatin1String(column), code)};
+        throw RowSkipped{CsvTexts::tr("%1 \"%2\" is not a DCS code").arg(QLatin1String(column), code)};
     const QString digits = QStringLiteral("%1").arg(static_cast<int>(v), 3, 10, QLatin1Char('0'));
     const QString text = digits + (polarity == QLatin1Char('R') ? QLatin1Char('I') : QLatin1Char('N'));
     if (!ToneVocabulary().contains(text))
-        throw RowSkipped{QStringLiteral("the DCS code %1 is not one the radio has").arg(digits)};
+        throw RowSkipped{CsvTexts::tr("the DCS code %1 is not one the radio has").arg(digits)};
     return text;
 }
 
@@ -149,13 +157,13 @@ const QStringList &ChirpTones()
 
 QString ChirpImportSummary::text() const
 {
-    QString s = QStringLiteral("%1 channel%2 imported.").arg(rowsTaken).arg(rowsTaken == 1 ? "" : "s");
+    QString s = rowsTaken == 1 ? CsvTexts::tr("1 channel imported.") : CsvTexts::tr("%1 channels imported.").arg(rowsTaken);
     if (!skipped.isEmpty())
-        s += QStringLiteral("\nNot imported:\n") + skipped.join(QLatin1Char('\n'));
+        s += CsvTexts::tr("\nNot imported:\n") + skipped.join(QLatin1Char('\n'));
     if (!changed.isEmpty())
-        s += QStringLiteral("\nImported with a change:\n") + changed.join(QLatin1Char('\n'));
+        s += CsvTexts::tr("\nImported with a change:\n") + changed.join(QLatin1Char('\n'));
     if (namesLeftOut)
-        s += QStringLiteral("\nNames and comments are not imported: the radio has no place for them.");
+        s += CsvTexts::tr("\nNames and comments are not imported: the radio has no place for them.");
     return s;
 }
 
@@ -179,20 +187,20 @@ QStringList channelOf(const std::function<QString(const char *)> &field,
     else if (duplex == QLatin1String("off"))
         transmits = false;
     else if (!duplex.isEmpty())
-        throw RowSkipped{QStringLiteral("Duplex \"%1\" is not known").arg(duplex)};
+        throw RowSkipped{CsvTexts::tr("Duplex \"%1\" is not known").arg(duplex)};
     const QString mode = field("Mode");
     const QString wideNarrow = kMode.oursOf(mode.isEmpty() ? QStringLiteral("FM") : mode);
     if (wideNarrow.isEmpty())
-        throw RowSkipped{QStringLiteral("mode %1 is not FM or NFM").arg(mode)};
+        throw RowSkipped{CsvTexts::tr("mode %1 is not FM or NFM").arg(mode)};
     // The frequencies as if typed.
     const QString rxText = CheckFrequencyText(QString::number(rx, 'f', 6));
     if (rxText.isEmpty())
-        throw RowSkipped{QStringLiteral("the frequency %1 MHz is out of the radio's range").arg(field("Frequency"))};
+        throw RowSkipped{CsvTexts::tr("the frequency %1 MHz is out of the radio's range").arg(field("Frequency"))};
     QString txText;
     if (transmits) {
         txText = CheckFrequencyText(QString::number(tx, 'f', 6));
         if (txText.isEmpty())
-            throw RowSkipped{QStringLiteral("the transmit frequency %1 MHz is out of the radio's range")
+            throw RowSkipped{CsvTexts::tr("the transmit frequency %1 MHz is out of the radio's range")
                                      .arg(QString::number(tx, 'f', 6))};
         txText = FormatFiveDecimals(StrToFloat(txText));
     }
@@ -223,7 +231,7 @@ QStringList channelOf(const std::function<QString(const char *)> &field,
         const QStringList sides = cross.split(QStringLiteral("->"));
         const QStringList known{"", "Tone", "DTCS"};
         if (sides.size() != 2 || !known.contains(sides[0]) || !known.contains(sides[1]))
-            throw RowSkipped{QStringLiteral("CrossMode \"%1\" is not known").arg(cross)};
+            throw RowSkipped{CsvTexts::tr("CrossMode \"%1\" is not known").arg(cross)};
         if (sides[0] == QLatin1String("Tone"))
             enc = rTone();
         else if (sides[0] == QLatin1String("DTCS"))
@@ -233,7 +241,7 @@ QStringList channelOf(const std::function<QString(const char *)> &field,
         else if (sides[1] == QLatin1String("DTCS"))
             dec = rxDcs();
     } else if (!tone.isEmpty()) {
-        throw RowSkipped{QStringLiteral("Tone \"%1\" is not known").arg(tone)};
+        throw RowSkipped{CsvTexts::tr("Tone \"%1\" is not known").arg(tone)};
     }
 
     QStringList fields = NewChannelDefaults().mid(1, kChannelColumns - 1);
@@ -253,7 +261,7 @@ QStringList channelOf(const std::function<QString(const char *)> &field,
         if (StepFreqTexts().contains(stepHz))
             set(ColStepFreq, stepHz);
         else
-            changes << QStringLiteral("the step %1 kHz is not one the radio has; it takes %2 kHz")
+            changes << CsvTexts::tr("the step %1 kHz is not one the radio has; it takes %2 kHz")
                                .arg(step, QString::number(NewChannelDefaults()[ColStepFreq].toDouble() / 1000));
     }
     return fields;
@@ -269,13 +277,13 @@ ChirpImportSummary ImportChirpCsv(const QByteArray &csv, ICellTable &channels)
         if (!record.fields.value(0).trimmed().startsWith(QLatin1Char('#')))
             records << record;
     if (records.isEmpty())
-        malformed(1, QStringLiteral("the file is empty"));
+        malformed(1, CsvTexts::tr("the file is empty"));
     QHash<QString, int> column;
     for (int i = 0; i < records[0].fields.size(); ++i)
         column.insert(records[0].fields[i].trimmed(), i);
     for (const char *needed : {"Location", "Frequency"})
         if (!column.contains(QLatin1String(needed)))
-            malformed(records[0].line, QStringLiteral("there is no %1 column").arg(QLatin1String(needed)));
+            malformed(records[0].line, CsvTexts::tr("there is no %1 column").arg(QLatin1String(needed)));
     auto hasColumn = [&](const char *name) { return column.contains(QLatin1String(name)); };
 
     // Locations counted from 0 move up by one.
@@ -302,18 +310,18 @@ ChirpImportSummary ImportChirpCsv(const QByteArray &csv, ICellTable &channels)
         try {
             channel = locationNumber(location) + shift;
         } catch (const RowSkipped &e) {
-            summary.skipped << QStringLiteral("Line %1: %2").arg(rec.line).arg(e.why);
+            summary.skipped << CsvTexts::tr("Line %1: %2").arg(rec.line).arg(e.why);
             continue;
         }
         auto skip = [&](const QString &why) {
-            summary.skipped << QStringLiteral("Location %1 (line %2): %3").arg(location).arg(rec.line).arg(why);
+            summary.skipped << CsvTexts::tr("Location %1 (line %2): %3").arg(location).arg(rec.line).arg(why);
         };
         if (channel < 1 || channel > kChannelCount) {
-            skip(QStringLiteral("the radio has channels 1 to %1 only").arg(kChannelCount));
+            skip(CsvTexts::tr("the radio has channels 1 to %1 only").arg(kChannelCount));
             continue;
         }
         if (rows.contains(channel)) {
-            skip(QStringLiteral("channel %1 is already taken by an earlier row").arg(channel));
+            skip(CsvTexts::tr("channel %1 is already taken by an earlier row").arg(channel));
             continue;
         }
         QStringList changes;
@@ -324,7 +332,7 @@ ChirpImportSummary ImportChirpCsv(const QByteArray &csv, ICellTable &channels)
             continue;
         }
         for (const QString &change : changes)
-            summary.changed << QStringLiteral("Location %1: %2").arg(location, change);
+            summary.changed << CsvTexts::tr("Location %1: %2").arg(location, change);
     }
     summary.rowsTaken = static_cast<int>(rows.size());
     for (auto it = rows.begin(); it != rows.end(); ++it)
@@ -335,7 +343,7 @@ ChirpImportSummary ImportChirpCsv(const QByteArray &csv, ICellTable &channels)
 
 QString ChirpExportSummary::text() const
 {
-    QString s = QStringLiteral("%1 channel%2 exported.").arg(rowsWritten).arg(rowsWritten == 1 ? "" : "s");
+    QString s = rowsWritten == 1 ? CsvTexts::tr("1 channel exported.") : CsvTexts::tr("%1 channels exported.").arg(rowsWritten);
     if (!warnings.isEmpty())
         s += QLatin1Char('\n') + warnings.join(QLatin1Char('\n'));
     return s;
@@ -371,7 +379,7 @@ QByteArray ExportChirpCsv(const ICellTable &channels, ChirpExportSummary *summar
         const Tone enc = toneOf(cell(ColToneEnc)), dec = toneOf(cell(ColToneDec));
         for (const Tone &t : {enc, dec})
             if (t.kind == Tone::Ctcss && !ChirpTones().contains(t.value)) {
-                said.warnings << QStringLiteral("Channel %1: CHIRP has no %2 Hz tone and will not load the row.")
+                said.warnings << CsvTexts::tr("Channel %1: CHIRP has no %2 Hz tone and will not load the row.")
                                          .arg(n)
                                          .arg(t.value);
                 break;

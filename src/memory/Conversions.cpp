@@ -2,6 +2,7 @@
 
 #include "memory/Errors.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <cmath>
@@ -10,15 +11,22 @@
 namespace lumora {
 
 namespace {
+// The context these messages are translated in.
+struct ValueTexts {
+    Q_DECLARE_TR_FUNCTIONS(ValueTexts)
+};
+} // namespace
+
+namespace {
 
 [[noreturn]] void throwInteger(const QString &text)
 {
-    throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+    throw EConvertError(ValueTexts::tr("'%1' is not a valid integer value").arg(text));
 }
 
 [[noreturn]] void throwFloat(const QString &text)
 {
-    throw EConvertError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+    throw EConvertError(ValueTexts::tr("'%1' is not a valid floating point value").arg(text));
 }
 
 bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
@@ -39,11 +47,15 @@ void CheckFits(const QString &where, const QString &text, qint64 value, qint64 l
 {
     if (value >= low && value <= high)
         return;
-    ERangeError e(QStringLiteral("%1 '%2' does not fit the radio: it holds %3 to %4%5")
-                          .arg(where, text.trimmed())
-                          .arg(low)
-                          .arg(high)
-                          .arg(step > 1 ? QStringLiteral(" in steps of %1").arg(step) : QString()));
+    ERangeError e((step > 1 ? ValueTexts::tr("%1 '%2' does not fit the radio: it holds %3 to %4 in steps of %5")
+                                     .arg(where, text.trimmed())
+                                     .arg(low)
+                                     .arg(high)
+                                     .arg(step)
+                            : ValueTexts::tr("%1 '%2' does not fit the radio: it holds %3 to %4")
+                                      .arg(where, text.trimmed())
+                                      .arg(low)
+                                      .arg(high)));
     e.setDetail(where);
     throw e;
 }

@@ -1,6 +1,15 @@
 #include "memory/CsvRecords.h"
 
+#include <QCoreApplication>
+
 namespace lumora {
+
+namespace {
+// The context these messages are translated in.
+struct CsvTexts {
+    Q_DECLARE_TR_FUNCTIONS(CsvTexts)
+};
+} // namespace
 
 QVector<CsvRecord> ParseCsvRecords(const QString &text, const std::function<void(int, const QString &)> &malformed)
 {
@@ -52,7 +61,7 @@ QVector<CsvRecord> ParseCsvRecords(const QString &text, const std::function<void
         }
     }
     if (quoted)
-        malformed(current.line, QStringLiteral("a quoted field is not closed"));
+        malformed(current.line, CsvTexts::tr("a quoted field is not closed"));
     endRecord(line);
     return records;
 }

@@ -2,9 +2,17 @@
 
 #include "memory/ChannelColumns.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace lumora {
+
+namespace {
+// The context these messages are translated in.
+struct PlanTexts {
+    Q_DECLARE_TR_FUNCTIONS(PlanTexts)
+};
+} // namespace
 
 std::optional<qint64> TenHzOf(const QString &mhz)
 {
@@ -83,15 +91,15 @@ QString allowedText(const FrequencyPlan &plan)
     for (const PlanRange &r : plan.ranges) {
         if (r.forbidden)
             continue;
-        ranges << (r.from == r.to ? MhzText(r.from) : MhzText(r.from) + QStringLiteral(" to ") + MhzText(r.to))
-                        + QStringLiteral(" MHz");
+        ranges << (r.from == r.to ? PlanTexts::tr("%1 MHz").arg(MhzText(r.from))
+                                  : PlanTexts::tr("%1 to %2 MHz").arg(MhzText(r.from), MhzText(r.to)));
         low = count == 0 ? r.from : std::min(low, r.from);
         high = count == 0 ? r.to : std::max(high, r.to);
         ++count;
     }
     if (count <= 4)
         return ranges.join(QStringLiteral(", "));
-    return QStringLiteral("%1 frequencies and ranges between %2 and %3 MHz").arg(count).arg(MhzText(low), MhzText(high));
+    return PlanTexts::tr("%1 frequencies and ranges between %2 and %3 MHz").arg(count).arg(MhzText(low), MhzText(high));
 }
 
 bool hasAllowedRanges(const FrequencyPlan &plan)
@@ -157,8 +165,8 @@ PlanMarks JudgeChannelByPlan(const FrequencyPlan &plan, const QString &txFreq, c
         if (*f < r.from || *f > r.to)
             continue;
         if (r.forbidden) {
-            marks.txFreq = QStringLiteral("%1 is in %2 (plan \"%3\")")
-                                   .arg(where, r.note.isEmpty() ? QStringLiteral("a range the plan forbids") : r.note,
+            marks.txFreq = PlanTexts::tr("%1 is in %2 (plan \"%3\")")
+                                   .arg(where, r.note.isEmpty() ? PlanTexts::tr("a range the plan forbids") : r.note,
                                         plan.name);
             return marks;
         }
@@ -166,7 +174,7 @@ PlanMarks JudgeChannelByPlan(const FrequencyPlan &plan, const QString &txFreq, c
     }
     if (inside.empty()) {
         if (hasAllowedRanges(plan))
-            marks.txFreq = QStringLiteral("%1 is outside the plan \"%2\", which allows %3")
+            marks.txFreq = PlanTexts::tr("%1 is outside the plan \"%2\", which allows %3")
                                    .arg(where, plan.name, allowedText(plan));
         return marks;
     }
@@ -177,10 +185,10 @@ PlanMarks JudgeChannelByPlan(const FrequencyPlan &plan, const QString &txFreq, c
         lowOnly = lowOnly && r->power == QLatin1String("LOW");
     }
     if (narrowOnly && wideNarrow == QLatin1String("WIDE"))
-        marks.wideNarrow = QStringLiteral("W/N WIDE is wider than the plan \"%1\" allows at %2 MHz (NARROW)")
+        marks.wideNarrow = PlanTexts::tr("W/N WIDE is wider than the plan \"%1\" allows at %2 MHz (NARROW)")
                                    .arg(plan.name, MhzText(*f));
     if (lowOnly && txPower == QLatin1String("HIGH"))
-        marks.txPower = QStringLiteral("TX Power HIGH is more than the plan \"%1\" allows at %2 MHz (LOW)")
+        marks.txPower = PlanTexts::tr("TX Power HIGH is more than the plan \"%1\" allows at %2 MHz (LOW)")
                                 .arg(plan.name, MhzText(*f));
     return marks;
 }
@@ -199,16 +207,15 @@ QStringList ChannelsOutsidePlan(const FrequencyPlan &plan, const ICellTable &tab
     for (int row = 1; row < std::min(table.rowCount(), kChannelRows); ++row) {
         const PlanMarks marks = JudgeTableRow(plan, table, row);
         if (marks.Any())
-            lines << QStringLiteral("Channel %1: %2").arg(row).arg(marks.All().join(QStringLiteral("; ")));
+            lines << PlanTexts::tr("Channel %1: %2").arg(row).arg(marks.All().join(QStringLiteral("; ")));
     }
     return lines;
 }
 
 QString ChannelsNotFittingText(int count, const FrequencyPlan &plan)
 {
-    return QStringLiteral("%1 %2 the frequency plan \"%3\"")
-            .arg(count)
-            .arg(count == 1 ? QStringLiteral("channel does not fit") : QStringLiteral("channels do not fit"), plan.name);
+    return count == 1 ? PlanTexts::tr("1 channel does not fit the frequency plan \"%1\"").arg(plan.name)
+                      : PlanTexts::tr("%1 channels do not fit the frequency plan \"%2\"").arg(count).arg(plan.name);
 }
 
 } // namespace lumora

@@ -2,11 +2,11 @@
 // JSON. Every fault is named with its line, and nothing of a faulty file
 // is used.
 
-#include "memory/Counted.h"
 #include "memory/CsvRecords.h"
 #include "memory/Errors.h"
 #include "memory/FrequencyPlan.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -15,6 +15,13 @@
 #include <map>
 
 namespace lumora {
+
+namespace {
+// The context these messages are translated in.
+struct PlanTexts {
+    Q_DECLARE_TR_FUNCTIONS(PlanTexts)
+};
+} // namespace
 
 namespace {
 
@@ -26,7 +33,7 @@ const QStringList &rangeKeys()
 
 [[noreturn]] void refuse(const QString &fileName, int line, const QString &why)
 {
-    throw ELumoraError(QStringLiteral("The frequency plan \"%1\" cannot be used: line %2: %3")
+    throw ELumoraError(PlanTexts::tr("The frequency plan \"%1\" cannot be used: line %2: %3")
                                .arg(QFileInfo(fileName).fileName())
                                .arg(line)
                                .arg(why));
@@ -42,12 +49,12 @@ QString takeRange(const std::map<QString, QString> &values, PlanRange &range)
     const QString from = value("from"), to = value("to");
     const std::optional<qint64> low = TenHzOf(from);
     if (!low)
-        return QStringLiteral("from \"%1\" is not a frequency in MHz with up to five decimals").arg(from);
+        return PlanTexts::tr("from \"%1\" is not a frequency in MHz with up to five decimals").arg(from);
     const std::optional<qint64> high = to.isEmpty() ? low : TenHzOf(to);
     if (!high)
-        return QStringLiteral("to \"%1\" is not a frequency in MHz with up to five decimals").arg(to);
+        return PlanTexts::tr("to \"%1\" is not a frequency in MHz with up to five decimals").arg(to);
     if (*high < *low)
-        return QStringLiteral("the range %1 to %2 MHz ends below its start").arg(from, to);
+        return PlanTexts::tr("the range %1 to %2 MHz ends below its start").arg(from, to);
     range.from = *low;
     range.to = *high;
     const QString bandwidth = value("bandwidth").toUpper();
@@ -56,14 +63,14 @@ QString takeRange(const std::map<QString, QString> &values, PlanRange &range)
     else if (bandwidth == QLatin1String("25") || bandwidth == QLatin1String("WIDE"))
         range.bandwidth = QStringLiteral("WIDE");
     else if (!bandwidth.isEmpty())
-        return QStringLiteral("bandwidth \"%1\" is none of NARROW (12.5), WIDE (25) or empty").arg(value("bandwidth"));
+        return PlanTexts::tr("bandwidth \"%1\" is none of NARROW (12.5), WIDE (25) or empty").arg(value("bandwidth"));
     const QString power = value("power").toUpper();
     if (power != QLatin1String("LOW") && power != QLatin1String("HIGH") && !power.isEmpty())
-        return QStringLiteral("power \"%1\" is none of LOW, HIGH or empty").arg(value("power"));
+        return PlanTexts::tr("power \"%1\" is none of LOW, HIGH or empty").arg(value("power"));
     range.power = power;
     const QString use = value("use").toLower();
     if (use != QLatin1String("allowed") && use != QLatin1String("forbidden") && !use.isEmpty())
-        return QStringLiteral("use \"%1\" is none of allowed, forbidden or empty").arg(value("use"));
+        return PlanTexts::tr("use \"%1\" is none of allowed, forbidden or empty").arg(value("use"));
     range.forbidden = use == QLatin1String("forbidden");
     range.note = value("note");
     return QString();
@@ -71,7 +78,7 @@ QString takeRange(const std::map<QString, QString> &values, PlanRange &range)
 
 QString unknownKeyText(const QString &key)
 {
-    return QStringLiteral("unknown key \"%1\"; a range has %2").arg(key, rangeKeys().join(QStringLiteral(", ")));
+    return PlanTexts::tr("unknown key \"%1\"; a range has %2").arg(key, rangeKeys().join(QStringLiteral(", ")));
 }
 
 FrequencyPlan parseCsv(const QString &text, const QString &fileName)
@@ -85,26 +92,26 @@ FrequencyPlan parseCsv(const QString &text, const QString &fileName)
     const QVector<CsvRecord> records =
             ParseCsvRecords(lines.join(QLatin1Char('\n')), [&](int line, const QString &why) { refuse(fileName, line, why); });
     if (records.isEmpty())
-        refuse(fileName, 1, QStringLiteral("no header line (from,to,bandwidth,power,use,note)"));
+        refuse(fileName, 1, PlanTexts::tr("no header line (from,to,bandwidth,power,use,note)"));
     QStringList header;
     for (const QString &name : records.first().fields) {
         const QString key = name.trimmed().toLower();
         if (!rangeKeys().contains(key))
             refuse(fileName, records.first().line,
-                   QStringLiteral("unknown column \"%1\"; the columns are %2")
+                   PlanTexts::tr("unknown column \"%1\"; the columns are %2")
                            .arg(name.trimmed(), rangeKeys().join(QStringLiteral(", "))));
         if (header.contains(key))
-            refuse(fileName, records.first().line, QStringLiteral("the column \"%1\" twice").arg(key));
+            refuse(fileName, records.first().line, PlanTexts::tr("the column \"%1\" twice").arg(key));
         header << key;
     }
     if (!header.contains(QLatin1String("from")))
-        refuse(fileName, records.first().line, QStringLiteral("no column \"from\""));
+        refuse(fileName, records.first().line, PlanTexts::tr("no column \"from\""));
     FrequencyPlan plan;
     for (int i = 1; i < records.size(); ++i) {
         const CsvRecord &record = records[i];
         if (record.fields.size() > header.size())
             refuse(fileName, record.line,
-                   QStringLiteral("%1, the header has %2").arg(Counted(record.fields.size(), "field", "fields")).arg(header.size()));
+                   PlanTexts::tr("%1 fields, the header has %2").arg(record.fields.size()).arg(header.size()));
         std::map<QString, QString> values;
         for (int c = 0; c < record.fields.size(); ++c)
             values[header[c]] = record.fields[c];
@@ -155,16 +162,16 @@ FrequencyPlan parseJson(const QByteArray &bytes, const QString &fileName)
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError)
-        refuse(fileName, lineAt(bytes, error.offset), QStringLiteral("no JSON: %1").arg(error.errorString()));
+        refuse(fileName, lineAt(bytes, error.offset), PlanTexts::tr("no JSON: %1").arg(error.errorString()));
     if (!document.isObject())
-        refuse(fileName, 1, QStringLiteral("not one JSON object with \"ranges\""));
+        refuse(fileName, 1, PlanTexts::tr("not one JSON object with \"ranges\""));
     const QJsonObject top = document.object();
     for (const QString &key : top.keys())
         if (key != QLatin1String("name") && key != QLatin1String("ranges"))
             refuse(fileName, lineAt(bytes, static_cast<int>(bytes.indexOf('"' + key.toUtf8() + '"'))),
-                   QStringLiteral("unknown key \"%1\"; a plan has name and ranges").arg(key));
+                   PlanTexts::tr("unknown key \"%1\"; a plan has name and ranges").arg(key));
     if (!top.value(QLatin1String("ranges")).isArray())
-        refuse(fileName, 1, QStringLiteral("no array \"ranges\""));
+        refuse(fileName, 1, PlanTexts::tr("no array \"ranges\""));
     FrequencyPlan plan;
     plan.name = top.value(QLatin1String("name")).toString();
     const QJsonArray ranges = top.value(QLatin1String("ranges")).toArray();
@@ -172,7 +179,7 @@ FrequencyPlan parseJson(const QByteArray &bytes, const QString &fileName)
     for (int i = 0; i < ranges.size(); ++i) {
         const int line = i < static_cast<int>(lines.size()) ? lines[static_cast<size_t>(i)] : 1;
         if (!ranges[i].isObject())
-            refuse(fileName, line, QStringLiteral("range %1 is not an object").arg(i + 1));
+            refuse(fileName, line, PlanTexts::tr("range %1 is not an object").arg(i + 1));
         std::map<QString, QString> values;
         const QJsonObject object = ranges[i].toObject();
         for (auto it = object.begin(); it != object.end(); ++it) {
@@ -198,7 +205,7 @@ FrequencyPlan ParseFrequencyPlan(const QByteArray &bytes, bool json, const QStri
 {
     FrequencyPlan plan = json ? parseJson(bytes, fileName) : parseCsv(QString::fromUtf8(bytes), fileName);
     if (plan.ranges.empty())
-        refuse(fileName, 1, QStringLiteral("no frequency or range"));
+        refuse(fileName, 1, PlanTexts::tr("no frequency or range"));
     plan.id = fileName;
     if (plan.name.isEmpty())
         plan.name = QFileInfo(fileName).completeBaseName();
@@ -209,7 +216,7 @@ FrequencyPlan ReadFrequencyPlanFile(const QString &fileName)
 {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        throw EFOpenError(QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, file.errorString()));
+        throw EFOpenError(PlanTexts::tr("Cannot open file \"%1\". %2").arg(fileName, file.errorString()));
     const QByteArray bytes = file.read(1 << 20); // a licence is a few lines
     const bool json = fileName.endsWith(QLatin1String(".json"), Qt::CaseInsensitive)
                       || bytes.trimmed().startsWith('{');

@@ -4,6 +4,8 @@
 #include "memory/ChannelBlock.h"
 #include "memory/ChannelColumns.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -11,8 +13,15 @@
 namespace lumora {
 
 namespace {
+// The context these messages are translated in.
+struct ComparisonTexts {
+    Q_DECLARE_TR_FUNCTIONS(ComparisonTexts)
+};
+} // namespace
 
-QString shown(const QString &text) { return text.trimmed().isEmpty() ? QStringLiteral("(empty)") : text; }
+namespace {
+
+QString shown(const QString &text) { return text.trimmed().isEmpty() ? ComparisonTexts::tr("(empty)") : text; }
 
 QString optionName(int id) { return QString(Option(static_cast<OptionId>(id)).label).remove(QLatin1Char(':')); }
 
@@ -25,6 +34,15 @@ std::array<uint8_t, 34> frameOf(int channel, const Payload &payload)
 }
 
 } // namespace
+
+QString SideWord(const char *word)
+{
+    static const char *const words[] [[maybe_unused]] = {
+            QT_TRANSLATE_NOOP("ComparisonTexts", "written"), QT_TRANSLATE_NOOP("ComparisonTexts", "read"),
+            QT_TRANSLATE_NOOP("ComparisonTexts", "now"),     QT_TRANSLATE_NOOP("ComparisonTexts", "snapshot"),
+            QT_TRANSLATE_NOOP("ComparisonTexts", "radio"),   QT_TRANSLATE_NOOP("ComparisonTexts", "other")};
+    return ComparisonTexts::tr(word);
+}
 
 QStringList CompareMainMemoryBytes(const std::vector<Payload> &written, const std::vector<Payload> &read,
                                    const QString &writtenWord, const QString &readWord)
@@ -51,7 +69,7 @@ QStringList CompareMainMemoryBytes(const std::vector<Payload> &written, const st
             DecodeChannelBlock(w.data(), wt);
             DecodeChannelBlock(r.data(), rt);
         }
-        const QString block = options ? QStringLiteral("Option") : QStringLiteral("Channel %1,").arg(channel);
+        const QString block = options ? ComparisonTexts::tr("Option") : ComparisonTexts::tr("Channel %1,").arg(channel);
         std::vector<bool> named(34, false);
         for (const ByteField &f : options ? OptionFields() : ChannelFields()) {
             bool differs = false;
@@ -66,17 +84,17 @@ QStringList CompareMainMemoryBytes(const std::vector<Payload> &written, const st
             // A text that differs says it; the same texts, or an empty one
             // (a value without a text), need the stored values beside them.
             if (wText.trimmed() != rText.trimmed() && !wText.trimmed().isEmpty() && !rText.trimmed().isEmpty())
-                differences << QStringLiteral("%1 %2: %3 %4, %5 %6")
+                differences << ComparisonTexts::tr("%1 %2: %3 %4, %5 %6")
                                        .arg(block, field, writtenWord, shown(wText), readWord, shown(rText));
             else
-                differences << QStringLiteral("%1 %2: %3 %4 (%5), %6 %7 (%8)")
+                differences << ComparisonTexts::tr("%1 %2: %3 %4 (%5), %6 %7 (%8)")
                                        .arg(block, field, writtenWord, shown(wText), f.storedText(w.data()), readWord,
                                             shown(rText), f.storedText(r.data()));
         }
         for (int offset : differing)
             if (!named[static_cast<size_t>(offset + 4)])
-                differences << QStringLiteral("%1 byte d%2: %3 0x%4, %5 0x%6")
-                                       .arg(options ? QStringLiteral("Options,") : block)
+                differences << ComparisonTexts::tr("%1 byte d%2: %3 0x%4, %5 0x%6")
+                                       .arg(options ? ComparisonTexts::tr("Options,") : block)
                                        .arg(offset)
                                        .arg(writtenWord)
                                        .arg(w[static_cast<size_t>(offset + 4)], 2, 16, QLatin1Char('0'))

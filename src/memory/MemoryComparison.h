@@ -16,6 +16,10 @@ namespace lumora {
 // 16, then the options.
 constexpr int kMainBlockCount = 17;
 
+// The word that names a side of a comparison, in the user's language:
+// "written", "read", "now", "snapshot", "radio" or "other".
+QString SideWord(const char *word);
+
 // What differs between the bytes a write sends and the bytes a read gave,
 // one line per field: the texts when they differ ("Channel 2, TX Freq:
 // written 144.90000, read 145.50000"), and the stored values beside them
@@ -24,7 +28,7 @@ constexpr int kMainBlockCount = 17;
 // place in the payload ("Channel 3, byte d24: written 0x00, read 0x11").
 // writtenWord and readWord name the two sides in the lines.
 QStringList CompareMainMemoryBytes(const std::vector<Payload> &written, const std::vector<Payload> &read,
-                                   const QString &writtenWord = QStringLiteral("written"),
-                                   const QString &readWord = QStringLiteral("read"));
+                                   const QString &writtenWord = SideWord("written"),
+                                   const QString &readWord = SideWord("read"));
 
 } // namespace lumora

@@ -4,9 +4,18 @@
 #include "memory/Conversions.h"
 #include "memory/Errors.h"
 
+#include <QCoreApplication>
+
 #include <cstring>
 
 namespace lumora {
+
+namespace {
+// The context these messages are translated in.
+struct ValueTexts {
+    Q_DECLARE_TR_FUNCTIONS(ValueTexts)
+};
+} // namespace
 
 namespace {
 
@@ -38,7 +47,7 @@ uint8_t timeOut(const QString &text)
     // The radio keeps one byte: 300 s would silently become 44 s.
     if (seconds < 0 || seconds > 255)
         throw ERangeError(
-            QStringLiteral("TOT '%1' does not fit the radio: it holds CLOSE or 0 to 255 seconds")
+            ValueTexts::tr("TOT '%1' does not fit the radio: it holds CLOSE or 0 to 255 seconds")
                 .arg(text));
     return static_cast<uint8_t>(seconds);
 }

@@ -4,7 +4,16 @@
 #include "memory/Errors.h"
 #include "memory/FrequencyText.h"
 
+#include <QCoreApplication>
+
 namespace lumora {
+
+namespace {
+// The context these messages are translated in.
+struct ValueTexts {
+    Q_DECLARE_TR_FUNCTIONS(ValueTexts)
+};
+} // namespace
 
 namespace {
 
@@ -91,7 +100,7 @@ uint16_t EncodeToneWord(const QString &text)
             const QChar c = text[i];
             if (c < QLatin1Char('0') || c > QLatin1Char('9'))
                 throw EConvertError(
-                    QStringLiteral("'%1' is not a valid integer value").arg(text.left(3)));
+                    ValueTexts::tr("'%1' is not a valid integer value").arg(text.left(3)));
             n = n * 10 + (c.unicode() - '0');
         }
         return static_cast<uint16_t>(n | (text[3] == kN ? 0x2000 : 0xA000));
@@ -101,7 +110,7 @@ uint16_t EncodeToneWord(const QString &text)
     // from a hand-edited file) would reach the radio as some other word.
     const int64_t tenths = RoundToInt64(hz * 10, text);
     if (tenths < 0 || tenths > 0x0FFF)
-        throw EConvertError(QStringLiteral("'%1' is not a valid tone frequency").arg(text));
+        throw EConvertError(ValueTexts::tr("'%1' is not a valid tone frequency").arg(text));
     return static_cast<uint16_t>(tenths);
 }
 

@@ -1,11 +1,18 @@
 #include "memory/WholeFile.h"
 
-#include "memory/Counted.h"
 #include "memory/Errors.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 
 namespace lumora {
+
+namespace {
+// The context these messages are translated in.
+struct FileTexts {
+    Q_DECLARE_TR_FUNCTIONS(FileTexts)
+};
+} // namespace
 
 void SaveWholeFile(const QString &fileName, const QByteArray &bytes)
 {
@@ -15,7 +22,7 @@ void SaveWholeFile(const QString &fileName, const QByteArray &bytes)
     QSaveFile file(fileName);
     auto fail = [&](const QString &why) {
         file.cancelWriting();
-        throw EFCreateError(QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, why));
+        throw EFCreateError(FileTexts::tr("Cannot create file \"%1\". %2").arg(fileName, why));
     };
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         fail(file.errorString());
@@ -23,11 +30,12 @@ void SaveWholeFile(const QString &fileName, const QByteArray &bytes)
     if (written < 0)
         fail(file.errorString());
     if (written != bytes.size())
-        fail(QStringLiteral("Only %1 of its %2 could be written: the disk may be full.")
-                     .arg(written)
-                     .arg(Counted(bytes.size(), "byte", "bytes")));
+        fail((bytes.size() == 1 ? FileTexts::tr("Only %1 of its 1 byte could be written: the disk may be full.")
+                                : FileTexts::tr("Only %1 of its %2 bytes could be written: the disk may be full.")
+                                          .arg(QString::number(bytes.size())))
+                     .arg(written));
     if (!file.commit())
-        throw EFCreateError(QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, file.errorString()));
+        throw EFCreateError(FileTexts::tr("Cannot create file \"%1\". %2").arg(fileName, file.errorString()));
 }
 
 } // namespace lumora

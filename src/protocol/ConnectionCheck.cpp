@@ -138,11 +138,11 @@ ConnectionReport CheckConnections(const QVector<SerialPortEntry> &ports)
     ConnectionReport report;
     if (ports.isEmpty())
 #ifdef _WIN32
-        report.paragraphs << QStringLiteral("No serial port was found. Plug the programming cable in; a USB "
-                                            "cable shows up as a COM port (COM3, for example) in Device Manager.");
+        report.paragraphs << PortTexts::tr("No serial port was found. Plug the programming cable in; a USB "
+                                           "cable shows up as a COM port (COM3, for example) in Device Manager.");
 #else
-        report.paragraphs << QStringLiteral("No serial port was found. Plug the programming cable in; a USB "
-                                            "cable shows up as /dev/ttyUSB0 or /dev/ttyACM0.");
+        report.paragraphs << PortTexts::tr("No serial port was found. Plug the programming cable in; a USB "
+                                           "cable shows up as /dev/ttyUSB0 or /dev/ttyACM0.");
 #endif
     for (const SerialPortEntry &entry : ports) {
         const QString &port = entry.name;
@@ -161,14 +161,14 @@ ConnectionReport CheckConnections(const QVector<SerialPortEntry> &ports)
         try {
             if (RadioAnswersGreeting(port)) {
                 report.radioAnswered = true;
-                found("radio answered", QStringLiteral("%1: opens, and a radio answered.").arg(described), true);
+                found("radio answered", PortTexts::tr("%1: opens, and a radio answered.").arg(described), true);
             } else {
-                found("no answer", QStringLiteral("%1: opens, but no radio answered. Check that the radio is "
-                                                  "switched on and the cable is pushed fully into its socket.")
+                found("no answer", PortTexts::tr("%1: opens, but no radio answered. Check that the radio is "
+                                                 "switched on and the cable is pushed fully into its socket.")
                                            .arg(described));
             }
         } catch (const ECommsError &e) {
-            found("failed", QStringLiteral("%1: %2: %3.").arg(described, QString::fromStdString(e.text()),
+            found("failed", QStringLiteral("%1: %2: %3.").arg(described, CommsErrorText(e),
                                                                  QString::fromStdString(e.reason())));
         }
     }

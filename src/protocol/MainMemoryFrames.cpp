@@ -5,9 +5,18 @@
 #include "memory/Errors.h"
 #include "memory/MemoryComparison.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace lumora {
+
+namespace {
+// The context these messages are translated in.
+struct FrameTexts {
+    Q_DECLARE_TR_FUNCTIONS(FrameTexts)
+};
+} // namespace
 
 const Payload *MainBaseline::kept(int b, const ICellTable &table, const OptionTexts &now) const
 {
@@ -100,15 +109,19 @@ QStringList MainValuesNotWrittenBack(const MainBaseline &baseline)
             written.push_back(baseline.blocks[static_cast<size_t>(b)]); // nothing of it to compare
             std::copy(written.back().begin(), written.back().end(), tx.begin() + kPayloadOffset);
             const QString what = QString::fromUtf8(e.what());
-            lines << QStringLiteral("%1: the texts the radio's bytes show do not convert (%2); a write keeps the "
-                                    "radio's bytes while %3 unchanged")
-                             .arg(b == kChannelCount ? QStringLiteral("Options") : QStringLiteral("Channel %1").arg(b + 1),
-                                  e.detail().isEmpty() ? what : what + QStringLiteral(", ") + e.detail(),
-                                  b == kChannelCount ? QStringLiteral("they are") : QStringLiteral("it is"));
+            const QString why = e.detail().isEmpty() ? what : what + QStringLiteral(", ") + e.detail();
+            lines << (b == kChannelCount
+                              ? FrameTexts::tr("Options: the texts the radio's bytes show do not convert (%1); a write "
+                                               "keeps the radio's bytes while they are unchanged")
+                                        .arg(why)
+                              : FrameTexts::tr("Channel %1: the texts the radio's bytes show do not convert (%2); a "
+                                               "write keeps the radio's bytes while it is unchanged")
+                                        .arg(b + 1)
+                                        .arg(why));
         }
     }
-    return lines + CompareMainMemoryBytes(written, baseline.blocks, QStringLiteral("a write of the table sends"),
-                                          QStringLiteral("the radio holds"));
+    return lines + CompareMainMemoryBytes(written, baseline.blocks, FrameTexts::tr("a write of the table sends"),
+                                          FrameTexts::tr("the radio holds"));
 }
 
 MainBaseline MainBaselineOf(const std::vector<Payload> &blocks)

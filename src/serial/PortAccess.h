@@ -4,10 +4,22 @@
 // (with the group and the command that helps), busy (with the programs
 // that hold it). Plain POSIX below Qt Core's strings.
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
 namespace lumora {
+
+class ECommsError;
+
+// The context the port's paragraphs are translated in.
+struct PortTexts {
+    Q_DECLARE_TR_FUNCTIONS(PortTexts)
+};
+
+// The serial component's fixed message (it is plain C++, in English) in
+// the user's language.
+QString CommsErrorText(const ECommsError &error);
 
 struct PortAccess {
     enum Kind { Opens, Missing, PermissionDenied, Busy, Failed } kind = Failed;

@@ -76,8 +76,8 @@ QStringList ProgramsHolding(const QString &device)
             continue;
         QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
         const QString name = comm.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(comm.readAll()).trimmed()
-                                                            : QStringLiteral("a program");
-        holders << QStringLiteral("%1 (process %2)").arg(name, pid);
+                                                            : PortTexts::tr("a program");
+        holders << PortTexts::tr("%1 (process %2)").arg(name, pid);
     }
     return holders;
 }
@@ -101,10 +101,10 @@ PortAccess CheckPortAccess(const QString &device)
     if (fd < 0 && (error == ENOENT || error == ENXIO || error == ENODEV))
         return {PortAccess::Missing, MissingText(device)};
     if (fd < 0)
-        return {PortAccess::Failed, QStringLiteral("%1: cannot be opened: %2.")
+        return {PortAccess::Failed, PortTexts::tr("%1: cannot be opened: %2.")
                                             .arg(device, QString::fromLocal8Bit(std::strerror(error)))};
     if (!S_ISCHR(st.st_mode))
-        return {PortAccess::Failed, QStringLiteral("%1: is no serial device (it is not a character device).")
+        return {PortAccess::Failed, PortTexts::tr("%1: is no serial device (it is not a character device).")
                                             .arg(device)};
     return {PortAccess::Opens, QString()};
 }

@@ -29,7 +29,7 @@ PortAccess CheckPortAccess(const QString &device)
     case PortOpenError::Missing:
         return {PortAccess::Missing, MissingText(device)};
     case PortOpenError::Busy:
-        return {PortAccess::Busy, QStringLiteral("%1: busy. Another program has it open (Windows gives a port to "
+        return {PortAccess::Busy, PortTexts::tr("%1: busy. Another program has it open (Windows gives a port to "
                                                  "one program at a time). Close the other program and try again.")
                                           .arg(device)};
     case PortOpenError::Failed:
@@ -38,7 +38,7 @@ PortAccess CheckPortAccess(const QString &device)
     wchar_t text[512] = {};
     ::FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, text, 512, nullptr);
     return {PortAccess::Failed,
-            QStringLiteral("%1: cannot be opened: %2").arg(device, QString::fromWCharArray(text).trimmed())};
+            PortTexts::tr("%1: cannot be opened: %2").arg(device, QString::fromWCharArray(text).trimmed())};
 }
 
 } // namespace lumora

@@ -3,7 +3,16 @@
 #include "memory/Conversions.h"
 #include "memory/Errors.h"
 
+#include <QCoreApplication>
+
 namespace lumora {
+
+namespace {
+// The context these messages are translated in.
+struct CodecTexts {
+    Q_DECLARE_TR_FUNCTIONS(CodecTexts)
+};
+} // namespace
 
 int WholeNumber(const QString &text, const QString &where, int max)
 {
@@ -20,7 +29,7 @@ int WholeQuotient(const QString &text, int divisor, const QString &where, int ma
         CheckFits(where, text, value, 0, static_cast<qint64>(max) * divisor, divisor);
     if (value % divisor == 0)
         return value / divisor;
-    EConvertError e(QStringLiteral("'%1' is not a valid integer value")
+    EConvertError e(CodecTexts::tr("'%1' is not a valid integer value")
                             .arg(QString::number(static_cast<double>(value) / divisor, 'g', 15)));
     e.setDetail(where);
     throw e;
@@ -28,7 +37,7 @@ int WholeQuotient(const QString &text, int divisor, const QString &where, int ma
 
 QString CellPlace(const QString &grid, int row, const QString &column)
 {
-    return QStringLiteral("%1, row %2, column \"%3\"").arg(grid).arg(row).arg(column);
+    return CodecTexts::tr("%1, row %2, column \"%3\"").arg(grid).arg(row).arg(column);
 }
 
 } // namespace lumora

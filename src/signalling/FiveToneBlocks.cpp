@@ -8,6 +8,13 @@
 namespace lumora {
 
 namespace {
+// The context these messages are translated in.
+struct CodecTexts {
+    Q_DECLARE_TR_FUNCTIONS(CodecTexts)
+};
+} // namespace
+
+namespace {
 
 constexpr int kRecord = 14;
 const char *kEncodeColumns[] = {"NO.", "First Frame Coding", "Second Frame Coding", "Third Frame Coding",
@@ -52,7 +59,7 @@ void encodeRecord(uint8_t *r, const ICellTable &encode, int row)
     for (int col = 1; col <= 4; ++col)
         putCode(r + 3 * (col - 1), codeAt(encode.cellText(col, row), place(col)));
     if (standardIndex(standard) == 0) {
-        EConvertError e(QStringLiteral("'%1' is not a standard name (CCIR, EIA, EEA, ZVEI1, ZVEI2)").arg(standard));
+        EConvertError e(CodecTexts::tr("'%1' is not a standard name (CCIR, EIA, EEA, ZVEI1, ZVEI2)").arg(standard));
         e.setDetail(place(5));
         throw e;
     }
@@ -64,7 +71,7 @@ void encodeDecodeRecord(uint8_t *r, const ICellTable &decode, int row)
     auto place = [&](int col) { return CellPlace(QStringLiteral("Decode"), row, QLatin1String(kDecodeColumns[col])); };
     const QString standard = decode.cellText(1, row);
     if (standardIndex(standard) == 0) {
-        EConvertError e(QStringLiteral("'%1' is not a standard name (CCIR, EIA, EEA, ZVEI1, ZVEI2)").arg(standard));
+        EConvertError e(CodecTexts::tr("'%1' is not a standard name (CCIR, EIA, EEA, ZVEI1, ZVEI2)").arg(standard));
         e.setDetail(place(1));
         throw e;
     }
@@ -193,7 +200,7 @@ uint32_t HexCodeValue(const QString &text)
         hex = hex && ((c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (c >= QLatin1Char('A') && c <= QLatin1Char('F'))
                       || (c >= QLatin1Char('a') && c <= QLatin1Char('f')));
     if (!hex)
-        throw EConvertError(QStringLiteral("'$%1' is not a valid integer value").arg(text));
+        throw EConvertError(CodecTexts::tr("'$%1' is not a valid integer value").arg(text));
     return text.toUInt(nullptr, 16);
 }
 

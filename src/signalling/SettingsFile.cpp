@@ -2,6 +2,7 @@
 
 #include "memory/Errors.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
 #include <QJsonArray>
@@ -11,6 +12,13 @@
 #include <algorithm>
 
 namespace lumora {
+
+namespace {
+// The context these messages are translated in.
+struct SettingsTexts {
+    Q_DECLARE_TR_FUNCTIONS(SettingsTexts)
+};
+} // namespace
 
 namespace {
 
@@ -59,11 +67,11 @@ std::vector<Payload> BlocksFromJson(const QJsonValue &list, int count,
 {
     static const QRegularExpression hex(QStringLiteral("^[0-9a-fA-F]{56}$"));
     if (!list.isArray() || (count >= 0 && list.toArray().size() != count))
-        refuse(QStringLiteral("the key \"bytes\" must hold %1 blocks").arg(count));
+        refuse(SettingsTexts::tr("the key \"bytes\" must hold %1 blocks").arg(count));
     std::vector<Payload> blocks;
     for (const QJsonValue &v : list.toArray()) {
         if (!hex.match(v.toString()).hasMatch())
-            refuse(QStringLiteral("each block in \"bytes\" must be 56 hexadecimal digits"));
+            refuse(SettingsTexts::tr("each block in \"bytes\" must be 56 hexadecimal digits"));
         const QByteArray raw = QByteArray::fromHex(v.toString().toLatin1());
         Payload p{};
         std::copy(raw.begin(), raw.end(), p.begin());
@@ -88,37 +96,37 @@ SettingsValues SettingsFromJson(const QJsonObject &o, const SettingsValues &shap
                            || std::any_of(shape.begin(), shape.end(),
                                           [&](const SettingsValue &v) { return v.key == it.key(); });
         if (!known)
-            refuse(QStringLiteral("the key \"%1\" is unknown").arg(it.key()));
+            refuse(SettingsTexts::tr("the key \"%1\" is unknown").arg(it.key()));
     }
     SettingsValues values;
     for (const SettingsValue &want : shape) {
         if (!o.contains(want.key))
-            refuse(QStringLiteral("the key \"%1\" is missing").arg(want.key));
+            refuse(SettingsTexts::tr("the key \"%1\" is missing").arg(want.key));
         const QJsonValue j = o.value(want.key);
         SettingsValue v = want;
         switch (want.kind) {
         case SettingsValue::Text:
             if (!j.isString())
-                refuse(QStringLiteral("the key \"%1\" must be a text").arg(want.key));
+                refuse(SettingsTexts::tr("the key \"%1\" must be a text").arg(want.key));
             v.text = j.toString();
             break;
         case SettingsValue::Check:
             if (!j.isBool())
-                refuse(QStringLiteral("the key \"%1\" must be true or false").arg(want.key));
+                refuse(SettingsTexts::tr("the key \"%1\" must be true or false").arg(want.key));
             v.checked = j.toBool();
             break;
         case SettingsValue::Rows: {
             const QJsonArray rows = j.toArray();
             const auto columns = want.rows.isEmpty() ? 0 : want.rows.first().size();
             if (!j.isArray() || rows.size() != want.rows.size())
-                refuse(QStringLiteral("the key \"%1\" must be %2 rows").arg(want.key).arg(want.rows.size()));
+                refuse(SettingsTexts::tr("the key \"%1\" must be %2 rows").arg(want.key).arg(want.rows.size()));
             for (int r = 0; r < rows.size(); ++r) {
                 const QJsonArray row = rows.at(r).toArray();
                 bool texts = rows.at(r).isArray() && row.size() == columns;
                 for (const QJsonValue &cell : row)
                     texts = texts && cell.isString();
                 if (!texts)
-                    refuse(QStringLiteral("row %1 of the key \"%2\" must be %3 texts").arg(r + 1).arg(want.key).arg(columns));
+                    refuse(SettingsTexts::tr("row %1 of the key \"%2\" must be %3 texts").arg(r + 1).arg(want.key).arg(columns));
                 QStringList cells;
                 for (const QJsonValue &cell : row)
                     cells << cell.toString();
@@ -137,9 +145,9 @@ QJsonObject ParseJsonObject(const QByteArray &json, const std::function<void(con
     QJsonParseError parse{};
     const QJsonDocument doc = QJsonDocument::fromJson(json, &parse);
     if (parse.error != QJsonParseError::NoError)
-        refuse(QStringLiteral("it is not JSON (%1 at byte %2)").arg(parse.errorString()).arg(parse.offset));
+        refuse(SettingsTexts::tr("it is not JSON (%1 at byte %2)").arg(parse.errorString()).arg(parse.offset));
     if (!doc.isObject())
-        refuse(QStringLiteral("it holds no JSON object"));
+        refuse(SettingsTexts::tr("it holds no JSON object"));
     return doc.object();
 }
 
@@ -147,14 +155,14 @@ SettingsValues ReadSettingsJson(const QByteArray &json, const QString &area, con
                                 const QString &fileName, std::vector<Payload> *bytes, int blockCount)
 {
     auto refuse = [&](const QString &why) {
-        throw EFOpenError(QStringLiteral("\"%1\" is not a %2 settings file: %3").arg(fileName, area, why));
+        throw EFOpenError(SettingsTexts::tr("\"%1\" is not a %2 settings file: %3").arg(fileName, area, why));
     };
     QJsonObject o = ParseJsonObject(json, refuse);
     const int format = o.value(QStringLiteral("format")).toInt(-1);
     if (format != 1 && format != kSettingsFormat)
-        refuse(QStringLiteral("the key \"format\" must be 1 or %1").arg(kSettingsFormat));
+        refuse(SettingsTexts::tr("the key \"format\" must be 1 or %1").arg(kSettingsFormat));
     if (o.value(QStringLiteral("area")).toString() != area)
-        refuse(QStringLiteral("the key \"area\" must be \"%1\"").arg(area));
+        refuse(SettingsTexts::tr("the key \"area\" must be \"%1\"").arg(area));
     std::vector<Payload> blocks;
     if (format >= 2 && o.contains(QLatin1String(kBytesKey)))
         blocks = BlocksFromJson(o.take(QLatin1String(kBytesKey)), blockCount, refuse);
@@ -164,26 +172,30 @@ SettingsValues ReadSettingsJson(const QByteArray &json, const QString &area, con
     return values;
 }
 
+namespace {
+QString checkedWord(bool checked) { return checked ? SettingsTexts::tr("checked") : SettingsTexts::tr("unchecked"); }
+} // namespace
+
 QStringList CompareSettings(const QString &areaName, const SettingsValues &expected, const SettingsValues &read,
                             const QString &expectedWord, const QString &readWord)
 {
-    auto shown = [](const QString &t) { return t.isEmpty() ? QStringLiteral("(empty)") : t; };
+    auto shown = [](const QString &t) { return t.isEmpty() ? SettingsTexts::tr("(empty)") : t; };
     QStringList differences;
     for (const SettingsValue &w : expected) {
         const auto r = std::find_if(read.begin(), read.end(), [&](const SettingsValue &v) { return v.key == w.key; });
         if (r == read.end())
             continue;
         if (w.kind == SettingsValue::Text && w.text != r->text)
-            differences << QStringLiteral("%1, %2: %5 %3, %6 %4")
+            differences << SettingsTexts::tr("%1, %2: %5 %3, %6 %4")
                                    .arg(areaName, w.key, shown(w.text), shown(r->text), expectedWord, readWord);
         if (w.kind == SettingsValue::Check && w.checked != r->checked)
-            differences << QStringLiteral("%1, %2: %5 %3, %6 %4")
-                                   .arg(areaName, w.key, w.checked ? "checked" : "unchecked",
-                                        r->checked ? "checked" : "unchecked", expectedWord, readWord);
+            differences << SettingsTexts::tr("%1, %2: %5 %3, %6 %4")
+                                   .arg(areaName, w.key, checkedWord(w.checked), checkedWord(r->checked), expectedWord,
+                                        readWord);
         if (w.kind == SettingsValue::Rows)
             for (int i = 0; i < w.rows.size() && i < r->rows.size(); ++i)
                 if (w.rows[i] != r->rows[i])
-                    differences << QStringLiteral("%1, %2 row %3: %6 %4, %7 %5")
+                    differences << SettingsTexts::tr("%1, %2 row %3: %6 %4, %7 %5")
                                            .arg(areaName, w.key)
                                            .arg(i + 1)
                                            .arg(shown(w.rows[i].join(QStringLiteral(" / "))),
@@ -203,9 +215,9 @@ SettingsValues LoadSettingsFile(const QString &fileName, const QString &area, co
 {
     QFile f(fileName);
     if (!f.open(QIODevice::ReadOnly))
-        throw EFOpenError(QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, f.errorString()));
+        throw EFOpenError(SettingsTexts::tr("Cannot open file \"%1\". %2").arg(fileName, f.errorString()));
     if (f.size() > kMaxSettingsBytes)
-        throw EFOpenError(QStringLiteral("\"%1\" is not a %2 settings file: it is larger than %3 KiB")
+        throw EFOpenError(SettingsTexts::tr("\"%1\" is not a %2 settings file: it is larger than %3 KiB")
                                   .arg(fileName, area).arg(kMaxSettingsBytes / 1024));
     return ReadSettingsJson(f.readAll(), area, shape, fileName, bytes, blockCount);
 }

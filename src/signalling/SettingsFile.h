@@ -7,6 +7,7 @@
 
 #include "memory/AssignedBytes.h"
 #include "memory/CellTable.h"
+#include "memory/MemoryComparison.h"
 
 #include <QByteArray>
 #include <QJsonArray>
@@ -76,8 +77,8 @@ SettingsValues ReadSettingsJson(const QByteArray &json, const QString &area, con
 // 12345678, read 12345670", between what a read of the written area would
 // show and what a read showed.
 QStringList CompareSettings(const QString &areaName, const SettingsValues &expected, const SettingsValues &read,
-                            const QString &expectedWord = QStringLiteral("written"),
-                            const QString &readWord = QStringLiteral("read"));
+                            const QString &expectedWord = SideWord("written"),
+                            const QString &readWord = SideWord("read"));
 
 // Through a temporary file that replaces the old one only when complete;
 // throws EFCreateError.

@@ -24,6 +24,9 @@ QTranslator &qtTranslator()
     return *t;
 }
 
+// Whether each is in place now.
+bool toolInstalled = false, qtInstalled = false;
+
 } // namespace
 
 QVector<ToolLanguage> ToolLanguages()
@@ -50,17 +53,35 @@ QString InstallTranslations(const QString &code)
 {
     QCoreApplication::removeTranslator(&toolTranslator());
     QCoreApplication::removeTranslator(&qtTranslator());
+    toolInstalled = qtInstalled = false;
     // English needs nothing: it is the texts' own language.
     const QLocale locale = code.isEmpty() ? QLocale::system() : QLocale(code);
     if (code == QLatin1String("en")
         || !toolTranslator().load(locale, QStringLiteral("lumora"), QStringLiteral("_"), QStringLiteral(":/i18n")))
         return QStringLiteral("en");
-    QCoreApplication::installTranslator(&toolTranslator());
+    toolInstalled = QCoreApplication::installTranslator(&toolTranslator());
     if (qtTranslator().load(locale, QStringLiteral("qtbase"), QStringLiteral("_"), QStringLiteral(":/i18n")))
-        QCoreApplication::installTranslator(&qtTranslator());
+        qtInstalled = QCoreApplication::installTranslator(&qtTranslator());
     // The file's own name tells which language was taken ("...lumora_zh_CN.qm").
     const QString file = toolTranslator().filePath();
     return file.mid(file.indexOf(QLatin1String("lumora_")) + 7).chopped(3);
+}
+
+SourceTextsOnly::SourceTextsOnly() : tool_(toolInstalled), qt_(qtInstalled)
+{
+    if (tool_)
+        QCoreApplication::removeTranslator(&toolTranslator());
+    if (qt_)
+        QCoreApplication::removeTranslator(&qtTranslator());
+    toolInstalled = qtInstalled = false;
+}
+
+SourceTextsOnly::~SourceTextsOnly()
+{
+    if (tool_)
+        toolInstalled = QCoreApplication::installTranslator(&toolTranslator());
+    if (qt_)
+        qtInstalled = QCoreApplication::installTranslator(&qtTranslator());
 }
 
 } // namespace lumora

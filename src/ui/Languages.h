@@ -25,4 +25,18 @@ void SetChosenLanguage(const QString &code);
 // has. Returns the code of the language now spoken ("en" when none fits).
 QString InstallTranslations(const QString &code);
 
+// While one lives, every text is its English source: for sentences a
+// program also writes as data (diff --json, doctor --json), which must not
+// change with the language. Does nothing when English is spoken anyway.
+class SourceTextsOnly {
+public:
+    SourceTextsOnly();
+    ~SourceTextsOnly();
+    SourceTextsOnly(const SourceTextsOnly &) = delete;
+    SourceTextsOnly &operator=(const SourceTextsOnly &) = delete;
+
+private:
+    bool tool_ = false, qt_ = false; // what it took away, to put back
+};
+
 } // namespace lumora

@@ -2,6 +2,7 @@
 
 #include "memory/Errors.h"
 #include "serial/ECommsError.h"
+#include "serial/PortAccess.h"
 #include "ui/DocumentPrinter.h"
 #include "ui/LicencesDialog.h"
 #include "ui/SwapChannelsDialog.h"
@@ -14,6 +15,9 @@
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 namespace lumora {
 
@@ -197,10 +201,11 @@ IUserDialogs *installed = nullptr;
 
 QString hintFor(const std::string &reason)
 {
-    if (reason == "Permission denied")
+    // The system's words, in the language it speaks them in.
+    if (reason == std::strerror(EACCES))
         return DialogTexts::tr("\nYour user may not use this serial port: it must be in the group "
                               "that owns the device, usually \"dialout\" (then log in again).");
-    if (reason == "Device or resource busy")
+    if (reason == std::strerror(EBUSY))
         return DialogTexts::tr("\nAnother program has the port open.");
     return QString();
 }
@@ -229,7 +234,15 @@ void ShowList(const QString &text, const QString &list) { UserDialogs().ShowList
 
 QString ErrorBoxText(const QString &text)
 {
-    if (!text.isEmpty() && text.back().unicode() > '.')
+    if (text.isEmpty())
+        return text;
+    // A Chinese sentence ends in a Chinese full stop, unless its own
+    // punctuation ends it already.
+    if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x2E80; })) {
+        static const QString closing = QString::fromUtf16(u"\u3002\uff01\uff1f\uff09\uff1a\uff1b\uff0c\u3001\u2026");
+        return closing.contains(text.back()) || text.back().unicode() <= '.' ? text : text + QChar(0x3002);
+    }
+    if (text.back().unicode() > '.')
         return text + QLatin1Char('.');
     return text;
 }
@@ -238,6 +251,8 @@ void ShowException(const std::exception &error)
 {
     QString text = QString::fromStdString(error.what());
     QString detail;
+    if (const auto *e = dynamic_cast<const ECommsError *>(&error))
+        text = CommsErrorText(*e);
     if (const auto *e = dynamic_cast<const ELumoraError *>(&error)) {
         text = e->text();
         detail = e->detail();

@@ -121,7 +121,8 @@ QWidget *MessageBoxParent();
 void ShowMessage(const QString &text);
 void ShowList(const QString &text, const QString &list);
 // The error of an exception: its text, with a period appended when it ends
-// in a character above "."; the serial port's system reason as detail.
+// in a character above "." (a Chinese full stop after Chinese text that
+// its own punctuation does not end); the serial port's system reason as detail.
 void ShowException(const std::exception &error);
 QString ErrorBoxText(const QString &text);
 

@@ -240,6 +240,12 @@ TEST(Cli, OnlyTheMessagesFollowTheLanguage)
         EXPECT_EQ(chinese, english) << args.join(' ').toStdString();
         EXPECT_EQ(jsonZh, json) << args.join(' ').toStdString();
     }
+    // The same differences said to a person: the radio's names stay, the sentence is translated.
+    const auto [differs, lines, summary] = run("zh_CN.UTF-8", {"diff", "-p", radio.device(), changed.fileName()});
+    EXPECT_EQ(differs, 1);
+    EXPECT_TRUE(QString::fromUtf8(lines).contains(QString::fromUtf8("信道 1，RX Freq：写入 146.55000，读取 146.52000")))
+            << lines.toStdString();
+    EXPECT_TRUE(summary.contains(QString::fromUtf8("将有 2 个字段改变"))) << summary.toStdString();
     // A usage error: the same status, said in the user's language.
     const auto [usage, none, problem] = run("C.UTF-8", {"read"});
     const auto [usageZh, noneZh, problemZh] = run("zh_CN.UTF-8", {"read"});

@@ -136,6 +136,9 @@ private slots:
                  QString("Cannot open file \"x\". No such file or directory."));
         QCOMPARE(ErrorBoxText("'' is not a valid integer value"), QString("'' is not a valid integer value."));
         QCOMPARE(ErrorBoxText("List index out of bounds (26)"), QString("List index out of bounds (26)"));
+        QCOMPARE(ErrorBoxText(QString::fromUtf8("打开串口出错")), QString::fromUtf8("打开串口出错。"));
+        QCOMPARE(ErrorBoxText(QString::fromUtf8("无法打开文件“x”")), QString::fromUtf8("无法打开文件“x”。"));
+        QCOMPARE(ErrorBoxText(QString::fromUtf8("恢复已取消。")), QString::fromUtf8("恢复已取消。"));
     }
 
     void theStatusBarShowsPortDateAndTime()

@@ -6,7 +6,10 @@
 #include "memory/ChannelFile.h"
 #include "memory/MemoryComparison.h"
 #include "protocol/MainMemoryFrames.h"
+#include "ui/Languages.h"
 #include "ui/TForm1.h"
+
+#include <optional>
 
 namespace lumora {
 
@@ -33,7 +36,13 @@ public:
             const TSignallingForm::WrittenArea written = window->WhatAWriteAssigns();
             if (!runner.RunArea(form, *window, true, request))
                 return CliRunner::kFailed;
-            return runner.Report(request, window->DifferencesFromRead(written));
+            const QStringList differences = [&] {
+                std::optional<SourceTextsOnly> english; // the JSON's texts are the same in every language
+                if (request.json)
+                    english.emplace();
+                return window->DifferencesFromRead(written);
+            }();
+            return runner.Report(request, differences);
         }
         // As a write of the file sends it: a program of its own, its buffer fresh.
         TextTable file(kChannelColumns, kChannelRows);
@@ -43,7 +52,13 @@ public:
         const std::vector<Payload> written = MainWriteImage(FrameBuffer{}, file, fileOptions);
         if (!runner.RunMain(form, true, request))
             return CliRunner::kFailed;
-        return runner.Report(request, CompareMainMemoryBytes(written, form.LastReadBlocks()));
+        const QStringList differences = [&] {
+            std::optional<SourceTextsOnly> english;
+            if (request.json)
+                english.emplace();
+            return CompareMainMemoryBytes(written, form.LastReadBlocks());
+        }();
+        return runner.Report(request, differences);
     }
 };
 

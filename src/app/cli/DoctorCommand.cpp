@@ -3,11 +3,14 @@
 #include "app/cli/CliCommand.h"
 #include "protocol/ConnectionCheck.h"
 #include "serial/PortList.h"
+#include "ui/Languages.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTextStream>
+
+#include <optional>
 
 namespace lumora {
 
@@ -29,6 +32,9 @@ public:
     bool NeedsWindows() const override { return false; }
     int Run(CliRunner &, const CliRunner::Request &request) const override
     {
+        std::optional<SourceTextsOnly> english; // the JSON's texts are the same in every language
+        if (request.json)
+            english.emplace();
         const ConnectionReport report = CheckConnections(
                 request.port.isEmpty() ? ListSerialPortEntries() : QVector<SerialPortEntry>{{request.port, QString()}});
         if (request.json) {

@@ -5,11 +5,13 @@
 #include "app/cli/CliCommand.h"
 #include "memory/MemoryComparison.h"
 #include "protocol/MainMemoryFrames.h"
+#include "ui/Languages.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTextStream>
+#include <optional>
 
 namespace lumora {
 
@@ -86,14 +88,14 @@ public:
                                           QStringLiteral("restore of the snapshot %1").arg(snapshot.info.id));
         // diff: against another snapshot, or the radio as a read finds it
         Snapshot other;
-        QString word = QStringLiteral("radio");
+        QString word = SideWord("radio");
         if (request.port.isEmpty()) {
             other = history.Load(request.history.value(2), windows.AllSettings(), windows.BlockCounts());
-            word = QStringLiteral("other");
+            word = SideWord("other");
         } else if (!readRadio(runner, windows, request, snapshot, other)) {
             return CliRunner::kFailed;
         }
-        const QStringList lines = CompareImages(snapshot, other, QStringLiteral("snapshot"), word);
+        const QStringList lines = CompareImages(snapshot, other, SideWord("snapshot"), word);
         for (const QString &line : lines)
             CliOut() << line << Qt::endl;
         if (lines.isEmpty())
@@ -104,6 +106,9 @@ public:
 private:
     static int list(const RadioHistory &history, const CliRunner::Request &request)
     {
+        std::optional<SourceTextsOnly> english; // the JSON's texts are the same in every language
+        if (request.json)
+            english.emplace();
         QJsonArray all;
         for (const SnapshotInfo &info : history.List(request.radio)) {
             if (request.json) {
