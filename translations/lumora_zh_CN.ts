@@ -1964,6 +1964,10 @@ LUMORA 的 udev 规则（60-lumora-cables.rules）会让它永久避开常见的
         <source>&apos;%1&apos; is not a valid tone frequency</source>
         <translation>“%1”不是有效的亚音频率</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
 </context>
 <context>
     <name>lumora::FleetDialog</name>

@@ -15,18 +15,17 @@ QString ShownOrigin(const QString &origin)
 {
     if (origin.startsWith(QLatin1String("before ")))
         return HistoryOrigins::tr("before %1").arg(ShownOrigin(origin.mid(7)));
-    if (origin == QLatin1String("read"))
-        return HistoryOrigins::tr("read");
-    if (origin == QLatin1String("verify"))
-        return HistoryOrigins::tr("verify");
-    if (origin == QLatin1String("read back after write"))
-        return HistoryOrigins::tr("read back after write");
-    if (origin == QLatin1String("backup"))
-        return HistoryOrigins::tr("backup");
-    if (origin == QLatin1String("diff"))
-        return HistoryOrigins::tr("diff");
-    if (origin == QLatin1String("undo of the last write"))
-        return HistoryOrigins::tr("undo of the last write");
+    // Kept in English in the snapshots; shown in the user's language.
+    static const char *const fixed[] = {
+            QT_TRANSLATE_NOOP("HistoryOrigins", "read"),
+            QT_TRANSLATE_NOOP("HistoryOrigins", "verify"),
+            QT_TRANSLATE_NOOP("HistoryOrigins", "read back after write"),
+            QT_TRANSLATE_NOOP("HistoryOrigins", "backup"),
+            QT_TRANSLATE_NOOP("HistoryOrigins", "diff"),
+            QT_TRANSLATE_NOOP("HistoryOrigins", "undo of the last write")};
+    for (const char *text : fixed)
+        if (origin == QLatin1String(text))
+            return HistoryOrigins::tr(text);
     // The ones that name a file, a snapshot or a radio.
     const struct {
         const char *pattern;

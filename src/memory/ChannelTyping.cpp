@@ -25,7 +25,7 @@ QString place(int col, int row) { return ValueTexts::tr("%1 of channel %2").arg(
 
 TypedChannelText refuse(int col, int row, const QString &why)
 {
-    return {true, QString(), QStringLiteral("%1: %2").arg(place(col, row), why)};
+    return {true, QString(), ValueTexts::tr("%1: %2").arg(place(col, row), why)};
 }
 
 // The digits after the point, beyond what the cell keeps, are all zero.
@@ -56,7 +56,7 @@ TypedChannelText tone(int col, int row, const QString &typed, const QString &tex
     const QStringList &tones = CtcssTones();
     auto taken = [&](const QString &canonical) {
         const QString note = ChannelCellNote(col, canonical);
-        return TypedChannelText{false, canonical, note.isEmpty() ? note : QStringLiteral("%1: %2").arg(place(col, row), note)};
+        return TypedChannelText{false, canonical, note.isEmpty() ? note : ValueTexts::tr("%1: %2").arg(place(col, row), note)};
     };
     if (dcs.match(text).hasMatch())
         return taken(NormalizeToneText(text));

@@ -87,13 +87,17 @@ public:
     int columnIndex() const override { return grid_ ? tableOf()->shownColumns().indexOf(col_) : -1; }
     int rowIndex() const override { return row_ - 1; }
     QAccessibleInterface *table() const override { return tableOf(); }
-    QList<QAccessibleInterface *> columnHeaderCells() const override
-    {
-        return {tableOf()->gridCell(col_, 0)};
-    }
-    QList<QAccessibleInterface *> rowHeaderCells() const override { return {tableOf()->gridCell(0, row_)}; }
+    QList<QAccessibleInterface *> columnHeaderCells() const override { return headerCell(col_, 0); }
+    QList<QAccessibleInterface *> rowHeaderCells() const override { return headerCell(0, row_); }
 
 private:
+    // Nothing once the grid is gone: a screen reader may still hold the cell.
+    QList<QAccessibleInterface *> headerCell(int col, int row) const
+    {
+        GridAccessible *table = isValid() ? tableOf() : nullptr;
+        return table ? QList<QAccessibleInterface *>{table->gridCell(col, row)} : QList<QAccessibleInterface *>{};
+    }
+
     QPointer<TXStringGrid> grid_;
     int col_, row_;
 };
@@ -289,28 +293,28 @@ QString TXStringGrid::CellTitle(int col, int row) const
     return RowTitle(row) + QStringLiteral(", ") + Cells(col, 0).simplified();
 }
 
-void TXStringGrid::announceCurrent()
-{
-    if (!hasFocus() || activeEditor_)
-        return;
-    auto *table = static_cast<GridAccessible *>(QAccessible::queryAccessibleInterface(this));
-    const int index = table ? table->indexOfGridCell(col_, row_) : -1;
-    if (index < 0)
-        return;
-    QAccessibleEvent focus(this, QAccessible::Focus);
-    focus.setChild(index);
-    QAccessible::updateAccessibility(&focus);
-}
+namespace {
 
-void TXStringGrid::announceText(int col, int row)
+// Tells assistive technology that something happened to a cell it can see.
+void announceCell(TXStringGrid *grid, int col, int row, QAccessible::Event what)
 {
-    auto *table = static_cast<GridAccessible *>(QAccessible::queryAccessibleInterface(this));
+    auto *table = static_cast<GridAccessible *>(QAccessible::queryAccessibleInterface(grid));
     const int index = table ? table->indexOfGridCell(col, row) : -1;
     if (index < 0)
         return;
-    QAccessibleEvent changed(this, QAccessible::NameChanged);
-    changed.setChild(index);
-    QAccessible::updateAccessibility(&changed);
+    QAccessibleEvent event(grid, what);
+    event.setChild(index);
+    QAccessible::updateAccessibility(&event);
 }
+
+} // namespace
+
+void TXStringGrid::announceCurrent()
+{
+    if (hasFocus() && !activeEditor_)
+        announceCell(this, col_, row_, QAccessible::Focus);
+}
+
+void TXStringGrid::announceText(int col, int row) { announceCell(this, col, row, QAccessible::NameChanged); }
 
 } // namespace lumora
