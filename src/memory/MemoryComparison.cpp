@@ -37,7 +37,7 @@ std::array<uint8_t, 34> frameOf(int channel, const Payload &payload)
 
 QString SideWord(const char *word)
 {
-    static const char *const words[] [[maybe_unused]] = {
+    [[maybe_unused]] static const char *const words[] = {
             QT_TRANSLATE_NOOP("ComparisonTexts", "written"), QT_TRANSLATE_NOOP("ComparisonTexts", "read"),
             QT_TRANSLATE_NOOP("ComparisonTexts", "now"),     QT_TRANSLATE_NOOP("ComparisonTexts", "snapshot"),
             QT_TRANSLATE_NOOP("ComparisonTexts", "radio"),   QT_TRANSLATE_NOOP("ComparisonTexts", "other")};

@@ -7,7 +7,7 @@ namespace lumora {
 QString CommsErrorText(const ECommsError &error)
 {
     // Every text the component throws, for the translators.
-    static const char *const texts[] [[maybe_unused]] = {
+    [[maybe_unused]] static const char *const texts[] = {
             QT_TRANSLATE_NOOP("PortTexts", "Error opening serial port"),
             QT_TRANSLATE_NOOP("PortTexts", "File handle is not a comm handle "),
             QT_TRANSLATE_NOOP("PortTexts", "Cannot setup comm buffer"),
