@@ -65,6 +65,8 @@ public:
         QString radio;        // history list --radio
         QStringList history;  // history: its words ("diff", SNAPSHOT, ...)
         QString page;         // print --page: A4 or Letter (empty: the locale's)
+        bool find = false;    // ports --find: the port of the cable plugged in again
+        QString report;       // doctor --report: the diagnostic report's file
     };
 
     // Files named "-" are standard input and output; an output that is a

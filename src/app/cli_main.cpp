@@ -7,6 +7,7 @@
 #include "app/cli/CliCommand.h"
 #include "app/cli/CliHelp.h"
 #include "memory/ChannelFile.h"
+#include "serial/LineTrace.h"
 #include "ui/Languages.h"
 #include "ui/TApplication.h"
 
@@ -73,6 +74,8 @@ int main(int argc, char **argv)
     request.reportTime = args.IsSet(QStringLiteral("report-time"));
     request.noHistory = args.IsSet(QStringLiteral("no-history"));
     request.radio = args.Value(QStringLiteral("radio"));
+    request.find = args.IsSet(QStringLiteral("find"));
+    request.report = args.Value(QStringLiteral("report"));
     bool ok = false;
     for (const auto &[name, value] : {std::pair<const char *, int *>{"keep-days", &request.keepDays},
                                       std::pair<const char *, int *>{"keep-count", &request.keepCount}})
@@ -90,6 +93,15 @@ int main(int argc, char **argv)
     if (command->NeedsWindows() && !ChannelFileEncodingAvailable()) {
         QTextStream(stderr) << "lumora-cli: " << ErrorBoxText(MissingChannelFileEncodingText()) << "\n";
         return 1;
+    }
+    if (args.IsSet(QStringLiteral("trace"))) {
+        QString reason;
+        if (!LineTrace::Run().WriteTo(args.Value(QStringLiteral("trace")), &reason)) {
+            QTextStream(stderr) << "lumora-cli: "
+                                << Cli::tr("cannot write the trace file %1: %2").arg(args.Value(QStringLiteral("trace")), reason)
+                                << "\n";
+            return 1;
+        }
     }
     CliRunner runner;
     return runner.run(request);

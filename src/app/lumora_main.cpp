@@ -5,6 +5,7 @@
 #include "memory/ChannelFile.h"
 #include "memory/Errors.h"
 #include "memory/FrequencyPlan.h"
+#include "serial/LineTrace.h"
 #include "serial/PortList.h"
 #include "ui/Languages.h"
 #include "ui/Palettes.h"
@@ -36,7 +37,7 @@ namespace {
 #define LUMORA_CLI_MANUAL "lumora-cli(1)"
 #endif
 
-const char *const kHelp = QT_TRANSLATE_NOOP("LumoraHelp", R"(Usage: lumora [--port DEV] [FILE.wh]
+const char *const kHelp = QT_TRANSLATE_NOOP("LumoraHelp", R"(Usage: lumora [--port DEV] [--trace FILE] [FILE.wh]
 
 Programs the radio: reads its 16 channels and options into a table, edits
 them, writes them back, keeps channel sets as .wh files, and edits the
@@ -47,6 +48,10 @@ DTMF, 2TONE, 5TONE and FleetSync settings.
   --palette NAME
                the windows' colours: light, dark or high-contrast (the
                desktop's colour scheme otherwise)
+  --trace FILE write every message on the line to FILE, one a line:
+               milliseconds, > sent or < received, the bytes in hex (for
+               a bug report; Help > Save diagnostic report... keeps the
+               last transfer's too)
   --no-history keep no snapshot of the radio this run (File > Radio
                history... keeps one of every image read, in the user's
                data folder, unless told not to there)
@@ -131,6 +136,10 @@ void rememberWindows(ToolWindows &windows, bool portGiven)
     };
     if (!portGiven && !port.isEmpty() && present())
         form.SelectPort(port);
+    else if (!portGiven && (!port.isEmpty() || ListSerialPortEntries().isEmpty()))
+        form.OfferFindCable(port); // the cable unplugged, or on another port now
+    QObject::connect(&form, &TForm1::CableFound, &form,
+                     [](const QString &found) { QSettings().setValue(QStringLiteral("port"), found); });
     form.restoreGeometry(settings.value(QStringLiteral("geometry/main")).toByteArray());
     for (const auto &w : windows.Signalling)
         w->restoreGeometry(settings.value(QStringLiteral("geometry/") + w->SettingsArea()).toByteArray());
@@ -180,12 +189,20 @@ int main(int argc, char **argv)
     cli.addOption(palette);
     const QCommandLineOption noHistory(QStringLiteral("no-history"));
     cli.addOption(noHistory);
+    const QCommandLineOption trace(QStringLiteral("trace"), QString(), QStringLiteral("FILE"));
+    cli.addOption(trace);
     if (!cli.parse(QCoreApplication::arguments()) || cli.positionalArguments().size() > 1) {
         std::fprintf(stderr, "lumora: %s\n\n%s", qPrintable(cli.errorText().isEmpty()
                                                             ? QCoreApplication::translate("LumoraHelp", "one file at most")
                                                             : cli.errorText()),
                      helpText().constData());
         return 2;
+    }
+    if (QString reason; cli.isSet(trace) && !LineTrace::Run().WriteTo(cli.value(trace), &reason)) {
+        std::fprintf(stderr, "lumora: %s\n",
+                     qPrintable(QCoreApplication::translate("LumoraHelp", "cannot write the trace file %1: %2")
+                                        .arg(cli.value(trace), reason)));
+        return 1;
     }
     if (cli.isSet(palette)) {
         const std::optional<QPalette> colours = NamedPalette(cli.value(palette));

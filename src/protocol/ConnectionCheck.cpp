@@ -3,6 +3,7 @@
 #include "protocol/Crc16.h"
 #include "protocol/FrameSender.h"
 #include "protocol/Frames.h"
+#include "serial/CommTypes.h"
 #include "serial/ECommsError.h"
 #include "serial/PortAccess.h"
 #include "serial/TComm.h"
@@ -24,6 +25,7 @@ public:
     {
         return count > 0 && comm_.WriteBytes(data, static_cast<uint16_t>(count));
     }
+    void EndOfMessage() override { comm_.EndOfMessage(); }
 
 private:
     TComm &comm_;
@@ -49,12 +51,14 @@ public:
             gone_ = true;
             loop_.quit();
         };
+        comm_.OnReceiveError = [this](TComm *, uint32_t errors) { lineErrors_ |= errors; };
         comm_.OpenPort();
     }
     ~Exchange()
     {
         comm_.OnReceiveData = nullptr;
         comm_.OnRequestHangup = nullptr;
+        comm_.OnReceiveError = nullptr;
         comm_.ClosePort();
     }
     // Sends count bytes of tx until answered (looking at all received so far) holds.
@@ -74,6 +78,8 @@ public:
         loop_.exec();
         return answered(received_);
     }
+    const QByteArray &Received() const { return received_; }
+    uint32_t LineErrors() const { return lineErrors_; }
 
 private:
     TComm comm_;
@@ -82,6 +88,7 @@ private:
     QByteArray received_;
     std::function<bool()> answered_ = [] { return false; };
     bool gone_ = false;
+    uint32_t lineErrors_ = 0;
 };
 
 // The data answer for type and index among the bytes received, its check
@@ -106,11 +113,46 @@ std::optional<Payload> answerFor(const QByteArray &bytes, BlockAddress block)
 
 } // namespace
 
-bool RadioAnswersGreeting(const QString &port, int waitMs)
+GreetingAnswer GreetRadio(const QString &port, int waitMs)
 {
     Exchange line(port);
     FrameBuffer tx{};
-    return line.Ask(tx, BuildGreeting(tx), waitMs, [](const QByteArray &r) { return r.contains(char(kAck)); });
+    const int count = BuildGreeting(tx);
+    GreetingAnswer answer;
+    answer.acknowledged = line.Ask(tx, count, waitMs, [](const QByteArray &r) { return r.contains(char(kAck)); });
+    answer.received = line.Received().left(64);
+    answer.echoed = line.Received().contains(QByteArray(reinterpret_cast<const char *>(tx.data()), count));
+    answer.lineErrors = line.LineErrors();
+    return answer;
+}
+
+bool RadioAnswersGreeting(const QString &port, int waitMs) { return GreetRadio(port, waitMs).acknowledged; }
+
+QString GreetingParagraph(const QString &described, const GreetingAnswer &answer)
+{
+    QString text;
+    if (answer.acknowledged)
+        text = PortTexts::tr("%1: opens, and a radio answered.").arg(described);
+    else if (answer.echoed)
+        text = PortTexts::tr("%1: opens, but it only echoes what LUMORA sends, and no radio answered. The cable "
+                             "joins its send and receive lines, as cables for radios with one data wire do: check "
+                             "that the radio is switched on and the cable pushed fully into its socket, and that "
+                             "the cable is the one made for this radio.")
+                       .arg(described);
+    else if (!answer.received.isEmpty())
+        text = PortTexts::tr("%1: opens, but what answered is not this radio (it sent %2 where this radio sends "
+                             "06). The cable may be wired for another radio, or the radio is another model: use the "
+                             "cable made for this radio.")
+                       .arg(described, QString::fromLatin1(answer.received.left(16).toHex(' ')));
+    else
+        text = PortTexts::tr("%1: opens, but no radio answered. Check that the radio is switched on and the cable "
+                             "is pushed fully into its socket.")
+                       .arg(described);
+    if (answer.lineErrors & (CE_FRAME | CE_RXPARITY | CE_BREAK))
+        text += PortTexts::tr(" The line had framing or parity errors: what came was sent at another speed than "
+                              "9600 baud (another radio model, or another program's setting), or the cable is bad "
+                              "or loose.");
+    return text;
 }
 
 std::vector<Payload> ReadRadioBlocks(const QString &port, const std::vector<BlockAddress> &blocks, int waitMs)
@@ -134,6 +176,11 @@ std::vector<Payload> ReadRadioBlocks(const QString &port, const std::vector<Bloc
 }
 
 ConnectionReport CheckConnections(const QVector<SerialPortEntry> &ports)
+{
+    return CheckConnections(ports, GatherSystemFacts());
+}
+
+ConnectionReport CheckConnections(const QVector<SerialPortEntry> &ports, const SystemFacts &facts)
 {
     ConnectionReport report;
     if (ports.isEmpty())
@@ -159,19 +206,23 @@ ConnectionReport CheckConnections(const QVector<SerialPortEntry> &ports)
             continue;
         }
         try {
-            if (RadioAnswersGreeting(port)) {
-                report.radioAnswered = true;
-                found("radio answered", PortTexts::tr("%1: opens, and a radio answered.").arg(described), true);
-            } else {
-                found("no answer", PortTexts::tr("%1: opens, but no radio answered. Check that the radio is "
-                                                 "switched on and the cable is pushed fully into its socket.")
-                                           .arg(described));
-            }
+            const GreetingAnswer answer = GreetRadio(port);
+            QString text = GreetingParagraph(described, answer);
+            if (const QString maker = answer.acknowledged ? QString() : PseudoTerminalMaker(port); !maker.isEmpty())
+                text += PortTexts::tr(" It is a pseudo-terminal that %1 made: it lasts only while that program "
+                                      "runs.")
+                                .arg(maker);
+            report.radioAnswered = report.radioAnswered || answer.acknowledged;
+            found(answer.acknowledged ? "radio answered" : answer.received.isEmpty() ? "no answer" : "other answer",
+                  text, answer.acknowledged);
         } catch (const ECommsError &e) {
             found("failed", QStringLiteral("%1: %2: %3.").arg(described, CommsErrorText(e),
                                                                  QString::fromStdString(e.reason())));
         }
     }
+    report.findings = CableTraps(facts);
+    for (const CableFinding &finding : report.findings)
+        report.paragraphs << finding.text;
     return report;
 }
 

@@ -22,6 +22,11 @@ QString CommsErrorText(const ECommsError &error)
 
 QString MissingText(const QString &device)
 {
+    if (device.startsWith(QLatin1String("/dev/pts/")) || device.startsWith(QLatin1String("/dev/rfcomm")))
+        return PortTexts::tr("%1: missing. This kind of port is made by a program (socat, rfcomm, the virtual "
+                             "radio) and lasts only while that program runs: start it again, then choose the port "
+                             "it names (it may have another number now).")
+                .arg(device);
     return PortTexts::tr("%1: missing. There is no such device. Plug the cable in (a USB cable makes "
                           "its device only while it is plugged in), or choose another port.")
             .arg(device);

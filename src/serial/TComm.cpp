@@ -1,6 +1,7 @@
 #include "serial/TComm.h"
 
 #include "serial/ECommsError.h"
+#include "serial/LineTrace.h"
 
 #ifdef Q_OS_WIN
 #include <QWinEventNotifier>
@@ -29,12 +30,22 @@ void TComm::OpenPort()
 {
     if (link_)
         throw ECommsError("This serial port already opened");
-    link_ = std::make_unique<SerialLink>(CommName.toStdString(), line_, timeouts_, mailbox_);
+    try {
+        link_ = std::make_unique<SerialLink>(CommName.toStdString(), line_, timeouts_, mailbox_);
+    } catch (const ECommsError &e) {
+        LineTrace::Run().Remark(QStringLiteral("cannot open %1: %2: %3")
+                                        .arg(CommName, QString::fromStdString(e.text()), QString::fromStdString(e.reason())));
+        throw;
+    }
+    LineTrace::Run().PortOpened(CommName);
 }
 
 void TComm::ClosePort()
 {
+    if (!link_)
+        return;
     link_.reset();
+    LineTrace::Run().Remark(QStringLiteral("closed ") + CommName);
 }
 
 bool TComm::WriteBytes(const uint8_t *bytes, uint16_t count)
@@ -42,8 +53,25 @@ bool TComm::WriteBytes(const uint8_t *bytes, uint16_t count)
     if (!link_ || count == 0)
         return false;
     link_->queueWrite(bytes, count);
+    LineTrace::Run().Sending(bytes, count);
     return true;
 }
+
+void TComm::EndOfMessage() { LineTrace::Run().EndOfMessage(); }
+
+namespace {
+
+QString lineErrorWords(uint32_t mask)
+{
+    QStringList words;
+    for (const auto &[flag, word] : {std::pair<uint32_t, const char *>{CE_FRAME, "framing"},
+                                     {CE_RXPARITY, "parity"}, {CE_OVERRUN, "overrun"}, {CE_BREAK, "break"}})
+        if (mask & flag)
+            words << QLatin1String(word);
+    return words.isEmpty() ? QStringLiteral("0x%1").arg(mask, 0, 16) : words.join(QStringLiteral(", "));
+}
+
+} // namespace
 
 void TComm::dispatchReports()
 {
@@ -52,11 +80,13 @@ void TComm::dispatchReports()
     while (auto report = mailbox_.take()) {
         switch (report->kind) {
         case LinkReport::Received:
+            LineTrace::Run().Received(report->bytes.data(), static_cast<int>(report->bytes.size() - 1));
             if (OnReceiveData)
                 OnReceiveData(this, report->bytes.data(),
                               static_cast<uint16_t>(report->bytes.size() - 1));
             break;
         case LinkReport::LineError:
+            LineTrace::Run().Remark(QStringLiteral("line error: ") + lineErrorWords(report->value));
             if (OnReceiveError)
                 OnReceiveError(this, report->value);
             break;
@@ -65,6 +95,7 @@ void TComm::dispatchReports()
                 OnModemStateChange(this, report->value);
             break;
         case LinkReport::Hangup:
+            LineTrace::Run().Remark(QStringLiteral("the line hung up"));
             if (OnRequestHangup)
                 OnRequestHangup(this);
             break;

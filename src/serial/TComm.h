@@ -30,6 +30,8 @@ public:
     void OpenPort();  // throws ECommsError
     void ClosePort(); // nothing on a closed port
     bool WriteBytes(const uint8_t *bytes, uint16_t count);
+    // The bytes written since the last call were one message (for the trace).
+    void EndOfMessage();
     bool IsOpen() const { return link_ != nullptr; }
     bool SendDataEmpty() const { return !link_ || link_->sendEmpty(); }
 

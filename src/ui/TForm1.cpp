@@ -189,6 +189,8 @@ void TForm1::MoveFocusOn()
     xg->commitEdit(); // also when the window has no focus to move
 }
 
+void TForm1::EndOfMessage() { Comm1->EndOfMessage(); }
+
 void TForm1::OpenPortForSignalling()
 {
     if (comcbb->isEnabledTo(client_) && !Comm1->IsOpen()) {

@@ -17,6 +17,7 @@
 #include "protocol/ReceiveDispatcher.h"
 #include "protocol/SignallingHost.h"
 #include "protocol/TransferRoutes.h"
+#include "serial/PortList.h"
 #include "ui/EditHistory.h"
 
 #include <QElapsedTimer>
@@ -89,6 +90,8 @@ public:
     // Edit: on the open edit or the box that has the focus, else on the grid.
     QAction *Undo1, *Redo1, *Cut1, *Copy1, *Paste1, *Delete1, *SelectAll1;
     QAction *ImportCsv1, *ExportCsv1, *Verify1, *CheckConnection1;
+    QAction *FindCable1, *SaveReport1; // "Find cable...", "Save diagnostic report..."
+    QLabel *MissingPortPanel = nullptr; // "COM3 is not here. Find cable..."
     // Channels: the selected channels moved, inserted, deleted, swapped or
     // sorted as whole records (TForm1Channels.cpp); also the grid's context menu.
     QMenu *ChannelsMenu, *SortMenu;
@@ -172,6 +175,16 @@ public:
     // Says for every port (the chosen one first) whether it opens, why
     // not, and whether a radio answers on it.
     void CheckConnectionClick();
+    // "Find cable...": the port that goes away and comes back when the
+    // cable is plugged in again, chosen (and said with CableFound).
+    void FindCableClick();
+    // The status bar says the remembered port is not here (none: no port
+    // at all) and offers "Find cable..." until a port is chosen.
+    void OfferFindCable(const QString &missingPort);
+    // "Save diagnostic report...": the versions, the ports, the connection
+    // check, the settings and the last transfer's trace, in one file.
+    void SaveDiagnosticReportClick();
+    void SaveDiagnosticReport(const QString &fileName);
     // Adds a port name to the list if missing and selects it.
     void SelectPort(const QString &name);
     // Moves the focus on, so that an edit in progress is committed.
@@ -279,6 +292,8 @@ signals:
     void FrequencyPlanChosen(const QString &id);
     // The recent files changed (a file opened or saved), for the program to remember.
     void RecentFilesChanged(const QStringList &files);
+    // The user chose the port "Find cable..." found: the one to remember.
+    void CableFound(const QString &port);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -289,6 +304,7 @@ protected:
 
 private:
     bool WriteBytes(const uint8_t *data, int count) override; // the port as byte sink
+    void EndOfMessage() override;
     void buildLayout();
     void buildGrid();
     void buildOptions();
@@ -305,6 +321,8 @@ private:
     void buildPlanMenu();
     void buildLanguageMenu(); // the language of the next start
     void buildHelpMenu(); // About, the licences and, on Windows, the manual
+    void buildCableEntries(); // File > Find cable..., Help > Save diagnostic report..., the status bar's offer
+    QVector<SerialPortEntry> portsToCheck() const; // the chosen port first
     void buildEditMenu();
     void buildChannelsMenu();
     void connectChannelsToGrid(); // its keys, drags and context menu

@@ -216,13 +216,8 @@ void TForm1::SaveAsClick(bool moveFocusFirst)
         SaveChannelFileAs(name);
 }
 
-void TForm1::CheckConnectionClick()
+QVector<SerialPortEntry> TForm1::portsToCheck() const
 {
-    xg->commitEdit();
-    if (AnyTransferUnderWay())
-        throw ELumoraError(AnotherTransferText());
-    Comm1->ClosePort(); // an idle signalling window's port: checked like any other
-    comcbb->setEnabled(true);
     // The chosen port first, also where the system does not list it.
     QVector<SerialPortEntry> ports = ListSerialPortEntries();
     const QString chosen = comcbb->currentText();
@@ -231,8 +226,18 @@ void TForm1::CheckConnectionClick()
         std::rotate(ports.begin(), listed, listed + 1);
     else if (!chosen.isEmpty())
         ports.prepend({chosen, QString()});
+    return ports;
+}
+
+void TForm1::CheckConnectionClick()
+{
+    xg->commitEdit();
+    if (AnyTransferUnderWay())
+        throw ELumoraError(AnotherTransferText());
+    Comm1->ClosePort(); // an idle signalling window's port: checked like any other
+    comcbb->setEnabled(true);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const ConnectionReport report = CheckConnections(ports);
+    const ConnectionReport report = CheckConnections(portsToCheck());
     QApplication::restoreOverrideCursor();
     ShowMessage(report.text());
 }

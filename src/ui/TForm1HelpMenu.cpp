@@ -50,6 +50,7 @@ void TForm1::buildHelpMenu()
             ShowMessage(tr("The manual is not where LUMORA was installed: %1").arg(QDir::toNativeSeparators(page)));
     });
 #endif
+    SaveReport1 = HelpMenu->addAction(tr("Save &diagnostic report..."), this, &TForm1::SaveDiagnosticReportClick);
     Licences1 = HelpMenu->addAction(tr("&Licences..."), this, [this] { ShowLicences(this); });
     About1 = HelpMenu->addAction(tr("&About LUMORA"), this, [] { UserDialogs().ShowAbout(AboutText()); });
 }

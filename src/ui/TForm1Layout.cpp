@@ -77,6 +77,7 @@ void TForm1::buildLayout()
     ExportCsv1 = FileMenu->addAction(tr("&Export CSV..."), this, &TForm1::ExportCsvClick);
     Verify1 = FileMenu->addAction(tr("&Verify with radio"), this, &TForm1::VerifyClick);
     CheckConnection1 = FileMenu->addAction(tr("&Check connection"), this, &TForm1::CheckConnectionClick);
+    FindCable1 = FileMenu->addAction(tr("Fi&nd cable..."), this, &TForm1::FindCableClick);
     FileMenu->addSeparator();
     Exit1 = FileMenu->addAction(tr("E&xit"), this, &QWidget::close);
     buildEditMenu();
@@ -138,6 +139,7 @@ void TForm1::buildLayout()
                  ValuesNotWrittenBack().join(QLatin1Char('\n')));
     });
     status->addWidget(NotWrittenBackPanel, 1);
+    buildCableEntries();
 
     // The toolbar, the grid with the options at its right, the status bar.
     // The grid takes what the window gains or loses; the options scroll

@@ -15,7 +15,6 @@
 #include "ui/TXStringGrid.h"
 #include "ui/UserDialogs.h"
 
-#include <QLabel>
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -27,10 +26,8 @@
 namespace lumora {
 
 namespace {
-
 constexpr int kMainReadSteps = 16;
 constexpr int kMainWriteSteps = 17;
-
 } // namespace
 
 bool TForm1::WriteBytes(const uint8_t *data, int count)
@@ -354,6 +351,7 @@ void TForm1::MainReadDataAnswer()
     if (ReadIndex < 17) {
         BuildReadRequest(TxBuffer, BlockType::Channel, static_cast<uint8_t>(ReadIndex));
         WriteBytes(TxBuffer.data(), kRequestLength); // one write of four bytes
+        EndOfMessage();
         answers_.Ask(static_cast<int>(BlockType::Channel), ReadIndex);
         mainAnswerHeard(channelStep(readingBack ? Step::Checking : Step::Reading, ReadIndex));
         Form3->Step();

@@ -1,9 +1,12 @@
 #include "ui/UserDialogs.h"
 
+#include "ui/FindCableDialog.h"
+
 #include "memory/Errors.h"
 #include "serial/ECommsError.h"
 #include "serial/PortAccess.h"
 #include "ui/DocumentPrinter.h"
+#include "ui/FindCableDialog.h"
 #include "ui/LicencesDialog.h"
 #include "ui/SwapChannelsDialog.h"
 #include "ui/ToolTexts.h"
@@ -126,6 +129,11 @@ public:
     std::optional<std::pair<int, int>> AskChannelsToSwap(QWidget *parent, int a, int b, int count) override
     {
         return AskChannelsToSwapInDialog(dialogParent(parent), a, b, count);
+    }
+    QString FindCablePort(QWidget *parent, const PortLister &lister, const std::function<QStringList()> &traps) override
+    {
+        FindCableDialog dialog(lister, traps, dialogParent(parent));
+        return dialog.exec() == QDialog::Accepted ? dialog.Found().name : QString();
     }
     QString AskOpenFileName(QWidget *parent, const QString &filter, const QString &suffix) override
     {

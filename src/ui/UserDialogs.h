@@ -3,8 +3,12 @@
 // dialogs. The windows call the free functions; tests and the command-line
 // tool install their own IUserDialogs to capture instead of blocking.
 
+#include "serial/PortList.h"
+
 #include <QString>
+#include <QStringList>
 #include <exception>
+#include <functional>
 #include <optional>
 #include <utility>
 
@@ -57,6 +61,17 @@ public:
         (void)html;
         (void)landscape;
     }
+    // "Find cable...": the port of the cable the user plugs in again, from
+    // the ports lister lists (traps: what to say when none comes back);
+    // empty when none was found or the user cancelled.
+    using PortLister = std::function<QVector<SerialPortEntry>()>;
+    virtual QString FindCablePort(QWidget *parent, const PortLister &lister, const std::function<QStringList()> &traps)
+    {
+        (void)parent;
+        (void)lister;
+        (void)traps;
+        return QString();
+    }
     // Empty when cancelled.
     virtual QString AskOpenFileName(QWidget *parent, const QString &filter, const QString &suffix) = 0;
     virtual QString AskSaveFileName(QWidget *parent, const QString &filter, const QString &suffix) = 0;
@@ -90,6 +105,10 @@ public:
     void PreviewAndPrint(QWidget *p, const QString &html, bool landscape) override
     {
         Outer->PreviewAndPrint(p, html, landscape);
+    }
+    QString FindCablePort(QWidget *p, const PortLister &lister, const std::function<QStringList()> &traps) override
+    {
+        return Outer->FindCablePort(p, lister, traps);
     }
     QString AskOpenFileName(QWidget *p, const QString &f, const QString &s) override
     {

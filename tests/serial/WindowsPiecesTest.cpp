@@ -4,6 +4,7 @@
 #include "memory/CodePage936.h"
 #include "serial/WindowsPorts.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -27,6 +28,44 @@ TEST(WindowsPieces, PortsComeFromTheRegistrySortedIgnoringCase)
     EXPECT_EQ(RegistrySerialPorts(key), (std::vector<std::string>{"com1", "COM10", "COM2"}));
     ::RegDeleteKeyW(HKEY_LOCAL_MACHINE, key);
     EXPECT_TRUE(RegistrySerialPorts(L"SOFTWARE\\LumoraTest\\Missing").empty());
+}
+
+TEST(WindowsPieces, UsbDevicesComeFromTheEnumTree)
+{
+    // A refused PL2303 with its port, a CH340 with no driver, and a device
+    // of no known vendor layout, as Windows files them.
+    const std::wstring root = L"SOFTWARE\\LumoraTest\\Enum\\USB";
+    auto value = [](const std::wstring &key, const wchar_t *name, const std::wstring &data) {
+        HKEY handle = nullptr;
+        ASSERT_EQ(::RegCreateKeyExW(HKEY_LOCAL_MACHINE, key.c_str(), 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS,
+                                    nullptr, &handle, nullptr),
+                  ERROR_SUCCESS);
+        ::RegSetValueExW(handle, name, 0, REG_SZ, reinterpret_cast<const BYTE *>(data.c_str()),
+                         static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
+        ::RegCloseKey(handle);
+    };
+    const std::wstring pl = root + L"\\VID_067B&PID_2303\\5&1a2b&0&1";
+    value(pl, L"DeviceDesc", L"@oem7.inf,%prolific%;Prolific USB-to-Serial Comm Port");
+    value(pl, L"FriendlyName", L"PL2303HXA PHASED OUT SINCE 2012. PLEASE CONTACT YOUR SUPPLIER.");
+    value(pl, L"Service", L"Ser2pl");
+    value(pl + L"\\Device Parameters", L"PortName", L"COM5");
+    value(root + L"\\VID_1A86&PID_7523\\6&2c&0&2", L"DeviceDesc", L"USB2.0-Serial");
+    value(root + L"\\ROOT_HUB30\\4&1", L"DeviceDesc", L"USB Root Hub");
+
+    std::vector<WindowsUsbDevice> devices = RegistryUsbDevices(root.c_str());
+    ASSERT_EQ(devices.size(), 2u);
+    std::sort(devices.begin(), devices.end(), [](auto &a, auto &b) { return a.vendorId < b.vendorId; });
+    EXPECT_EQ(devices[0].vendorId, 0x067b);
+    EXPECT_EQ(devices[0].productId, 0x2303);
+    EXPECT_EQ(devices[0].name, "PL2303HXA PHASED OUT SINCE 2012. PLEASE CONTACT YOUR SUPPLIER.");
+    EXPECT_EQ(devices[0].service, "Ser2pl");
+    EXPECT_EQ(devices[0].port, "COM5");
+    EXPECT_EQ(devices[1].vendorId, 0x1a86);
+    EXPECT_EQ(devices[1].name, "USB2.0-Serial");
+    EXPECT_EQ(devices[1].service, ""); // no driver
+    EXPECT_FALSE(devices[1].present); // nothing of it in the device manager
+    ::RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\LumoraTest");
+    EXPECT_TRUE(RegistryUsbDevices(root.c_str()).empty());
 }
 
 TEST(WindowsPieces, OpenErrorsSayMissingOrBusy)

@@ -12,7 +12,7 @@ const QStringList &commandOptions()
 {
     static const QStringList names = {"verify", "json", "keep-identity", "ids", "first-id", "step",
                                       "dtmf-id-follows", "wait", "log", "count", "strict", "plan",
-                                      "plan-strict", "radio", "page"};
+                                      "plan-strict", "radio", "page", "find", "report"};
     return names;
 }
 
@@ -48,6 +48,9 @@ CliArgs::CliArgs()
             withValue({"keep-count"}, "N"),
             withValue({"radio"}, "ID"),
             withValue({"page"}, "SIZE"),
+            withValue({"trace"}, "FILE"),
+            QCommandLineOption(QStringLiteral("find")),
+            withValue({"report"}, "FILE"),
     });
 }
 

@@ -25,11 +25,15 @@ const char *const kGeneral = QT_TRANSLATE_NOOP("CliHelp", R"(  AREA             
   -t, --timeout SECONDS
                       give up a transfer not finished by then (default 60);
                       the radio protocol itself never times out
+  --trace FILE        write every message on the line to FILE, one a line:
+                      milliseconds, > sent or < received, the bytes in hex
+                      (for a bug report; the virtual radio writes the same)
   --json              ports, doctor, diff, history list: one JSON document
                       on standard output (ports: name, description,
                       manufacturer, vendorId, productId, serialNumber;
                       doctor: port, description, state, radioAnswered,
-                      text; diff: area, text; history list: snapshot,
+                      text, and findings: trap, text; ports --find: name,
+                      description; diff: area, text; history list: snapshot,
                       radio, fleet, id, dtmfId, time, port, origin, areas,
                       damaged, damage, file)
   FILE                "-" is standard input or standard output; an output
