@@ -417,6 +417,22 @@ File: %7</source>
         <source>--timeout wants a whole number of seconds</source>
         <translation>--timeout 需要整数秒数</translation>
     </message>
+    <message>
+        <source>No port went away or appeared in 60 seconds.</source>
+        <translation>60 秒内没有端口消失或出现。</translation>
+    </message>
+    <message>
+        <source>No port came back to stay in 60 seconds.</source>
+        <translation>60 秒内没有端口重新出现并保持。</translation>
+    </message>
+    <message>
+        <source>Unplug the cable, then plug it in again (within 60 seconds).</source>
+        <translation>请拔下写频线，然后重新插入（60 秒内）。</translation>
+    </message>
+    <message>
+        <source>cannot write the trace file %1: %2</source>
+        <translation>无法写入跟踪文件 %1：%2</translation>
+    </message>
 </context>
 <context>
     <name>CliHelp</name>
@@ -449,58 +465,6 @@ Read and Write buttons do, without opening a window.
         <translation>
 读取或写入串口 DEV 上的对讲机，与本工具的“读取”和“写入”按钮
 完全相同，但不打开窗口。
-
-</translation>
-    </message>
-    <message>
-        <source>  AREA                {areas}
-  -p, --port DEV      the serial device, for example {port}
-  -o, --output FILE   where a read is saved
-  -t, --timeout SECONDS
-                      give up a transfer not finished by then (default 60);
-                      the radio protocol itself never times out
-  --json              ports, doctor, diff, history list: one JSON document
-                      on standard output (ports: name, description,
-                      manufacturer, vendorId, productId, serialNumber;
-                      doctor: port, description, state, radioAnswered,
-                      text; diff: area, text; history list: snapshot,
-                      radio, fleet, id, dtmfId, time, port, origin, areas,
-                      damaged, damage, file)
-  FILE                &quot;-&quot; is standard input or standard output; an output
-                      that is a pipe or a device (/dev/stdout) is written
-                      straight through, a regular file is saved whole
-  -h, --help          this text; &quot;lumora-cli help COMMAND&quot; or
-                      &quot;lumora-cli COMMAND --help&quot; that command&apos;s
-  --version           the program&apos;s name and version; with --verbose also
-                      the Qt it runs on and the licences of its parts
-
-Success messages (&quot;   Read Succeed!&quot;, &quot;Write Succeed!&quot;, &quot;WRITE SUCCEED!&quot;)
-go to standard output, errors with their details to standard error. The exit status is 0
-only on success.
-</source>
-        <translation>  AREA                {areas}
-  -p, --port DEV      串口设备，例如 {port}
-  -o, --output FILE   读取结果的保存位置
-  -t, --timeout SECONDS
-                      到时仍未完成的传输即放弃（默认 60）；
-                      对讲机协议本身从不超时
-  --json              ports、doctor、diff、history list：在标准输出上
-                      输出一个 JSON 文档（ports：name、description、
-                      manufacturer、vendorId、productId、serialNumber；
-                      doctor：port、description、state、radioAnswered、
-                      text；diff：area、text；history list：snapshot、
-                      radio、fleet、id、dtmfId、time、port、origin、areas、
-                      damaged、damage、file）
-  FILE                &quot;-&quot; 表示标准输入或标准输出；管道或设备
-                      （/dev/stdout）类的输出直接写出，
-                      普通文件则整体保存
-  -h, --help          本说明；&quot;lumora-cli help 命令&quot; 或
-                      &quot;lumora-cli 命令 --help&quot; 显示该命令的说明
-  --version           程序名称和版本；加 --verbose 时还显示
-                      所运行的 Qt 及各组成部分的许可证
-
-成功消息（“   读取成功！”、“写入成功！”）输出到标准输出，
-错误及其详情输出到标准错误。仅在成功时退出状态为 0。
 
 </translation>
     </message>
@@ -558,18 +522,6 @@ only on success.
         <translation>  diff                读取对讲机，逐字段列出写入 FILE 将会改变的内容：
                       没有改变时状态为 0，有改变时为 1，
                       出错时为 2
-</translation>
-    </message>
-    <message>
-        <source>  doctor              say for each serial port (or DEV) whether it opens,
-                      and if not why (missing, permission denied, busy),
-                      and whether a radio answers on it: status 0 only
-                      when a radio answered
-</source>
-        <translation>  doctor              对每个串口（或 DEV）说明能否打开，
-                      不能时说明原因（不存在、权限不足、被占用），
-                      以及是否有对讲机应答：仅当有对讲机应答时
-                      状态为 0
 </translation>
     </message>
     <message>
@@ -653,12 +605,6 @@ only on success.
 </translation>
     </message>
     <message>
-        <source>  ports               list the serial ports, one a line
-</source>
-        <translation>  ports               列出串口，每行一个
-</translation>
-    </message>
-    <message>
         <source>  print               the channel card of a channel file or a backup (every
                       channel in use with all its fields, the options, and
                       for a backup the radio&apos;s identity and signalling
@@ -716,6 +662,102 @@ only on success.
                       写入继续进行
   --plan-strict       write：有信道不符合规划时，在发送任何内容之前
                       停止写入（状态为 2）
+</translation>
+    </message>
+    <message>
+        <source>  AREA                {areas}
+  -p, --port DEV      the serial device, for example {port}
+  -o, --output FILE   where a read is saved
+  -t, --timeout SECONDS
+                      give up a transfer not finished by then (default 60);
+                      the radio protocol itself never times out
+  --trace FILE        write every message on the line to FILE, one a line:
+                      milliseconds, &gt; sent or &lt; received, the bytes in hex
+                      (for a bug report; the virtual radio writes the same)
+  --json              ports, doctor, diff, history list: one JSON document
+                      on standard output (ports: name, description,
+                      manufacturer, vendorId, productId, serialNumber;
+                      doctor: port, description, state, radioAnswered,
+                      text, and findings: trap, text; ports --find: name,
+                      description; diff: area, text; history list: snapshot,
+                      radio, fleet, id, dtmfId, time, port, origin, areas,
+                      damaged, damage, file)
+  FILE                &quot;-&quot; is standard input or standard output; an output
+                      that is a pipe or a device (/dev/stdout) is written
+                      straight through, a regular file is saved whole
+  -h, --help          this text; &quot;lumora-cli help COMMAND&quot; or
+                      &quot;lumora-cli COMMAND --help&quot; that command&apos;s
+  --version           the program&apos;s name and version; with --verbose also
+                      the Qt it runs on and the licences of its parts
+
+Success messages (&quot;   Read Succeed!&quot;, &quot;Write Succeed!&quot;, &quot;WRITE SUCCEED!&quot;)
+go to standard output, errors with their details to standard error. The exit status is 0
+only on success.
+</source>
+        <translation>  AREA                {areas}
+  -p, --port DEV      串口设备，例如 {port}
+  -o, --output FILE   读取结果的保存位置
+  -t, --timeout SECONDS
+                      到时仍未完成的传输即放弃（默认 60）；
+                      对讲机协议本身从不超时
+  --trace FILE        把线路上的每条消息写入 FILE，每行一条：
+                      毫秒数、&gt; 发送或 &lt; 接收、十六进制字节
+                      （用于报告问题；虚拟对讲机写出同样的格式）
+  --json              ports、doctor、diff、history list：在标准输出上
+                      输出一个 JSON 文档（ports：name、description、
+                      manufacturer、vendorId、productId、serialNumber；
+                      doctor：port、description、state、radioAnswered、
+                      text，以及 findings：trap、text；ports --find：
+                      name、description；diff：area、text；history list：snapshot、
+                      radio、fleet、id、dtmfId、time、port、origin、areas、
+                      damaged、damage、file）
+  FILE                &quot;-&quot; 表示标准输入或标准输出；管道或设备
+                      （/dev/stdout）类的输出直接写出，
+                      普通文件则整体保存
+  -h, --help          本说明；&quot;lumora-cli help 命令&quot; 或
+                      &quot;lumora-cli 命令 --help&quot; 显示该命令的说明
+  --version           程序名称和版本；加 --verbose 时还显示
+                      所运行的 Qt 及各组成部分的许可证
+
+成功消息（“   读取成功！”、“写入成功！”）输出到标准输出，
+错误及其详情输出到标准错误。仅在成功时退出状态为 0。
+
+</translation>
+    </message>
+    <message>
+        <source>  doctor              say for each serial port (or DEV) whether it opens,
+                      and if not why (missing, permission denied, busy),
+                      and whether a radio answers on it: status 0 only
+                      when a radio answered; then the known traps met
+                      (brltty, ModemManager, a counterfeit or driverless
+                      cable chip) with their cures. --report FILE also
+                      writes a diagnostic report for a bug report: the
+                      versions, the system, the ports and their drivers,
+                      these findings, the settings and this run&apos;s trace
+</source>
+        <translation>  doctor              对每个串口（或 DEV）说明能否打开，
+                      不能时说明原因（不存在、权限不足、被占用），
+                      以及是否有对讲机应答：仅当有对讲机应答时
+                      状态为 0；随后列出遇到的已知陷阱
+                      （brltty、ModemManager、仿冒或无驱动的
+                      写频线芯片）及其解决办法。--report FILE 还会
+                      写出一份用于报告问题的诊断报告：
+                      版本、系统、端口及其驱动、
+                      这些发现、设置和本次运行的跟踪记录
+</translation>
+    </message>
+    <message>
+        <source>  ports               list the serial ports, one a line
+  ports --find        asks you to unplug the cable and plug it in again,
+                      and prints the port that went away and came back
+                      (or appeared); status 1 when none did within 60
+                      seconds, with what was seen and the known traps
+</source>
+        <translation>  ports               列出串口，每行一个
+  ports --find        请您拔下写频线再重新插入，
+                      然后输出消失后又重新出现（或新出现）的端口；
+                      60 秒内没有这样的端口时状态为 1，
+                      并列出所见情况和已知陷阱
 </translation>
     </message>
 </context>
@@ -1218,7 +1260,15 @@ Another program has the port open.</source>
 <context>
     <name>LumoraHelp</name>
     <message>
-        <source>Usage: lumora [--port DEV] [FILE.wh]
+        <source>one file at most</source>
+        <translation>最多只能打开一个文件</translation>
+    </message>
+    <message>
+        <source>no palette &quot;%1&quot;: %2</source>
+        <translation>没有配色方案“%1”：%2</translation>
+    </message>
+    <message>
+        <source>Usage: lumora [--port DEV] [--trace FILE] [FILE.wh]
 
 Programs the radio: reads its 16 channels and options into a table, edits
 them, writes them back, keeps channel sets as .wh files, and edits the
@@ -1229,6 +1279,10 @@ DTMF, 2TONE, 5TONE and FleetSync settings.
   --palette NAME
                the windows&apos; colours: light, dark or high-contrast (the
                desktop&apos;s colour scheme otherwise)
+  --trace FILE write every message on the line to FILE, one a line:
+               milliseconds, &gt; sent or &lt; received, the bytes in hex (for
+               a bug report; Help &gt; Save diagnostic report... keeps the
+               last transfer&apos;s too)
   --no-history keep no snapshot of the radio this run (File &gt; Radio
                history... keeps one of every image read, in the user&apos;s
                data folder, unless told not to there)
@@ -1240,7 +1294,7 @@ A single argument that is no channel file (a device such as %1)
 is taken as the port, as before. %2 does the same transfers
 without a window.
 </source>
-        <translation>用法：lumora [--port DEV] [FILE.wh]
+        <translation>用法：lumora [--port DEV] [--trace FILE] [FILE.wh]
 
 为对讲机写频：将其 16 个信道和选项读入表格，编辑后写回，
 把信道组保存为 .wh 文件，并编辑 DTMF、2TONE、5TONE 和
@@ -1251,6 +1305,10 @@ FleetSync 设置。
   --palette NAME
                窗口配色：light、dark 或 high-contrast
                （否则跟随桌面的配色方案）
+  --trace FILE 把线路上的每条消息写入 FILE，每行一条：
+               毫秒数、&gt; 发送或 &lt; 接收、十六进制字节（用于
+               报告问题；“帮助”&gt;“保存诊断报告...”也会保存
+               最后一次传输的记录）
   --no-history 本次运行不保存对讲机快照（“文件”&gt;“对讲机
                历史...”会在用户数据文件夹中保存每次读取的
                映像，除非在那里关闭）
@@ -1264,12 +1322,8 @@ FleetSync 设置。
 </translation>
     </message>
     <message>
-        <source>one file at most</source>
-        <translation>最多只能打开一个文件</translation>
-    </message>
-    <message>
-        <source>no palette &quot;%1&quot;: %2</source>
-        <translation>没有配色方案“%1”：%2</translation>
+        <source>cannot write the trace file %1: %2</source>
+        <translation>无法写入跟踪文件 %1：%2</translation>
     </message>
 </context>
 <context>
@@ -1526,6 +1580,90 @@ LUMORA 的 udev 规则（60-lumora-cables.rules）会让它永久避开常见的
     <message>
         <source>%1: cannot be opened: %2</source>
         <translation>%1：无法打开：%2</translation>
+    </message>
+    <message>
+        <source>%1: opens, but it only echoes what LUMORA sends, and no radio answered. The cable joins its send and receive lines, as cables for radios with one data wire do: check that the radio is switched on and the cable pushed fully into its socket, and that the cable is the one made for this radio.</source>
+        <translation>%1：可以打开，但它只是回送 LUMORA 发出的内容，没有对讲机应答。这根写频线把发送线和接收线连在一起，单数据线对讲机的写频线就是这样：请检查对讲机已开机、写频线已完全插入插孔，并且写频线是为这款对讲机制作的。</translation>
+    </message>
+    <message>
+        <source>%1: opens, but what answered is not this radio (it sent %2 where this radio sends 06). The cable may be wired for another radio, or the radio is another model: use the cable made for this radio.</source>
+        <translation>%1：可以打开，但应答的不是这款对讲机（它发来 %2，而这款对讲机应发 06）。写频线可能是为其他对讲机接线的，或者对讲机是其他型号：请使用为这款对讲机制作的写频线。</translation>
+    </message>
+    <message>
+        <source> The line had framing or parity errors: what came was sent at another speed than 9600 baud (another radio model, or another program&apos;s setting), or the cable is bad or loose.</source>
+        <translation>线路上出现了帧错误或校验错误：收到的数据是以 9600 波特以外的速率发送的（其他型号的对讲机，或其他程序的设置），或者写频线损坏或松动。</translation>
+    </message>
+    <message>
+        <source> It is a pseudo-terminal that %1 made: it lasts only while that program runs.</source>
+        <translation>它是 %1 创建的伪终端：只在该程序运行期间存在。</translation>
+    </message>
+    <message>
+        <source>%1 went away</source>
+        <translation>%1 消失了</translation>
+    </message>
+    <message>
+        <source>%1 appeared and vanished again at once</source>
+        <translation>%1 出现后又立即消失</translation>
+    </message>
+    <message>
+        <source>%1 came back</source>
+        <translation>%1 重新出现</translation>
+    </message>
+    <message>
+        <source>%1 appeared</source>
+        <translation>%1 出现了</translation>
+    </message>
+    <message>
+        <source>A CH340 cable (USB 1a86:7523) is plugged in but has no port: brltty, the driver for Braille displays, takes this chip for one and keeps it, so its port vanishes a moment after it appears. If you use no Braille display, remove it with
+    sudo apt remove brltty
+else keep it from this cable with
+    sudo systemctl mask brltty-udev.service
+then plug the cable in again.</source>
+        <translation>已插入一根 CH340 写频线（USB 1a86:7523），但它没有端口：盲文显示器驱动 brltty 把这种芯片当作盲文显示器占用了，所以端口出现片刻后就会消失。如果您不使用盲文显示器，请用以下命令卸载它：
+    sudo apt remove brltty
+否则用以下命令让它不再占用这根写频线：
+    sudo systemctl mask brltty-udev.service
+然后重新插拔写频线。</translation>
+    </message>
+    <message>
+        <source>brltty, the driver for Braille displays, is installed with a rule that takes CH340 chips (USB 1a86:7523), the chip of most programming cables: such a cable&apos;s port vanishes a moment after it appears. If you use no Braille display, remove it with
+    sudo apt remove brltty</source>
+        <translation>已安装盲文显示器驱动 brltty，其规则会占用 CH340 芯片（USB 1a86:7523），而大多数写频线用的正是这种芯片：这种写频线的端口出现片刻后就会消失。如果您不使用盲文显示器，请用以下命令卸载它：
+    sudo apt remove brltty</translation>
+    </message>
+    <message>
+        <source>ModemManager is running. </source>
+        <translation>ModemManager 正在运行。</translation>
+    </message>
+    <message>
+        <source>ModemManager is running and may probe %1. </source>
+        <translation>ModemManager 正在运行，可能会探测 %1。</translation>
+    </message>
+    <message>
+        <source>It tries every new serial port as a modem, sending it AT commands for some seconds after the cable is plugged in: the port is busy meanwhile, and a radio may take the commands for garbage. LUMORA&apos;s udev rule (60-lumora-cables.rules, which its package installs) keeps it away from the usual cable chips; without it, stop ModemManager with
+    sudo systemctl stop ModemManager
+or, if this machine has no mobile modem, for good with
+    sudo systemctl disable --now ModemManager</source>
+        <translation>它会把每个新串口当作调制解调器试探，在写频线插入后的几秒内向它发送 AT 命令：这期间端口被占用，对讲机也可能把这些命令当作乱码。LUMORA 的 udev 规则（60-lumora-cables.rules，随软件包安装）让它不碰常见的写频线芯片；没有该规则时，请用以下命令停止 ModemManager：
+    sudo systemctl stop ModemManager
+如果这台计算机没有移动调制解调器，也可以用以下命令永久停用：
+    sudo systemctl disable --now ModemManager</translation>
+    </message>
+    <message>
+        <source>%1: Prolific&apos;s driver refuses this PL2303 chip (a copy, or a model it no longer supports), and Windows shows a yellow mark on it. Install Prolific&apos;s older driver 3.3.2.102, then in Device Manager choose it under &quot;Update driver&quot; &gt; &quot;Browse my computer&quot; &gt; &quot;Let me pick&quot;, and keep Windows Update from replacing it; or use a cable with an FTDI, CP210x or CH340 chip.</source>
+        <translation>%1：Prolific 的驱动拒绝这枚 PL2303 芯片（仿制品，或已不再支持的型号），Windows 在它上面显示黄色标记。请安装 Prolific 的旧版驱动 3.3.2.102，然后在设备管理器中通过“更新驱动程序”&gt;“浏览我的电脑”&gt;“让我从列表中选取”选择它，并阻止 Windows 更新替换它；或者换用 FTDI、CP210x 或 CH340 芯片的写频线。</translation>
+    </message>
+    <message>
+        <source>%1: a CH340 cable with no driver, so it has no COM port. Install the CH340 driver (CH341SER.EXE from the chip&apos;s maker, WCH), then plug the cable in again.</source>
+        <translation>%1：这是一根没有驱动的 CH340 写频线，因此没有 COM 端口。请安装 CH340 驱动（芯片厂商 WCH 提供的 CH341SER.EXE），然后重新插拔写频线。</translation>
+    </message>
+    <message>
+        <source>%1: a CP210x cable with no driver, so it has no COM port. Install Silicon Labs&apos; &quot;CP210x Universal Windows Driver&quot;, then plug the cable in again.</source>
+        <translation>%1：这是一根没有驱动的 CP210x 写频线，因此没有 COM 端口。请安装 Silicon Labs 的“CP210x Universal Windows Driver”，然后重新插拔写频线。</translation>
+    </message>
+    <message>
+        <source>%1: missing. This kind of port is made by a program (socat, rfcomm, the virtual radio) and lasts only while that program runs: start it again, then choose the port it names (it may have another number now).</source>
+        <translation>%1：不存在。这类端口由程序（socat、rfcomm、虚拟对讲机）创建，只在该程序运行期间存在：请重新启动该程序，然后选择它给出的端口（编号可能已变）。</translation>
     </message>
 </context>
 <context>
@@ -1967,6 +2105,45 @@ LUMORA 的 udev 规则（60-lumora-cables.rules）会让它永久避开常见的
     <message>
         <source>%1: %2</source>
         <translation>%1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>lumora::FindCableDialog</name>
+    <message>
+        <source>Find cable</source>
+        <translation>查找写频线</translation>
+    </message>
+    <message>
+        <source>Unplug the cable, then plug it in again.</source>
+        <translation>请拔下写频线，然后重新插入。</translation>
+    </message>
+    <message>
+        <source>%v s left</source>
+        <translation>剩余 %v 秒</translation>
+    </message>
+    <message>
+        <source>Time left</source>
+        <translation>剩余时间</translation>
+    </message>
+    <message>
+        <source>&amp;Use this port</source>
+        <translation>使用此端口(&amp;U)</translation>
+    </message>
+    <message>
+        <source>The cable is on %1.</source>
+        <translation>写频线在 %1 上。</translation>
+    </message>
+    <message>
+        <source>The cable is on %1 (%2).</source>
+        <translation>写频线在 %1（%2）上。</translation>
+    </message>
+    <message>
+        <source>No port went away or appeared in 60 seconds.</source>
+        <translation>60 秒内没有端口消失或出现。</translation>
+    </message>
+    <message>
+        <source>No port came back to stay in 60 seconds.</source>
+        <translation>60 秒内没有端口重新出现并保持。</translation>
     </message>
 </context>
 <context>
@@ -2840,6 +3017,34 @@ Stop the write and close LUMORA?</source>
     <message>
         <source>Exit</source>
         <translation>退出</translation>
+    </message>
+    <message>
+        <source>Find cable...</source>
+        <translation>查找写频线...</translation>
+    </message>
+    <message>
+        <source>No serial port is here.</source>
+        <translation>这里没有串口。</translation>
+    </message>
+    <message>
+        <source>%1 is not here.</source>
+        <translation>%1 不在这里。</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>文本文件 (*.txt)</translation>
+    </message>
+    <message>
+        <source>The diagnostic report is saved in %1. It holds no names but the ports&apos;: send it with your question or bug report.</source>
+        <translation>诊断报告已保存到 %1。其中除端口名外不含任何名称：请随您的问题或错误报告一起发送。</translation>
+    </message>
+    <message>
+        <source>Save &amp;diagnostic report...</source>
+        <translation>保存诊断报告(&amp;D)...</translation>
+    </message>
+    <message>
+        <source>Fi&amp;nd cable...</source>
+        <translation>查找写频线(&amp;N)...</translation>
     </message>
 </context>
 <context>

@@ -11,7 +11,7 @@ _lumora_cli()
         compopt -o filenames
         return
         ;;
-    -o | --output)
+    -o | --output | --trace | --report)
         _filedir
         return
         ;;
@@ -28,7 +28,7 @@ _lumora_cli()
         return
     fi
     if [[ $cur == -* ]]; then
-        COMPREPLY=($(compgen -W "--port --output --timeout --verify --plan --plan-strict --strict --json --no-history --keep-days --keep-count --radio --page --help" -- "$cur"))
+        COMPREPLY=($(compgen -W "--port --output --timeout --verify --plan --plan-strict --strict --json --no-history --keep-days --keep-count --radio --page --trace --find --report --help" -- "$cur"))
         return
     fi
     case ${words[1]} in
@@ -63,8 +63,12 @@ _lumora()
         COMPREPLY=($(compgen -W "light dark high-contrast" -- "$cur"))
         return
     fi
+    if [[ $prev == --trace ]]; then
+        _filedir
+        return
+    fi
     if [[ $cur == -* ]]; then
-        COMPREPLY=($(compgen -W "--port --palette --no-history --help --version --verbose" -- "$cur"))
+        COMPREPLY=($(compgen -W "--port --palette --trace --no-history --help --version --verbose" -- "$cur"))
         return
     fi
     _filedir wh

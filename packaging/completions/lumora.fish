@@ -20,12 +20,16 @@ complete -c lumora-cli -l keep-days -x -d "keep every snapshot newer than DAYS"
 complete -c lumora-cli -l keep-count -x -d "keep the last N snapshots of each radio"
 complete -c lumora-cli -l radio -x -d "history list: one radio"
 complete -c lumora-cli -l page -x -a "A4 Letter" -d "print: the paper"
+complete -c lumora-cli -l trace -r -F -d "write every message on the line to a file"
+complete -c lumora-cli -l find -d "ports: the port of the cable plugged in again"
+complete -c lumora-cli -l report -r -F -d "doctor: write a diagnostic report"
 complete -c lumora-cli -s h -l help -d help
 complete -c lumora-cli -l version -d version
 complete -c lumora-cli -l verbose -d 'with --version: Qt, the system, the licences'
 
 complete -c lumora -l port -x -a "(lumora-cli ports 2>/dev/null)" -d "serial device"
 complete -c lumora -l palette -x -a "light dark high-contrast" -d colours
+complete -c lumora -l trace -r -F -d "write every message on the line to a file"
 complete -c lumora -l no-history -d "keep no snapshot of the radio this run"
 complete -c lumora -s h -l help -d help
 complete -c lumora -l version -d version

@@ -151,7 +151,7 @@ TEST(Cli, FollowsTheConventionsOfTheCommandLine)
     }
     CliRun r = bare(LUMORA_WINDOW_PATH, {"--help"});
     EXPECT_EQ(r.status, 0);
-    EXPECT_TRUE(r.out.startsWith("Usage: lumora [--port DEV] [FILE.wh]")) << r.out.toStdString();
+    EXPECT_TRUE(r.out.startsWith("Usage: lumora [--port DEV] [--trace FILE] [FILE.wh]")) << r.out.toStdString();
     r = bare(LUMORA_CLI_PATH, {"help", "read"});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.err, "");
