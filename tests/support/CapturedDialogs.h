@@ -58,6 +58,11 @@ public:
         return nextUnreadAnswer;
     }
     QString AskOpenFileName(QWidget *, const QString &, const QString &) override { return nextFileName; }
+    QString nextCablePort; // what "Find cable..." finds
+    QString FindCablePort(QWidget *, const PortLister &, const std::function<QStringList()> &) override
+    {
+        return nextCablePort;
+    }
     bool nextOption = false;
     QStringList options; // the check boxes offered with a file
     QString AskOpenFileNameWithOption(QWidget *, const QString &, const QString &, const QString &option,
