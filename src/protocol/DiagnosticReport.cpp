@@ -27,7 +27,7 @@ QString portLine(const SerialPortEntry &port)
                          .arg(chip.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(chip));
     }
     const QString driver = PortDriver(port.name);
-    parts << (driver.isEmpty() ? QStringLiteral("driver unknown") : QStringLiteral("driver ") + driver);
+    parts << (driver.isEmpty() ? QStringLiteral("driver unknown") : QStringLiteral("driver \"%1\"").arg(driver));
     return QStringLiteral("  %1: %2").arg(port.name, parts.join(QStringLiteral("; ")));
 }
 

@@ -1,8 +1,10 @@
 // The known cable traps, from a system stood in by a folder (Linux) or by
 // the facts Windows gives, and the watch of "Find cable...".
 
+#include "protocol/ConnectionCheck.h"
 #include "serial/CableFinder.h"
 #include "serial/CableTraps.h"
+#include "serial/CommTypes.h"
 
 #include <QDir>
 #include <QFile>
@@ -120,6 +122,22 @@ TEST(CableTraps, WindowsTrapsSayWhatToInstall)
     EXPECT_TRUE(found[1].text.startsWith("Prolific USB-to-Serial Comm Port (USB 067b:2303)"));
     EXPECT_TRUE(has(found, "no driver", "CH341SER.EXE"));
     EXPECT_TRUE(has(found, "no driver", "CP210x Universal Windows Driver"));
+}
+
+TEST(CableTraps, WhatAnsweredTheGreetingIsExplained)
+{
+    GreetingAnswer answer;
+    answer.acknowledged = true;
+    answer.lineErrors = CE_OVERRUN; // lost bytes, not a wrong speed: nothing to add
+    EXPECT_EQ(GreetingParagraph("COM3", answer), "COM3: opens, and a radio answered.");
+    answer.acknowledged = false;
+    answer.received = QByteArray("\xf8\x00\xfe", 3);
+    answer.lineErrors = CE_FRAME;
+    const QString garbled = GreetingParagraph("COM3", answer);
+    EXPECT_TRUE(garbled.startsWith("COM3: opens, but what answered is not this radio (it sent f8 00 fe where"));
+    EXPECT_TRUE(garbled.endsWith("another speed than 9600 baud (another radio model, or another program's "
+                                 "setting), or the cable is bad or loose."))
+        << garbled.toStdString();
 }
 
 TEST(CableFinder, NamesThePortThatComesBackToStay)
