@@ -418,14 +418,6 @@ File: %7</source>
         <translation>--timeout 需要整数秒数</translation>
     </message>
     <message>
-        <source>No port went away or appeared in 60 seconds.</source>
-        <translation>60 秒内没有端口消失或出现。</translation>
-    </message>
-    <message>
-        <source>No port came back to stay in 60 seconds.</source>
-        <translation>60 秒内没有端口重新出现并保持。</translation>
-    </message>
-    <message>
         <source>Unplug the cable, then plug it in again (within 60 seconds).</source>
         <translation>请拔下写频线，然后重新插入（60 秒内）。</translation>
     </message>
@@ -1665,6 +1657,14 @@ or, if this machine has no mobile modem, for good with
         <source>%1: missing. This kind of port is made by a program (socat, rfcomm, the virtual radio) and lasts only while that program runs: start it again, then choose the port it names (it may have another number now).</source>
         <translation>%1：不存在。这类端口由程序（socat、rfcomm、虚拟对讲机）创建，只在该程序运行期间存在：请重新启动该程序，然后选择它给出的端口（编号可能已变）。</translation>
     </message>
+    <message>
+        <source>No port went away or appeared in 60 seconds.</source>
+        <translation>60 秒内没有端口消失或出现。</translation>
+    </message>
+    <message>
+        <source>No port came back to stay in 60 seconds.</source>
+        <translation>60 秒内没有端口重新出现并保持。</translation>
+    </message>
 </context>
 <context>
     <name>QLineEdit</name>
@@ -2136,14 +2136,6 @@ or, if this machine has no mobile modem, for good with
     <message>
         <source>The cable is on %1 (%2).</source>
         <translation>写频线在 %1（%2）上。</translation>
-    </message>
-    <message>
-        <source>No port went away or appeared in 60 seconds.</source>
-        <translation>60 秒内没有端口消失或出现。</translation>
-    </message>
-    <message>
-        <source>No port came back to stay in 60 seconds.</source>
-        <translation>60 秒内没有端口重新出现并保持。</translation>
     </message>
 </context>
 <context>

@@ -66,6 +66,12 @@ void CableFinder::Start(int limitMs, int everyMs)
 
 void CableFinder::Stop() { timer_.stop(); }
 
+QString CableFinder::GaveUpText(const QStringList &seen)
+{
+    return seen.isEmpty() ? PortTexts::tr("No port went away or appeared in 60 seconds.")
+                          : PortTexts::tr("No port came back to stay in 60 seconds.");
+}
+
 int CableFinder::SecondsLeft() const
 {
     return clock_.isValid() ? static_cast<int>(std::max<qint64>(0, limitMs_ - clock_.elapsed()) + 999) / 1000 : 0;

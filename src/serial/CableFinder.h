@@ -45,6 +45,8 @@ public:
     void Stop();
     bool Running() const { return timer_.isActive(); }
     int SecondsLeft() const;
+    // What to say when the time is over, from what was seen.
+    static QString GaveUpText(const QStringList &seen);
 
 signals:
     void Saw(const QString &line); // each change, as it is seen

@@ -32,6 +32,12 @@ PortAccess CheckPortAccess(const QString &device);
 // "ModemManager (process 812)"; those of other users may not be seen.
 QStringList ProgramsHolding(const QString &device);
 
+// POSIX: the device a path names, links followed (the path itself when
+// it names nothing); and a process as "socat (process 901)", as the
+// proc folder (/proc, or a test's stand-in) shows it.
+QString CanonicalDevice(const QString &path);
+QString ProgramOfProcess(const QString &procFolder, const QString &pid);
+
 // The paragraphs themselves, from the facts found.
 struct GroupFacts {
     QString group;       // the device's group

@@ -19,12 +19,6 @@ namespace lumora {
 
 namespace {
 
-QString canonical(const QString &path)
-{
-    const QString c = QFileInfo(path).canonicalFilePath();
-    return c.isEmpty() ? path : c;
-}
-
 GroupFacts groupFacts(const struct stat &st)
 {
     GroupFacts f;
@@ -55,9 +49,22 @@ GroupFacts groupFacts(const struct stat &st)
 
 } // namespace
 
+QString CanonicalDevice(const QString &path)
+{
+    const QString c = QFileInfo(path).canonicalFilePath();
+    return c.isEmpty() ? path : c;
+}
+
+QString ProgramOfProcess(const QString &procFolder, const QString &pid)
+{
+    QFile comm(QStringLiteral("%1/%2/comm").arg(procFolder, pid));
+    const QString name = comm.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(comm.readLine()).trimmed() : QString();
+    return PortTexts::tr("%1 (process %2)").arg(name.isEmpty() ? PortTexts::tr("a program") : name, pid);
+}
+
 QStringList ProgramsHolding(const QString &device)
 {
-    const QString target = canonical(device);
+    const QString target = CanonicalDevice(device);
     const QString self = QString::number(::getpid());
     QStringList holders;
     const QDir proc(QStringLiteral("/proc"));
@@ -74,10 +81,7 @@ QStringList ProgramsHolding(const QString &device)
         }
         if (!holds)
             continue;
-        QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
-        const QString name = comm.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(comm.readAll()).trimmed()
-                                                            : PortTexts::tr("a program");
-        holders << PortTexts::tr("%1 (process %2)").arg(name, pid);
+        holders << ProgramOfProcess(QStringLiteral("/proc"), pid);
     }
     return holders;
 }

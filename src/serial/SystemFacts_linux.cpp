@@ -130,8 +130,7 @@ SystemFacts GatherSystemFacts(const QString &root)
 
 QString PortDriver(const QString &port, const QString &root)
 {
-    const QString canonical = QFileInfo(port).canonicalFilePath();
-    const QString path = canonical.isEmpty() ? port : canonical;
+    const QString path = CanonicalDevice(port);
     if (path.startsWith(QLatin1String("/dev/pts/")))
         return QStringLiteral("pseudo-terminal");
     const QString device = below(root, QStringLiteral("/sys/class/tty/%1/device").arg(QFileInfo(path).fileName()));
@@ -140,8 +139,7 @@ QString PortDriver(const QString &port, const QString &root)
 
 QString PseudoTerminalMaker(const QString &device, const QString &root)
 {
-    const QString path = QFileInfo(device).canonicalFilePath().isEmpty() ? device
-                                                                          : QFileInfo(device).canonicalFilePath();
+    const QString path = CanonicalDevice(device);
     if (!path.startsWith(QLatin1String("/dev/pts/")))
         return QString();
     const QString index = path.mid(9);
@@ -155,8 +153,7 @@ QString PseudoTerminalMaker(const QString &device, const QString &root)
             const QByteArray info = whole(fdinfo.filePath(fd));
             if (!info.contains("tty-index:\t" + index.toLatin1() + '\n'))
                 continue;
-            const QString name = firstLine(proc.filePath(pid + QStringLiteral("/comm")));
-            return PortTexts::tr("%1 (process %2)").arg(name.isEmpty() ? PortTexts::tr("a program") : name, pid);
+            return ProgramOfProcess(proc.path(), pid);
         }
     }
     return PortTexts::tr("a program");

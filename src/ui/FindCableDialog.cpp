@@ -61,8 +61,7 @@ FindCableDialog::FindCableDialog(CableFinder::Lister lister, std::function<QStri
     connect(&Finder, &CableFinder::GaveUp, this, [this, tick, traps](const QStringList &seen, bool) {
         tick->stop();
         time_->hide();
-        QStringList text{seen.isEmpty() ? tr("No port went away or appeared in 60 seconds.")
-                                        : tr("No port came back to stay in 60 seconds.")};
+        QStringList text{CableFinder::GaveUpText(seen)};
         text << traps();
         Result->setText(text.join(QStringLiteral("\n\n")));
     });

@@ -67,13 +67,14 @@ QString InstallTranslations(const QString &code)
     return file.mid(file.indexOf(QLatin1String("lumora_")) + 7).chopped(3);
 }
 
-SourceTextsOnly::SourceTextsOnly() : tool_(toolInstalled), qt_(qtInstalled)
+SourceTextsOnly::SourceTextsOnly(bool when) : tool_(when && toolInstalled), qt_(when && qtInstalled)
 {
     if (tool_)
         QCoreApplication::removeTranslator(&toolTranslator());
     if (qt_)
         QCoreApplication::removeTranslator(&qtTranslator());
-    toolInstalled = qtInstalled = false;
+    toolInstalled = toolInstalled && !tool_;
+    qtInstalled = qtInstalled && !qt_;
 }
 
 SourceTextsOnly::~SourceTextsOnly()

@@ -27,10 +27,11 @@ QString InstallTranslations(const QString &code);
 
 // While one lives, every text is its English source: for sentences a
 // program also writes as data (diff --json, doctor --json), which must not
-// change with the language. Does nothing when English is spoken anyway.
+// change with the language. Does nothing when English is spoken anyway,
+// or when made with when false (JSON asked for or not).
 class SourceTextsOnly {
 public:
-    SourceTextsOnly();
+    explicit SourceTextsOnly(bool when = true);
     ~SourceTextsOnly();
     SourceTextsOnly(const SourceTextsOnly &) = delete;
     SourceTextsOnly &operator=(const SourceTextsOnly &) = delete;

@@ -9,7 +9,6 @@
 #include "ui/Languages.h"
 #include "ui/TForm1.h"
 
-#include <optional>
 
 namespace lumora {
 
@@ -37,9 +36,7 @@ public:
             if (!runner.RunArea(form, *window, true, request))
                 return CliRunner::kFailed;
             const QStringList differences = [&] {
-                std::optional<SourceTextsOnly> english; // the JSON's texts are the same in every language
-                if (request.json)
-                    english.emplace();
+                const SourceTextsOnly english(request.json); // the JSON's texts are the same in every language
                 return window->DifferencesFromRead(written);
             }();
             return runner.Report(request, differences);
@@ -53,9 +50,7 @@ public:
         if (!runner.RunMain(form, true, request))
             return CliRunner::kFailed;
         const QStringList differences = [&] {
-            std::optional<SourceTextsOnly> english;
-            if (request.json)
-                english.emplace();
+            const SourceTextsOnly english(request.json);
             return CompareMainMemoryBytes(written, form.LastReadBlocks());
         }();
         return runner.Report(request, differences);

@@ -13,7 +13,6 @@
 #include <QJsonObject>
 #include <QTextStream>
 
-#include <optional>
 
 namespace lumora {
 
@@ -40,9 +39,7 @@ public:
     bool NeedsWindows() const override { return false; }
     int Run(CliRunner &, const CliRunner::Request &request) const override
     {
-        std::optional<SourceTextsOnly> english; // the JSON's texts are the same in every language
-        if (request.json)
-            english.emplace();
+        const SourceTextsOnly english(request.json); // the JSON's texts are the same in every language
         const ConnectionReport report = CheckConnections(
                 request.port.isEmpty() ? ListSerialPortEntries() : QVector<SerialPortEntry>{{request.port, QString()}});
         if (request.json) {

@@ -11,7 +11,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTextStream>
-#include <optional>
 
 namespace lumora {
 
@@ -106,9 +105,7 @@ public:
 private:
     static int list(const RadioHistory &history, const CliRunner::Request &request)
     {
-        std::optional<SourceTextsOnly> english; // the JSON's texts are the same in every language
-        if (request.json)
-            english.emplace();
+        const SourceTextsOnly english(request.json); // the JSON's texts are the same in every language
         QJsonArray all;
         for (const SnapshotInfo &info : history.List(request.radio)) {
             if (request.json) {

@@ -72,9 +72,7 @@ private:
             loop.quit();
         });
         QObject::connect(&finder, &CableFinder::GaveUp, &loop, [&](const QStringList &seen, bool) {
-            CliErr() << (seen.isEmpty() ? Cli::tr("No port went away or appeared in 60 seconds.")
-                                        : Cli::tr("No port came back to stay in 60 seconds."))
-                     << Qt::endl;
+            CliErr() << CableFinder::GaveUpText(seen) << Qt::endl;
             for (const CableFinding &finding : CableTraps(GatherSystemFacts()))
                 CliErr() << Qt::endl << finding.text << Qt::endl;
             loop.quit();
